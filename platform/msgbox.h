@@ -1,0 +1,18 @@
+// Message boxes through a replaceable presenter (a GUI installs one; the default writes to stderr).
+#pragma once
+
+#include <string>
+
+constexpr unsigned kBoxOk = 0x0000;
+constexpr unsigned kBoxIconError = 0x0010;
+constexpr unsigned kBoxIconWarning = 0x0030;
+constexpr unsigned kBoxIconInfo = 0x0040;
+constexpr int kBoxResultOk = 1;
+
+using MessageBoxPresenter = int (*)(const std::u16string& text, const std::u16string& caption,
+                                    unsigned flags);
+
+// Shows a modal box (OK only unless flags say more) and returns the button pressed.
+int ShowMessageBox(const std::u16string& text, const std::u16string& caption, unsigned flags);
+// Installs a presenter; nullptr restores the default. Returns the one it replaces.
+MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);

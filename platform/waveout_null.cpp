@@ -1,0 +1,181 @@
+// The null backend: one device, "null", that discards the bytes. Its pacing decides when a block
+// is done: at once, after its playing time, or when a test says so.
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/waveout_backend.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct QueuedBlock {
+    BlockHeader* header;
+    std::uint32_t length;
+};
+
+struct NullState {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QueuedBlock> queue;
+    NullPacing pacing = NullPacing::kInstant;
+    bool closing = false;
+    std::thread worker;
+};
+
+std::atomic<NullPacing> chosenPacing{NullPacing::kInstant};
+std::atomic<int> writesToFail{0};
+
+// The open null device that WaveOutNullComplete and WaveOutNullPending look at.
+struct CurrentDevice {
+    std::mutex mutex;
+    WaveDevice* device = nullptr;
+};
+
+CurrentDevice& Current() {
+    static CurrentDevice* current = new CurrentDevice;
+    return *current;
+}
+
+NullState& StateOf(const WaveDevice& device) {
+    return *static_cast<NullState*>(device.state.get());
+}
+
+Clock::duration PlayingTime(const WaveFormat& format, std::uint32_t length) {
+    const std::uint64_t bytesPerSecond = format.samplesPerSec * (format.bitsPerSample / 8u);
+    return std::chrono::microseconds(length * 1000000ull / bytesPerSecond);
+}
+
+// Real-time pacing: blocks play back to back; each is done when its playing time has passed.
+void PlayInRealTime(WaveDevice* device) {
+    NullState& state = StateOf(*device);
+    Clock::time_point playedUntil = Clock::now();
+    std::unique_lock lock(state.mutex);
+    while (true) {
+        state.changed.wait(lock, [&state] { return state.closing || !state.queue.empty(); });
+        if (state.closing) return;
+        playedUntil = std::max(playedUntil, Clock::now()) +
+                      PlayingTime(device->format, state.queue.front().length);
+        if (state.changed.wait_until(lock, playedUntil, [&state] { return state.closing; })) {
+            return;
+        }
+        BlockHeader* header = state.queue.front().header;
+        state.queue.pop_front();
+        lock.unlock();
+        ReportBlockDone(*device, header);
+        lock.lock();
+    }
+}
+
+bool TakeFailedWrite() {
+    int left = writesToFail.load();
+    while (left > 0 && !writesToFail.compare_exchange_weak(left, left - 1)) {
+    }
+    return left > 0;
+}
+
+std::uint32_t NullDeviceCount() {
+    return 1;
+}
+
+std::uint32_t NullDefaultDevice() {
+    return 0;
+}
+
+std::uint32_t NullGetCaps(std::uint32_t, WaveOutCaps* caps) {
+    std::copy_n(u"null", 5, caps->name);
+    caps->formats = kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16;
+    caps->channels = 1;
+    return kWaveOk;
+}
+
+std::uint32_t NullOpen(WaveDevice& device, std::uint32_t) {
+    auto state = std::make_shared<NullState>();
+    state->pacing = chosenPacing.load();
+    device.state = state;
+    if (state->pacing == NullPacing::kRealTime) {
+        state->worker = std::thread(PlayInRealTime, &device);
+    }
+    CurrentDevice& current = Current();
+    std::lock_guard lock(current.mutex);
+    current.device = &device;
+    return kWaveOk;
+}
+
+std::uint32_t NullWrite(WaveDevice& device, BlockHeader* header) {
+    if (TakeFailedWrite()) return kWaveErrorFailed;
+    NullState& state = StateOf(device);
+    if (state.pacing == NullPacing::kInstant) {
+        ReportBlockDone(device, header);
+        return kWaveOk;
+    }
+    std::lock_guard lock(state.mutex);
+    if (state.closing) return kWaveErrorBadHandle;
+    state.queue.push_back(QueuedBlock{header, header->length});
+    state.changed.notify_all();
+    return kWaveOk;
+}
+
+std::uint32_t NullClose(WaveDevice& device) {
+    {
+        CurrentDevice& current = Current();
+        std::lock_guard lock(current.mutex);
+        if (current.device == &device) current.device = nullptr;
+    }
+    NullState& state = StateOf(device);
+    {
+        std::lock_guard lock(state.mutex);
+        state.closing = true;
+        state.queue.clear();
+        state.changed.notify_all();
+    }
+    if (state.worker.joinable()) state.worker.join();
+    return kWaveOk;
+}
+
+constexpr WaveOutBackend kNullBackend = {
+    NullDeviceCount, NullDefaultDevice, NullGetCaps, NullOpen, NullWrite, NullClose,
+};
+
+}  // namespace
+
+void WaveOutUseNull(NullPacing pacing) {
+    chosenPacing.store(pacing);
+    SelectWaveOutBackend(&kNullBackend);
+}
+
+int WaveOutNullComplete(int count) {
+    CurrentDevice& current = Current();
+    std::lock_guard lock(current.mutex);
+    if (current.device == nullptr) return 0;
+    NullState& state = StateOf(*current.device);
+    if (state.pacing != NullPacing::kManual) return 0;
+    std::vector<BlockHeader*> done;
+    {
+        std::lock_guard queueLock(state.mutex);
+        while (static_cast<int>(done.size()) < count && !state.queue.empty()) {
+            done.push_back(state.queue.front().header);
+            state.queue.pop_front();
+        }
+    }
+    for (BlockHeader* header : done) ReportBlockDone(*current.device, header);
+    return static_cast<int>(done.size());
+}
+
+int WaveOutNullPending() {
+    CurrentDevice& current = Current();
+    std::lock_guard lock(current.mutex);
+    if (current.device == nullptr) return 0;
+    NullState& state = StateOf(*current.device);
+    std::lock_guard queueLock(state.mutex);
+    return static_cast<int>(state.queue.size());
+}
+
+void WaveOutNullFailWrites(int count) {
+    writesToFail.store(std::max(count, 0));
+}

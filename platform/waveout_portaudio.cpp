@@ -1,0 +1,275 @@
+// The PortAudio backend: the sound card. Each device is one of PortAudio's output devices; an
+// open device runs a callback stream in the exact format and plays the queued blocks back to
+// back, with silence whenever nothing is queued.
+#include <alsa/asoundlib.h>
+#include <jack/jack.h>
+#include <portaudio.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <new>
+#include <thread>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "platform/waveout_backend.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How far a stream may run ahead of real time before its callback waits (see KeepToRealTime),
+// and how long a sink must keep the pace by itself to count as one with a clock of its own.
+constexpr Clock::duration kMaxAhead = std::chrono::seconds(1);
+constexpr Clock::duration kClockProbe = std::chrono::seconds(10);
+
+enum class SinkPace { kUnknown, kOwnClock, kHeld };
+
+struct QueuedBlock {
+    BlockHeader* header;
+    std::vector<std::uint8_t> bytes;
+    std::size_t played = 0;
+};
+
+struct PortAudioState {
+    std::mutex mutex;
+    std::deque<QueuedBlock> queue;
+    bool closing = false;
+    PaStream* stream = nullptr;
+    WaveDevice* device = nullptr;
+    unsigned bytesPerSample = 1;
+    SinkPace pace = SinkPace::kUnknown;
+    Clock::time_point clockStart;  // real time of the first frame counted in framesOut
+    std::uint64_t framesOut = 0;
+};
+
+// PortAudio's own calls are not made from two threads at once.
+std::mutex& PortAudioMutex() {
+    static std::mutex* mutex = new std::mutex;
+    return *mutex;
+}
+
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void QuietJack(const char*) {}
+
+// Starts PortAudio once per process. ALSA and JACK report every device they probe and fail to
+// find on stderr; that would bury the program's own output, so their reports are silenced.
+bool PortAudioReady() {
+    static const bool ready = [] {
+        snd_lib_error_set_handler(QuietAlsa);
+        jack_set_error_function(QuietJack);
+        jack_set_info_function(QuietJack);
+        if (Pa_Initialize() != paNoError) return false;
+        std::atexit([] { Pa_Terminate(); });
+        return true;
+    }();
+    return ready;
+}
+
+// PortAudio's indices of its output devices, in its own order; the lock must be held.
+std::vector<PaDeviceIndex> OutputDevices() {
+    std::vector<PaDeviceIndex> devices;
+    if (!PortAudioReady()) return devices;
+    for (PaDeviceIndex i = 0; i < Pa_GetDeviceCount(); ++i) {
+        const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
+        if (info != nullptr && info->maxOutputChannels > 0) devices.push_back(i);
+    }
+    return devices;
+}
+
+PaStreamParameters MonoOutput(PaDeviceIndex device, unsigned bitsPerSample) {
+    PaStreamParameters parameters{};
+    parameters.device = device;
+    parameters.channelCount = 1;
+    parameters.sampleFormat = bitsPerSample == 8 ? paUInt8 : paInt16;
+    // Blocks are long; a generous device buffer keeps the sound free of gaps.
+    parameters.suggestedLatency = Pa_GetDeviceInfo(device)->defaultHighOutputLatency;
+    return parameters;
+}
+
+// Copies queued bytes to out; returns how many. A block that has been played whole is done.
+std::size_t PlayQueued(PortAudioState& state, std::uint8_t* out, std::size_t wanted) {
+    std::size_t filled = 0;
+    while (true) {
+        BlockHeader* finished = nullptr;
+        {
+            std::lock_guard lock(state.mutex);
+            if (state.queue.empty()) return filled;
+            QueuedBlock& block = state.queue.front();
+            const std::size_t count = std::min(block.bytes.size() - block.played, wanted - filled);
+            std::memcpy(out + filled, block.bytes.data() + block.played, count);
+            block.played += count;
+            filled += count;
+            if (block.played < block.bytes.size()) return filled;
+            finished = block.header;
+            state.queue.pop_front();
+        }
+        ReportBlockDone(*state.device, finished);  // outside the lock: the post may write again
+    }
+}
+
+// A sink without a clock of its own (ALSA's file and null plugins) asks for sound as fast as it
+// can be made: the queue would run dry between two blocks and silence would fill the gap. Such a
+// stream is held to real time. A sound card keeps the pace itself from its start; once it has
+// done so for a while it is left alone, so the drift between its clock and ours never matters.
+void KeepToRealTime(PortAudioState& state, unsigned long frames) {
+    if (state.pace == SinkPace::kOwnClock) return;
+    const Clock::time_point now = Clock::now();
+    state.framesOut += frames;
+    const auto produced = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+        static_cast<double>(state.framesOut) / state.device->format.samplesPerSec));
+    const Clock::duration ahead = state.clockStart + produced - now;
+    if (ahead < Clock::duration::zero()) {
+        state.clockStart = now;  // fell behind (an underrun): count from here
+        state.framesOut = 0;
+    } else if (ahead > kMaxAhead) {
+        state.pace = SinkPace::kHeld;
+        std::this_thread::sleep_for(ahead - kMaxAhead);
+    } else if (state.pace == SinkPace::kUnknown && produced > kClockProbe) {
+        state.pace = SinkPace::kOwnClock;
+    }
+}
+
+int StreamCallback(const void*, void* output, unsigned long frames,
+                   const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags, void* userData) {
+    auto& state = *static_cast<PortAudioState*>(userData);
+    auto* out = static_cast<std::uint8_t*>(output);
+    const std::size_t wanted = frames * state.bytesPerSample;
+    const std::size_t filled = PlayQueued(state, out, wanted);
+    std::memset(out + filled, state.bytesPerSample == 1 ? 0x80 : 0, wanted - filled);
+    ApplyVolume(out, wanted, state.bytesPerSample,
+                state.device->volume.load(std::memory_order_relaxed));
+    KeepToRealTime(state, frames);
+    return paContinue;
+}
+
+// The kFormat* bits of the mono formats the device can play.
+std::uint32_t SupportedFormats(PaDeviceIndex device) {
+    struct Probe {
+        std::uint32_t flag;
+        double rate;
+        unsigned bits;
+    };
+    constexpr Probe kProbes[] = {{kFormatMono22k8, 22050, 8},
+                                 {kFormatMono22k16, 22050, 16},
+                                 {kFormatMono44k8, 44100, 8},
+                                 {kFormatMono44k16, 44100, 16}};
+    std::uint32_t formats = 0;
+    for (const Probe& probe : kProbes) {
+        const PaStreamParameters output = MonoOutput(device, probe.bits);
+        if (Pa_IsFormatSupported(nullptr, &output, probe.rate) == paFormatIsSupported) {
+            formats |= probe.flag;
+        }
+    }
+    return formats;
+}
+
+std::uint32_t ResultOfOpen(PaError error) {
+    switch (error) {
+        case paInvalidSampleRate:
+        case paSampleFormatNotSupported:
+        case paInvalidChannelCount: return kWaveErrorBadFormat;
+        case paInsufficientMemory: return kWaveErrorNoMemory;
+        case paInvalidDevice:
+        case paDeviceUnavailable: return kWaveErrorBadDevice;
+        default: return kWaveErrorFailed;
+    }
+}
+
+std::uint32_t PortAudioDeviceCount() {
+    std::lock_guard lock(PortAudioMutex());
+    return static_cast<std::uint32_t>(OutputDevices().size());
+}
+
+std::uint32_t PortAudioDefaultDevice() {
+    std::lock_guard lock(PortAudioMutex());
+    const std::vector<PaDeviceIndex> devices = OutputDevices();
+    if (devices.empty()) return kWaveMapper;
+    auto found = std::find(devices.begin(), devices.end(), Pa_GetDefaultOutputDevice());
+    return found != devices.end() ? static_cast<std::uint32_t>(found - devices.begin())
+                                  : kWaveMapper;
+}
+
+std::uint32_t PortAudioGetCaps(std::uint32_t index, WaveOutCaps* caps) {
+    std::lock_guard lock(PortAudioMutex());
+    const std::vector<PaDeviceIndex> devices = OutputDevices();
+    if (index >= devices.size()) return kWaveErrorBadDevice;
+    const PaDeviceIndex device = devices[index];
+    const PaDeviceInfo* info = Pa_GetDeviceInfo(device);
+    const std::u16string name = Utf8ToUtf16(info->name != nullptr ? info->name : "");
+    const std::size_t length = std::min(name.size(), std::size(caps->name) - 1);
+    std::copy_n(name.data(), length, caps->name);
+    caps->name[length] = u'\0';
+    caps->channels = static_cast<std::uint16_t>(std::min(info->maxOutputChannels, 2));
+    caps->formats = SupportedFormats(device);
+    return kWaveOk;
+}
+
+std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t index) {
+    std::lock_guard lock(PortAudioMutex());
+    const std::vector<PaDeviceIndex> devices = OutputDevices();
+    if (index >= devices.size()) return kWaveErrorBadDevice;
+    auto state = std::make_shared<PortAudioState>();
+    state->device = &device;
+    state->bytesPerSample = device.format.bitsPerSample / 8u;
+    const PaStreamParameters output = MonoOutput(devices[index], device.format.bitsPerSample);
+    PaError error = Pa_OpenStream(&state->stream, nullptr, &output, device.format.samplesPerSec,
+                                  paFramesPerBufferUnspecified, paClipOff | paDitherOff,
+                                  StreamCallback, state.get());
+    if (error != paNoError) return ResultOfOpen(error);
+    state->clockStart = Clock::now();
+    error = Pa_StartStream(state->stream);
+    if (error != paNoError) {
+        Pa_CloseStream(state->stream);
+        return ResultOfOpen(error);
+    }
+    device.state = state;
+    return kWaveOk;
+}
+
+std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
+    auto& state = *static_cast<PortAudioState*>(device.state.get());
+    QueuedBlock block{header, {}, 0};
+    try {
+        block.bytes.assign(header->data, header->data + header->length);
+    } catch (const std::bad_alloc&) {
+        return kWaveErrorNoMemory;
+    }
+    std::lock_guard lock(state.mutex);
+    if (state.closing) return kWaveErrorBadHandle;
+    state.queue.push_back(std::move(block));
+    return kWaveOk;
+}
+
+std::uint32_t PortAudioClose(WaveDevice& device) {
+    auto& state = *static_cast<PortAudioState*>(device.state.get());
+    {
+        std::lock_guard lock(state.mutex);
+        state.closing = true;
+        state.queue.clear();
+    }
+    // Stopping lets the sound already handed to the card play out; the callback has ended after.
+    std::lock_guard lock(PortAudioMutex());
+    const PaError stopped = Pa_StopStream(state.stream);
+    const PaError closed = Pa_CloseStream(state.stream);
+    return stopped == paNoError && closed == paNoError ? kWaveOk : kWaveErrorFailed;
+}
+
+constexpr WaveOutBackend kPortAudioBackend = {
+    PortAudioDeviceCount, PortAudioDefaultDevice, PortAudioGetCaps,
+    PortAudioOpen,        PortAudioWrite,         PortAudioClose,
+};
+
+}  // namespace
+
+const WaveOutBackend* PortAudioBackend() {
+    return &kPortAudioBackend;
+}
+
+void WaveOutUsePortAudio() {
+    SelectWaveOutBackend(&kPortAudioBackend);
+}
