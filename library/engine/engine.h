@@ -1,0 +1,17 @@
+// What the library's parts call of each other, beyond the exported interface.
+#pragma once
+
+#include <cstdint>
+
+#include "library/frame/state.h"
+
+// Song start: track position, division, tempo, counters, voices, channels and mix cleared.
+void StartSong();
+// Clears one voice to its free state.
+void ClearVoice(Voice& voice);
+// Renders one active voice over n samples added into mix (the current stretch).
+void RenderVoice(Voice& voice, std::uint32_t n, std::int32_t* mix);
+// Clears both voice tables to zero (frees nothing: after TeCleanUp the pointers are stale).
+void ClearVoiceTable();
+// Frees every tone's and drum's samples.
+void FreeVoiceTable();

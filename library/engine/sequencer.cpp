@@ -1,0 +1,240 @@
+// The block sequencer: one call renders one block of `division` ticks (one quarter note) of the
+// single track, handing events to the voice manager at their tick positions.
+#include <cstring>
+
+#include "library/engine/engine.h"
+#include "library/frame/frame.h"
+#include "library/frame/state.h"
+
+namespace {
+
+enum class Event { kHandled, kTrackEnd };
+
+constexpr std::uint32_t kDefaultTempo = 500000;
+constexpr std::uint32_t kSlowestTempo = 1935483;  // 31 quarter notes per minute
+
+const std::uint8_t* ImageEnd() { return g.smfImage + g.smfLength; }
+
+// Bytes left between the track position and the end of the image.
+std::uint32_t BytesLeft() {
+    return g.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - g.trackPtr) : 0;
+}
+
+int StatusClass(std::uint8_t status) {
+    if (status < 0x80) return 0;
+    if (status < 0xC0) return 2;
+    if (status < 0xE0) return 1;
+    if (status < 0xF0) return 2;
+    if (status == 0xF0 || status == 0xF7) return 4;
+    if (status == 0xFF) return 5;
+    return 0;
+}
+
+// A variable-length quantity of any length; false when the image ends inside it.
+bool ReadQuantity(std::uint32_t* value) {
+    std::uint32_t result = 0;
+    for (;;) {
+        if (BytesLeft() == 0) return false;
+        const std::uint8_t byte = *g.trackPtr++;
+        result = (result << 7) | (byte & 0x7F);
+        if ((byte & 0x80) == 0) break;
+    }
+    *value = result;
+    return true;
+}
+
+void SetTempo(const std::uint8_t* data, std::uint32_t length) {
+    if (length < 3) return;
+    std::uint32_t tempo = (std::uint32_t{data[0]} << 16) | (std::uint32_t{data[1]} << 8) | data[2];
+    if (tempo == 0) return;
+    if (60000000 / tempo < 31) tempo = kSlowestTempo;
+    g.tempo = tempo;
+    g.usPerTick = tempo / g.division;
+}
+
+void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t value, std::uint8_t ch) {
+    switch (number) {
+        case 6:
+            if (channel.rpnMsb * 256 + channel.rpnLsb == 0) channel.bendRange = value;
+            break;
+        case 7: channel.volume = (value >> 3) & 15; break;
+        case 11: channel.expression = (value >> 3) & 15; break;
+        case 100: channel.rpnLsb = value; break;
+        case 101: channel.rpnMsb = value; break;
+        case 121:
+            channel.pitchBend = 0.0;
+            channel.expression = 15;
+            channel.rpnMsb = 127;
+            channel.rpnLsb = 127;
+            break;
+        case 123: VoiceManager(0, 0, 0, ch, 0); break;
+        default: break;
+    }
+}
+
+void HandleTwoByteEvent(std::uint8_t status, std::uint8_t first, std::uint8_t second, std::uint32_t n) {
+    const auto ch = static_cast<std::uint8_t>((status & 0x0F) + 1);
+    ChannelState& channel = g.channels[ch];
+    switch (status & 0xF0) {
+        case 0x80: VoiceManager(1, first, second, ch, n); break;
+        case 0x90: VoiceManager(second > 0 ? 2 : 1, first, second, ch, n); break;
+        case 0xB0: HandleController(channel, first, second, ch); break;
+        case 0xE0:
+            channel.pitchBend = (first + 128 * second - 8192) * (1.0 / 8192) * channel.bendRange;
+            VoiceManager(3, 0, 0, ch, 0);
+            break;
+        default: break;  // key pressure
+    }
+}
+
+Event HandleMeta() {
+    std::uint32_t length = 0;
+    if (BytesLeft() == 0) return Event::kTrackEnd;
+    const std::uint8_t type = *g.trackPtr++;
+    if (!ReadQuantity(&length) || length > BytesLeft()) return Event::kTrackEnd;
+    const std::uint8_t* data = g.trackPtr;
+    g.trackPtr += length;
+    if (type == 0x2F) return Event::kTrackEnd;
+    if (type == 0x51) SetTempo(data, length);
+    return Event::kHandled;
+}
+
+Event SkipExclusive() {
+    const void* f7 = std::memchr(g.trackPtr, 0xF7, BytesLeft());
+    if (f7 == nullptr) return Event::kTrackEnd;
+    g.trackPtr = static_cast<const std::uint8_t*>(f7) + 1;
+    return Event::kHandled;
+}
+
+// One event at the track position; reaching the image end anywhere in it ends the track.
+Event HandleEvent(std::uint32_t n) {
+    if (BytesLeft() == 0) return Event::kTrackEnd;
+    std::uint8_t status = g.runningStatus;
+    if ((*g.trackPtr & 0x80) != 0) status = *g.trackPtr++;
+    const int statusClass = StatusClass(status);
+    if (statusClass <= 2) g.runningStatus = status;
+    switch (statusClass) {
+        case 1:
+            if (BytesLeft() < 1) return Event::kTrackEnd;
+            if ((status & 0xF0) == 0xC0) g.channels[(status & 0x0F) + 1].program = *g.trackPtr & 0x7F;
+            g.trackPtr += 1;
+            return Event::kHandled;
+        case 2:
+            if (BytesLeft() < 2) return Event::kTrackEnd;
+            g.trackPtr += 2;
+            HandleTwoByteEvent(status, g.trackPtr[-2] & 0x7F, g.trackPtr[-1] & 0x7F, n);
+            return Event::kHandled;
+        case 4: return SkipExclusive();
+        case 5: return HandleMeta();
+        default: return Event::kHandled;
+    }
+}
+
+struct BlockTimer {
+    std::uint32_t segmentStart;
+    std::uint32_t yieldThreshold;
+    std::uint32_t busyBefore;  // busy milliseconds of the segments before the last yield
+
+    // The time given away to other threads does not count as busy time.
+    void YieldPast(std::uint32_t n) {
+        if (n <= yieldThreshold) return;
+        busyBefore += TickCountMs() - segmentStart;
+        YieldTimeSlice();
+        segmentStart = TickCountMs();
+        yieldThreshold += 100;
+    }
+    std::uint32_t Busy() const { return busyBefore + (TickCountMs() - segmentStart); }
+};
+
+// Renders ticks and counts their musical time.
+void Render(std::uint32_t ticks, std::uint32_t* musicalUs) {
+    WaveSynth(ticks);
+    *musicalUs += ticks * g.usPerTick;
+}
+
+// Events from block offset n to the end of the block or of the track.
+void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
+    const std::uint32_t blockTicks = g.division;
+    for (;;) {
+        std::uint32_t delta = 0;
+        if (HandleEvent(n) == Event::kTrackEnd || !ReadQuantity(&delta)) {
+            g.bStop.store(1, std::memory_order_relaxed);
+            return;
+        }
+        g.nextEventTick += delta;
+        const bool blockEnds = n + delta >= blockTicks;
+        if (!blockEnds) {
+            if (delta != 0) WaveSynth(delta);
+            *musicalUs += delta * g.usPerTick;
+        } else {
+            Render(blockTicks - n, musicalUs);
+            g.blockStartTick += blockTicks;
+        }
+        n += delta;
+        timer.YieldPast(n);
+        if (blockEnds) return;
+    }
+}
+
+void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musicalUs) {
+    const double bytesPerSecond = (g.bitsPerSample == 16 ? 2.0 : 1.0) * g.sampleRate;
+    const double playMs = buffer.header.length / bytesPerSecond * 1000.0;
+    const auto load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
+    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(load + busyMs * 65536u));
+    PostNotify(kNotifyDuration, musicalUs / 1000);
+    PostNotify(kNotifyPolyphony, g.peakVoices + g.peakRequests * 256);
+    PostNotify(kNotifyBlockCount, g.blocksRendered);
+}
+
+std::uint32_t BigEndian32(const std::uint8_t* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+void ResetChannels() {
+    for (ChannelState& channel : g.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
+}
+
+}  // namespace
+
+void StartSong() {
+    g.trackPtr = g.smfImage + 16 + BigEndian32(g.smfImage + 4);
+    g.division = (std::uint32_t{g.smfImage[12]} << 8) | g.smfImage[13];
+    std::uint32_t firstDelta = 0;
+    ReadQuantity(&firstDelta);  // the first event is taken at tick 0
+    g.tempo = kDefaultTempo;
+    g.usPerTick = kDefaultTempo / g.division;
+    g.nextEventTick = 0;
+    g.blockStartTick = 0;
+    g.blocksRendered = 0;
+    g.blocksPlayed = 0;
+    g.activeVoices = 0;
+    g.requestedNotes = 0;
+    g.bStop.store(0, std::memory_order_relaxed);
+    for (Voice& voice : g.voices) ClearVoice(voice);
+    ResetChannels();
+    std::memset(g.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(g.mixLength));
+}
+
+extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
+    BlockTimer timer{TickCountMs(), 100, 0};
+    g.peakVoices = 0;
+    g.peakRequests = 0;
+    buffer->header.length = 0;
+    std::uint32_t musicalUs = 0;
+    if (BytesLeft() == 0) {
+        g.bStop.store(1, std::memory_order_relaxed);
+        return 0;
+    }
+    const std::uint32_t n = g.nextEventTick - g.blockStartTick;
+    if (n >= g.division) {
+        g.blockStartTick += g.division;
+        Render(g.division, &musicalUs);
+    } else {
+        if (n > 0) Render(n, &musicalUs);
+        RunEvents(n, &musicalUs, timer);
+    }
+    WaveSet(buffer);
+    g.blocksRendered += 1;
+    Report(*buffer, timer.Busy(), musicalUs);
+    return 1;
+}

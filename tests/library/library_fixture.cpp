@@ -1,0 +1,84 @@
+#include "tests/library/library_fixture.h"
+
+#include "platform/msgbox.h"
+#include "platform/waveout.h"
+
+std::vector<ShownBox> LibraryTest::boxes;
+
+static int RecordBox(const std::u16string& text, const std::u16string& caption, unsigned) {
+    LibraryTest::boxes.push_back({text, caption});
+    return kBoxResultOk;
+}
+
+static std::intptr_t IgnoreMessages(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+
+void LibraryTest::SetUp() {
+    boxes.clear();
+    SetMessageBoxPresenter(RecordBox);
+    WaveOutUseNull(NullPacing::kManual);
+    parent = CreateMessageWindow(IgnoreMessages, nullptr);
+    WindowMessage stale;
+    while (WaitWindowMessage(&stale, 0) == 1) {
+    }
+}
+
+void LibraryTest::TearDown() {
+    if (g.bInitialized != 0) {
+        TeStop();
+        while (WaveOutNullComplete(1) == 1) {
+        }
+        TeCleanUp();
+    }
+    DestroyMessageWindow(parent);
+    SetMessageBoxPresenter(nullptr);
+}
+
+void LibraryTest::Init(std::uint32_t flag) {
+    ASSERT_EQ(TeInit(flag, parent, 16, 0), 1);
+    ASSERT_EQ(Take(1000), (std::vector<Notice>{{0, 0}}));
+}
+
+void LibraryTest::Load(const smf::Bytes& image) {
+    ASSERT_EQ(TeDataSet(image.data(), static_cast<std::int32_t>(image.size())), 1);
+}
+
+std::vector<Notice> LibraryTest::Take(std::uint32_t timeoutMs) {
+    std::vector<Notice> notices;
+    WindowMessage message;
+    while (WaitWindowMessage(&message, notices.empty() ? timeoutMs : 0) == 1) {
+        if (message.message == g.notifyMessage) {
+            notices.push_back({static_cast<std::uint32_t>(message.wParam), message.lParam});
+        }
+    }
+    return notices;
+}
+
+std::vector<Notice> LibraryTest::TakeUntil(std::uint32_t code, std::uint32_t timeoutMs) {
+    std::vector<Notice> notices;
+    WindowMessage message;
+    while (WaitWindowMessage(&message, timeoutMs) == 1) {
+        if (message.message != g.notifyMessage) continue;
+        notices.push_back({static_cast<std::uint32_t>(message.wParam), message.lParam});
+        if (notices.back().code == code) break;
+    }
+    return notices;
+}
+
+std::vector<Notice> LibraryTest::Complete(int count, std::uint32_t until) {
+    EXPECT_EQ(WaveOutNullComplete(count), count);
+    return TakeUntil(until);
+}
+
+std::vector<std::uint32_t> Codes(const std::vector<Notice>& notices) {
+    std::vector<std::uint32_t> codes;
+    for (const Notice& notice : notices) codes.push_back(notice.code);
+    return codes;
+}
+
+std::vector<std::intptr_t> ValuesOf(const std::vector<Notice>& notices, std::uint32_t code) {
+    std::vector<std::intptr_t> values;
+    for (const Notice& notice : notices) {
+        if (notice.code == code) values.push_back(notice.value);
+    }
+    return values;
+}
