@@ -1,0 +1,137 @@
+// The `tesalo` program as a user runs it, on the shared test songs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "player/data/midi_scan.h"
+#include "tests/tools/cli_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override { folder = MakeTempFolder(); }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string Path(const std::string& name) const { return folder + "/" + name; }
+    std::string folder;
+};
+
+std::string ShortestSong() {
+    std::string shortest;
+    std::uint32_t shortestMs = UINT32_MAX;
+    for (const std::string& song : SharedSongs()) {
+        char16_t title[kTitleCapacity];
+        const std::uint32_t ms = ScanMidiFile(song, title);
+        if (ms > 0 && ms < shortestMs) {
+            shortestMs = ms;
+            shortest = song;
+        }
+    }
+    return shortest;
+}
+
+}  // namespace
+
+TEST_F(CliTest, EverySharedSongRendersToAWavFileOfItsLength) {
+    const std::vector<std::string> songs = SharedSongs();
+    ASSERT_FALSE(songs.empty());
+    for (const std::string& song : songs) {
+        const CommandResult result = RunCommand(Tesalo("render " + song + " -o " + Path("out.wav")));
+        ASSERT_EQ(result.exitCode, 0) << song << "\n" << result.err;
+        WavFile wav;
+        ASSERT_TRUE(ParseWav(ReadWholeFile(Path("out.wav")), &wav)) << song;
+        EXPECT_EQ(wav.format, 1);
+        EXPECT_EQ(wav.channels, 1);
+        EXPECT_EQ(wav.rate, 22050u);
+        EXPECT_EQ(wav.bits, 8);
+        char16_t title[kTitleCapacity];
+        const double playMs = ScanMidiFile(song, title);
+        const double renderedMs = wav.data.size() * 1000.0 / 22050;
+        // Each stretch between events loses its fraction of a sample, so the file may be a
+        // little shorter than the song, never longer.
+        EXPECT_LE(renderedMs, playMs + 1) << song;
+        EXPECT_GE(renderedMs, playMs * 0.98) << song;
+        EXPECT_FALSE(fs::exists(Path("out.wav.part")));
+    }
+}
+
+TEST_F(CliTest, QualityChoosesTheFormatAndRawIsTheWavData) {
+    const std::string song = ShortestSong();
+    const struct {
+        int quality;
+        std::uint32_t rate;
+        std::uint16_t bits;
+    } cases[] = {{0, 22050, 8}, {1, 22050, 16}, {2, 44100, 8}, {3, 44100, 16}};
+    for (const auto& c : cases) {
+        const std::string q = " -q " + std::to_string(c.quality);
+        ASSERT_EQ(RunCommand(Tesalo("render" + q + " " + song + " -o " + Path("a.wav"))).exitCode, 0);
+        ASSERT_EQ(RunCommand(Tesalo("render --raw" + q + " --lpf " + song + " -o " + Path("a.raw"))).exitCode, 0);
+        WavFile wav;
+        ASSERT_TRUE(ParseWav(ReadWholeFile(Path("a.wav")), &wav));
+        EXPECT_EQ(wav.rate, c.rate);
+        EXPECT_EQ(wav.bits, c.bits);
+        EXPECT_EQ(ReadWholeFile(Path("a.raw")).size(), wav.data.size()) << c.quality;
+    }
+}
+
+TEST_F(CliTest, CodesFileListsEveryNotificationInOrder) {
+    const std::string song = ShortestSong();
+    ASSERT_EQ(RunCommand(Tesalo("render " + song + " -o " + Path("a.wav") + " --codes " + Path("codes"))).exitCode, 0);
+    std::istringstream lines(ReadWholeFile(Path("codes")));
+    std::vector<std::pair<long, long>> codes;
+    long code, value;
+    while (lines >> code >> value) codes.emplace_back(code, value);
+    ASSERT_GE(codes.size(), 7u);
+    EXPECT_EQ(codes.front(), std::make_pair(0L, 0L));
+    EXPECT_EQ(codes.back(), std::make_pair(6L, 0L));
+    long blocks = 0;
+    for (std::size_t i = 1; i + 1 < codes.size(); ++i) {
+        if (codes[i].first == 2) {
+            EXPECT_EQ(codes[i].second, ++blocks);
+        }
+        EXPECT_NE(codes[i].first, 6);
+    }
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), std::make_pair(1L, 0L)), 1);
+    EXPECT_GT(blocks, 10);
+}
+
+TEST_F(CliTest, InfoDescribesEverySong) {
+    std::string arguments = "info";
+    for (const std::string& song : SharedSongs()) arguments += " " + song;
+    const CommandResult result = RunCommand(Tesalo(arguments));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    for (const std::string& song : SharedSongs()) {
+        EXPECT_NE(result.out.find("file: " + song + "\nformat: 1, tracks: "), std::string::npos) << song;
+    }
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 5 * static_cast<long>(SharedSongs().size()) - 1);
+    EXPECT_NE(result.out.find("play time: 01:29 (89893 ms)"), std::string::npos);  // flying_scotsman
+}
+
+TEST_F(CliTest, WrongUsageExitsWith2) {
+    for (const char* arguments : {"", "render", "render a.mid", "render -q 4 a.mid -o x.wav",
+                                         "render -p 33 a.mid -o x.wav", "render --bogus a.mid -o x.wav",
+                                         "play", "info", "dance a.mid"}) {
+        const CommandResult result = RunCommand(Tesalo(arguments));
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(CliTest, UnreadableOrBrokenSongsFailCleanlyWithoutAnOutputFile) {
+    std::ofstream(Path("text.mid")) << "this is not a MIDI file at all";
+    const CommandResult missing = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("none.mid: cannot be read"), std::string::npos);
+    const CommandResult broken = RunCommand(Tesalo("render " + Path("text.mid") + " -o " + Path("a.wav")));
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_NE(broken.err.find("ERROR: SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("a.wav")));
+    EXPECT_EQ(RunCommand(Tesalo("info " + Path("text.mid"))).exitCode, 1);
+    const CommandResult voice = RunCommand(Tesalo("render --voice " + Path("none.txt") + " " + ShortestSong() + " -o " + Path("a.wav")));
+    EXPECT_EQ(voice.exitCode, 1);
+    EXPECT_FALSE(fs::exists(Path("a.wav")));
+}

@@ -1,0 +1,87 @@
+#include "tools/cli_options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "library/tesalo.h"
+
+namespace {
+
+bool ParseNumber(const char* text, int low, int high, int* value) {
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || number < low || number > high) return false;
+    *value = static_cast<int>(number);
+    return true;
+}
+
+struct NumberOption {
+    const char* name;
+    int low, high;
+    int CliOptions::*field;
+};
+
+const NumberOption kNumberOptions[] = {
+    {"-q", 0, 3, &CliOptions::quality},
+    {"-p", 8, 32, &CliOptions::polyphony},
+    {"-m", 0, 16, &CliOptions::level},
+};
+
+struct TextOption {
+    const char* name;
+    std::string CliOptions::*field;
+};
+
+const TextOption kTextOptions[] = {
+    {"--voice", &CliOptions::voiceFile},
+    {"--codes", &CliOptions::codesFile},
+    {"-o", &CliOptions::output},
+};
+
+// Options that take a value; true when argv[i] was one of them (i then points at the value).
+bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
+    for (const NumberOption& option : kNumberOptions) {
+        if (std::strcmp(argv[i], option.name) != 0) continue;
+        if (++i >= argc || !ParseNumber(argv[i], option.low, option.high, &(options->*option.field))) {
+            *error = std::string(option.name) + " takes a number from " + std::to_string(option.low) +
+                     " to " + std::to_string(option.high);
+        }
+        return true;
+    }
+    for (const TextOption& option : kTextOptions) {
+        if (std::strcmp(argv[i], option.name) != 0) continue;
+        if (++i >= argc || argv[i][0] == '\0') {
+            *error = std::string(option.name) + " takes a file name";
+        } else {
+            options->*option.field = argv[i];
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ParseCliOptions(int argc, char** argv, int first, CliOptions* options, std::string* error) {
+    error->clear();
+    for (int i = first; i < argc && error->empty(); ++i) {
+        const std::string arg = argv[i];
+        if (TakeValueOption(argc, argv, i, options, error)) continue;
+        if (arg == "--lpf") {
+            options->lowPass = true;
+        } else if (arg == "--raw") {
+            options->raw = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            *error = "unknown option " + arg;
+        } else {
+            options->songs.push_back(arg);
+        }
+    }
+    return error->empty();
+}
+
+std::uint32_t FormatFlagOfQuality(int quality) {
+    static const std::uint32_t kFlags[4] = {TE_FORMAT_22K_8, TE_FORMAT_22K_16, TE_FORMAT_44K_8,
+                                            TE_FORMAT_44K_16};
+    return kFlags[quality];
+}

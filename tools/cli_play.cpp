@@ -1,0 +1,97 @@
+// `tesalo play`: songs one after another on the sound card, with a live status line.
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "library/tesalo.h"
+#include "platform/waveout.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_session.h"
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+void OnInterrupt(int) { interrupted.store(true); }
+
+std::string Clock(std::uint64_t ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u:%02u", static_cast<unsigned>(ms / 60000),
+                  static_cast<unsigned>(ms / 1000 % 60));
+    return text;
+}
+
+// One line, rewritten in place: title, elapsed / total, CPU load of the last block, polyphony.
+class StatusLine {
+public:
+    StatusLine(const std::string& path, const SongInfo& info)
+        : name_(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title),
+          totalMs_(info.playMs), start_(std::chrono::steady_clock::now()) {}
+
+    void Update(std::uint32_t code, std::intptr_t value) {
+        if (code == 4) load_ = static_cast<unsigned>(value & 0xFFFF);
+        if (code == 3) {
+            voices_ = static_cast<unsigned>(value & 0xFF);
+            notes_ = static_cast<unsigned>((value >> 8) & 0xFF);
+        }
+        if (code != 2) return;
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start_).count();
+        const std::uint64_t shown = std::min<std::uint64_t>(static_cast<std::uint64_t>(elapsed), totalMs_);
+        std::fprintf(stderr, "\r\033[K%s  %s / %s  CPU %3u%%  voices %2u  notes %2u", name_.c_str(),
+                     Clock(shown).c_str(), Clock(totalMs_).c_str(), load_, voices_, notes_);
+        std::fflush(stderr);
+    }
+    ~StatusLine() { std::fputc('\n', stderr); }
+
+private:
+    std::string name_;
+    std::uint32_t totalMs_;
+    std::chrono::steady_clock::time_point start_;
+    unsigned load_ = 0, voices_ = 0, notes_ = 0;
+};
+
+// Plays one file; false when it could not be played.
+bool PlayFile(const std::string& path) {
+    PreparedSong song;
+    if (!PrepareSong(path, &song)) return false;
+    StatusLine status(path, ScanSong(path));
+    const bool ok = PlaySong(
+        song, [&](std::uint32_t code, std::intptr_t value) { status.Update(code, value); },
+        [] { return interrupted.load(); });
+    ReleaseSong(&song);
+    return ok;
+}
+
+}  // namespace
+
+int RunPlay(const CliOptions& options) {
+    if (options.songs.empty() || !options.output.empty() || options.raw || !options.codesFile.empty()) {
+        ReportError("play takes one or more SONGs and no -o, --raw or --codes");
+        PrintUsage();
+        return kExitUsage;
+    }
+    WaveOutUsePortAudio();
+    const WindowHandle window = CreateNoticeWindow();
+    const StartResult started = StartLibrary(options, window);
+    if (started != StartResult::kStarted) {
+        if (started == StartResult::kNoDevice) ReportError("no sound output device could be opened");
+        DestroyMessageWindow(window);
+        return kExitFailure;
+    }
+    std::signal(SIGINT, OnInterrupt);
+    int result = kExitOk;
+    for (const std::string& path : options.songs) {
+        if (!PlayFile(path)) result = kExitFailure;
+        if (interrupted.load()) break;
+    }
+    std::signal(SIGINT, SIG_DFL);
+    TeCleanUp();
+    DestroyMessageWindow(window);
+    return result;
+}

@@ -1,0 +1,99 @@
+// `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "library/tesalo.h"
+#include "platform/waveout.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_session.h"
+
+namespace {
+
+struct Notice {
+    std::uint32_t code;
+    std::intptr_t value;
+};
+
+// A bar on stderr that follows the musical time rendered so far.
+class ProgressBar {
+public:
+    explicit ProgressBar(std::uint32_t totalMs) : totalMs_(totalMs), shown_(isatty(2) != 0) {}
+    void Add(std::uint32_t ms) {
+        doneMs_ += ms;
+        if (!shown_ || totalMs_ == 0) return;
+        const std::uint64_t percent = std::min<std::uint64_t>(100, std::uint64_t{doneMs_} * 100 / totalMs_);
+        if (percent == lastPercent_) return;
+        lastPercent_ = percent;
+        const std::string bar(percent * 30 / 100, '#');
+        std::fprintf(stderr, "\rrendering [%-30s] %3u%%", bar.c_str(), static_cast<unsigned>(percent));
+    }
+    ~ProgressBar() {
+        if (shown_ && lastPercent_ != 101) std::fputc('\n', stderr);
+    }
+
+private:
+    std::uint32_t totalMs_;
+    bool shown_;
+    std::uint32_t doneMs_ = 0;
+    std::uint64_t lastPercent_ = 101;
+};
+
+// The codes file appears whole or not at all.
+bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
+    const std::string part = path + ".part";
+    std::FILE* file = std::fopen(part.c_str(), "w");
+    if (file == nullptr) return false;
+    for (const Notice& notice : notices) {
+        std::fprintf(file, "%u %lld\n", notice.code, static_cast<long long>(notice.value));
+    }
+    const bool written = std::fclose(file) == 0;
+    if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
+        std::remove(part.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool RenderSong(const CliOptions& options, const PreparedSong& song, std::vector<Notice>* notices) {
+    ProgressBar progress(ScanSong(options.songs[0]).playMs);
+    const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
+        notices->push_back({code, value});
+        if (code == 5) progress.Add(static_cast<std::uint32_t>(value));
+    };
+    return PlaySong(song, onNotice, nullptr);
+}
+
+}  // namespace
+
+int RunRender(const CliOptions& options) {
+    if (options.songs.size() != 1 || options.output.empty()) {
+        ReportError("render takes one SONG and -o OUT");
+        PrintUsage();
+        return kExitUsage;
+    }
+    PreparedSong song;
+    if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
+    WaveOutUseFile(options.output.c_str(), options.raw);
+    const WindowHandle window = CreateNoticeWindow();
+    std::vector<Notice> notices;
+    const StartResult started = StartLibrary(options, window);
+    if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
+    bool ok = started == StartResult::kStarted;
+    if (ok) {
+        ok = RenderSong(options, song, &notices);
+        TeCleanUp();
+    }
+    // A device that was opened has written the file; a failed render leaves none behind.
+    if (!ok && started != StartResult::kNoDevice) std::remove(options.output.c_str());
+    DestroyMessageWindow(window);
+    ReleaseSong(&song);
+    if (ok && !options.codesFile.empty() && !WriteCodes(options.codesFile, notices)) {
+        ReportError(options.codesFile + ": cannot be written");
+        ok = false;
+    }
+    return ok ? kExitOk : kExitFailure;
+}

@@ -1,0 +1,100 @@
+#include "tools/cli_session.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "library/tesalo.h"
+#include "platform/codepage.h"
+#include "player/data/midi_scan.h"
+#include "player/data/smf_image.h"
+
+void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
+
+bool PrepareSong(const std::string& path, PreparedSong* song) {
+    if (!LoadFileImage(path, &song->image, &song->size)) {
+        ReportError(path + ": cannot be read");
+        return false;
+    }
+    if (PrepareSmfImage(&song->image, &song->size) == -1) {
+        ReportError(path + ": not a playable MIDI file (format 0 or 1, division 1 to 960)");
+        ReleaseSong(song);
+        return false;
+    }
+    return true;
+}
+
+void ReleaseSong(PreparedSong* song) {
+    FreeFileImage(song->image);
+    song->image = nullptr;
+    song->size = 0;
+}
+
+static std::intptr_t IgnoreMessage(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+
+WindowHandle CreateNoticeWindow() { return CreateMessageWindow(IgnoreMessage, nullptr); }
+
+std::string ProgramDirectory() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "./";
+    return exe.parent_path().string() + "/";
+}
+
+static bool LoadVoiceFile(const std::string& named) {
+    const std::string path = named.empty() ? ProgramDirectory() + "voice.txt" : named;
+    std::uint8_t* image = nullptr;
+    std::uint32_t size = 0;
+    if (!LoadFileImage(path, &image, &size)) {
+        if (!named.empty()) ReportError(path + ": cannot be read");
+        else ReportError("no voice.txt beside the program: the songs play silent");
+        return named.empty();
+    }
+    TeVoiceSet(image, static_cast<std::int32_t>(size));
+    FreeFileImage(image);
+    return true;
+}
+
+StartResult StartLibrary(const CliOptions& options, WindowHandle window) {
+    if (TeInit(FormatFlagOfQuality(options.quality), window, static_cast<std::uint8_t>(options.level), 0) != 1) {
+        return StartResult::kNoDevice;
+    }
+    if (!LoadVoiceFile(options.voiceFile)) {
+        TeCleanUp();
+        return StartResult::kNoVoiceFile;
+    }
+    TeSetStatus(options.polyphony, options.lowPass ? 1 : 0);
+    SetMasterVolume(static_cast<std::uint8_t>(options.level));
+    return StartResult::kStarted;
+}
+
+bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested) {
+    const std::uint32_t notify = RegisterMessageName("TEDLL_NOTIFY");
+    TeDataSet(song.image, static_cast<std::int32_t>(song.size));
+    const bool started = TePlay() == 1;
+    bool stopSent = false;
+    for (;;) {
+        WindowMessage message;
+        const int got = WaitWindowMessage(&message, 100);
+        if (got == 1 && message.message == notify) {
+            const auto code = static_cast<std::uint32_t>(message.wParam);
+            onNotice(code, message.lParam);
+            if (!started && code == 1) return false;
+            if (code == 6) return message.lParam == 0;
+        }
+        if (got == 0) return false;
+        if (started && !stopSent && stopRequested && stopRequested()) {
+            TeStop();
+            stopSent = true;
+        }
+    }
+}
+
+SongInfo ScanSong(const std::string& path) {
+    char16_t title[kTitleCapacity] = {};
+    SongInfo info;
+    info.playMs = ScanMidiFile(path, title);
+    info.title = Utf16ToUtf8(title);
+    return info;
+}

@@ -1,0 +1,48 @@
+// What `tesalo render` and `tesalo play` share: preparing a song as the player does, starting
+// the library with the options, and playing one song to its end.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/messages.h"
+#include "tools/cli_options.h"
+
+struct PreparedSong {
+    std::uint8_t* image = nullptr;
+    std::uint32_t size = 0;
+};
+
+// Reads and prepares the song (merging a multi-track file); false with the reason on stderr.
+bool PrepareSong(const std::string& path, PreparedSong* song);
+void ReleaseSong(PreparedSong* song);
+
+// A window of this thread that receives the library's notifications.
+WindowHandle CreateNoticeWindow();
+
+// The folder of the running program, with its trailing '/'.
+std::string ProgramDirectory();
+
+enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
+// TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised
+// when the device cannot be opened or an explicitly named voice file cannot be read.
+StartResult StartLibrary(const CliOptions& options, WindowHandle window);
+
+using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;
+using StopRequest = std::function<bool()>;
+
+// Plays the song and handles every notification of this thread's queue until playback is over
+// (code 6). stopRequested is asked about ten times a second; when it says yes, TeStop is called.
+// True when the song played to its end or was stopped, false when playback failed.
+bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested);
+
+// The title and play time of a song, for the status line and the progress bar.
+struct SongInfo {
+    std::string title;
+    std::uint32_t playMs = 0;
+};
+SongInfo ScanSong(const std::string& path);
+
+// "file: message" on stderr, in the program's own voice.
+void ReportError(const std::string& message);
