@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 DEMO_OUT ?= $(BUILD)/demo.wav
 
-.PHONY: run test build deps clean
+.PHONY: run test tsan build deps clean
 
 deps:
 	@scripts/install-deps
@@ -13,7 +13,15 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
+	$(MAKE) tsan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The library's two threads and the platform's queues under ThreadSanitizer: any report fails.
+tsan: deps
+	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_TSAN=ON
+	cmake --build $(BUILD)-tsan -j $(JOBS) --target library_tests platform_tests
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
 
 # Until the player's window exists: render the built-in test tune to a WAV file.
 run: build

@@ -24,13 +24,25 @@ void LibraryTest::SetUp() {
 
 void LibraryTest::TearDown() {
     if (g.bInitialized != 0) {
-        TeStop();
-        while (WaveOutNullComplete(1) == 1) {
-        }
+        DrainPlayback();
         TeCleanUp();
     }
     DestroyMessageWindow(parent);
     SetMessageBoxPresenter(nullptr);
+}
+
+// Stops a song that may still play and lets the ready thread finish with it, so that TeCleanUp
+// is called while idle, as the library requires.
+void LibraryTest::DrainPlayback() {
+    TeStop();
+    for (;;) {
+        const int completed = WaveOutNullComplete(1);
+        const std::vector<Notice> notices = Take(completed == 1 ? 500 : 100);
+        for (const Notice& notice : notices) {
+            if (notice.code == 6) return;
+        }
+        if (completed == 0 && notices.empty()) return;
+    }
 }
 
 void LibraryTest::Init(std::uint32_t flag) {

@@ -29,6 +29,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Stops playback and waits until the library is idle.
+    void DrainPlayback();
     // TeInit on the null device; asserts success and drops the code-0 notice.
     void Init(std::uint32_t flag = TE_FORMAT_22K_8);
     // TeDataSet with the bytes.

@@ -1,30 +1,21 @@
 // The block clock, event decoding and the reports of each block.
-#include "platform/messages.h"
 #include "platform/waveout.h"
 #include "tests/library/library_fixture.h"
 
-using SequencerTest = LibraryTest;
 using smf::Track;
 
 namespace {
 
-// Stops the song that is playing and lets its queued blocks finish.
-void EndPlayback() {
-    if (WaveOutNullPending() == 0) return;
-    TeStop();
-    while (WaveOutNullComplete(1) == 1) {
+class SequencerTest : public LibraryTest {
+protected:
+    // Hands the image over (after the last song has ended) and renders its first blocks.
+    void PlayFirstBlocks(const smf::Bytes& image) {
+        DrainPlayback();
+        Take();
+        EXPECT_EQ(TeDataSet(image.data(), static_cast<std::int32_t>(image.size())), 1);
+        EXPECT_EQ(TePlay(), 1);
     }
-    WindowMessage message;
-    while (WaitWindowMessage(&message, 2000) == 1 && !(message.message == g.notifyMessage && message.wParam == 6)) {
-    }
-}
-
-// Hands the image over and renders its first one or two blocks.
-void PlayFirstBlocks(const smf::Bytes& image) {
-    EndPlayback();
-    EXPECT_EQ(TeDataSet(image.data(), static_cast<std::int32_t>(image.size())), 1);
-    EXPECT_EQ(TePlay(), 1);
-}
+};
 
 std::uint32_t BlockBytes(int buffer) { return g.waveBuffers[buffer].header.length; }
 
@@ -47,7 +38,7 @@ TEST_F(SequencerTest, AnEventFreeBlockIsDivisionTicksAtTheTempo) {
         EXPECT_EQ(BlockBytes(1), c.bytes) << c.flag << " " << c.division;  // no event at all
         const std::vector<Notice> notices = Take();
         EXPECT_EQ(ValuesOf(notices, 5)[1], static_cast<std::intptr_t>(c.division * (500000 / c.division) / 1000));
-        EndPlayback();
+        DrainPlayback();
         TeCleanUp();
     }
 }
