@@ -31,7 +31,9 @@ class StatusLine {
 public:
     StatusLine(const std::string& path, const SongInfo& info)
         : name_(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title),
-          totalMs_(info.playMs), start_(std::chrono::steady_clock::now()) {}
+          totalMs_(info.playMs), start_(std::chrono::steady_clock::now()), live_(isatty(2) != 0) {
+        if (!live_) std::fprintf(stderr, "playing %s (%s)", name_.c_str(), Clock(totalMs_).c_str());
+    }
 
     void Update(std::uint32_t code, std::intptr_t value) {
         if (code == 4) load_ = static_cast<unsigned>(value & 0xFFFF);
@@ -39,7 +41,7 @@ public:
             voices_ = static_cast<unsigned>(value & 0xFF);
             notes_ = static_cast<unsigned>((value >> 8) & 0xFF);
         }
-        if (code != 2) return;
+        if (code != 2 || !live_) return;
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start_).count();
         const std::uint64_t shown = std::min<std::uint64_t>(static_cast<std::uint64_t>(elapsed), totalMs_);
@@ -53,6 +55,7 @@ private:
     std::string name_;
     std::uint32_t totalMs_;
     std::chrono::steady_clock::time_point start_;
+    bool live_;  // a terminal: the line is rewritten in place
     unsigned load_ = 0, voices_ = 0, notes_ = 0;
 };
 
