@@ -23,11 +23,10 @@ tsan: deps
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
 
-# Until the player's window exists: render the built-in test tune to a WAV file.
+# Until the player's window exists: render the first bundled demo song to a WAV file.
 run: build
-	@scripts/make-test-tune $(BUILD)/test-tune.mid
-	$(BUILD)/bin/tesalo render $(BUILD)/test-tune.mid -o $(DEMO_OUT)
-	@echo "The test tune is rendered to $(DEMO_OUT)"
+	$(BUILD)/bin/tesalo render -q 3 --lpf $(BUILD)/bin/demo/morning_lanterns.mid -o $(DEMO_OUT)
+	@echo "The demo song is rendered to $(DEMO_OUT)"
 
 clean:
 	rm -rf $(BUILD)
