@@ -84,6 +84,7 @@ static void ReleaseFailedInit() {
 static void ResetOptions() {
     g.smfImage = nullptr;
     g.trackPtr = nullptr;
+    g.runningStatus = 0;  // kept from song to song, but not from one TeInit to the next
     g.smfLength = 0;
     g.bLPFDelay.store(0, std::memory_order_relaxed);
     g.polyLimit.store(16, std::memory_order_relaxed);

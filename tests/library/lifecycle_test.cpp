@@ -113,3 +113,18 @@ TEST_F(LifecycleTest, ADeviceThatCannotOpenFailsWithItsTextAndReleasesTheThread)
     WaveOutUseNull(NullPacing::kManual);
     Init();
 }
+
+TEST_F(LifecycleTest, RunningStatusLastsFromSongToSongButNotPastTeInit) {
+    Init();
+    Load(smf::File(0, 96, {smf::Track{}.Event(0, {0xB2, 7, 8}).End(1)}));
+    ASSERT_EQ(TePlay(), 1);
+    DrainPlayback();
+    EXPECT_EQ(g.runningStatus, 0xB2);
+    Load(smf::File(0, 96, {smf::Track{}.Event(0, {11, 16}).End(1)}));  // data byte first
+    ASSERT_EQ(TePlay(), 1);
+    EXPECT_EQ(g.channels[3].expression, 2);
+    DrainPlayback();
+    ASSERT_EQ(TeCleanUp(), 1);
+    Init();
+    EXPECT_EQ(g.runningStatus, 0);
+}
