@@ -85,3 +85,8 @@ std::uint32_t FormatFlagOfQuality(int quality) {
                                             TE_FORMAT_44K_16};
     return kFlags[quality];
 }
+
+std::uint32_t BytesPerSecondOfQuality(int quality) {
+    static const std::uint32_t kBytesPerSecond[4] = {22050, 44100, 44100, 88200};
+    return kBytesPerSecond[quality];
+}

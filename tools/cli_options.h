@@ -21,3 +21,5 @@ struct CliOptions {
 bool ParseCliOptions(int argc, char** argv, int first, CliOptions* options, std::string* error);
 // The TeInit format flag of a quality 0..3.
 std::uint32_t FormatFlagOfQuality(int quality);
+// Bytes of output per second at a quality 0..3.
+std::uint32_t BytesPerSecondOfQuality(int quality);

@@ -58,8 +58,19 @@ bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
     return true;
 }
 
-bool RenderSong(const CliOptions& options, const PreparedSong& song, std::vector<Notice>* notices) {
-    ProgressBar progress(ScanSong(options.songs[0]).playMs);
+// A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence.
+constexpr std::uint64_t kLargestOutput = 0xFFFFFFFFull - 44;
+
+bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
+    const std::uint64_t bytes = std::uint64_t{playMs} * BytesPerSecondOfQuality(options.quality) / 1000;
+    if (bytes <= kLargestOutput) return true;
+    ReportError(options.songs[0] + ": plays for " + std::to_string(playMs / 3600000) +
+                " hours, more than one output file can hold at this quality");
+    return false;
+}
+
+bool RenderSong(const PreparedSong& song, std::uint32_t playMs, std::vector<Notice>* notices) {
+    ProgressBar progress(playMs);
     const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
         notices->push_back({code, value});
         if (code == 5) progress.Add(static_cast<std::uint32_t>(value));
@@ -77,6 +88,11 @@ int RunRender(const CliOptions& options) {
     }
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
+    const std::uint32_t playMs = ScanSong(options.songs[0]).playMs;
+    if (!FitsInOneFile(options, playMs)) {
+        ReleaseSong(&song);
+        return kExitFailure;
+    }
     WaveOutUseFile(options.output.c_str(), options.raw);
     const WindowHandle window = CreateNoticeWindow();
     std::vector<Notice> notices;
@@ -84,7 +100,7 @@ int RunRender(const CliOptions& options) {
     if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
     bool ok = started == StartResult::kStarted;
     if (ok) {
-        ok = RenderSong(options, song, &notices);
+        ok = RenderSong(song, playMs, &notices);
         TeCleanUp();
     }
     // A device that was opened has written the file; a failed render leaves none behind.

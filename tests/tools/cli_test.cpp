@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "player/data/midi_scan.h"
+#include "tests/support/smf_builder.h"
 #include "tests/tools/cli_support.h"
 
 namespace fs = std::filesystem;
@@ -134,4 +135,16 @@ TEST_F(CliTest, UnreadableOrBrokenSongsFailCleanlyWithoutAnOutputFile) {
     const CommandResult voice = RunCommand(Tesalo("render --voice " + Path("none.txt") + " " + ShortestSong() + " -o " + Path("a.wav")));
     EXPECT_EQ(voice.exitCode, 1);
     EXPECT_FALSE(fs::exists(Path("a.wav")));
+}
+
+TEST_F(CliTest, ASongLongerThanAnOutputFileCanHoldIsRefused) {
+    smf::Track track;
+    track.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // 2^28 ticks of 5208 us: about 388 hours
+    const smf::Bytes song = smf::File(0, 96, {track});
+    std::ofstream(Path("long.mid"), std::ios::binary).write(reinterpret_cast<const char*>(song.data()), static_cast<std::streamsize>(song.size()));
+    const CommandResult result = RunCommand(Tesalo("render " + Path("long.mid") + " -o " + Path("a.wav")));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("long.mid: plays for 388 hours, more than one output file can hold"), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(Path("a.wav")));
+    EXPECT_FALSE(fs::exists(Path("a.wav.part")));
 }
