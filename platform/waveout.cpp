@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <unordered_map>
 
@@ -90,6 +91,18 @@ void ApplyVolume(std::uint8_t* samples, std::size_t bytes, unsigned bytesPerSamp
 
 void SelectWaveOutBackend(const WaveOutBackend* backend) {
     chosenBackend.store(backend);
+}
+
+std::uint32_t SingleDeviceCount() { return 1; }
+
+std::uint32_t SingleDeviceDefault() { return 0; }
+
+std::uint32_t DescribeSingleDevice(const char16_t* name, WaveOutCaps* caps) {
+    *caps = WaveOutCaps{};
+    for (std::size_t i = 0; name[i] != 0 && i + 1 < std::size(caps->name); ++i) caps->name[i] = name[i];
+    caps->formats = kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16;
+    caps->channels = 1;
+    return kWaveOk;
 }
 
 void ReportBlockDone(const WaveDevice& device, BlockHeader* header) {

@@ -37,6 +37,11 @@ void SelectWaveOutBackend(const WaveOutBackend* backend);
 // The backend used until another one is chosen.
 const WaveOutBackend* PortAudioBackend();
 
+// The file and null backends: one device that takes every format.
+std::uint32_t SingleDeviceCount();
+std::uint32_t SingleDeviceDefault();
+std::uint32_t DescribeSingleDevice(const char16_t* name, WaveOutCaps* caps);
+
 // Marks the block played and posts kMsgWaveDone for it to the device's window.
 void ReportBlockDone(const WaveDevice& device, BlockHeader* header);
 

@@ -54,20 +54,7 @@ void BuildWavHeader(unsigned char* header, const WaveFormat& format, std::uint32
     PutLittleEndian(header + 40, dataBytes, 4);
 }
 
-std::uint32_t FileDeviceCount() {
-    return 1;
-}
-
-std::uint32_t FileDefaultDevice() {
-    return 0;
-}
-
-std::uint32_t FileGetCaps(std::uint32_t, WaveOutCaps* caps) {
-    std::copy_n(u"file", 5, caps->name);
-    caps->formats = kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16;
-    caps->channels = 1;
-    return kWaveOk;
-}
+std::uint32_t FileGetCaps(std::uint32_t, WaveOutCaps* caps) { return DescribeSingleDevice(u"file", caps); }
 
 std::uint32_t FileOpen(WaveDevice& device, std::uint32_t) {
     auto state = std::make_shared<FileState>();
@@ -127,7 +114,7 @@ std::uint32_t FileClose(WaveDevice& device) {
 }
 
 constexpr WaveOutBackend kFileBackend = {
-    FileDeviceCount, FileDefaultDevice, FileGetCaps, FileOpen, FileWrite, FileClose,
+    SingleDeviceCount, SingleDeviceDefault, FileGetCaps, FileOpen, FileWrite, FileClose,
 };
 
 }  // namespace

@@ -79,20 +79,7 @@ bool TakeFailedWrite() {
     return left > 0;
 }
 
-std::uint32_t NullDeviceCount() {
-    return 1;
-}
-
-std::uint32_t NullDefaultDevice() {
-    return 0;
-}
-
-std::uint32_t NullGetCaps(std::uint32_t, WaveOutCaps* caps) {
-    std::copy_n(u"null", 5, caps->name);
-    caps->formats = kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16;
-    caps->channels = 1;
-    return kWaveOk;
-}
+std::uint32_t NullGetCaps(std::uint32_t, WaveOutCaps* caps) { return DescribeSingleDevice(u"null", caps); }
 
 std::uint32_t NullOpen(WaveDevice& device, std::uint32_t) {
     auto state = std::make_shared<NullState>();
@@ -139,7 +126,7 @@ std::uint32_t NullClose(WaveDevice& device) {
 }
 
 constexpr WaveOutBackend kNullBackend = {
-    NullDeviceCount, NullDefaultDevice, NullGetCaps, NullOpen, NullWrite, NullClose,
+    SingleDeviceCount, SingleDeviceDefault, NullGetCaps, NullOpen, NullWrite, NullClose,
 };
 
 }  // namespace

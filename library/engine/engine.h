@@ -5,6 +5,8 @@
 
 #include "library/frame/state.h"
 
+// The image's header is there, its division usable and its first track inside the image.
+bool SongCanStart();
 // Song start: track position, division, tempo, counters, voices, channels and mix cleared.
 void StartSong();
 // Clears one voice to its free state.

@@ -190,15 +190,24 @@ std::uint32_t BigEndian32(const std::uint8_t* p) {
     return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
 }
 
+// A division with its top bit set is taken as a plain number.
+std::uint32_t Division() { return (std::uint32_t{g.smfImage[12]} << 8) | g.smfImage[13]; }
+
 void ResetChannels() {
     for (ChannelState& channel : g.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
 }
 
 }  // namespace
 
+bool SongCanStart() {
+    if (g.smfImage == nullptr || g.smfLength < 22) return false;
+    const std::uint64_t trackStart = 16 + std::uint64_t{BigEndian32(g.smfImage + 4)};
+    return Division() != 0 && trackStart <= static_cast<std::uint64_t>(g.smfLength);
+}
+
 void StartSong() {
     g.trackPtr = g.smfImage + 16 + BigEndian32(g.smfImage + 4);
-    g.division = (std::uint32_t{g.smfImage[12]} << 8) | g.smfImage[13];
+    g.division = Division();
     std::uint32_t firstDelta = 0;
     ReadQuantity(&firstDelta);  // the first event is taken at tick 0
     g.tempo = kDefaultTempo;

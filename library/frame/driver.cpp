@@ -8,18 +8,6 @@ void PostNotify(std::uint32_t code, std::intptr_t value) {
     PostWindowMessage(g.parentWindow, g.notifyMessage, code, value);
 }
 
-static std::uint32_t BigEndian32(const std::uint8_t* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-}
-
-// The header must be there, the division usable and the first track's data inside the image.
-static bool ImageCanPlay() {
-    if (g.smfImage == nullptr || g.smfLength < 22) return false;
-    const std::uint32_t division = (std::uint32_t{g.smfImage[12]} << 8) | g.smfImage[13];
-    const std::uint64_t trackStart = 16 + std::uint64_t{BigEndian32(g.smfImage + 4)};
-    return division != 0 && trackStart <= static_cast<std::uint64_t>(g.smfLength);
-}
-
 static bool IsPrepared(const WAVEBUFFER& buffer) { return (buffer.header.flags & WHDR_PREPARED) != 0; }
 
 // Renders a block into the buffer and prepares it; true when a block was produced.
@@ -41,7 +29,7 @@ extern "C" TESALO_API int32_t TePlay(void) {
         PostNotify(kNotifyPlay, 1);
         return 0;
     }
-    if (!ImageCanPlay()) return RefusePlay();
+    if (!SongCanStart()) return RefusePlay();
     StartSong();
     g.playStarting.store(1, std::memory_order_relaxed);
     // A buffer that got no block this time may still be prepared from the last song; it is
