@@ -12,10 +12,14 @@ struct DrumSample {
     std::int64_t length;
 };
 
+// What an entry without a sample plays: an empty sample and the zero line behind it, so the
+// last half pair at 44100 Hz reads silence as it does behind any sample.
+constexpr std::uint8_t kEmptySample[1] = {32};
+
 DrumSample VoiceSample(const Voice& voice) {
     const DRUMENTRY* entry = &g.drumTable[voice.key & 63];
     if (entry->aliasSlot > 0 && entry->aliasSlot < 64) entry = &g.drumTable[entry->aliasSlot];
-    if (entry->sampleData == nullptr) return {nullptr, 0};
+    if (entry->sampleData == nullptr) return {kEmptySample, 0};
     return {entry->sampleData, std::max<std::int64_t>(entry->sampleLength, 0)};
 }
 

@@ -191,6 +191,30 @@ TEST_F(VoiceRenderTest, OddCountAt44100EndsWithAHalfPairThatUsesItsSample) {
     EXPECT_EQ(last.key, 0);
 }
 
+// An entry without a sample (an undefined slot whose default entry is missing too, or a sample
+// count of 0) is an empty sample: at 44100 Hz a stretch of one sample is the first half of a
+// pair and reads the zero line behind it; every other stretch reads nothing. Either way the
+// voice is freed at once, with the usual counter steps.
+TEST_F(VoiceRenderTest, DrumWithoutASampleAddsNothingAndFreesItself) {
+    for (const std::int32_t rate : {22050, 44100}) {
+        for (const std::uint32_t n : {1u, 5u}) {
+            for (const bool allocated : {false, true}) {
+                SCOPED_TRACE(testing::Message() << rate << " Hz, n = " << n << (allocated ? ", count 0" : ", no data"));
+                Reset(rate);
+                if (allocated) MakeDrum(1, {});
+                g.drumTable[11].aliasSlot = 1;  // slot 1 is the default drum
+                Voice& v = Drum(11, 0);
+                EXPECT_EQ(Render(v, n, 7), Mix(n, 7));
+                EXPECT_EQ(v.key, 0);
+                EXPECT_EQ(g.activeVoices, 0);
+                EXPECT_EQ(g.requestedNotes, 0);
+                std::free(g.drumTable[1].sampleData);
+                g.drumTable[1] = {};
+            }
+        }
+    }
+}
+
 TEST_F(VoiceRenderTest, AnEndingDrumRaisesTheVoicesRenderedAfterIt) {
     MakeDrum(11, {40});
     MakeTone(std::vector<std::uint8_t>(64, 40), 64);
