@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "library/tesalo.h"
 #include "platform/waveout.h"
@@ -71,6 +72,18 @@ bool PlayFile(const std::string& path) {
     return ok;
 }
 
+// The songs that can be read and prepared; the others are reported before any device opens.
+std::vector<std::string> PlayableSongs(const std::vector<std::string>& paths) {
+    std::vector<std::string> playable;
+    for (const std::string& path : paths) {
+        PreparedSong song;
+        if (!PrepareSong(path, &song)) continue;
+        ReleaseSong(&song);
+        playable.push_back(path);
+    }
+    return playable;
+}
+
 }  // namespace
 
 int RunPlay(const CliOptions& options) {
@@ -79,6 +92,9 @@ int RunPlay(const CliOptions& options) {
         PrintUsage();
         return kExitUsage;
     }
+    const std::vector<std::string> songs = PlayableSongs(options.songs);
+    if (songs.empty()) return kExitFailure;
+    int result = songs.size() == options.songs.size() ? kExitOk : kExitFailure;
     WaveOutUsePortAudio();
     const WindowHandle window = CreateNoticeWindow();
     const StartResult started = StartLibrary(options, window);
@@ -88,8 +104,7 @@ int RunPlay(const CliOptions& options) {
         return kExitFailure;
     }
     std::signal(SIGINT, OnInterrupt);
-    int result = kExitOk;
-    for (const std::string& path : options.songs) {
+    for (const std::string& path : songs) {
         if (!PlayFile(path)) result = kExitFailure;
         if (interrupted.load()) break;
     }

@@ -13,6 +13,7 @@
 void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
 
 bool PrepareSong(const std::string& path, PreparedSong* song) {
+    song->path = path;
     if (!LoadFileImage(path, &song->image, &song->size)) {
         ReportError(path + ": cannot be read");
         return false;
@@ -69,6 +70,17 @@ StartResult StartLibrary(const CliOptions& options, WindowHandle window) {
     return StartResult::kStarted;
 }
 
+// A prepared image shorter than its header and one track header holds no track to read.
+constexpr std::uint32_t kSmallestTrackImage = 22;
+
+static void ReportRefusal(const PreparedSong& song) {
+    if (song.size < kSmallestTrackImage) {
+        ReportError(song.path + ": holds no track, so there is nothing to play (the library refused it)");
+    } else {
+        ReportError(song.path + ": the library refused to play it");
+    }
+}
+
 bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested) {
     const std::uint32_t notify = RegisterMessageName("TEDLL_NOTIFY");
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
@@ -80,10 +92,19 @@ bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const Sto
         if (got == 1 && message.message == notify) {
             const auto code = static_cast<std::uint32_t>(message.wParam);
             onNotice(code, message.lParam);
-            if (!started && code == 1) return false;
+            if (!started && code == 1) {
+                ReportRefusal(song);
+                return false;
+            }
+            if (code == 6 && message.lParam != 0) {
+                ReportError(song.path + ": playback stopped: the output device refused a block");
+            }
             if (code == 6) return message.lParam == 0;
         }
-        if (got == 0) return false;
+        if (got == 0) {
+            ReportError(song.path + ": playback was interrupted");
+            return false;
+        }
         if (started && !stopSent && stopRequested && stopRequested()) {
             TeStop();
             stopSent = true;

@@ -10,6 +10,7 @@
 #include "tools/cli_options.h"
 
 struct PreparedSong {
+    std::string path;
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
 };
@@ -34,7 +35,8 @@ using StopRequest = std::function<bool()>;
 
 // Plays the song and handles every notification of this thread's queue until playback is over
 // (code 6). stopRequested is asked about ten times a second; when it says yes, TeStop is called.
-// True when the song played to its end or was stopped, false when playback failed.
+// True when the song played to its end or was stopped (a song of no blocks plays nothing and
+// succeeds); false, with the reason on stderr, when the library refused it or playback failed.
 bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested);
 
 // The title and play time of a song, for the status line and the progress bar.

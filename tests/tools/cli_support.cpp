@@ -36,15 +36,6 @@ CommandResult RunCommand(const std::string& commandLine) {
 
 std::string Tesalo(const std::string& arguments) { return std::string(TESALO_BIN_DIR) + "/tesalo " + arguments; }
 
-std::vector<std::string> SharedSongs() {
-    std::vector<std::string> songs;
-    for (const auto& entry : fs::directory_iterator(TESALO_MIDI_DIR)) {
-        if (entry.path().extension() == ".mid") songs.push_back(entry.path().string());
-    }
-    std::sort(songs.begin(), songs.end());
-    return songs;
-}
-
 static std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);

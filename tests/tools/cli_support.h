@@ -18,8 +18,6 @@ std::string Tesalo(const std::string& arguments);
 std::string ReadWholeFile(const std::string& path);
 // A new empty folder below the system's temporary folder.
 std::string MakeTempFolder();
-// The *.mid files of the shared test songs, sorted.
-std::vector<std::string> SharedSongs();
 
 struct WavFile {
     std::uint16_t format = 0, channels = 0, bits = 0;
