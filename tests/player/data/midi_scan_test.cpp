@@ -136,6 +136,18 @@ TEST_F(ScanTest, ImageEndEndsTheScan) {
     EXPECT_EQ(Scan(file), 499u);
 }
 
+// The time shown is the time that plays: the sequencer stops at the end-of-track, so nothing
+// behind it counts, although a reader that took one more delta-time would add what follows.
+TEST_F(ScanTest, NothingBehindTheEndOfTrackCounts) {
+    // 96 ticks of 5208 us: 499 ms.
+    const Track first = Track().Event(0, {0x90, 60, 100}).Event(96, {0x80, 60, 0}).End();
+    const Track second = Track().Event(0, {0x90, 62, 100}).Event(960, {0x80, 62, 0}).End();
+    // A second chunk in a format-0 file: its "M" would read as a delta of 77 ticks.
+    EXPECT_EQ(Scan(smf::FileDeclaring(0, 96, 1, {first, second})), 499u);
+    // One stray byte behind the end-of-track, inside the chunk: 64 ticks more if it counted.
+    EXPECT_EQ(Scan(smf::File(0, 96, {Track(first).Raw({0x40})})), 499u);
+}
+
 TEST_F(ScanTest, WrappedFormat0IsScannedFromItsHeaderChunk) {
     const Bytes song = smf::File(0, 96, {Track().Name(0, "Wrapped").End(96)});
     const Bytes riff = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'R', 'M', 'I', 'D', 'd', 'a', 't', 'a',

@@ -1,15 +1,16 @@
-// The real songs: every one loads, merges and scans, and the merged track carries exactly the
-// channel events of the source tracks. The source is re-read here by the chunk lengths and the
-// exclusive-event lengths, independently of the code under test.
+// Real songs (the demo songs, and the shared corpus when it is there): every one loads, merges
+// and scans, and the merged track carries exactly the channel events of the source tracks. The
+// source is re-read here by the chunk lengths and the exclusive-event lengths, independently of
+// the code under test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "player/data/midi_scan.h"
 #include "player/data/smf_image.h"
+#include "tests/support/test_songs.h"
 
 namespace {
 
@@ -84,41 +85,43 @@ TrackContents ReadFile(const std::uint8_t* image, std::uint32_t size) {
     return all;
 }
 
-std::vector<std::filesystem::path> Songs() {
-    std::vector<std::filesystem::path> songs;
-    for (const auto& entry : std::filesystem::directory_iterator(TESALO_MIDI_DIR)) {
-        if (entry.path().extension() == ".mid") songs.push_back(entry.path());
-    }
-    std::sort(songs.begin(), songs.end());
-    return songs;
+void ExpectMergesItsChannelEventsInTimeOrder(const std::string& song) {
+    SCOPED_TRACE(song);
+    std::uint8_t* image = nullptr;
+    std::uint32_t size = 0;
+    ASSERT_TRUE(LoadFileImage(song, &image, &size));
+    const TrackContents source = ReadFile(image, size);
+    ASSERT_GT(PrepareSmfImage(&image, &size), 0);
+    ASSERT_EQ(Big32(image + 18), size - 22);
+    const TrackContents merged = ReadTrack(image + 22, image + size);
+    EXPECT_EQ(merged.events.size(), source.events.size());
+    EXPECT_TRUE(merged.events == source.events);
+    EXPECT_EQ(merged.endTime, source.endTime);
+    EXPECT_EQ(merged.runningStatusEvents, 0u);
+    FreeFileImage(image);
 }
 
-TEST(RealMidiTest, EverySongMergesItsChannelEventsInTimeOrder) {
-    const std::vector<std::filesystem::path> songs = Songs();
+void ExpectPlausiblePlayTime(const std::string& song) {
+    char16_t title[kTitleCapacity] = {};
+    const std::uint32_t playMs = ScanMidiFile(song, title);
+    EXPECT_GT(playMs, 10000u) << song;
+    EXPECT_LT(playMs, 15u * 60 * 1000) << song;
+}
+
+TEST(RealMidiTest, EveryDemoSongMergesAndScans) {
+    const std::vector<std::string> songs = DemoSongs();
     ASSERT_FALSE(songs.empty());
-    for (const auto& song : songs) {
-        SCOPED_TRACE(song.filename().string());
-        std::uint8_t* image = nullptr;
-        std::uint32_t size = 0;
-        ASSERT_TRUE(LoadFileImage(song.string(), &image, &size));
-        const TrackContents source = ReadFile(image, size);
-        ASSERT_GT(PrepareSmfImage(&image, &size), 0);
-        ASSERT_EQ(Big32(image + 18), size - 22);
-        const TrackContents merged = ReadTrack(image + 22, image + size);
-        EXPECT_EQ(merged.events.size(), source.events.size());
-        EXPECT_TRUE(merged.events == source.events);
-        EXPECT_EQ(merged.endTime, source.endTime);
-        EXPECT_EQ(merged.runningStatusEvents, 0u);
-        FreeFileImage(image);
+    for (const std::string& song : songs) {
+        ExpectMergesItsChannelEventsInTimeOrder(song);
+        ExpectPlausiblePlayTime(song);
     }
 }
 
-TEST(RealMidiTest, EverySongScansToAPlausiblePlayTime) {
-    for (const auto& song : Songs()) {
-        char16_t title[kTitleCapacity] = {};
-        const std::uint32_t playMs = ScanMidiFile(song.string(), title);
-        EXPECT_GT(playMs, 10000u) << song.filename();
-        EXPECT_LT(playMs, 15u * 60 * 1000) << song.filename();
+TEST(RealMidiTest, EverySharedSongMergesAndScans) {
+    if (!HaveSharedSongs()) GTEST_SKIP() << kNoSharedSongs;
+    for (const std::string& song : SharedSongs()) {
+        ExpectMergesItsChannelEventsInTimeOrder(song);
+        ExpectPlausiblePlayTime(song);
     }
 }
 
