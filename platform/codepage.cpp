@@ -7,6 +7,8 @@
 
 #include "platform/language.h"
 
+namespace platform {
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -159,3 +161,5 @@ std::u16string Utf8ToUtf16(const std::string& text) {
 bool IsDoubleByteLead(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <unordered_map>
 
+namespace platform {
+
 namespace {
 
 struct NamedEvent {
@@ -81,3 +83,5 @@ void CloseEvent(EventHandle event) {
     table.events.erase(named->name);
     delete named;
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <initializer_list>
 
+namespace platform {
+
 std::uint16_t GetSystemDefaultLanguage() {
     // The same precedence the C library uses for message texts.
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -14,3 +16,5 @@ std::uint16_t GetSystemDefaultLanguage() {
     }
     return kLangEnglish;
 }
+
+}  // namespace platform

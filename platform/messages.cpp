@@ -8,6 +8,8 @@
 #include <string>
 #include <unordered_map>
 
+namespace platform {
+
 namespace {
 
 struct MessageQueue {
@@ -203,3 +205,5 @@ bool DestroyMessageWindow(WindowHandle window) {
     }
     return true;
 }
+
+}  // namespace platform

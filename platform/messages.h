@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+#include "platform/export.h"
+
+namespace platform {
+
 using WindowHandle = std::uintptr_t;  // 0 is no window
 
 struct WindowMessage {
@@ -31,26 +35,28 @@ constexpr std::uint32_t kMsgWaveDone = 0x03BD;  // lParam: the BlockHeader* that
 constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
 
 // The same name gives the same number in the whole process, from 0xC000 on; 0 for an empty name.
-std::uint32_t RegisterMessageName(const char* name);
+PLATFORM_API std::uint32_t RegisterMessageName(const char* name);
 
 // Creates a window of the calling thread with its window procedure and a user word.
-WindowHandle CreateMessageWindow(WindowProc proc, void* userData);
+PLATFORM_API WindowHandle CreateMessageWindow(WindowProc proc, void* userData);
 // Creates a window whose posts call callback(context, ...) on the posting thread.
-WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context);
+PLATFORM_API WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context);
 void* GetWindowUserData(WindowHandle window);
 // True while the window exists.
 bool IsMessageWindow(WindowHandle window);
 
 // Queues a message for the window from any thread; false when the window does not exist.
-bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+PLATFORM_API bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam);
 // Waits for the next message of the calling thread's queue: 1 a message, 0 the quit message.
-int GetWindowMessage(WindowMessage* out);
+PLATFORM_API int GetWindowMessage(WindowMessage* out);
 // As GetWindowMessage, but gives up after timeoutMs milliseconds with -1.
-int WaitWindowMessage(WindowMessage* out, std::uint32_t timeoutMs);
+PLATFORM_API int WaitWindowMessage(WindowMessage* out, std::uint32_t timeoutMs);
 // Calls the window procedure of msg.window on the calling thread; 0 when the window is gone.
-std::intptr_t DispatchWindowMessage(const WindowMessage& msg);
+PLATFORM_API std::intptr_t DispatchWindowMessage(const WindowMessage& msg);
 // Puts the quit message with exitCode (in wParam) into the calling thread's queue.
-void PostQuitWindowMessage(int exitCode);
+PLATFORM_API void PostQuitWindowMessage(int exitCode);
 // Removes the window; its procedure receives kMsgDestroy first, on the calling thread.
-bool DestroyMessageWindow(WindowHandle window);
+PLATFORM_API bool DestroyMessageWindow(WindowHandle window);
+
+}  // namespace platform

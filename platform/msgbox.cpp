@@ -5,6 +5,8 @@
 
 #include "platform/codepage.h"
 
+namespace platform {
+
 namespace {
 
 // Without a GUI there is no one to press OK: the text goes to stderr and the box is answered.
@@ -28,3 +30,5 @@ int ShowMessageBox(const std::u16string& text, const std::u16string& caption, un
 MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter) {
     return installedPresenter.exchange(presenter);
 }
+
+}  // namespace platform

@@ -3,6 +3,10 @@
 
 #include <string>
 
+#include "platform/export.h"
+
+namespace platform {
+
 constexpr unsigned kBoxOk = 0x0000;
 constexpr unsigned kBoxIconError = 0x0010;
 constexpr unsigned kBoxIconWarning = 0x0030;
@@ -13,6 +17,8 @@ using MessageBoxPresenter = int (*)(const std::u16string& text, const std::u16st
                                     unsigned flags);
 
 // Shows a modal box (OK only unless flags say more) and returns the button pressed.
-int ShowMessageBox(const std::u16string& text, const std::u16string& caption, unsigned flags);
+PLATFORM_API int ShowMessageBox(const std::u16string& text, const std::u16string& caption, unsigned flags);
 // Installs a presenter; nullptr restores the default. Returns the one it replaces.
-MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);
+PLATFORM_API MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);
+
+}  // namespace platform

@@ -8,6 +8,8 @@
 
 #include "platform/waveout_backend.h"
 
+namespace platform {
+
 namespace {
 
 struct DeviceTable {
@@ -222,3 +224,5 @@ std::uint32_t WaveOutClose(WaveOutHandle device) {
     PostWindowMessage(opened->notifyWindow, kMsgWaveClosed, opened->handle, 0);
     return result;
 }
+
+}  // namespace platform

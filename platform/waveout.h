@@ -8,7 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "messages.h"
+#include "platform/export.h"
+#include "platform/messages.h"
+
+namespace platform {
 
 using WaveOutHandle = std::uintptr_t;
 
@@ -65,29 +68,29 @@ struct WaveOutCaps {
     std::uint16_t channels;
 };
 
-std::uint32_t WaveOutDeviceCount();
-std::uint32_t WaveOutGetCaps(std::uint32_t device, WaveOutCaps* caps);
+PLATFORM_API std::uint32_t WaveOutDeviceCount();
+PLATFORM_API std::uint32_t WaveOutGetCaps(std::uint32_t device, WaveOutCaps* caps);
 // Opens the device (or kWaveMapper) in the format; notifications go to notifyWindow.
-std::uint32_t WaveOutOpen(WaveOutHandle* out, std::uint32_t device, const WaveFormat* format,
+PLATFORM_API std::uint32_t WaveOutOpen(WaveOutHandle* out, std::uint32_t device, const WaveFormat* format,
                           WindowHandle notifyWindow);
 // The text of an error code, cut to capacity characters including the terminating zero.
-std::uint32_t WaveOutErrorText(std::uint32_t error, char16_t* text, std::size_t capacity);
+PLATFORM_API std::uint32_t WaveOutErrorText(std::uint32_t error, char16_t* text, std::size_t capacity);
 // Marks the block prepared (WHDR_PREPARED); preparing a prepared block succeeds.
-std::uint32_t WaveOutPrepare(WaveOutHandle device, BlockHeader* header);
+PLATFORM_API std::uint32_t WaveOutPrepare(WaveOutHandle device, BlockHeader* header);
 // Queues a prepared block; its bytes are taken at once, its done notification comes later.
-std::uint32_t WaveOutWrite(WaveOutHandle device, BlockHeader* header);
-std::uint32_t WaveOutUnprepare(WaveOutHandle device, BlockHeader* header);
+PLATFORM_API std::uint32_t WaveOutWrite(WaveOutHandle device, BlockHeader* header);
+PLATFORM_API std::uint32_t WaveOutUnprepare(WaveOutHandle device, BlockHeader* header);
 // Volume: low 16 bits left, high 16 bits right, 0 silent to 0xFFFF full.
-std::uint32_t WaveOutGetVolume(WaveOutHandle device, std::uint32_t* volume);
-std::uint32_t WaveOutSetVolume(WaveOutHandle device, std::uint32_t volume);
+PLATFORM_API std::uint32_t WaveOutGetVolume(WaveOutHandle device, std::uint32_t* volume);
+PLATFORM_API std::uint32_t WaveOutSetVolume(WaveOutHandle device, std::uint32_t volume);
 // Closes the device; queued blocks are dropped; the closed notification follows.
-std::uint32_t WaveOutClose(WaveOutHandle device);
+PLATFORM_API std::uint32_t WaveOutClose(WaveOutHandle device);
 
 // Backend choice, made before a device is opened.
-void WaveOutUsePortAudio();
+PLATFORM_API void WaveOutUsePortAudio();
 // One device that writes every queued block, in order, to path: a WAV file, or the raw bytes.
 // The file appears complete at close (it is written aside and renamed).
-void WaveOutUseFile(const char* path, bool raw);
+PLATFORM_API void WaveOutUseFile(const char* path, bool raw);
 enum class NullPacing {
     kInstant,   // every block is done as soon as it is queued
     kRealTime,  // a block is done after its playing time
@@ -101,3 +104,5 @@ int WaveOutNullComplete(int count);
 int WaveOutNullPending();
 // Null device: the next `count` writes fail with kWaveErrorFailed (tests of refused blocks).
 void WaveOutNullFailWrites(int count);
+
+}  // namespace platform

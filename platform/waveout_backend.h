@@ -9,6 +9,8 @@
 
 #include "platform/waveout.h"
 
+namespace platform {
+
 struct WaveOutBackend;
 
 struct WaveDevice {
@@ -49,3 +51,5 @@ void ReportBlockDone(const WaveDevice& device, BlockHeader* header);
 // output is mono, so the gain is the mean of the left and right halves over 0xFFFF.
 void ApplyVolume(std::uint8_t* samples, std::size_t bytes, unsigned bytesPerSample,
                  std::uint32_t volume);
+
+}  // namespace platform

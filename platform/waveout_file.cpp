@@ -7,6 +7,8 @@
 
 #include "platform/waveout_backend.h"
 
+namespace platform {
+
 namespace {
 
 struct FileTarget {
@@ -128,3 +130,5 @@ void WaveOutUseFile(const char* path, bool raw) {
     }
     SelectWaveOutBackend(&kFileBackend);
 }
+
+}  // namespace platform

@@ -10,6 +10,8 @@
 
 #include "platform/waveout_backend.h"
 
+namespace platform {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -166,3 +168,5 @@ int WaveOutNullPending() {
 void WaveOutNullFailWrites(int count) {
     writesToFail.store(std::max(count, 0));
 }
+
+}  // namespace platform

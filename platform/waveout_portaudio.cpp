@@ -18,6 +18,8 @@
 #include "platform/codepage.h"
 #include "platform/waveout_backend.h"
 
+namespace platform {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -273,3 +275,5 @@ const WaveOutBackend* PortAudioBackend() {
 void WaveOutUsePortAudio() {
     SelectWaveOutBackend(&kPortAudioBackend);
 }
+
+}  // namespace platform

@@ -41,7 +41,7 @@ bool PrintInfo(const std::string& path) {
     const SongInfo info = ScanSong(path);
     std::printf("file: %s\nformat: %u, tracks: %u, division: %u\ntitle: %s\nplay time: %s (%u ms)\n",
                 path.c_str(), header.format, header.tracks, header.division, info.title.c_str(),
-                Utf16ToUtf8(FormatPlayTime(info.playMs / 1000)).c_str(), info.playMs);
+                platform::Utf16ToUtf8(FormatPlayTime(info.playMs / 1000)).c_str(), info.playMs);
     return true;
 }
 

@@ -95,12 +95,12 @@ int RunPlay(const CliOptions& options) {
     const std::vector<std::string> songs = PlayableSongs(options.songs);
     if (songs.empty()) return kExitFailure;
     int result = songs.size() == options.songs.size() ? kExitOk : kExitFailure;
-    WaveOutUsePortAudio();
-    const WindowHandle window = CreateNoticeWindow();
+    platform::WaveOutUsePortAudio();
+    const platform::WindowHandle window = CreateNoticeWindow();
     const StartResult started = StartLibrary(options, window);
     if (started != StartResult::kStarted) {
         if (started == StartResult::kNoDevice) ReportError("no sound output device could be opened");
-        DestroyMessageWindow(window);
+        platform::DestroyMessageWindow(window);
         return kExitFailure;
     }
     std::signal(SIGINT, OnInterrupt);
@@ -110,6 +110,6 @@ int RunPlay(const CliOptions& options) {
     }
     std::signal(SIGINT, SIG_DFL);
     TeCleanUp();
-    DestroyMessageWindow(window);
+    platform::DestroyMessageWindow(window);
     return result;
 }

@@ -93,8 +93,8 @@ int RunRender(const CliOptions& options) {
         ReleaseSong(&song);
         return kExitFailure;
     }
-    WaveOutUseFile(options.output.c_str(), options.raw);
-    const WindowHandle window = CreateNoticeWindow();
+    platform::WaveOutUseFile(options.output.c_str(), options.raw);
+    const platform::WindowHandle window = CreateNoticeWindow();
     std::vector<Notice> notices;
     const StartResult started = StartLibrary(options, window);
     if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
@@ -105,7 +105,7 @@ int RunRender(const CliOptions& options) {
     }
     // A device that was opened has written the file; a failed render leaves none behind.
     if (!ok && started != StartResult::kNoDevice) std::remove(options.output.c_str());
-    DestroyMessageWindow(window);
+    platform::DestroyMessageWindow(window);
     ReleaseSong(&song);
     if (ok && !options.codesFile.empty() && !WriteCodes(options.codesFile, notices)) {
         ReportError(options.codesFile + ": cannot be written");

@@ -32,9 +32,9 @@ void ReleaseSong(PreparedSong* song) {
     song->size = 0;
 }
 
-static std::intptr_t IgnoreMessage(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
 
-WindowHandle CreateNoticeWindow() { return CreateMessageWindow(IgnoreMessage, nullptr); }
+platform::WindowHandle CreateNoticeWindow() { return platform::CreateMessageWindow(IgnoreMessage, nullptr); }
 
 std::string ProgramDirectory() {
     std::error_code error;
@@ -57,7 +57,7 @@ static bool LoadVoiceFile(const std::string& named) {
     return true;
 }
 
-StartResult StartLibrary(const CliOptions& options, WindowHandle window) {
+StartResult StartLibrary(const CliOptions& options, platform::WindowHandle window) {
     if (TeInit(FormatFlagOfQuality(options.quality), window, static_cast<std::uint8_t>(options.level), 0) != 1) {
         return StartResult::kNoDevice;
     }
@@ -82,13 +82,13 @@ static void ReportRefusal(const PreparedSong& song) {
 }
 
 bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested) {
-    const std::uint32_t notify = RegisterMessageName("TEDLL_NOTIFY");
+    const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
     const bool started = TePlay() == 1;
     bool stopSent = false;
     for (;;) {
-        WindowMessage message;
-        const int got = WaitWindowMessage(&message, 100);
+        platform::WindowMessage message;
+        const int got = platform::WaitWindowMessage(&message, 100);
         if (got == 1 && message.message == notify) {
             const auto code = static_cast<std::uint32_t>(message.wParam);
             onNotice(code, message.lParam);
@@ -116,6 +116,6 @@ SongInfo ScanSong(const std::string& path) {
     char16_t title[kTitleCapacity] = {};
     SongInfo info;
     info.playMs = ScanMidiFile(path, title);
-    info.title = Utf16ToUtf8(title);
+    info.title = platform::Utf16ToUtf8(title);
     return info;
 }

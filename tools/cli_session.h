@@ -20,7 +20,7 @@ bool PrepareSong(const std::string& path, PreparedSong* song);
 void ReleaseSong(PreparedSong* song);
 
 // A window of this thread that receives the library's notifications.
-WindowHandle CreateNoticeWindow();
+platform::WindowHandle CreateNoticeWindow();
 
 // The folder of the running program, with its trailing '/'.
 std::string ProgramDirectory();
@@ -28,7 +28,7 @@ std::string ProgramDirectory();
 enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
 // TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised
 // when the device cannot be opened or an explicitly named voice file cannot be read.
-StartResult StartLibrary(const CliOptions& options, WindowHandle window);
+StartResult StartLibrary(const CliOptions& options, platform::WindowHandle window);
 
 using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;
 using StopRequest = std::function<bool()>;

@@ -22,13 +22,13 @@ std::string ReadWhole(const char* path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::intptr_t IgnoreMessages(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
 
 // Plays the loaded song to its end on the instant null device.
 void PlayToEnd(std::uint32_t notify) {
     TePlay();
-    WindowMessage message;
-    while (GetWindowMessage(&message) == 1) {
+    platform::WindowMessage message;
+    while (platform::GetWindowMessage(&message) == 1) {
         if (message.message == notify && message.wParam == 6) return;
     }
 }
@@ -39,8 +39,8 @@ void BM_RenderSong(benchmark::State& state) {
     std::uint32_t size = 0;
     char16_t title[kTitleCapacity];
     const double songSeconds = ScanMidiFile(kSong, title) / 1000.0;
-    WaveOutUseNull(NullPacing::kInstant);
-    const WindowHandle window = CreateMessageWindow(IgnoreMessages, nullptr);
+    platform::WaveOutUseNull(platform::NullPacing::kInstant);
+    const platform::WindowHandle window = platform::CreateMessageWindow(IgnoreMessages, nullptr);
     if (voices.empty() || !LoadFileImage(kSong, &song, &size) || PrepareSmfImage(&song, &size) == -1 ||
         TeInit(static_cast<std::uint32_t>(state.range(0)), window, 16, 0) != 1) {
         state.SkipWithError("no voice file, song or library");
@@ -49,13 +49,13 @@ void BM_RenderSong(benchmark::State& state) {
     TeVoiceSet(reinterpret_cast<const std::uint8_t*>(voices.data()), static_cast<std::int32_t>(voices.size()));
     TeSetStatus(32, 1);
     TeDataSet(song, static_cast<std::int32_t>(size));
-    const std::uint32_t notify = RegisterMessageName("TEDLL_NOTIFY");
+    const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
     for (auto _ : state) PlayToEnd(notify);
     state.counters["x_realtime"] = benchmark::Counter(songSeconds * static_cast<double>(state.iterations()),
                                                       benchmark::Counter::kIsRate);
     TeCleanUp();
     FreeFileImage(song);
-    DestroyMessageWindow(window);
+    platform::DestroyMessageWindow(window);
 }
 BENCHMARK(BM_RenderSong)
     ->Arg(TE_FORMAT_22K_8)->Arg(TE_FORMAT_22K_16)->Arg(TE_FORMAT_44K_8)->Arg(TE_FORMAT_44K_16)

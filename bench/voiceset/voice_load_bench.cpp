@@ -16,12 +16,12 @@ std::string ReadVoiceFile() {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::intptr_t IgnoreMessages(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
 
 void BM_TeVoiceSet(benchmark::State& state) {
     const std::string file = ReadVoiceFile();
-    WaveOutUseNull(NullPacing::kManual);
-    const WindowHandle window = CreateMessageWindow(IgnoreMessages, nullptr);
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
+    const platform::WindowHandle window = platform::CreateMessageWindow(IgnoreMessages, nullptr);
     if (file.empty() || TeInit(TE_FORMAT_22K_16, window, 16, 0) != 1) {
         state.SkipWithError("no voice file or no library");
         return;
@@ -33,7 +33,7 @@ void BM_TeVoiceSet(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
     TeCleanUp();
-    DestroyMessageWindow(window);
+    platform::DestroyMessageWindow(window);
 }
 BENCHMARK(BM_TeVoiceSet)->Unit(benchmark::kMillisecond);
 

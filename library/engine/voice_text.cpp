@@ -12,7 +12,7 @@ bool IsDigit(std::uint8_t byte) { return byte >= '0' && byte <= '9'; }
 
 // Bytes taken by the character at pos: two for a double-byte character, cut at the end.
 std::size_t CharacterSize(const VoiceText& text, std::size_t pos) {
-    return IsDoubleByteLead(text.bytes[pos]) && pos + 1 < text.length ? 2 : 1;
+    return platform::IsDoubleByteLead(text.bytes[pos]) && pos + 1 < text.length ? 2 : 1;
 }
 
 // Position of the next "//" at or after pos, or length.

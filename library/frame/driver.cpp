@@ -5,15 +5,15 @@
 #include "library/frame/state.h"
 
 void PostNotify(std::uint32_t code, std::intptr_t value) {
-    PostWindowMessage(g.parentWindow, g.notifyMessage, code, value);
+    platform::PostWindowMessage(g.parentWindow, g.notifyMessage, code, value);
 }
 
-static bool IsPrepared(const WAVEBUFFER& buffer) { return (buffer.header.flags & WHDR_PREPARED) != 0; }
+static bool IsPrepared(const WAVEBUFFER& buffer) { return (buffer.header.flags & platform::WHDR_PREPARED) != 0; }
 
 // Renders a block into the buffer and prepares it; true when a block was produced.
 static bool ProduceBlock(WAVEBUFFER& buffer) {
     if (DecodeSmf(&buffer) != 1) return false;
-    WaveOutPrepare(g.waveOut, &buffer.header);
+    platform::WaveOutPrepare(g.waveOut, &buffer.header);
     return true;
 }
 
@@ -39,7 +39,7 @@ extern "C" TESALO_API int32_t TePlay(void) {
     int queued = 0;
     for (int i = 0; i < 2; ++i) {
         if (!produced[i] || !IsPrepared(g.waveBuffers[i])) continue;
-        if (WaveOutWrite(g.waveOut, &g.waveBuffers[i].header) != kWaveOk) {
+        if (platform::WaveOutWrite(g.waveOut, &g.waveBuffers[i].header) != platform::kWaveOk) {
             ShowLibraryMessage(kTextBlockRefusedJa, kTextBlockRefusedEn);
             g.bStop.store(1, std::memory_order_relaxed);
             return RefusePlay();
@@ -65,10 +65,10 @@ extern "C" TESALO_API int32_t TeSetNextBuffer(void) {
         PostNotify(kNotifyEnd, 0);
     }
     if (g.bStop.load(std::memory_order_relaxed) != 0) return 1;
-    WaveOutUnprepare(g.waveOut, &buffer.header);
+    platform::WaveOutUnprepare(g.waveOut, &buffer.header);
     ProduceBlock(buffer);
     if (IsPrepared(buffer)) {
-        if (WaveOutWrite(g.waveOut, &buffer.header) == kWaveOk) return 1;
+        if (platform::WaveOutWrite(g.waveOut, &buffer.header) == platform::kWaveOk) return 1;
         ShowLibraryMessage(kTextBlockRefusedJa, kTextBlockRefusedEn);
         PostNotify(kNotifyEnd, 1);
         return 0;

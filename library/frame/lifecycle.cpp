@@ -10,14 +10,14 @@
 #include "platform/language.h"
 
 static std::uint32_t ChooseDevice(std::uint32_t flag, std::int32_t bWaveMapper) {
-    const std::uint32_t count = WaveOutDeviceCount();
+    const std::uint32_t count = platform::WaveOutDeviceCount();
     g.waveOut = 0;
-    if (bWaveMapper != 0) return kWaveMapper;
+    if (bWaveMapper != 0) return platform::kWaveMapper;
     for (std::uint32_t device = 0; device < count; ++device) {
-        WaveOutCaps caps{};
-        if (WaveOutGetCaps(device, &caps) == kWaveOk && (caps.formats & flag) != 0) return device;
+        platform::WaveOutCaps caps{};
+        if (platform::WaveOutGetCaps(device, &caps) == platform::kWaveOk && (caps.formats & flag) != 0) return device;
     }
-    return kWaveMapper;
+    return platform::kWaveMapper;
 }
 
 static void SetOutputFormat(std::uint32_t flag) {
@@ -28,15 +28,15 @@ static void SetOutputFormat(std::uint32_t flag) {
         default: g.sampleRate = 22050; g.bitsPerSample = 8; break;
     }
     const auto bytes = static_cast<std::uint16_t>(g.bitsPerSample / 8);
-    g.waveFormat = WaveFormat{1, 1, static_cast<std::uint32_t>(g.sampleRate),
+    g.waveFormat = platform::WaveFormat{1, 1, static_cast<std::uint32_t>(g.sampleRate),
                               static_cast<std::uint32_t>(g.sampleRate) * bytes, bytes,
                               static_cast<std::uint16_t>(g.bitsPerSample), 0};
 }
 
 static bool OpenDevice(std::uint32_t device) {
-    const std::uint32_t error = WaveOutOpen(&g.waveOut, device, &g.waveFormat, g.readyWindow);
-    if (error == kWaveOk) return true;
-    WaveOutErrorText(error, g.errorText, 256);
+    const std::uint32_t error = platform::WaveOutOpen(&g.waveOut, device, &g.waveFormat, g.readyWindow);
+    if (error == platform::kWaveOk) return true;
+    platform::WaveOutErrorText(error, g.errorText, 256);
     ShowLibraryMessage(g.errorText, g.errorText);
     g.waveOut = 0;
     return false;
@@ -44,7 +44,7 @@ static bool OpenDevice(std::uint32_t device) {
 
 static void FreeBuffers() {
     for (WAVEBUFFER& buffer : g.waveBuffers) {
-        if (g.waveOut != 0) WaveOutUnprepare(g.waveOut, &buffer.header);
+        if (g.waveOut != 0) platform::WaveOutUnprepare(g.waveOut, &buffer.header);
         std::free(buffer.data);
         buffer.data = nullptr;
     }
@@ -57,7 +57,7 @@ static bool AllocateBuffers() {
     for (WAVEBUFFER& buffer : g.waveBuffers) {
         buffer.capacity = g.sampleRate * (g.bitsPerSample / 8) * 1 * 2;
         buffer.data = static_cast<std::uint8_t*>(std::calloc(buffer.capacity + 32, 1));
-        buffer.header = BlockHeader{};
+        buffer.header = platform::BlockHeader{};
         buffer.header.data = buffer.data;
         if (buffer.data == nullptr) return false;
     }
@@ -73,7 +73,7 @@ static bool AllocateBuffers() {
 static void ReleaseFailedInit() {
     FreeBuffers();
     if (g.waveOut != 0) {
-        WaveOutClose(g.waveOut);
+        platform::WaveOutClose(g.waveOut);
         g.waveOut = 0;
         JoinReadyThread();
     } else {
@@ -92,8 +92,8 @@ static void ResetOptions() {
 
 extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t masterVolume,
                                      int32_t bWaveMapper) {
-    g.bJapanese = (GetSystemDefaultLanguage() & 0x3FF) == 0x11 ? 1 : 0;
-    g.notifyMessage = RegisterMessageName("TEDLL_NOTIFY");
+    g.bJapanese = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11 ? 1 : 0;
+    g.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
     g.parentWindow = parent;
     if (g.bInitialized == 1) {
         ShowLibraryMessage(kTextAlreadyInitializedJa, kTextAlreadyInitializedEn);
@@ -131,7 +131,7 @@ extern "C" TESALO_API int32_t TeCleanUp(void) {
     g.smfImage = nullptr;
     FreeBuffers();
     FreeVoiceTable();
-    WaveOutClose(g.waveOut);
+    platform::WaveOutClose(g.waveOut);
     g.waveOut = 0;
     JoinReadyThread();
     g.bInitialized = 0;

@@ -18,7 +18,7 @@ const char16_t kTextBufferOverEn[] = u"PlayBuffer length over.";
 static const char16_t kCaption[] = u"TESALO.DLL";
 
 void ShowLibraryMessage(const char16_t* japanese, const char16_t* english) {
-    ShowMessageBox(g.bJapanese ? japanese : english, kCaption, kBoxOk);
+    platform::ShowMessageBox(g.bJapanese ? japanese : english, kCaption, platform::kBoxOk);
 }
 
 void ShowNotInitialized(const char16_t* function) {

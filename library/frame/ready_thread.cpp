@@ -14,18 +14,18 @@ static void WaitUntilPlayStarted() {
 }
 
 // Thread priorities are left to the system: raising one needs privileges a desktop user lacks.
-static std::intptr_t ReadyWindowProc(WindowHandle window, std::uint32_t message, std::uintptr_t,
+static std::intptr_t ReadyWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t,
                                      std::intptr_t) {
     switch (message) {
-        case kMsgWaveDone:
+        case platform::kMsgWaveDone:
             WaitUntilPlayStarted();
             TeSetNextBuffer();
             break;
-        case kMsgWaveClosed:
-            DestroyMessageWindow(window);
+        case platform::kMsgWaveClosed:
+            platform::DestroyMessageWindow(window);
             break;
-        case kMsgDestroy:
-            PostQuitWindowMessage(0);
+        case platform::kMsgDestroy:
+            platform::PostQuitWindowMessage(0);
             break;
         default:
             break;
@@ -34,19 +34,19 @@ static std::intptr_t ReadyWindowProc(WindowHandle window, std::uint32_t message,
 }
 
 static void ReadyThreadMain() {
-    EventHandle started = OpenNamedEvent(kStartEvent);
-    g.readyWindow = CreateMessageWindow(ReadyWindowProc, nullptr);
-    SignalEvent(started);
-    CloseEvent(started);
-    WindowMessage message;
-    while (GetWindowMessage(&message) > 0) DispatchWindowMessage(message);
+    platform::EventHandle started = platform::OpenNamedEvent(kStartEvent);
+    g.readyWindow = platform::CreateMessageWindow(ReadyWindowProc, nullptr);
+    platform::SignalEvent(started);
+    platform::CloseEvent(started);
+    platform::WindowMessage message;
+    while (platform::GetWindowMessage(&message) > 0) platform::DispatchWindowMessage(message);
 }
 
 void StartReadyThread() {
-    EventHandle started = CreateNamedEvent(kStartEvent);
+    platform::EventHandle started = platform::CreateNamedEvent(kStartEvent);
     g.readyThread = std::thread(ReadyThreadMain);
-    WaitEvent(started);
-    CloseEvent(started);
+    platform::WaitEvent(started);
+    platform::CloseEvent(started);
 }
 
 void JoinReadyThread() {
@@ -55,6 +55,6 @@ void JoinReadyThread() {
 }
 
 void EndReadyThreadWithoutDevice() {
-    PostWindowMessage(g.readyWindow, kMsgWaveClosed, 0, 0);
+    platform::PostWindowMessage(g.readyWindow, platform::kMsgWaveClosed, 0, 0);
     JoinReadyThread();
 }

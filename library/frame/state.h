@@ -11,9 +11,9 @@
 
 // One output buffer: two seconds of PCM and the device's header for it.
 struct WAVEBUFFER {
-    std::uint8_t* data;      // capacity + 32 bytes
-    std::int32_t capacity;   // bytes of two seconds of output
-    BlockHeader header;      // length = bytes of the current block
+    std::uint8_t* data;             // capacity + 32 bytes
+    std::int32_t capacity;          // bytes of two seconds of output
+    platform::BlockHeader header;   // length = bytes of the current block
 };
 
 struct ChannelState {
@@ -86,13 +86,13 @@ struct LibraryState {
     // lifecycle
     std::int32_t bInitialized;
     std::int32_t bJapanese;
-    WindowHandle parentWindow;
+    platform::WindowHandle parentWindow;
     std::uint32_t notifyMessage;
     std::thread readyThread;
-    WindowHandle readyWindow;
+    platform::WindowHandle readyWindow;
     // device and buffers
-    WaveOutHandle waveOut;
-    WaveFormat waveFormat;
+    platform::WaveOutHandle waveOut;
+    platform::WaveFormat waveFormat;
     char16_t errorText[256];
     std::int32_t sampleRate;
     std::int32_t bitsPerSample;

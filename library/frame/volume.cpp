@@ -33,7 +33,7 @@ extern "C" TESALO_API uint32_t TeGetSystemVolume(void) {
         return 0;
     }
     std::uint32_t volume = 0;
-    if (WaveOutGetVolume(g.waveOut, &volume) != kWaveOk) return 0;
+    if (platform::WaveOutGetVolume(g.waveOut, &volume) != platform::kWaveOk) return 0;
     return volume;
 }
 
@@ -42,5 +42,5 @@ extern "C" TESALO_API int32_t TeSetSystemVolume(uint32_t volume) {
         ShowNotInitialized(u"TeSetSystemVolume");
         return 0;
     }
-    return WaveOutSetVolume(g.waveOut, volume) == kWaveOk ? 1 : 0;
+    return platform::WaveOutSetVolume(g.waveOut, volume) == platform::kWaveOk ? 1 : 0;
 }

@@ -40,7 +40,7 @@ void TakeTempo(const SmfEvent& event, TempoMap& map) {
 void TakeTitle(const SmfEvent& event, char16_t* title) {
     if (title[0] != u'\0') return;
     const std::u16string text =
-        DecodeSystemText(reinterpret_cast<const char*>(event.data), event.dataLength);
+        platform::DecodeSystemText(reinterpret_cast<const char*>(event.data), event.dataLength);
     std::size_t length = std::min<std::size_t>(text.size(), kTitleCapacity - 1);
     if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
         --length;

@@ -25,8 +25,8 @@ constexpr char16_t kNotRecognised[] = u"認識できない形式か,ﾌｧｲﾙ
 constexpr char16_t kBadDivision[] = u"無効な範囲のﾀｲﾑﾃﾞｨﾋﾞｼﾞｮﾝです";
 
 void ShowRejection(const char16_t* reason) {
-    ShowMessageBox(std::u16string(u"SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした\n") + reason, u"ERROR",
-                   kBoxOk | kBoxIconError);
+    platform::ShowMessageBox(std::u16string(u"SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした\n") + reason, u"ERROR",
+                   platform::kBoxOk | platform::kBoxIconError);
 }
 
 bool ReadAll(int file, std::uint8_t* buffer, std::uint32_t size) {

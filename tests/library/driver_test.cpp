@@ -28,7 +28,7 @@ TEST_F(DriverTest, ANormalSongReportsEveryBlockAndEndsWithCode6) {
     EXPECT_EQ(ValuesOf(start, 1), (std::vector<std::intptr_t>{0}));
     // 96 ticks at 5208 us; the last block has 58 ticks.
     EXPECT_EQ(ValuesOf(start, 5), (std::vector<std::intptr_t>{499, 499}));
-    EXPECT_EQ(WaveOutNullPending(), 2);
+    EXPECT_EQ(platform::WaveOutNullPending(), 2);
 
     const std::vector<Notice> third = Complete(1, 2);
     EXPECT_EQ(Codes(third), (std::vector<std::uint32_t>{4, 5, 3, 2}));
@@ -36,10 +36,10 @@ TEST_F(DriverTest, ANormalSongReportsEveryBlockAndEndsWithCode6) {
     EXPECT_EQ(ValuesOf(third, 2), (std::vector<std::intptr_t>{3}));
     EXPECT_EQ(ValuesOf(third, 3), (std::vector<std::intptr_t>{0}));
 
-    EXPECT_EQ(WaveOutNullComplete(1), 1);  // block 2: the song has ended, nothing more is made
+    EXPECT_EQ(platform::WaveOutNullComplete(1), 1);  // block 2: the song has ended, nothing more is made
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
     EXPECT_TRUE(Take(100).empty());
-    EXPECT_EQ(WaveOutNullPending(), 0);
+    EXPECT_EQ(platform::WaveOutNullPending(), 0);
 }
 
 TEST_F(DriverTest, ASongEndingInItsFirstBlockQueuesOneBuffer) {
@@ -49,7 +49,7 @@ TEST_F(DriverTest, ASongEndingInItsFirstBlockQueuesOneBuffer) {
     Load(smf::File(0, 96, {track}));
     ASSERT_EQ(TePlay(), 1);
     EXPECT_EQ(Codes(Take()), (std::vector<std::uint32_t>{4, 5, 3, 2, 1}));
-    EXPECT_EQ(WaveOutNullPending(), 1);
+    EXPECT_EQ(platform::WaveOutNullPending(), 1);
     EXPECT_EQ(g.channels[1].program, 3);
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
 }
@@ -59,7 +59,7 @@ TEST_F(DriverTest, AnEmptyTrackQueuesNothingAndStillReportsTheEnd) {
     Load(smf::File(0, 96, {Track{}}));
     ASSERT_EQ(TePlay(), 1);
     EXPECT_EQ(Take(), (std::vector<Notice>{{1, 0}, {6, 0}}));
-    EXPECT_EQ(WaveOutNullPending(), 0);
+    EXPECT_EQ(platform::WaveOutNullPending(), 0);
 }
 
 TEST_F(DriverTest, StopRightAfterPlayLetsBothQueuedBlocksPlay) {
@@ -68,7 +68,7 @@ TEST_F(DriverTest, StopRightAfterPlayLetsBothQueuedBlocksPlay) {
     ASSERT_EQ(TePlay(), 1);
     EXPECT_EQ(TeStop(), 1);
     EXPECT_EQ(Codes(Take()), kTwoBlocksThenStarted);
-    EXPECT_EQ(WaveOutNullComplete(1), 1);
+    EXPECT_EQ(platform::WaveOutNullComplete(1), 1);
     EXPECT_TRUE(Take(200).empty());
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
 }
@@ -90,7 +90,7 @@ TEST_F(DriverTest, ATrackEndingAtABlockBoundaryReportsCode6Once) {
     Load(smf::File(0, 96, {track}));
     ASSERT_EQ(TePlay(), 1);
     EXPECT_EQ(Codes(Take()), kTwoBlocksThenStarted);
-    EXPECT_EQ(WaveOutNullComplete(1), 1);  // the third block finds no data
+    EXPECT_EQ(platform::WaveOutNullComplete(1), 1);  // the third block finds no data
     EXPECT_TRUE(Take(200).empty());
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
     EXPECT_TRUE(Take(100).empty());
@@ -102,13 +102,13 @@ TEST_F(DriverTest, AFollowingSongNeverQueuesABufferLeftPreparedByTheLastOne) {
     ASSERT_EQ(TePlay(), 1);
     Take();
     TeStop();
-    WaveOutNullComplete(1);
+    platform::WaveOutNullComplete(1);
     Complete(1, 6);
     Track shortSong;
     shortSong.End(5);
     Load(smf::File(0, 96, {shortSong}));
     ASSERT_EQ(TePlay(), 1);
-    EXPECT_EQ(WaveOutNullPending(), 1);
+    EXPECT_EQ(platform::WaveOutNullPending(), 1);
     EXPECT_EQ(Codes(Take()), (std::vector<std::uint32_t>{4, 5, 3, 2, 1}));
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
 }
@@ -116,7 +116,7 @@ TEST_F(DriverTest, AFollowingSongNeverQueuesABufferLeftPreparedByTheLastOne) {
 TEST_F(DriverTest, ARefusedBlockIsReported) {
     Init();
     Load(ThreeBlockSong());
-    WaveOutNullFailWrites(1);
+    platform::WaveOutNullFailWrites(1);
     EXPECT_EQ(TePlay(), 0);
     EXPECT_EQ(Take().back(), (Notice{1, 1}));
     ASSERT_EQ(boxes.size(), 1u);
@@ -128,7 +128,7 @@ TEST_F(DriverTest, ARefusedLaterBlockEndsPlaybackWithCode6Value1) {
     Load(ThreeBlockSong());
     ASSERT_EQ(TePlay(), 1);
     Take();
-    WaveOutNullFailWrites(1);
+    platform::WaveOutNullFailWrites(1);
     const std::vector<Notice> after = Complete(1, 6);
     EXPECT_EQ(after.back(), (Notice{6, 1}));
     ASSERT_EQ(boxes.size(), 1u);
@@ -145,7 +145,7 @@ TEST_F(DriverTest, ImagesThatCannotBePlayedAreRefusedWithoutProducingAnything) {
         Load(image);
         EXPECT_EQ(TePlay(), 0);
         EXPECT_EQ(Take(), (std::vector<Notice>{{1, 1}}));
-        EXPECT_EQ(WaveOutNullPending(), 0);
+        EXPECT_EQ(platform::WaveOutNullPending(), 0);
     }
     TeDataSet(nullptr, 0);
     EXPECT_EQ(TePlay(), 0);

@@ -7,18 +7,18 @@ std::vector<ShownBox> LibraryTest::boxes;
 
 static int RecordBox(const std::u16string& text, const std::u16string& caption, unsigned) {
     LibraryTest::boxes.push_back({text, caption});
-    return kBoxResultOk;
+    return platform::kBoxResultOk;
 }
 
-static std::intptr_t IgnoreMessages(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+static std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
 
 void LibraryTest::SetUp() {
     boxes.clear();
-    SetMessageBoxPresenter(RecordBox);
-    WaveOutUseNull(NullPacing::kManual);
-    parent = CreateMessageWindow(IgnoreMessages, nullptr);
-    WindowMessage stale;
-    while (WaitWindowMessage(&stale, 0) == 1) {
+    platform::SetMessageBoxPresenter(RecordBox);
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
+    parent = platform::CreateMessageWindow(IgnoreMessages, nullptr);
+    platform::WindowMessage stale;
+    while (platform::WaitWindowMessage(&stale, 0) == 1) {
     }
 }
 
@@ -27,8 +27,8 @@ void LibraryTest::TearDown() {
         DrainPlayback();
         TeCleanUp();
     }
-    DestroyMessageWindow(parent);
-    SetMessageBoxPresenter(nullptr);
+    platform::DestroyMessageWindow(parent);
+    platform::SetMessageBoxPresenter(nullptr);
 }
 
 // Stops a song that may still play and lets the ready thread finish with it, so that TeCleanUp
@@ -36,7 +36,7 @@ void LibraryTest::TearDown() {
 void LibraryTest::DrainPlayback() {
     TeStop();
     for (;;) {
-        const int completed = WaveOutNullComplete(1);
+        const int completed = platform::WaveOutNullComplete(1);
         const std::vector<Notice> notices = Take(completed == 1 ? 500 : 100);
         for (const Notice& notice : notices) {
             if (notice.code == 6) return;
@@ -56,8 +56,8 @@ void LibraryTest::Load(const smf::Bytes& image) {
 
 std::vector<Notice> LibraryTest::Take(std::uint32_t timeoutMs) {
     std::vector<Notice> notices;
-    WindowMessage message;
-    while (WaitWindowMessage(&message, notices.empty() ? timeoutMs : 0) == 1) {
+    platform::WindowMessage message;
+    while (platform::WaitWindowMessage(&message, notices.empty() ? timeoutMs : 0) == 1) {
         if (message.message == g.notifyMessage) {
             notices.push_back({static_cast<std::uint32_t>(message.wParam), message.lParam});
         }
@@ -67,8 +67,8 @@ std::vector<Notice> LibraryTest::Take(std::uint32_t timeoutMs) {
 
 std::vector<Notice> LibraryTest::TakeUntil(std::uint32_t code, std::uint32_t timeoutMs) {
     std::vector<Notice> notices;
-    WindowMessage message;
-    while (WaitWindowMessage(&message, timeoutMs) == 1) {
+    platform::WindowMessage message;
+    while (platform::WaitWindowMessage(&message, timeoutMs) == 1) {
         if (message.message != g.notifyMessage) continue;
         notices.push_back({static_cast<std::uint32_t>(message.wParam), message.lParam});
         if (notices.back().code == code) break;
@@ -77,7 +77,7 @@ std::vector<Notice> LibraryTest::TakeUntil(std::uint32_t code, std::uint32_t tim
 }
 
 std::vector<Notice> LibraryTest::Complete(int count, std::uint32_t until) {
-    EXPECT_EQ(WaveOutNullComplete(count), count);
+    EXPECT_EQ(platform::WaveOutNullComplete(count), count);
     return TakeUntil(until);
 }
 

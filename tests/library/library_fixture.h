@@ -42,7 +42,7 @@ protected:
     // Lets the device finish count blocks and returns the notices up to code `until`.
     std::vector<Notice> Complete(int count, std::uint32_t until);
 
-    WindowHandle parent = 0;
+    platform::WindowHandle parent = 0;
 };
 
 // The codes alone, in order.

@@ -28,7 +28,7 @@ TEST_F(LifecycleTest, FormatFlagChoosesRateBitsAndBufferSizes) {
 
 TEST_F(LifecycleTest, SecondInitIsRefusedButRedirectsNotifications) {
     Init();
-    const WindowHandle other = CreateMessageWindow([](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) -> std::intptr_t { return 0; }, nullptr);
+    const platform::WindowHandle other = platform::CreateMessageWindow([](platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) -> std::intptr_t { return 0; }, nullptr);
     EXPECT_EQ(TeInit(TE_FORMAT_44K_16, other, 16, 0), 0);
     EXPECT_EQ(TeGetParent(), other);
     EXPECT_EQ(g.sampleRate, 22050);
@@ -36,7 +36,7 @@ TEST_F(LifecycleTest, SecondInitIsRefusedButRedirectsNotifications) {
     EXPECT_EQ(boxes[0].text, u"Tesalo is already initialized.\nIt has failed in the call.");
     EXPECT_EQ(boxes[0].caption, u"TESALO.DLL");
     EXPECT_EQ(Take(1000), (std::vector<Notice>{{0, 1}}));  // both windows belong to this thread
-    DestroyMessageWindow(other);
+    platform::DestroyMessageWindow(other);
 }
 
 TEST_F(LifecycleTest, FunctionsThatNeedInitRefuseWithTheMessage) {
@@ -102,7 +102,7 @@ TEST_F(LifecycleTest, DeviceVolumePassesThrough) {
 }
 
 TEST_F(LifecycleTest, ADeviceThatCannotOpenFailsWithItsTextAndReleasesTheThread) {
-    WaveOutUseFile("/nonexistent-folder/out.wav", false);
+    platform::WaveOutUseFile("/nonexistent-folder/out.wav", false);
     EXPECT_EQ(TeInit(TE_FORMAT_22K_8, parent, 16, 0), 0);
     EXPECT_EQ(g.bInitialized, 0);
     EXPECT_FALSE(g.readyThread.joinable());
@@ -110,7 +110,7 @@ TEST_F(LifecycleTest, ADeviceThatCannotOpenFailsWithItsTextAndReleasesTheThread)
     EXPECT_FALSE(boxes[0].text.empty());
     EXPECT_EQ(boxes[0].caption, u"TESALO.DLL");
     EXPECT_EQ(Take(1000), (std::vector<Notice>{{0, 1}}));
-    WaveOutUseNull(NullPacing::kManual);
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
     Init();
 }
 

@@ -4,6 +4,8 @@
 
 #include "tests/platform/env_guard.h"
 
+namespace platform {
+
 namespace {
 
 std::u16string Decode(const std::string& bytes) {
@@ -57,3 +59,5 @@ TEST(DoubleByteLead, TheTwoRangesOfShiftJisLeadBytes) {
 }
 
 }  // namespace
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace platform {
+
 class LocaleEnvironment {
 public:
     // Each value: the variable's new text, or nullptr to remove it.
@@ -37,3 +39,5 @@ private:
     }
     std::optional<std::string> saved_[3];
 };
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <thread>
 
+namespace platform {
+
 TEST(NamedEvents, AThreadOpensTheEventByNameAndReleasesTheWaiter) {
     EventHandle created = CreateNamedEvent("TEST_HANDSHAKE");
     ASSERT_NE(created, nullptr);
@@ -35,3 +37,5 @@ TEST(NamedEvents, AnEventEndsWithItsLastHandle) {
     CloseEvent(third);
     EXPECT_EQ(OpenNamedEvent("TEST_COUNTED"), nullptr);
 }
+
+}  // namespace platform

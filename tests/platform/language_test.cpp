@@ -4,6 +4,8 @@
 
 #include "tests/platform/env_guard.h"
 
+namespace platform {
+
 TEST(SystemLanguage, JapaneseWhenTheFirstSetVariableStartsWithJa) {
     {
         LocaleEnvironment env(nullptr, nullptr, "ja_JP.UTF-8");
@@ -22,3 +24,5 @@ TEST(SystemLanguage, JapaneseWhenTheFirstSetVariableStartsWithJa) {
         EXPECT_EQ(GetSystemDefaultLanguage(), kLangEnglish);
     }
 }
+
+}  // namespace platform

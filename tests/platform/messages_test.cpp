@@ -5,6 +5,8 @@
 #include <thread>
 #include <vector>
 
+namespace platform {
+
 namespace {
 
 struct Call {
@@ -156,3 +158,5 @@ TEST(BridgeWindows, PostCallsTheCallbackOnThePostingThreadUntilDestroyed) {
 }
 
 }  // namespace
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace platform {
+
 namespace {
 
 std::u16string shownText;
@@ -34,3 +36,5 @@ TEST(MessageBox, AnInstalledPresenterShowsTheBoxUntilRemoved) {
 }
 
 }  // namespace
+
+}  // namespace platform

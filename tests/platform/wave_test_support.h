@@ -6,6 +6,8 @@
 #include "platform/messages.h"
 #include "platform/waveout.h"
 
+namespace platform {
+
 inline std::intptr_t IgnoreMessage(WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {
     return 0;
 }
@@ -40,3 +42,5 @@ inline BlockHeader PreparedBlock(WaveOutHandle device, std::vector<std::uint8_t>
     WaveOutPrepare(device, &header);
     return header;
 }
+
+}  // namespace platform

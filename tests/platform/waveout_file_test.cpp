@@ -6,6 +6,8 @@
 
 #include "tests/platform/wave_test_support.h"
 
+namespace platform {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -151,3 +153,5 @@ TEST_F(FileBackend, VolumeIsKeptButTheBytesAreWrittenUnchanged) {
 }
 
 }  // namespace
+
+}  // namespace platform

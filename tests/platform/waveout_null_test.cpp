@@ -2,6 +2,8 @@
 
 #include "tests/platform/wave_test_support.h"
 
+namespace platform {
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -89,3 +91,5 @@ TEST_F(NullBackend, RealTimePacingReportsBlocksInQueueOrder) {
 }
 
 }  // namespace
+
+}  // namespace platform

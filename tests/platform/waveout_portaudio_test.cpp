@@ -3,6 +3,8 @@
 
 #include "tests/platform/wave_test_support.h"
 
+namespace platform {
+
 TEST(PortAudioBackend, OpeningTheMapperSucceedsOrExplainsWhy) {
     WaveOutUsePortAudio();
     const std::uint32_t count = WaveOutDeviceCount();
@@ -27,3 +29,5 @@ TEST(PortAudioBackend, OpeningTheMapperSucceedsOrExplainsWhy) {
     DestroyMessageWindow(window);
     TakeQueuedMessages();
 }
+
+}  // namespace platform

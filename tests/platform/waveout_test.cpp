@@ -4,6 +4,8 @@
 #include "platform/waveout_backend.h"
 #include "tests/platform/wave_test_support.h"
 
+namespace platform {
+
 namespace {
 
 TEST(WaveOut, BlocksMustBePreparedBeforeTheyAreWritten) {
@@ -92,3 +94,5 @@ TEST(WaveOut, VolumeScalesSamplesByTheMeanOfBothHalves) {
 }
 
 }  // namespace
+
+}  // namespace platform

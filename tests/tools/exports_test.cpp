@@ -1,4 +1,5 @@
-// The library's boundary is its C header: nothing else is exported.
+// The boundaries of the shared libraries: the library exports the C functions of its header, the
+// platform layer only what the library, the player and the command-line program call.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,15 +7,46 @@
 
 #include "tests/tools/cli_support.h"
 
-TEST(LibraryExports, OnlyTheFunctionsOfTheHeader) {
-    const CommandResult result = RunCommand("nm -D --defined-only " + std::string(TESALO_BIN_DIR) + "/libtesalo.so");
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+namespace {
+
+// The names of the defined dynamic symbols, demangled and without parameter lists.
+std::set<std::string> ExportedNames(const std::string& library) {
+    const CommandResult result =
+        RunCommand("nm -D --defined-only --demangle " + std::string(TESALO_BIN_DIR) + "/" + library);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
     std::set<std::string> exported;
     std::istringstream lines(result.out);
-    for (std::string line; std::getline(lines, line);) exported.insert(line.substr(line.rfind(' ') + 1));
+    for (std::string line; std::getline(lines, line);) {
+        const std::string name = line.substr(line.find(' ', line.find(' ') + 1) + 1);
+        exported.insert(name.substr(0, name.find_first_of("([")));
+    }
+    return exported;
+}
+
+}  // namespace
+
+TEST(LibraryExports, OnlyTheFunctionsOfTheHeader) {
+    const std::set<std::string> exported = ExportedNames("libtesalo.so");
     const std::set<std::string> header = {
         "TeInit", "TeCleanUp", "TeVoiceSet", "TeSetStatus", "SetMasterVolume", "TeDataSet",
         "TePlay", "TeStop", "TeSetNextBuffer", "TeGetSystemVolume", "TeSetSystemVolume",
         "TeGetParent", "GetVersion", "DecodeSmf", "WaveSet", "WaveSynth", "VoiceManager"};
     EXPECT_EQ(exported, header);
+}
+
+TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
+    const std::set<std::string> expected = {
+        "platform::RegisterMessageName", "platform::CreateMessageWindow", "platform::CreateBridgeWindow",
+        "platform::PostWindowMessage", "platform::GetWindowMessage", "platform::WaitWindowMessage",
+        "platform::DispatchWindowMessage", "platform::PostQuitWindowMessage", "platform::DestroyMessageWindow",
+        "platform::CreateNamedEvent", "platform::OpenNamedEvent", "platform::SignalEvent",
+        "platform::WaitEvent", "platform::CloseEvent",
+        "platform::WaveOutDeviceCount", "platform::WaveOutGetCaps", "platform::WaveOutOpen",
+        "platform::WaveOutErrorText", "platform::WaveOutPrepare", "platform::WaveOutWrite",
+        "platform::WaveOutUnprepare", "platform::WaveOutGetVolume", "platform::WaveOutSetVolume",
+        "platform::WaveOutClose", "platform::WaveOutUsePortAudio", "platform::WaveOutUseFile",
+        "platform::DecodeSystemText", "platform::EncodeSystemText", "platform::Utf16ToUtf8",
+        "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
+        "platform::ShowMessageBox", "platform::SetMessageBoxPresenter"};
+    EXPECT_EQ(ExportedNames("libplatform.so"), expected);
 }

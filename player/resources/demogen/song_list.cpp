@@ -15,7 +15,7 @@ const char kListTitle[] = "Demo Songs";
 std::string SongEntry(const std::string& path) {
     char16_t title[kTitleCapacity] = {};
     const std::uint32_t playMs = ScanMidiFile(path, title);
-    return "##SONGFILE\r\n" + std::to_string(playMs / 1000) + "\r\n" + path + "\r\n" + Utf16ToUtf8(title) + "\r\n\r\n";
+    return "##SONGFILE\r\n" + std::to_string(playMs / 1000) + "\r\n" + path + "\r\n" + platform::Utf16ToUtf8(title) + "\r\n\r\n";
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ protected:
         ASSERT_EQ(ShownBoxes().size(), 1u);
         EXPECT_EQ(ShownBoxes()[0].text, text);
         EXPECT_EQ(ShownBoxes()[0].caption, u"ERROR");
-        EXPECT_EQ(ShownBoxes()[0].flags, kBoxIconError);
+        EXPECT_EQ(ShownBoxes()[0].flags, platform::kBoxIconError);
     }
 };
 

@@ -60,7 +60,7 @@ inline std::vector<ShownBox>& ShownBoxes() {
 
 inline int RecordBox(const std::u16string& text, const std::u16string& caption, unsigned flags) {
     ShownBoxes().push_back({text, caption, flags});
-    return kBoxResultOk;
+    return platform::kBoxResultOk;
 }
 
 // Records message boxes and writes test files into a directory of its own.
@@ -68,13 +68,13 @@ class SmfTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ShownBoxes().clear();
-        previous_ = SetMessageBoxPresenter(&RecordBox);
+        previous_ = platform::SetMessageBoxPresenter(&RecordBox);
         char pattern[] = "/tmp/tesalo-smf-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         directory_ = pattern;
     }
     void TearDown() override {
-        SetMessageBoxPresenter(previous_);
+        platform::SetMessageBoxPresenter(previous_);
         for (const std::string& path : written_) std::remove(path.c_str());
         rmdir(directory_.c_str());
     }
@@ -109,7 +109,7 @@ protected:
     smf::Bytes prepared_;
 
 private:
-    MessageBoxPresenter previous_ = nullptr;
+    platform::MessageBoxPresenter previous_ = nullptr;
     std::vector<std::string> written_;
 };
 
