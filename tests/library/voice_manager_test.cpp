@@ -4,9 +4,7 @@
 
 #include <cmath>
 
-#include "library/engine/engine.h"
-#include "library/frame/frame.h"
-#include "library/frame/state.h"
+#include "tests/library/engine_fixture.h"
 
 namespace {
 
@@ -16,20 +14,11 @@ constexpr std::int32_t kAllOff = 0;
 constexpr std::int32_t kRetune = 3;
 constexpr std::int32_t kOnFresh = 4;
 
-class VoiceManagerTest : public ::testing::Test {
+class VoiceManagerTest : public EngineTest {
 protected:
     void SetUp() override { Reset(22050); }
 
-    static void Reset(std::int32_t sampleRate) {
-        g.sampleRate = sampleRate;
-        g.polyLimit.store(8);
-        BuildEngineTables();
-        BuildVolumeTable(16);
-        for (ChannelState& c : g.channels) c = {0, 12, 15, 0.0, 2, 127, 127};
-        for (Voice& v : g.voices) ClearVoice(v);
-        for (TONEENTRY& t : g.toneTable) t = {};
-        g.activeVoices = g.requestedNotes = g.peakVoices = g.peakRequests = 0;
-    }
+    static void Reset(std::int32_t sampleRate) { ResetEngine(sampleRate, 12); }
 
     // Fills all eight voices of channel 1 with keys 60.. and the given start ticks.
     static void FillPool(const std::uint32_t (&ticks)[8]) {

@@ -7,37 +7,19 @@
 #include <cstring>
 #include <vector>
 
-#include "library/engine/engine.h"
 #include "library/engine/wave_run.h"
-#include "library/frame/frame.h"
-#include "library/frame/state.h"
+#include "tests/library/engine_fixture.h"
 
 namespace {
 
 using Mix = std::vector<std::int32_t>;
 
-class VoiceRenderTest : public ::testing::Test {
+class VoiceRenderTest : public EngineTest {
 protected:
     void SetUp() override { Reset(22050); }
 
-    void TearDown() override {
-        for (TONEENTRY& t : g.toneTable) {
-            std::free(t.sampleData);
-            t = {};
-        }
-        for (DRUMENTRY& d : g.drumTable) {
-            std::free(d.sampleData);
-            d = {};
-        }
-    }
-
     static void Reset(std::int32_t sampleRate) {
-        g.sampleRate = sampleRate;
-        g.polyLimit.store(8);
-        BuildEngineTables();
-        BuildVolumeTable(16);
-        for (ChannelState& c : g.channels) c = {0, 15, 15, 0.0, 2, 127, 127};
-        for (Voice& v : g.voices) ClearVoice(v);
+        ResetEngine(sampleRate, 15);
         g.activeVoices = 1;
         g.requestedNotes = 1;
     }
@@ -200,7 +182,7 @@ TEST_F(VoiceRenderTest, DrumWithoutASampleAddsNothingAndFreesItself) {
         for (const std::uint32_t n : {1u, 5u}) {
             for (const bool allocated : {false, true}) {
                 SCOPED_TRACE(testing::Message() << rate << " Hz, n = " << n << (allocated ? ", count 0" : ", no data"));
-                Reset(rate);
+                Reset(rate);  // also empties the drum table
                 if (allocated) MakeDrum(1, {});
                 g.drumTable[11].aliasSlot = 1;  // slot 1 is the default drum
                 Voice& v = Drum(11, 0);
@@ -208,8 +190,6 @@ TEST_F(VoiceRenderTest, DrumWithoutASampleAddsNothingAndFreesItself) {
                 EXPECT_EQ(v.key, 0);
                 EXPECT_EQ(g.activeVoices, 0);
                 EXPECT_EQ(g.requestedNotes, 0);
-                std::free(g.drumTable[1].sampleData);
-                g.drumTable[1] = {};
             }
         }
     }
