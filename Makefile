@@ -1,6 +1,8 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# CI builds with warnings as errors; a user's newer compiler may warn without failing the build.
+WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
 
 .PHONY: run test tsan build deps clean
@@ -9,7 +11,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
@@ -18,7 +20,7 @@ test: build
 
 # The library's two threads and the platform's queues under ThreadSanitizer: any report fails.
 tsan: deps
-	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_TSAN=ON
+	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_TSAN=ON -DTESALO_WERROR=$(WERROR)
 	cmake --build $(BUILD)-tsan -j $(JOBS) --target library_tests platform_tests
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
