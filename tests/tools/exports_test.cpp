@@ -47,6 +47,8 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::WaveOutClose", "platform::WaveOutUsePortAudio", "platform::WaveOutUseFile",
         "platform::DecodeSystemText", "platform::EncodeSystemText", "platform::Utf16ToUtf8",
         "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
-        "platform::ShowMessageBox", "platform::SetMessageBoxPresenter"};
+        "platform::ShowMessageBox", "platform::SetMessageBoxPresenter",
+        "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",
+        "platform::CloseInstanceBlock", "platform::RemoveInstanceBlock"};
     EXPECT_EQ(ExportedNames("libplatform.so"), expected);
 }
