@@ -1,8 +1,7 @@
-// Helpers for the tests of the per-user registry and the settings over it: a fresh
-// XDG_CONFIG_HOME for each test, the store file's text, and a disk that fills up.
+// For the registry and settings tests: a fresh XDG_CONFIG_HOME, the store file's text, and a
+// disk that fills up.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
@@ -12,12 +11,10 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace registrytest {
 
-// Sets XDG_CONFIG_HOME to a new empty folder; puts the old value back and removes the
-// folder at the end.
+// XDG_CONFIG_HOME is a new empty folder until the end of the test.
 class TemporaryConfigHome {
 public:
     TemporaryConfigHome() {
@@ -42,8 +39,7 @@ public:
         setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     }
     const std::string& Folder() const { return folder_; }
-    std::string StoreFolder() const { return folder_ + "/tesalo"; }
-    std::string StorePath() const { return StoreFolder() + "/registry.reg"; }
+    std::string StorePath() const { return folder_ + "/tesalo/registry.reg"; }
 
 private:
     std::string folder_;
@@ -60,16 +56,8 @@ inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
-
-// While it lives, no file of this process grows past `bytes`: a write beyond fails as on a
-// full disk (root ignores folder permissions, but not this limit).
+// No file grows past `bytes` while it lives, as on a full disk (tests run as root, whom
+// folder permissions do not stop).
 class FullDisk {
 public:
     explicit FullDisk(rlim_t bytes) {
