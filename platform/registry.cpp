@@ -1,0 +1,122 @@
+#include "platform/registry.h"
+
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/registry_file.h"
+#include "platform/registry_store.h"
+#include "platform/registry_text.h"
+
+namespace platform {
+namespace {
+
+// An open key's record is always in the store: keys are only added while the store lives.
+struct OpenKey {
+    RegistryKey id;
+    std::u16string path;
+};
+
+// The store lives while any key is open; the file it came from is the one it goes back to,
+// whatever the environment says meanwhile.
+struct RegistryState {
+    std::mutex lock;
+    std::string filePath;
+    RegistryStore store;
+    std::vector<OpenKey> openKeys;
+    RegistryKey nextId = kRegistryCurrentUser + 1;
+};
+
+RegistryState& State() {
+    static RegistryState state;
+    return state;
+}
+
+const OpenKey* FindOpenKey(const RegistryState& state, RegistryKey key) {
+    for (const OpenKey& open : state.openKeys) {
+        if (open.id == key) return &open;
+    }
+    return nullptr;
+}
+
+// The path of a parent for CreateRegistryKey: the root or an open key.
+std::optional<std::u16string> ParentPath(const RegistryState& state, RegistryKey parent) {
+    if (parent == kRegistryCurrentUser) return std::u16string();
+    const OpenKey* open = FindOpenKey(state, parent);
+    if (open == nullptr) return std::nullopt;
+    return open->path;
+}
+
+int LoadStore(RegistryState& state) {
+    std::string path = RegistryFilePath();
+    std::string text;
+    if (path.empty() || !ReadRegistryFile(path, &text)) return 0;
+    state.filePath = path;
+    state.store = ParseRegistryText(text);
+    return 1;
+}
+
+}  // namespace
+
+int CreateRegistryKey(RegistryKey parent, std::u16string_view path, RegistryKey* key) {
+    if (key == nullptr) return 0;
+    *key = kRegistryNoKey;
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    std::optional<std::u16string> parentPath = ParentPath(state, parent);
+    if (!parentPath || !IsRegistryPath(path)) return 0;
+    if (state.openKeys.empty() && !LoadStore(state)) return 0;
+    std::u16string fullPath = parentPath->empty() ? std::u16string(path)
+                                                  : *parentPath + u'\\' + std::u16string(path);
+    EnsureRegistryKey(state.store, fullPath);
+    *key = state.nextId++;
+    state.openKeys.push_back(OpenKey{*key, fullPath});
+    return 1;
+}
+
+int QueryRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t* type,
+                       void* data, std::uint32_t* size) {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    const OpenKey* open = FindOpenKey(state, key);
+    if (open == nullptr || size == nullptr || data == nullptr) return 0;
+    const RegistryKeyRecord& record = state.store.keys[FindRegistryKey(state.store, open->path)];
+    const RegistryValueRecord* value = FindRegistryValue(record, name);
+    if (value == nullptr) return 0;
+    if (type != nullptr) *type = value->type;
+    std::uint32_t capacity = *size;
+    *size = static_cast<std::uint32_t>(value->data.size());
+    if (value->data.size() > capacity) return 0;
+    if (!value->data.empty()) std::memcpy(data, value->data.data(), value->data.size());
+    return 1;
+}
+
+int SetRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t type,
+                     const void* data, std::uint32_t size) {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    const OpenKey* open = FindOpenKey(state, key);
+    if (open == nullptr || !IsStorableText(name) || (size > 0 && data == nullptr)) return 0;
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    RegistryValueRecord value{std::u16string(name), type, {bytes, bytes + size}};
+    // The change is made on a copy and kept only once the file holds it.
+    RegistryStore changed = state.store;
+    PutRegistryValue(changed.keys[FindRegistryKey(changed, open->path)], std::move(value));
+    if (!WriteRegistryFile(state.filePath, FormatRegistryText(changed))) return 0;
+    state.store = std::move(changed);
+    return 1;
+}
+
+void CloseRegistryKey(RegistryKey key) {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    std::erase_if(state.openKeys, [key](const OpenKey& open) { return open.id == key; });
+    if (state.openKeys.empty()) {
+        state.store = RegistryStore();
+        state.filePath.clear();
+    }
+}
+
+}  // namespace platform

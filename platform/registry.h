@@ -1,0 +1,51 @@
+// The per-user registry: keys below the current user's root, each holding named values of a
+// type (DWORD, string, binary, or any other number) and their bytes.
+//
+// The store is one text file, ${XDG_CONFIG_HOME:-$HOME/.config}/tesalo/registry.reg, in the
+// registry export format. It is read when a key is opened while no other key is open, kept in
+// memory while any key is open, and written whole at each value set. Nothing is written by
+// opening or closing keys: a new key reaches the file with the first value set in the store.
+// Every key is opened with full access. Results are 1 for success and 0 for failure.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/export.h"
+
+namespace platform {
+
+using RegistryKey = std::uint64_t;
+
+// No key: what a failed open yields.
+constexpr RegistryKey kRegistryNoKey = 0;
+// The current user's root: only a parent for CreateRegistryKey, it holds no values itself.
+constexpr RegistryKey kRegistryCurrentUser = 1;
+
+// Value types as the registry numbers them; any other number is stored as it comes.
+constexpr std::uint32_t kRegistryString = 1;  // UTF-16LE text with its terminating zero
+constexpr std::uint32_t kRegistryBinary = 3;
+constexpr std::uint32_t kRegistryDword = 4;   // 4 bytes, little-endian
+
+// Opens the key at path (names separated by "\", e.g. "Software\\Vantrel") below parent,
+// creating it and any missing key on the way. Fails for an empty path, an empty name in it,
+// a parent that is not open, or a store file that exists but cannot be read (so that no set
+// can replace a file that was never read). *key is kRegistryNoKey on failure.
+PLATFORM_API int CreateRegistryKey(RegistryKey parent, std::u16string_view path,
+                                   RegistryKey* key);
+
+// Copies the value's bytes into data, which holds *size bytes. On success *size is the
+// value's size and *type (when type is not null) its type. A value that does not fit fails
+// and still reports its type and size; an absent value fails and leaves both untouched.
+PLATFORM_API int QueryRegistryValue(RegistryKey key, std::u16string_view name,
+                                    std::uint32_t* type, void* data, std::uint32_t* size);
+
+// Sets the value (an empty name is the key's default value) and writes the store file. When
+// the file cannot be written the old file and the old value stay, and the set fails.
+PLATFORM_API int SetRegistryValue(RegistryKey key, std::u16string_view name,
+                                  std::uint32_t type, const void* data, std::uint32_t size);
+
+// Closes the key; closing the last open key lets the store go until the next open.
+PLATFORM_API void CloseRegistryKey(RegistryKey key);
+
+}  // namespace platform

@@ -1,0 +1,48 @@
+// The player's ten settings and their store in the current user's registry, under
+// Software\<vendor>\Tesalo. They are read once at start, live in g_settings while the player
+// runs, and are written back together at exit. No message is ever shown: a store that cannot
+// be opened gives the defaults and takes nothing.
+#pragma once
+
+#include <cstdint>
+
+// Each field bears its registry value's name; every value is a DWORD in the store.
+struct PlayerSettings {
+    std::int32_t bChainPlay = 0;     // 1: when a song ends, play the next row
+    std::int32_t bAutoRepeat = 0;    // 1: with chain play, go on from the first row after the last
+    std::int32_t polyLimit = 16;     // most voices at once, 8..32 (not checked when read)
+    std::int32_t bLPFDelay = 0;      // 1: low-pass filter and delay effect on
+    std::int32_t bWaveMapper = 0;    // 1: force the system wave mapper
+    std::int32_t waveQuality = 0;    // output format 0..3: 22.05 kHz 8/16-bit, 44.1 kHz 8/16-bit
+    std::int32_t colTitle = 160;     // list view column widths in pixels: "Title",
+    std::int32_t colTime = 40;       //   "Time",
+    std::int32_t colFileTime = 140;  //   "FileName"
+    std::int32_t masterVolume = 16;  // the synthesizer's output level 0..16
+};
+
+// The player's one settings record: the defaults until LoadSettings.
+extern PlayerSettings g_settings;
+
+// Opens (creating it if missing) "Software\" + vendorName below the current user's root and
+// keeps it as the one open vendor key. 0 when a vendor key is already open (it stays open)
+// or the registry refuses.
+int OpenVendorKey(const char16_t* vendorName);
+// Closes the open vendor key, if any.
+void CloseVendorKey();
+
+// The value in subkey (nullptr: the vendor key itself) below the open vendor key, taken as
+// its raw bytes, little-endian, whatever its type; defaultValue when no vendor key is open,
+// the value is missing or it is longer than 4 bytes.
+std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
+                              std::int32_t defaultValue);
+// Stores value as a DWORD in subkey (nullptr: the vendor key itself); 1 when the store holds
+// it, 0 with no open vendor key or when the store could not be written.
+int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value);
+
+// Fills g_settings from the store, each missing value with its default.
+void LoadSettings();
+// Writes the ten values of g_settings to the store.
+void SaveSettings();
+// After a failed library start: waveQuality becomes 0, in g_settings and in the store at once,
+// so the next start uses the format every device takes.
+void ResetWaveQuality();
