@@ -49,6 +49,8 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
         "platform::ShowMessageBox", "platform::SetMessageBoxPresenter",
         "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",
-        "platform::CloseInstanceBlock", "platform::RemoveInstanceBlock"};
+        "platform::CloseInstanceBlock", "platform::RemoveInstanceBlock",
+        "platform::CreateRegistryKey", "platform::QueryRegistryValue", "platform::SetRegistryValue",
+        "platform::CloseRegistryKey"};
     EXPECT_EQ(ExportedNames("libplatform.so"), expected);
 }
