@@ -1,0 +1,66 @@
+// Settings, volume and close: the buttons that open a dialog or end the player.
+#include "player/resources/imagegen/drawings.h"
+#include "player/resources/imagegen/pixel_art.h"
+
+QImage SettingsMotif() {
+    return PixelArt({
+        ".......SS.......",
+        "......SSSS......",
+        "...SS.SSSS.SS...",
+        "..SSSSSSSSSSSS..",
+        "..SSSSSSSSSSSS..",
+        "...SSSSSSSSSS...",
+        ".SSSSS....SSSSS.",
+        "SSSSSS....SSSSSS",
+        "SSSSSS....SSSSSS",
+        ".SSSSS....SSSSS.",
+        "...SSSSSSSSSS...",
+        "..SSSSSSSSSSSS..",
+        "..SSSSSSSSSSSS..",
+        "...SS.SSSS.SS...",
+        "......SSSS......",
+        ".......SS.......",
+    });
+}
+
+QImage VolumeMotif() {
+    return PixelArt({
+        "................",
+        "................",
+        "......W.....Y...",
+        ".....WW......Y..",
+        "....WWW..Y....Y.",
+        ".WWWWWW...Y...Y.",
+        ".WWWWWW....Y...Y",
+        ".WWWWWW....Y...Y",
+        ".WWWWWW....Y...Y",
+        ".WWWWWW....Y...Y",
+        ".WWWWWW...Y...Y.",
+        "....WWW..Y....Y.",
+        ".....WW......Y..",
+        "......W.....Y...",
+        "................",
+        "................",
+    });
+}
+
+QImage CloseMotif() {
+    return PixelArt({
+        "................",
+        "................",
+        "..RR........RR..",
+        "..RRR......RRR..",
+        "...RRR....RRR...",
+        "....RRR..RRR....",
+        ".....RRRRRR.....",
+        "......RRRR......",
+        "......RRRR......",
+        ".....RRRRRR.....",
+        "....RRR..RRR....",
+        "...RRR....RRR...",
+        "..RRR......RRR..",
+        "..RR........RR..",
+        "................",
+        "................",
+    });
+}
