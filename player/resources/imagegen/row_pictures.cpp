@@ -52,7 +52,7 @@ QImage RowTitlePicture() {
         ".......yy.......",
         ".......yYyy.....",
         ".......yYYYyy...",
-        ".......yYyYYYy..",
+        ".......yYYYYYy..",
         ".......yYyyyYYy.",
         ".......yYy..yYy.",
         ".......yYy..yYy.",
