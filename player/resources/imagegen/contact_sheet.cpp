@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: imagesheet OUT.png\n");
         return 2;
     }
-    Sheet sheet{QImage(1300, 2000, QImage::Format_ARGB32), 8};
+    Sheet sheet{QImage(1300, 2400, QImage::Format_ARGB32), 8};  // cut to what is used
     sheet.image.fill(QColor(0x10, 0x10, 0x10));
     for (const ButtonPictures& button : kButtons) ButtonRow(sheet, button);
     PanelRow(sheet);
