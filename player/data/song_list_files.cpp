@@ -20,25 +20,16 @@
 
 namespace {
 
-std::string ListPath(const char16_t* fileName) {
-    return ProgramDirectory() + platform::Utf16ToUtf8(fileName);
-}
-
 // A stray zero byte is damage, not the end of the text: the songs behind it are kept.
 bool ReadListText(const char16_t* fileName, std::u16string* text) {
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
-    if (!LoadFileImage(ListPath(fileName), &image, &size)) return false;
+    if (!LoadFileImage(SongListPath(fileName), &image, &size)) return false;
     std::string bytes(reinterpret_cast<const char*>(image), size);
     FreeFileImage(image);
     bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
     *text = platform::DecodeSystemText(bytes.data(), bytes.size());
     return true;
-}
-
-SongListRecord* CurrentRecord() {
-    void* data = nullptr;
-    return GetCurrentData(songLists, &data) ? static_cast<SongListRecord*>(data) : nullptr;
 }
 
 // A new list has no file until its first save: its name is taken all the same.
@@ -70,6 +61,15 @@ void AddListFile(const std::string& name) {
 
 }  // namespace
 
+SongListRecord* CurrentSongListRecord() {
+    void* data = nullptr;
+    return GetCurrentData(songLists, &data) ? static_cast<SongListRecord*>(data) : nullptr;
+}
+
+std::string SongListPath(const char16_t* fileName) {
+    return ProgramDirectory() + platform::Utf16ToUtf8(fileName);
+}
+
 void LoadSongListIndex() {
     FreeSongListRecords();
     const std::string folder = ProgramDirectory();
@@ -89,7 +89,7 @@ int ReadSongListTitle(const char16_t* fileName, SongListRecord* record) {
 
 int SongListFileExists(const char16_t* fileName) {
     struct stat info;
-    return lstat(ListPath(fileName).c_str(), &info) == 0 ? 1 : 0;
+    return lstat(SongListPath(fileName).c_str(), &info) == 0 ? 1 : 0;
 }
 
 void AssignSongListFileName(SongListRecord* record) {
@@ -104,7 +104,7 @@ void AssignSongListFileName(SongListRecord* record) {
 }
 
 int ShowSongList(QTreeWidget* listView) {
-    const SongListRecord* record = CurrentRecord();
+    const SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return 0;
     listView->clear();
     std::u16string text;
@@ -118,8 +118,9 @@ int ShowSongList(QTreeWidget* listView) {
 }
 
 int SaveSongList(const QTreeWidget* listView) {
-    const SongListRecord* record = CurrentRecord();
+    const SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return 0;
     const std::u16string text = WriteListText(record->title, SongRows(listView));
-    return ReplaceFileContents(ListPath(record->fileName), platform::EncodeSystemText(text)) ? 1 : 0;
+    const std::string bytes = platform::EncodeSystemText(text);
+    return ReplaceFileContents(SongListPath(record->fileName), bytes) ? 1 : 0;
 }

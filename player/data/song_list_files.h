@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 class QTreeWidget;
 
@@ -14,6 +15,12 @@ struct SongListRecord {
     char16_t title[kSongListTitleCapacity];        // also the entry's name in songLists
     char16_t fileName[kSongListFileNameCapacity];  // without folder, e.g. snglst000.lst
 };
+
+// The record of the current list (the combo box's selection), nullptr when none.
+SongListRecord* CurrentSongListRecord();
+
+// The full path of a list file: ProgramDirectory followed by the file name.
+std::string SongListPath(const char16_t* fileName);
 
 // Fills songLists from the "*.lst" files of the ProgramDirectory (the shipped lists first when
 // it holds none) and selects the first list in the combo box's order.

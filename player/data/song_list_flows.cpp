@@ -7,9 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/codepage.h"
 #include "player/data/song_list_files.h"
-#include "player/data/song_list_folder.h"
 #include "player/data/string_list.h"
 #include "player/data/text_cut.h"
 #include "player/shell/input_name_dialog.h"
@@ -41,15 +39,10 @@ bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
             return false;
         }
         if (!NameIsUsed(name)) return true;
-        ShowPlayerMessage(japaneseUi
-                              ? u"入力された名前は既に使われています。\n他の名前を入力してください。"
-                              : u"The inputted name is already used.\nPlease input other names.");
+        ShowPlayerMessage(
+            japaneseUi ? u"入力された名前は既に使われています。\n他の名前を入力してください。"
+                       : u"The inputted name is already used.\nPlease input other names.");
     }
-}
-
-SongListRecord* CurrentRecord() {
-    void* data = nullptr;
-    return GetCurrentData(songLists, &data) ? static_cast<SongListRecord*>(data) : nullptr;
 }
 
 }  // namespace
@@ -71,7 +64,7 @@ int CreateSongList(QTreeWidget* listView, bool japaneseUi) {
 
 int RenameSongList(QTreeWidget* listView, bool japaneseUi) {
     const int position = CurrentPosition(songLists);
-    SongListRecord* record = CurrentRecord();
+    SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return 0;
     const NameRequest request = japaneseUi
         ? NameRequest{u"ソングリストの名前変更", u"現在:" + std::u16string(record->title)}
@@ -86,13 +79,13 @@ int RenameSongList(QTreeWidget* listView, bool japaneseUi) {
 }
 
 void DeleteSongList(QTreeWidget* listView, bool japaneseUi) {
-    SongListRecord* record = CurrentRecord();
+    SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return;
     const char16_t* question = japaneseUi
         ? u"現在表示されているソングリストを削除します。\nよろしいですか？"
         : u"May I delete the songlist displayed now?";
     if (AskPlayerQuestion(listView->window(), question) != kMessageOk) return;
-    unlink((ProgramDirectory() + platform::Utf16ToUtf8(record->fileName)).c_str());
+    unlink(SongListPath(record->fileName).c_str());  // a file never saved is not missed
     Remove(songLists, CurrentPosition(songLists));
     delete record;
     Select(songLists, 0);

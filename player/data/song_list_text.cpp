@@ -74,7 +74,8 @@ std::vector<SongListSong> ReadListSongs(std::u16string_view text) {
     std::size_t pos = 0;
     while ((pos = FindMarker(unified, kSongMarker, pos)) != std::u16string_view::npos) {
         SongListSong song;
-        song.seconds = static_cast<std::uint32_t>(DecimalValue(TakeLine(unified, &pos, kListLineChars)));
+        const std::u16string seconds = TakeLine(unified, &pos, kListLineChars);
+        song.seconds = static_cast<std::uint32_t>(DecimalValue(seconds));
         song.path = TakeLine(unified, &pos, kListLineChars);
         song.title = TakeLine(unified, &pos, kListLineChars);
         songs.push_back(std::move(song));

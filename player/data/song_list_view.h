@@ -2,7 +2,7 @@
 // the list's order. The view is the working copy of the list; its file is written from it.
 #pragma once
 
-#include <Qt>
+#include <QtCore/qnamespace.h>
 
 #include <vector>
 
@@ -13,7 +13,12 @@ class QTreeWidget;
 enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
 
 // The view's pictures, numbered as the rows use them.
-enum RowPicture { kPictureNormal = 0, kPicturePlaying = 1, kPictureTitleMark = 2, kPictureFailed = 3 };
+enum RowPicture {
+    kPictureNormal = 0,
+    kPicturePlaying = 1,
+    kPictureTitleMark = 2,
+    kPictureFailed = 3,
+};
 
 // Item data of a row (column 0): the number that orders the rows when they are moved.
 constexpr int kRowOrderRole = Qt::UserRole;

@@ -14,8 +14,8 @@ int ScaleRounded(int value, int numerator, int denominator) {
 
 QSize DialogBaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int letters = metrics.horizontalAdvance(alphabet);
     return QSize((letters / 26 + 1) / 2, metrics.height());
 }
 

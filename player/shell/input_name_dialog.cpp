@@ -65,6 +65,8 @@ int InputNameDialog(bool japaneseUi, const std::u16string& caption, const std::u
                       QString::fromStdU16String(CutAtCharacter(caption, kTextChars)),
                       QString::fromStdU16String(CutAtCharacter(prompt, kTextChars)));
     if (dialog.exec() != QDialog::Accepted) return 0;
-    if (limit > 0) CopyToBuffer(dialog.Text().toStdU16String(), output, static_cast<std::size_t>(limit));
+    if (limit > 0) {
+        CopyToBuffer(dialog.Text().toStdU16String(), output, static_cast<std::size_t>(limit));
+    }
     return 1;
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-int RunMessageBox(QWidget* owner, const std::u16string& text, QMessageBox::StandardButtons buttons) {
+int RunMessageBox(QWidget* owner, const std::u16string& text,
+                  QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tesalo"), QString::fromStdU16String(text),
                     buttons, owner);
     box.setDefaultButton(QMessageBox::Ok);
