@@ -5,6 +5,8 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include <iterator>
+
 #include "player/data/play_time.h"
 
 namespace {
