@@ -36,7 +36,7 @@ static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::u
 
 platform::WindowHandle CreateNoticeWindow() { return platform::CreateMessageWindow(IgnoreMessage, nullptr); }
 
-std::string ProgramDirectory() {
+std::string ExecutableDirectory() {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return "./";
@@ -44,7 +44,7 @@ std::string ProgramDirectory() {
 }
 
 static bool LoadVoiceFile(const std::string& named) {
-    const std::string path = named.empty() ? ProgramDirectory() + "voice.txt" : named;
+    const std::string path = named.empty() ? ExecutableDirectory() + "voice.txt" : named;
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(path, &image, &size)) {

@@ -23,7 +23,7 @@ void ReleaseSong(PreparedSong* song);
 platform::WindowHandle CreateNoticeWindow();
 
 // The folder of the running program, with its trailing '/'.
-std::string ProgramDirectory();
+std::string ExecutableDirectory();
 
 enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
 // TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised

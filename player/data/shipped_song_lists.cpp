@@ -1,0 +1,38 @@
+#include "player/data/shipped_song_lists.h"
+
+#include <filesystem>
+
+#include "player/data/file_replace.h"
+#include "player/data/smf_image.h"
+#include "player/data/song_list_folder.h"
+
+namespace {
+
+void CopyWholeFile(const std::string& from, const std::string& to) {
+    std::uint8_t* image = nullptr;
+    std::uint32_t size = 0;
+    if (!LoadFileImage(from, &image, &size)) return;
+    ReplaceFileContents(to, std::string(reinterpret_cast<const char*>(image), size));
+    FreeFileImage(image);
+}
+
+}  // namespace
+
+std::string RunningProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("./") : program.parent_path().string() + "/";
+}
+
+std::string ShippedSongListFolder(const std::string& programFolder) {
+    if (!FindSongListFiles(programFolder).empty()) return programFolder;
+    return programFolder + "../share/tesalo/";
+}
+
+void InstallShippedSongLists(const std::string& folder, const std::string& programFolder) {
+    if (!FindSongListFiles(folder).empty()) return;
+    const std::string shipped = ShippedSongListFolder(programFolder);
+    for (const std::string& name : FindSongListFiles(shipped)) {
+        CopyWholeFile(shipped + name, folder + name);
+    }
+}

@@ -1,0 +1,45 @@
+// The song lists of the player, each in a file "snglst%03d.lst" (any "*.lst") of the
+// ProgramDirectory, entered into songLists at start-up and shown one at a time in the list view.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class QTreeWidget;
+
+constexpr std::size_t kSongListTitleCapacity = 128;
+constexpr std::size_t kSongListFileNameCapacity = 262;
+
+// One per song list; its address is the data of the list's songLists entry.
+struct SongListRecord {
+    char16_t title[kSongListTitleCapacity];        // also the entry's name in songLists
+    char16_t fileName[kSongListFileNameCapacity];  // without folder, e.g. snglst000.lst
+};
+
+// The record of the current list (the combo box's selection), nullptr when none.
+SongListRecord* CurrentSongListRecord();
+
+// The full path of a list file: ProgramDirectory followed by the file name.
+std::string SongListPath(const char16_t* fileName);
+
+// Fills songLists from the "*.lst" files of the ProgramDirectory (the shipped lists first when
+// it holds none) and selects the first list in the combo box's order.
+void LoadSongListIndex();
+
+// Sets record->title from the file's title line; a file without one, or one that cannot be read,
+// gives its file name as the title, so the list can still be chosen. 1, or 0 when unreadable.
+int ReadSongListTitle(const char16_t* fileName, SongListRecord* record);
+
+// 1 when an entry of that name exists in the ProgramDirectory, else 0.
+int SongListFileExists(const char16_t* fileName);
+
+// Gives record the first name "snglst%03d.lst" that neither a file nor another list holds.
+void AssignSongListFileName(SongListRecord* record);
+
+// Refills the list view from the current list's file, then focuses and selects row 0.
+// 0 when there is no current list (the rows stay) or its file cannot be read (the view is empty).
+int ShowSongList(QTreeWidget* listView);
+
+// Writes the current list's file whole from the rows of the list view. 0 when there is no
+// current list or the file cannot be written; the old file then stays as it was.
+int SaveSongList(const QTreeWidget* listView);

@@ -1,0 +1,19 @@
+// The song-list menu of the main window: new list, rename, delete. Each works on the current
+// entry of songLists and the list view given to it.
+#pragma once
+
+class QTreeWidget;
+
+// Asks for a name no list has (in any letter case), gives the new list a free file name, makes
+// it current and empties the list view; its file is first written by the next SaveSongList.
+// 1 when a list was made, 0 when the dialog was cancelled or left empty.
+int CreateSongList(QTreeWidget* listView, bool japaneseUi);
+
+// Asks for a new name of the current list (refused when any list has it, the list itself
+// included) and writes the file with the new title; the file keeps its name. 1 when renamed,
+// 0 when there is no current list or the dialog was cancelled or left empty.
+int RenameSongList(QTreeWidget* listView, bool japaneseUi);
+
+// After the user confirms, deletes the current list and its file and shows the first list left
+// (or empties the list view when none is left).
+void DeleteSongList(QTreeWidget* listView, bool japaneseUi);
