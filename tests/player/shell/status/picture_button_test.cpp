@@ -28,9 +28,10 @@ QImage Drawn(int id, ButtonState state) {
     return canvas;
 }
 
-// The button pictures are opaque or clear, pixel by pixel.
-QColor Over(QColor background, QRgb picture) {
-    return qAlpha(picture) == 0 ? background : QColor(picture);
+// The button pictures are opaque or clear, pixel by pixel; clear beyond their 32 x 32.
+QColor Over(QColor background, const QImage& picture, int x, int y) {
+    const QRgb pixel = picture.valid(x, y) ? picture.pixel(x, y) : 0;
+    return qAlpha(pixel) == 0 ? background : QColor(pixel);
 }
 
 // Whether `view` shows the picture from `at` on, over the background, as far as it reaches.
@@ -38,7 +39,7 @@ bool ShowsPicture(const QImage& view, int picture, QPoint at, QColor background)
     const QImage image = PlayerImage(picture);
     for (int y = at.y(); y < view.height(); ++y) {
         for (int x = at.x(); x < view.width(); ++x) {
-            if (view.pixelColor(x, y) != Over(background, image.pixel(x - at.x(), y - at.y()))) return false;
+            if (view.pixelColor(x, y) != Over(background, image, x - at.x(), y - at.y())) return false;
         }
     }
     return true;
@@ -90,8 +91,8 @@ bool ShowsMarkUnderPicture(const QImage& view, int mark, int picture, QColor fac
     const QImage markImage = PlayerImage(mark), pictureImage = PlayerImage(picture);
     for (int y = 0; y < view.height(); ++y) {
         for (int x = 0; x < view.width(); ++x) {
-            const QColor under = Over(face, markImage.pixel(x, y));
-            if (view.pixelColor(x, y) != Over(under, pictureImage.pixel(x, y))) return false;
+            const QColor under = Over(face, markImage, x, y);
+            if (view.pixelColor(x, y) != Over(under, pictureImage, x, y)) return false;
         }
     }
     return true;
