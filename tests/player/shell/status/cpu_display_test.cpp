@@ -49,18 +49,6 @@ TEST(CpuDisplay, TheFigureStaysInsideTheStripRows) {
     EXPECT_TRUE(IsBlack(r.picture, QRect(QPoint(0, 13), QPoint(239, 99))));
 }
 
-TEST(CpuDisplay, NewFigureReplacesTheOldOne) {
-    StatusResources r = TestResources();
-    DrawCpuDisplay(r, kPanel, CpuReport(100, 888));
-    DrawCpuDisplay(r, kPanel, CpuReport(7, 1));
-    EXPECT_TRUE(ShowsText(r.picture, r.font, QPoint(95, 1), " 7%(  1ms)", 61));
-}
-
-TEST(CpuDisplay, ReturnsWhereTheCpuStripShowsInTheWindow) {
-    StatusResources r = TestResources();
-    EXPECT_EQ(DrawCpuDisplay(r, kPanel, 0), QRect(11, 129, 150, 13));
-}
-
 // Loads that give each bar height b = load x 12 / 100, and its colour worked out by hand.
 struct Ramp {
     unsigned load;

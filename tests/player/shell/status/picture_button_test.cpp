@@ -75,11 +75,6 @@ TEST(DrawButton, APressedButtonShowsItsPictureOnePixelRightAndDown) {
     EXPECT_TRUE(ShowsPicture(Drawn(1032, {}), 125, {0, 0}, Qt::black));
 }
 
-TEST(DrawButton, CloseAndVolumeShowOnePictureInBothStates) {
-    EXPECT_TRUE(ShowsPicture(Drawn(1016, {.disabled = true}), 157, {0, 0}, Qt::black));
-    EXPECT_TRUE(ShowsPicture(Drawn(1017, {.disabled = true}), 169, {0, 0}, Qt::black));
-}
-
 TEST(DrawButton, TheSongListMenuSitsOnTheButtonFace) {
     const QImage view = Drawn(1013, {});
     EXPECT_EQ(view.size(), QSize(33, 19));

@@ -33,6 +33,14 @@ TEST(StatusPanel, LiesAlongTheWindowFoot) {
     EXPECT_EQ(StatusPanelRect(QSize(240, 320)), QRect(1, 260, 238, 59));
 }
 
+TEST(StatusPanel, EachDisplayReturnsWhereItShowsInTheWindow) {
+    StatusResources r = TestResources();
+    int busyFrame = 0;
+    EXPECT_EQ(DrawCpuDisplay(r, kPanel, 0), QRect(11, 129, 150, 13));
+    EXPECT_EQ(DrawPolyDisplay(r, kPanel, 0, 16), QRect(11, 142, 150, 13));
+    EXPECT_EQ(DrawTimeDisplay(r, kPanel, 0, busyFrame), QRect(166, 129, 50, 25));
+}
+
 TEST(StatusPanel, TheFrameIsShadowAboveAndLeftWhiteBelowAndRight) {
     const QImage window = PaintedPanel(TestResources());
     // Panel pixels x 1..798, y 100..158.

@@ -15,7 +15,7 @@ QImage ShownFrame(const StatusResources& r) {
     return r.picture.copy(183, 1, 12, 12);
 }
 
-TEST(TimeDisplay, FirstDrawingShowsZeroTimeAndFrameZero) {
+TEST(TimeDisplay, FirstDrawingShowsZeroTimeThenTheFramesAlternate) {
     StatusResources r = TestResources();
     int busyFrame = 0;
     DrawTimeDisplay(r, kPanel, 0, busyFrame);
@@ -23,12 +23,7 @@ TEST(TimeDisplay, FirstDrawingShowsZeroTimeAndFrameZero) {
     EXPECT_TRUE(ShowsText(r.picture, r.font, QPoint(160, 13), "00:00.00", 70));
     EXPECT_EQ(ShownFrame(r), ActivityFrame(r, 0));
     EXPECT_EQ(busyFrame, 1);
-}
-
-TEST(TimeDisplay, TheActivityFramesAlternate) {
-    StatusResources r = TestResources();
-    int busyFrame = 0;
-    DrawTimeDisplay(r, kPanel, 0, busyFrame);
+    // The frames alternate with every report.
     DrawTimeDisplay(r, kPanel, 500, busyFrame);
     EXPECT_EQ(ShownFrame(r), ActivityFrame(r, 1));
     EXPECT_EQ(busyFrame, 0);
@@ -37,17 +32,12 @@ TEST(TimeDisplay, TheActivityFramesAlternate) {
     EXPECT_EQ(busyFrame, 1);
 }
 
-TEST(TimeDisplay, MinutesWrapAtAnHour) {
+TEST(TimeDisplay, MinutesWrapAtAnHourAndTheTimeCountsUnsigned) {
     StatusResources r = TestResources();
     int busyFrame = 0;
     // 3723450 ms: 62 minutes (shown 02), 3723 s (03), 372345 hundredths (45).
     DrawTimeDisplay(r, kPanel, 3723450, busyFrame);
     EXPECT_TRUE(ShowsText(r.picture, r.font, QPoint(160, 13), "02:03.45", 70));
-}
-
-TEST(TimeDisplay, TheTimeIsCountedUnsigned) {
-    StatusResources r = TestResources();
-    int busyFrame = 0;
     // -1 is 4294967295 ms: 71582 minutes (02), 4294967 s (47), 429496729 hundredths (29).
     DrawTimeDisplay(r, kPanel, -1, busyFrame);
     EXPECT_TRUE(ShowsText(r.picture, r.font, QPoint(160, 13), "02:47.29", 70));
@@ -63,12 +53,6 @@ TEST(TimeDisplay, ClearsItsAreaAndNothingElse) {
     EXPECT_EQ(r.picture.pixelColor(154, 10), QColor(Qt::white));
     EXPECT_EQ(r.picture.pixelColor(230, 10), QColor(Qt::white));
     EXPECT_EQ(r.picture.pixelColor(200, 27), QColor(Qt::white));
-}
-
-TEST(TimeDisplay, ReturnsWhereTheTimeShowsInTheWindow) {
-    StatusResources r = TestResources();
-    int busyFrame = 0;
-    EXPECT_EQ(DrawTimeDisplay(r, kPanel, 0, busyFrame), QRect(166, 129, 50, 25));
 }
 
 }  // namespace
