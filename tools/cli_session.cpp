@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "library/tesalo.h"
 #include "platform/codepage.h"
 #include "player/data/midi_scan.h"
+#include "player/data/program_files.h"
 #include "player/data/smf_image.h"
 
 void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
@@ -36,15 +36,8 @@ static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::u
 
 platform::WindowHandle CreateNoticeWindow() { return platform::CreateMessageWindow(IgnoreMessage, nullptr); }
 
-std::string ExecutableDirectory() {
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "./";
-    return exe.parent_path().string() + "/";
-}
-
 static bool LoadVoiceFile(const std::string& named) {
-    const std::string path = named.empty() ? ExecutableDirectory() + "voice.txt" : named;
+    const std::string path = named.empty() ? ShippedVoiceFile() : named;
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(path, &image, &size)) {

@@ -22,9 +22,6 @@ void ReleaseSong(PreparedSong* song);
 // A window of this thread that receives the library's notifications.
 platform::WindowHandle CreateNoticeWindow();
 
-// The folder of the running program, with its trailing '/'.
-std::string ExecutableDirectory();
-
 enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
 // TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised
 // when the device cannot be opened or an explicitly named voice file cannot be read.

@@ -1,6 +1,5 @@
 #include "player/data/shipped_song_lists.h"
 
-#include <filesystem>
 
 #include "player/data/file_replace.h"
 #include "player/data/smf_image.h"
@@ -17,12 +16,6 @@ void CopyWholeFile(const std::string& from, const std::string& to) {
 }
 
 }  // namespace
-
-std::string RunningProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("./") : program.parent_path().string() + "/";
-}
 
 std::string ShippedSongListFolder(const std::string& programFolder) {
     if (!FindSongListFiles(programFolder).empty()) return programFolder;

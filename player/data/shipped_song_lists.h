@@ -3,9 +3,6 @@
 
 #include <string>
 
-// The folder of the running program with its trailing '/'.
-std::string RunningProgramFolder();
-
 // Where the shipped lists are: beside the program (a build's bin/) when any "*.lst" is there,
 // else the install prefix's share/tesalo/ seen from the program's bin/.
 std::string ShippedSongListFolder(const std::string& programFolder);

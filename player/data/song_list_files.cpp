@@ -10,6 +10,7 @@
 
 #include "platform/codepage.h"
 #include "player/data/file_replace.h"
+#include "player/data/program_files.h"
 #include "player/data/shipped_song_lists.h"
 #include "player/data/smf_image.h"
 #include "player/data/song_list_folder.h"

@@ -1,7 +1,10 @@
 // demolist: writes the first-run song list that offers the demo songs.
-// Usage: demolist LIST SONG...   (SONG: the full path of a demo as the player will find it)
-// Each song's play time and title come from the player's own pre-scan, and the list is written
-// by the player's own writer, so it is the list that adding the files by hand would give.
+// Usage: demolist LIST [--as FOLDER] SONG...
+// SONG is the full path of a demo as the player will find it; with --as, the song is read from
+// SONG but listed as FOLDER/<its file name> (the list for an installation, written before or
+// outside the folder the songs will be in). Each song's play time and title come from the
+// player's own pre-scan, and the list is written by the player's own writer, so it is the list
+// that adding the files by hand would give.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,21 +16,26 @@
 
 namespace {
 
-SongListSong DemoSong(const std::string& path) {
+SongListSong DemoSong(const std::string& path, const std::string& listedFolder) {
     char16_t title[kTitleCapacity] = {};
     const std::uint32_t playMs = ScanMidiFile(path, title);
-    return {playMs / 1000, platform::Utf8ToUtf16(path), title};
+    const std::string listed =
+        listedFolder.empty() ? path : listedFolder + "/" + path.substr(path.find_last_of('/') + 1);
+    return {playMs / 1000, platform::Utf8ToUtf16(listed), title};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: demolist LIST SONG...\n");
+    const bool listedElsewhere = argc > 3 && std::string(argv[2]) == "--as";
+    const int first = listedElsewhere ? 4 : 2;
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: demolist LIST [--as FOLDER] SONG...\n");
         return 2;
     }
+    const std::string listedFolder = listedElsewhere ? argv[3] : "";
     std::vector<SongListSong> songs;
-    for (int i = 2; i < argc; ++i) songs.push_back(DemoSong(argv[i]));
+    for (int i = first; i < argc; ++i) songs.push_back(DemoSong(argv[i], listedFolder));
     const std::string text = platform::EncodeSystemText(WriteListText(u"Demo Songs", songs));
     if (!ReplaceFileContents(argv[1], text)) {
         std::fprintf(stderr, "demolist: %s: cannot be written\n", argv[1]);
