@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdint>
@@ -42,5 +43,8 @@ void InitMainWindow(const MainWindowControls& controls) {
     Clear(songLists);
     LoadSongListIndex();
     ShowSongList(controls.listView);
-    StartLibrary(controls.bridge);
+    // Opening the sound device takes a while: the window is on the screen first, and the
+    // library starts with the first turn of its event loop, before any click is handled.
+    const platform::WindowHandle bridge = controls.bridge;
+    QTimer::singleShot(0, controls.window, [bridge] { StartLibrary(bridge); });
 }

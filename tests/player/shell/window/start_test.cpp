@@ -63,6 +63,7 @@ TEST_F(StartTest, TheOpenedWindowIsPublishedShowsTheListsAndPlays) {
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(View()->topLevelItemCount(), 1);
     EXPECT_EQ(View()->columnWidth(1), 201);
+    DeliverReports();  // the library starts once the window's events run
     Command(1032);
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 1);
