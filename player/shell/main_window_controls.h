@@ -1,0 +1,32 @@
+// The main window's controls, as the window procedure reaches them. The window owns them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/messages.h"
+
+class QAbstractButton;
+class QComboBox;
+class QDialog;
+class QMenu;
+class QTreeWidget;
+
+// A command posted to the window, as a click sends it: the id in wParam.
+inline constexpr std::uint32_t kMsgCommand = 0x0111;
+
+// The picture buttons in the order of the status panel's row, then the two on the right edge.
+inline constexpr std::array<int, 12> kButtonIds = {1032, 1033, 1034, 1035, 1037, 1012,
+                                                   1011, 1014, 1015, 1017, 1016, 1013};
+
+struct MainWindowControls {
+    QDialog* window = nullptr;
+    QTreeWidget* listView = nullptr;  // 1000
+    QComboBox* songListCombo = nullptr;  // 1022
+    std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
+    QMenu* songListMenu = nullptr;
+    platform::WindowHandle bridge = 0;  // the window's handle: the library posts its reports here
+};
+
+// The button of the id; nullptr for an id that is not a button of the window.
+QAbstractButton* ControlButton(const MainWindowControls& controls, int id);

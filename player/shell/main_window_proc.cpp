@@ -1,0 +1,89 @@
+#include "player/shell/main_window_proc.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include "library/tesalo.h"
+#include "player/data/settings.h"
+#include "player/data/song_list_files.h"
+#include "player/data/song_list_flows.h"
+#include "player/shell/play_control.h"
+#include "player/shell/player_state.h"
+#include "player/shell/row_commands.h"
+
+namespace {
+
+// While a song plays the window waits for the library's end report before it closes.
+void CloseCommand(const MainWindowControls& controls) {
+    if (g_player.isPlaying == 1) return StopFor(kPendingClose);
+    QTreeWidget* view = controls.listView;
+    g_settings.colTitle = view->columnWidth(1);
+    g_settings.colTime = view->columnWidth(2);
+    g_settings.colFileTime = view->columnWidth(3);
+    controls.window->done(0);
+}
+
+// The menu hangs below button 1013, right edges aligned; the chosen entry is a command.
+void SongListMenu(const MainWindowControls& controls) {
+    QAbstractButton* button = ControlButton(controls, 1013);
+    QMenu* menu = controls.songListMenu;
+    const QPoint corner(button->width() - menu->sizeHint().width(), button->height());
+    QAction* chosen = menu->exec(button->mapToGlobal(corner));
+    if (chosen != nullptr) RunCommand(controls, chosen->data().toInt());
+}
+
+// The step of the previous (1034) or next (1035) command.
+int Step(int id) { return id == 1034 ? -1 : 1; }
+
+// Every command but the few that keep the focus where it is; true when the focus goes back to
+// the list view.
+bool HandleCommand(const MainWindowControls& controls, int id) {
+    QTreeWidget* view = controls.listView;
+    switch (id) {
+        case 1032: PlayCommand(controls); break;
+        case 1033: StopFor(kPendingStop); break;
+        case 1034:
+        case 1035:
+            if (g_player.isPlaying == 1) StopFor(id);
+            else MoveSelection(view, Step(id));
+            break;
+        case 1011: DeleteSelectedRows(view); SaveSongList(view); break;
+        case 1014: MoveSelectedRows(view, -1); SaveSongList(view); break;
+        case 1015: MoveSelectedRows(view, 1); SaveSongList(view); break;
+        case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
+        case 1013: SongListMenu(controls); break;
+        case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
+        case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
+        case 40005: DeleteSongList(view, g_player.japaneseUi); break;
+        default: break;  // 1012, 1017, 1037: their dialogs are not part of the player yet
+    }
+    return true;
+}
+
+}  // namespace
+
+void RunCommand(const MainWindowControls& controls, int id) {
+    if (id == 1) return RunCommand(controls, g_player.isPlaying == 1 ? 1033 : 1032);
+    if (id == 2) return CloseCommand(controls);
+    if (HandleCommand(controls, id)) controls.listView->setFocus();
+}
+
+void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {
+    switch (code) {
+        case 1:
+            g_player.playReportDue = false;
+            if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
+            break;
+        case 5:
+            g_player.elapsedMs += static_cast<int>(value);
+            break;
+        case 6:
+            // An end that comes before the new song's start report is the song before's.
+            if (g_player.isPlaying == 1 && !g_player.playReportDue) EndOfPlayback(controls, false);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,13 @@
+// The main window's procedure: the user's commands and the library's reports, over g_player
+// and g_settings. The window's widgets only translate clicks, keys and events into these calls.
+#pragma once
+
+#include <cstdint>
+
+#include "player/shell/main_window_controls.h"
+
+// A command id: 1 (Enter), 2 (Escape, the close button), a button's id, a menu entry's id.
+void RunCommand(const MainWindowControls& controls, int id);
+
+// A "TEDLL_NOTIFY" report of the library: code and value.
+void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value);

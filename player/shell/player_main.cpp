@@ -1,0 +1,66 @@
+// tesalo-player: one player per user; the main window runs as a modal dialog until the user
+// closes it, then the settings are written back and the library is shut down. Exit codes as a
+// shell reads them: 0 after a run and when a running player took over, 1 when the start failed.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "library/tesalo.h"
+#include "platform/instance.h"
+#include "platform/language.h"
+#include "platform/messages.h"
+#include "player/data/settings.h"
+#include "player/resources/images.h"
+#include "player/shell/library_boxes.h"
+#include "player/shell/main_window.h"
+#include "player/shell/player_message.h"
+#include "player/shell/player_state.h"
+#include "player/shell/single_instance.h"
+#include "player/shell/window_start.h"
+
+namespace {
+
+// A later start needs no screen: it only asks the running player to come to the front.
+int SecondInstance(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    HandOverToRunningPlayer();
+    return 0;
+}
+
+void RunMainWindow() {
+    MainWindow window;
+    window.setWindowIcon(PlayerIcon(119));
+    ListenForRaise(&window, &RaisePlayerWindow);
+    InitMainWindow(window.Controls());
+    window.exec();
+}
+
+int FirstInstance(int argc, char** argv) {
+    QApplication application(argc, argv);
+    bool mapFailed = false;
+    void* block = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
+    if (block == nullptr) {
+        ShowPlayerMessage(mapFailed ? u"TESALO DDE ERROR(02)" : u"TESALO DDE ERROR(01)");
+        return 1;
+    }
+    g_player = PlayerState{};
+    g_player.instanceBlock = block;
+    g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
+    g_player.japaneseUi = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11;
+    LoadSettings();
+    InstallLibraryBoxes();
+    RunMainWindow();
+    SaveSettings();
+    RemoveLibraryBoxes();  // TeCleanUp waits for the ready thread: no box may wait for us then
+    TeCleanUp();
+    platform::CloseInstanceBlock(block, kInstanceBlockSize);
+    platform::RemoveInstanceBlock(kInstanceBlockName);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A lock that cannot be made at all does not keep the player from running.
+    if (platform::AcquireInstanceLock(kInstanceLockName) == 0) return SecondInstance(argc, argv);
+    return FirstInstance(argc, argv);
+}

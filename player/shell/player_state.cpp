@@ -1,0 +1,3 @@
+#include "player/shell/player_state.h"
+
+PlayerState g_player;

@@ -1,0 +1,30 @@
+// The player shell's one state record. Only the GUI thread touches it: the library's reports
+// arrive as events of that thread, in order with the user's commands.
+#pragma once
+
+#include <cstdint>
+
+// Why playback is being stopped; the end-of-playback report carries it out.
+enum PendingAction {
+    kPendingNone = 0,
+    kPendingClose = 1,
+    kPendingStop = 1033,
+    kPendingPrevious = 1034,
+    kPendingNext = 1035,
+};
+
+struct PlayerState {
+    int isPlaying = 0;           // a song was started and its end has not yet been handled
+    int currentSong = 0;         // the row being played, or last played
+    int pendingAction = kPendingNone;
+    int elapsedMs = 0;           // play time of the current song
+    int busyFrame = 0;           // frame 0 or 1 of the activity picture
+    std::uint32_t notifyMessage = 0;  // the registered "TEDLL_NOTIFY"
+    bool japaneseUi = false;
+    // Set by TePlay, cleared by its report 1: an end report that comes before it belongs to the
+    // song before and must not end the new one.
+    bool playReportDue = false;
+    void* instanceBlock = nullptr;    // the 32-byte block shared with later starts
+};
+
+extern PlayerState g_player;

@@ -1,0 +1,175 @@
+// Playing rows: Play, chain play over rows that cannot be played, previous and next, auto
+// repeat, and the library's end and refusal reports.
+#include <QAbstractButton>
+
+#include "platform/messages.h"
+#include "player/data/settings.h"
+#include "player/data/song_list_view.h"
+#include "player/shell/player_state.h"
+#include "tests/player/shell/window/window_fixture.h"
+
+namespace {
+
+using PlayTest = WindowTest;
+
+bool Idle() { return g_player.isPlaying == 0; }
+
+TEST_F(PlayTest, PlayWithoutFocusStartsRowZeroFocusedButNotSelected) {
+    ShowList({{"One", Song("one")}, {"Two", Song("two")}});
+    View()->clearSelection();
+    View()->setCurrentItem(nullptr);
+    Command(1032);
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(g_player.currentSong, 0);
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
+    EXPECT_TRUE(View()->selectedItems().isEmpty());
+    EXPECT_EQ(Picture(0), kPicturePlaying);
+    EXPECT_EQ(Caption(), "One");
+    EXPECT_FALSE(ButtonEnabled(1032));
+    EXPECT_TRUE(ButtonEnabled(1033));
+    for (int id : {1037, 1014, 1015, 1011}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+    // The song ends by itself: idle again, the caption back.
+    ASSERT_TRUE(PlayUntil(Idle));
+    EXPECT_EQ(Picture(0), kPictureNormal);
+    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_FALSE(ButtonEnabled(1033));
+    EXPECT_EQ(Caption(), "Tesalo");
+}
+
+TEST_F(PlayTest, ChainPlayMarksEveryUnplayableRowAndShowsOneMessage) {
+    ShowList({{"A", Missing("a")}, {"B", Missing("b")}, {"C", Missing("c")}});
+    g_settings.bChainPlay = 1;
+    Focus(1);
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    Command(1032);
+    EXPECT_EQ(shown, u"SMFファイルの読み込みに失敗しました");
+    EXPECT_EQ(Picture(0), kPictureNormal);
+    EXPECT_EQ(Picture(1), kPictureFailed);
+    EXPECT_EQ(Picture(2), kPictureFailed);
+    EXPECT_EQ(Caption(), "C");
+    EXPECT_EQ(g_player.isPlaying, 0);
+    EXPECT_TRUE(ButtonEnabled(1032));
+}
+
+TEST_F(PlayTest, ChainPlaySkipsToTheNextPlayableRowWithoutMessage) {
+    ShowList({{"A", Missing("a")}, {"B", Song("b")}});
+    g_settings.bChainPlay = 1;
+    Focus(0);
+    Command(1032);
+    EXPECT_EQ(g_player.currentSong, 1);
+    EXPECT_EQ(Picture(0), kPictureFailed);
+    EXPECT_EQ(Picture(1), kPicturePlaying);
+    EXPECT_EQ(Caption(), "B");
+}
+
+TEST_F(PlayTest, WithoutChainPlayAFailedRowIsTheOnlyOneTried) {
+    ShowList({{"A", Missing("a")}, {"B", Song("b")}});
+    Focus(0);
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    Command(1032);
+    EXPECT_EQ(Picture(0), kPictureFailed);
+    EXPECT_EQ(Picture(1), kPictureNormal);
+    EXPECT_EQ(g_player.isPlaying, 0);
+    EXPECT_FALSE(shown.empty());
+}
+
+TEST_F(PlayTest, PreviousOnTheFirstRowAndNextOnTheLastStopPlayback) {
+    ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
+    for (auto [row, command] : {std::pair{0, 1034}, std::pair{1, 1035}}) {
+        Focus(row);
+        Command(1032);
+        ASSERT_EQ(g_player.isPlaying, 1);
+        Command(command);
+        EXPECT_EQ(g_player.pendingAction, command);
+        EXPECT_EQ(g_player.isPlaying, 1);  // until the library reports the end
+        ASSERT_TRUE(PlayUntil(Idle));
+        EXPECT_EQ(g_player.pendingAction, 0);
+        EXPECT_EQ(Picture(row), kPictureNormal);
+        EXPECT_TRUE(ButtonEnabled(1032));
+    }
+}
+
+TEST_F(PlayTest, NextWhilePlayingPlaysTheFollowingRowAndMovesTheSelection) {
+    ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}, {"Three", Song("three")}});
+    Focus(0);
+    Command(1032);
+    Command(1035);
+    ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1 && g_player.pendingAction == 0; }));
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
+    EXPECT_EQ(View()->selectedItems(), QList<QTreeWidgetItem*>{View()->topLevelItem(1)});
+    EXPECT_EQ(Picture(0), kPictureNormal);
+    EXPECT_EQ(Picture(1), kPicturePlaying);
+}
+
+TEST_F(PlayTest, AutoRepeatStartsRowZeroAgainOnlyWithChainPlay) {
+    ShowList({{"One", Song("one")}, {"Two", Song("two")}});
+    g_settings.bChainPlay = 1;
+    g_settings.bAutoRepeat = 1;
+    Focus(1);
+    Command(1032);
+    ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 0; }));
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(Picture(0), kPicturePlaying);
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));  // chain play moves no focus
+    // Without chain play the song that ends is the last one.
+    g_settings.bChainPlay = 0;
+    ASSERT_TRUE(PlayUntil(Idle));
+    EXPECT_EQ(g_player.currentSong, 0);
+}
+
+TEST_F(PlayTest, ChainPlayWithoutAutoRepeatEndsAfterTheLastRow) {
+    ShowList({{"One", Song("one")}, {"Two", Song("two")}});
+    g_settings.bChainPlay = 1;
+    Focus(0);
+    Command(1032);
+    ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1; }));
+    EXPECT_EQ(Picture(1), kPicturePlaying);
+    ASSERT_TRUE(PlayUntil(Idle));
+    EXPECT_TRUE(ButtonEnabled(1032));
+}
+
+TEST_F(PlayTest, ARefusedSongReturnsToIdleAndStrayEndReportsChangeNothing) {
+    ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
+    Focus(0);
+    Command(1032);
+    DeliverReports();
+    platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 1, 1);
+    DeliverReports();
+    EXPECT_EQ(g_player.isPlaying, 0);
+    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_EQ(Picture(0), kPictureNormal);
+    // The stopped song's own end report comes later and finds the window idle.
+    platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 6, 0);
+    DeliverReports();
+    EXPECT_EQ(g_player.isPlaying, 0);
+}
+
+TEST_F(PlayTest, AnEndReportOfTheSongBeforeDoesNotEndTheNewOne) {
+    ShowList({{"One", Song("one", 40)}});
+    Focus(0);
+    platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 6, 0);
+    Command(1032);  // its start report is queued behind the old end report
+    DeliverReports();
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(Picture(0), kPicturePlaying);
+}
+
+TEST_F(PlayTest, TimeReportsAddUpFromZeroForEachSong) {
+    ShowList({{"One", Song("one", 40)}});
+    Focus(0);
+    Command(1032);
+    DeliverReports();
+    const int first = g_player.elapsedMs;
+    // Two blocks of a quarter note: 96 ticks of 500000 / 96 = 5208 whole microseconds, 499 ms.
+    EXPECT_EQ(first, 998);
+    for (int value : {500, 250}) {
+        platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 5, value);
+    }
+    DeliverReports();
+    EXPECT_EQ(g_player.elapsedMs, first + 750);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// Editing the rows: moving the focus while idle, deleting rows around the playing one, moving
+// blocks of rows; every edit is written to the list's file.
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "player/data/song_list_folder.h"
+#include "player/data/song_list_view.h"
+#include "player/shell/player_state.h"
+#include "tests/player/shell/window/window_fixture.h"
+
+namespace {
+
+class RowsTest : public WindowTest {
+protected:
+    void ShowFive() {
+        ShowList({{"A", Song("a", 40)}, {"B", Song("b", 40)}, {"C", Song("c", 40)},
+                  {"D", Song("d", 40)}, {"E", Song("e", 40)}});
+    }
+    std::string Titles() const {
+        std::string titles;
+        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
+            titles += View()->topLevelItem(row)->text(kColumnTitle).toStdString();
+        }
+        return titles;
+    }
+    void Select(std::initializer_list<int> rows) {
+        View()->clearSelection();
+        for (int row : rows) View()->topLevelItem(row)->setSelected(true);
+    }
+    std::string SelectedTitles() const {
+        std::string titles;
+        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
+            if (View()->topLevelItem(row)->isSelected()) titles += View()->topLevelItem(row)->text(1).toStdString();
+        }
+        return titles;
+    }
+    // The titles in the list's file, in its order.
+    std::string SavedTitles() const {
+        std::ifstream file(ProgramDirectory() + "snglst000.lst", std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        std::map<std::size_t, char> byPlace;
+        for (char title : std::string("ABCDE")) {
+            const std::size_t place = text.str().find(std::string(".mid\r\n") + title + "\r\n");
+            if (place != std::string::npos) byPlace[place] = title;
+        }
+        std::string titles;
+        for (const auto& [place, title] : byPlace) titles += title;
+        return titles;
+    }
+    int OrderData(int row) const { return View()->topLevelItem(row)->data(kColumnState, kRowOrderRole).toInt(); }
+};
+
+TEST_F(RowsTest, PreviousAndNextWhileIdleMoveFocusAndSelectionWithinTheRows) {
+    ShowFive();
+    Select({0, 2});
+    View()->setCurrentItem(View()->topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
+    Command(1034);
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
+    EXPECT_EQ(SelectedTitles(), "AB");  // only the focused row's selection moves
+    EXPECT_EQ(g_player.isPlaying, 0);
+    View()->setCurrentItem(View()->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
+    Command(1035);  // already the last row
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(4));
+    View()->setCurrentItem(nullptr);
+    Command(1035);  // no focus: every selection goes, row 0 gets it
+    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
+    EXPECT_EQ(SelectedTitles(), "A");
+}
+
+TEST_F(RowsTest, DeletingRowsAboveThePlayingRowKeepsItsSongMarked) {
+    ShowFive();
+    Focus(3);
+    Command(1032);
+    Select({0, 2, 4});
+    Command(1011);
+    EXPECT_EQ(Titles(), "BD");
+    EXPECT_EQ(g_player.currentSong, 1);
+    EXPECT_EQ(Picture(1), kPicturePlaying);
+    EXPECT_EQ(SavedTitles(), "BD");
+}
+
+TEST_F(RowsTest, DeletingThePlayingRowIsRefusedAndDeletesNothing) {
+    ShowFive();
+    Focus(1);
+    Command(1032);
+    Select({0, 1});
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    Command(1011);
+    EXPECT_EQ(shown, u"The item under playing cannot be deleted.");
+    EXPECT_EQ(Titles(), "ABCDE");
+    EXPECT_EQ(g_player.currentSong, 1);
+}
+
+TEST_F(RowsTest, MovingBlocksKeepsTheirOrderAndTheSelection) {
+    ShowFive();
+    Select({1, 2, 4});
+    Command(1014);  // the block B C and the single E each move one place
+    EXPECT_EQ(Titles(), "BCAED");
+    EXPECT_EQ(SelectedTitles(), "BCE");
+    Command(1014);  // row 0 is selected now: nothing moves
+    EXPECT_EQ(Titles(), "BCAED");
+    Select({0, 2});
+    Command(1015);
+    EXPECT_EQ(Titles(), "CBEAD");
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(OrderData(row), row);
+    EXPECT_EQ(SavedTitles(), "CBEAD");
+}
+
+TEST_F(RowsTest, MovingDownWithTheLastRowSelectedMovesNothing) {
+    ShowFive();
+    Select({1, 4});
+    Command(1015);
+    EXPECT_EQ(Titles(), "ABCDE");
+}
+
+}  // namespace

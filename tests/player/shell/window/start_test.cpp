@@ -1,0 +1,117 @@
+// The start: the library's format flags, the failures of its start (each with its message, the
+// window staying usable), the library's boxes from any thread, and handing over to a running
+// player.
+#include <QLocalSocket>
+#include <QTreeWidget>
+
+#include <cstring>
+#include <thread>
+
+#include "library/tesalo.h"
+#include "platform/instance.h"
+#include "platform/msgbox.h"
+#include "platform/waveout.h"
+#include "player/data/settings.h"
+#include "player/shell/library_boxes.h"
+#include "player/shell/library_start.h"
+#include "player/shell/player_state.h"
+#include "player/shell/single_instance.h"
+#include "player/shell/window_start.h"
+#include "tests/player/shell/window/window_fixture.h"
+
+namespace {
+
+class StartTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        TeCleanUp();  // these tests start the library themselves
+    }
+};
+
+TEST_F(StartTest, EachWaveQualityHasItsFormatAndOthersNone) {
+    EXPECT_EQ(WaveFormatFlag(0), 0x10u);
+    EXPECT_EQ(WaveFormatFlag(1), 0x40u);
+    EXPECT_EQ(WaveFormatFlag(2), 0x100u);
+    EXPECT_EQ(WaveFormatFlag(3), 0x400u);
+    EXPECT_EQ(WaveFormatFlag(4), 0u);
+    EXPECT_EQ(WaveFormatFlag(-1), 0u);
+}
+
+TEST_F(StartTest, AStoredFormatOutsideTheFourFailsTheStartAndIsReset) {
+    g_settings.waveQuality = 7;
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    EXPECT_EQ(StartLibrary(Controls().bridge), 0);
+    EXPECT_EQ(shown, u"PCM Audioを初期化できません\n起動に失敗しました");
+    EXPECT_EQ(g_settings.waveQuality, 0);
+    g_settings.waveQuality = 5;
+    LoadSettings();
+    EXPECT_EQ(g_settings.waveQuality, 0);  // written at once
+}
+
+TEST_F(StartTest, TheOpenedWindowIsPublishedShowsTheListsAndPlays) {
+    // The test program's folder holds voice.txt, as the player's does.
+    ShowList({{"One", Song("one")}});
+    g_settings.colTitle = 201;
+    std::uint32_t block[8] = {};
+    g_player.instanceBlock = block;
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
+    InitMainWindow(Controls());
+    EXPECT_NE(block[0], 0u);
+    EXPECT_EQ(Caption(), "Tesalo");
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(View()->topLevelItemCount(), 1);
+    EXPECT_EQ(View()->columnWidth(1), 201);
+    DeliverReports();  // the library starts once the window's events run
+    Command(1032);
+    DeliverReports();
+    EXPECT_EQ(g_player.isPlaying, 1);
+    ASSERT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+}
+
+TEST_F(StartTest, PlayWithoutLibraryShowsItsMessageAndReturnsToIdle) {
+    ShowList({{"One", Song("one")}});
+    Focus(0);
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    InstallLibraryBoxes();
+    Command(1032);
+    DeliverReports();
+    RemoveLibraryBoxes();
+    EXPECT_EQ(shown, u"Tesalo is not initialized.");
+    EXPECT_EQ(g_player.isPlaying, 0);
+    EXPECT_TRUE(ButtonEnabled(1032));
+}
+
+TEST_F(StartTest, ALibraryBoxAskedForByAnotherThreadWaitsForItsAnswer) {
+    InstallLibraryBoxes();
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    int answer = 0;
+    std::thread asking([&answer] { answer = platform::ShowMessageBox(u"from afar", u"TESALO.DLL", 0); });
+    ASSERT_TRUE(PlayUntil([&shown] { return !shown.empty(); }));
+    asking.join();
+    RemoveLibraryBoxes();
+    EXPECT_EQ(shown, u"from afar");
+    EXPECT_EQ(answer, platform::kBoxResultOk);
+}
+
+TEST_F(StartTest, ALaterStartRaisesTheRunningPlayerOnlyOnceItsWindowExists) {
+    int raised = 0;
+    ASSERT_NE(ListenForRaise(window_.get(), [&raised] { ++raised; }), nullptr);
+    bool mapFailed = false;
+    void* block = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
+    ASSERT_NE(block, nullptr);
+    HandOverToRunningPlayer();  // bytes 0-3 still 0: the window does not exist yet
+    DeliverReports();
+    EXPECT_EQ(raised, 0);
+    const std::uint32_t window = 7;
+    std::memcpy(block, &window, sizeof window);
+    HandOverToRunningPlayer();
+    EXPECT_TRUE(PlayUntil([&raised] { return raised == 1; }));
+    platform::CloseInstanceBlock(block, kInstanceBlockSize);
+    platform::RemoveInstanceBlock(kInstanceBlockName);
+}
+
+}  // namespace

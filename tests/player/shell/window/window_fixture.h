@@ -1,0 +1,51 @@
+// Main-window tests: the real window offscreen, its song list in a data folder of the test's
+// own, and the library on the null device with manual pacing, so a song plays exactly as long
+// as the test completes its blocks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "player/shell/main_window.h"
+#include "tests/player/qt_support/modal_script.h"
+
+struct TestRow {
+    std::string title;
+    std::string path;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A song of `quarters` quarter notes in the test folder; its path.
+    std::string Song(const std::string& name, int quarters = 2);
+    // A path where no file is.
+    std::string Missing(const std::string& name);
+    // Writes the list file and shows it, as the start does.
+    void ShowList(const std::vector<TestRow>& rows, const std::string& title = "Songs",
+                  const std::string& file = "snglst000.lst");
+
+    const MainWindowControls& Controls() const { return window_->Controls(); }
+    QTreeWidget* View() const { return Controls().listView; }
+    void Command(int id);
+    // Delivers the library's reports, completing queued blocks, until done() or 5 seconds.
+    bool PlayUntil(const std::function<bool()>& done);
+    // Delivers what is posted without letting any block finish.
+    void DeliverReports();
+    int Picture(int row) const;
+    bool ButtonEnabled(int id) const;
+    QString Caption() const { return window_->windowTitle(); }
+    void Focus(int row);
+
+    std::string folder_;  // with its trailing '/'
+    std::unique_ptr<MainWindow> window_;
+    ModalScript script_;
+};

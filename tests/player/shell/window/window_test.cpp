@@ -1,0 +1,96 @@
+// The window as a whole: keys, closing, switching song lists during a song, the layout, and the
+// settings written at exit.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTest>
+
+#include "player/data/settings.h"
+#include "player/data/song_list_view.h"
+#include "player/data/string_list.h"
+#include "player/shell/player_state.h"
+#include "player/shell/window_layout.h"
+#include "tests/player/shell/window/window_fixture.h"
+
+namespace {
+
+using MainWindowTest = WindowTest;
+
+TEST_F(MainWindowTest, EnterPlaysTheFocusedRowAndStopsWhilePlaying) {
+    ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
+    Focus(1);
+    View()->setFocus();
+    QTest::keyClick(View(), Qt::Key_Return);
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(g_player.currentSong, 1);
+    QTest::keyClick(View(), Qt::Key_Return);
+    EXPECT_EQ(g_player.pendingAction, kPendingStop);
+    ASSERT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+    EXPECT_EQ(Picture(1), kPictureNormal);
+}
+
+TEST_F(MainWindowTest, ClosingWhilePlayingStopsFirstAndKeepsTheDraggedWidths) {
+    ShowList({{"One", Song("one", 40)}});
+    Focus(0);
+    Command(1032);
+    View()->header()->resizeSection(kColumnTitle, 222);
+    QTest::keyClick(View(), Qt::Key_Escape);
+    EXPECT_EQ(g_player.pendingAction, kPendingClose);
+    EXPECT_TRUE(window_->isVisible());
+    ASSERT_TRUE(PlayUntil([this] { return !window_->isVisible(); }));
+    EXPECT_EQ(g_player.isPlaying, 0);
+    EXPECT_EQ(window_->result(), 0);
+    EXPECT_EQ(g_settings.colTitle, 222);
+    EXPECT_EQ(g_settings.colTime, 40);
+    // Written at exit and found by the next start.
+    SaveSettings();
+    g_settings = PlayerSettings{};
+    LoadSettings();
+    EXPECT_EQ(g_settings.colTitle, 222);
+}
+
+TEST_F(MainWindowTest, TheCloseButtonClosesThroughTheCancelCommand) {
+    ShowList({});
+    ControlButton(Controls(), 1016)->click();
+    EXPECT_TRUE(window_->isVisible());  // posted, as the button's command is
+    DeliverReports();
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, AnotherListDuringASongReplacesTheRowsAndChainPlayGoesOnInIt) {
+    ShowList({{"Old", Song("old", 3)}}, "First", "snglst000.lst");
+    ShowList({{"X", Song("x")}, {"Y", Song("y")}}, "Second", "snglst001.lst");
+    QComboBox* combo = Controls().songListCombo;
+    ASSERT_EQ(combo->itemText(0), "First");
+    combo->setCurrentIndex(0);
+    emit combo->activated(0);
+    ASSERT_EQ(View()->topLevelItemCount(), 1);
+    g_settings.bChainPlay = 1;
+    Focus(0);
+    Command(1032);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnTitle), "X");
+    EXPECT_EQ(g_player.isPlaying, 1);
+    ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1 && g_player.isPlaying == 1; }));
+    EXPECT_EQ(Picture(1), kPicturePlaying);
+    EXPECT_EQ(Caption(), "Y");
+}
+
+TEST_F(MainWindowTest, ControlsArePlacedByTheClientSizeAndFollowIt) {
+    // 1024 x 740: the panel's top is 680, its buttons 23 pixels apart from x 7.
+    const QSize client(1024, 740);
+    EXPECT_EQ(PanelRect(client), QRect(QPoint(1, 680), QPoint(1022, 738)));
+    EXPECT_EQ(ControlRect(1022, client), QRect(1, 1, 974, 100));
+    EXPECT_EQ(ControlRect(1000, client), QRect(1, 26, 1022, 652));
+    EXPECT_EQ(ControlRect(1032, client), QRect(7, 684, 22, 22));
+    EXPECT_EQ(ControlRect(1017, client), QRect(214, 684, 22, 22));
+    EXPECT_EQ(ControlRect(1016, client), QRect(996, 715, 22, 22));
+    EXPECT_EQ(ControlRect(1013, client), QRect(984, 3, 33, 19));
+    window_->resize(800, 600);
+    EXPECT_EQ(View()->geometry(), QRect(1, 26, 798, 512));
+    EXPECT_EQ(ControlButton(Controls(), 1035)->geometry(), QRect(76, 544, 22, 22));
+    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), QRect(772, 575, 22, 22));
+}
+
+}  // namespace
