@@ -8,34 +8,22 @@
 #include <iterator>
 
 #include "player/data/play_time.h"
+#include "player/resources/images.h"
 
 namespace {
 
 constexpr int kPictureSize = 16;
 constexpr int kStateColumnWidth = 18;
 
-// The pictures by number, with the handheld's icon numbers. Until the drawn images arrive,
-// each shows as a dot of its own colour.
-struct PictureEntry {
-    int icon;
-    QRgb placeholder;
-};
-constexpr PictureEntry kPictures[] = {
-    {150, qRgb(0x80, 0x80, 0x80)},  // row normal
-    {149, qRgb(0x20, 0xA0, 0x20)},  // row playing
-    {158, qRgb(0x30, 0x60, 0xC0)},  // title mark
-    {171, qRgb(0xC0, 0x20, 0x20)},  // row failed
+// The pictures by number: their icons among the player's images.
+constexpr int kPictures[] = {
+    150,  // row normal
+    149,  // row playing
+    158,  // title mark
+    171,  // row failed
 };
 
-QIcon PictureIcon(int picture) {
-    QPixmap pixmap(kPictureSize, kPictureSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(kPictures[picture].placeholder));
-    painter.drawEllipse(4, 4, 8, 8);
-    return QIcon(pixmap);
-}
+QIcon PictureIcon(int picture) { return PlayerIcon(kPictures[picture]); }
 
 // The view draws no grid of its own: each cell draws its right and bottom edges.
 class GridLineDelegate : public QStyledItemDelegate {

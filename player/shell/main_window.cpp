@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QTreeWidget>
 
 #include "player/data/song_list_files.h"
 #include "player/shell/main_window_proc.h"
 #include "player/shell/notify_bridge.h"
 #include "player/shell/player_state.h"
+#include "player/shell/status_panel.h"
 #include "player/shell/window_buttons.h"
 #include "player/shell/window_layout.h"
 
@@ -29,7 +31,9 @@ QMenu* MakeSongListMenu(QWidget* parent) {
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("id102"));
+    setFont(QFont(QString::fromUtf16(u"ＭＳ Ｐゴシック"), 9));  // the window's template font
     controls_.window = this;
+    controls_.status = &status_;
     controls_.songListCombo = new QComboBox(this);
     controls_.songListCombo->setObjectName(QStringLiteral("id1022"));
     controls_.listView = new QTreeWidget(this);
@@ -67,6 +71,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     } else {
         QDialog::keyPressEvent(event);  // Escape ends in reject()
     }
+}
+
+// The status panel, repainted from the off-screen picture (empty until the window starts).
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (status_.picture.isNull()) return;
+    QPainter painter(this);
+    PaintStatusPanel(painter, status_, StatusPanelRect(size()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "player/shell/main_window_controls.h"
+#include "player/shell/status_resources.h"
 
 class MainWindow : public QDialog {
 public:
@@ -18,8 +19,10 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     MainWindowControls controls_;
+    StatusResources status_;
 };

@@ -11,6 +11,7 @@ class QComboBox;
 class QDialog;
 class QMenu;
 class QTreeWidget;
+struct StatusResources;
 
 // A command posted to the window, as a click sends it: the id in wParam.
 inline constexpr std::uint32_t kMsgCommand = 0x0111;
@@ -25,6 +26,7 @@ struct MainWindowControls {
     QComboBox* songListCombo = nullptr;  // 1022
     std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
     QMenu* songListMenu = nullptr;
+    StatusResources* status = nullptr;  // the status panel's drawing resources
     platform::WindowHandle bridge = 0;  // the window's handle: the library posts its reports here
 };
 

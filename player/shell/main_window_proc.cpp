@@ -12,6 +12,8 @@
 #include "player/shell/play_control.h"
 #include "player/shell/player_state.h"
 #include "player/shell/row_commands.h"
+#include "player/shell/status_reports.h"
+#include "player/shell/status_resources.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ void CloseCommand(const MainWindowControls& controls) {
     g_settings.colTitle = view->columnWidth(1);
     g_settings.colTime = view->columnWidth(2);
     g_settings.colFileTime = view->columnWidth(3);
+    ReleaseStatusResources(*controls.status);
     controls.window->done(0);
 }
 
@@ -76,7 +79,12 @@ void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::
             g_player.playReportDue = false;
             if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
             break;
+        case 3:
+        case 4:
+            DrawStatusReport(controls, code, value);
+            break;
         case 5:
+            DrawStatusReport(controls, code, value);
             g_player.elapsedMs += static_cast<int>(value);
             break;
         case 6:

@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "player/data/settings.h"
 #include "player/resources/images.h"
+#include "player/shell/font_faces.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/main_window.h"
 #include "player/shell/player_message.h"
@@ -36,6 +37,7 @@ void RunMainWindow() {
 
 int FirstInstance(int argc, char** argv) {
     QApplication application(argc, argv);
+    InstallFontFaces();
     bool mapFailed = false;
     void* block = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
     if (block == nullptr) {

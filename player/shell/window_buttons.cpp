@@ -1,7 +1,8 @@
 #include "player/shell/window_buttons.h"
 
 #include <QDialog>
-#include <QPushButton>
+
+#include "player/shell/picture_button.h"
 
 QAbstractButton* ControlButton(const MainWindowControls& controls, int id) {
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
@@ -10,13 +11,7 @@ QAbstractButton* ControlButton(const MainWindowControls& controls, int id) {
     return nullptr;
 }
 
-QAbstractButton* MakeControlButton(int id, QWidget* parent) {
-    auto* button = new QPushButton(QString::number(id), parent);
-    button->setObjectName(QStringLiteral("id%1").arg(id));
-    button->setAutoDefault(false);  // Enter is the window's command 1, never a button's click
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
+QAbstractButton* MakeControlButton(int id, QWidget* parent) { return new PictureButton(id, parent); }
 
 namespace {
 

@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -15,6 +17,7 @@
 #include "player/data/string_list.h"
 #include "player/shell/library_start.h"
 #include "player/shell/player_state.h"
+#include "player/shell/status_reports.h"
 
 namespace {
 
@@ -23,6 +26,14 @@ void PublishWindow(platform::WindowHandle window) {
     if (g_player.instanceBlock == nullptr) return;
     const auto handle = static_cast<std::uint32_t>(window);
     std::memcpy(g_player.instanceBlock, &handle, sizeof handle);
+}
+
+// The stored width of the "Time" column was made for the handheld's small font: here the column
+// is at least as wide as a time text, so that the play time can be read.
+int TimeColumnWidth(const QTreeWidget* view) {
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int text = QFontMetrics(view->font()).horizontalAdvance(QStringLiteral("00:00"));
+    return std::max<int>(g_settings.colTime, text + 2 * margin + 1);
 }
 
 void FillWorkArea(QDialog* window) {
@@ -37,12 +48,13 @@ void InitMainWindow(const MainWindowControls& controls) {
     PublishWindow(controls.bridge);
     controls.window->setWindowTitle(QStringLiteral("Tesalo"));
     FillWorkArea(controls.window);
-    SetupSongListView(controls.listView, g_settings.colTitle, g_settings.colTime,
+    SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView),
                       g_settings.colFileTime);
     Bind(songLists, controls.window, controls.songListCombo);
     Clear(songLists);
     LoadSongListIndex();
     ShowSongList(controls.listView);
+    StartStatusPanel(controls);
     // Opening the sound device takes a while: the window is on the screen first, and the
     // library starts with the first turn of its event loop, before any click is handled.
     const platform::WindowHandle bridge = controls.bridge;

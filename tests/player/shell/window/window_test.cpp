@@ -8,13 +8,33 @@
 #include "player/data/settings.h"
 #include "player/data/song_list_view.h"
 #include "player/data/string_list.h"
+#include "player/shell/main_window_proc.h"
 #include "player/shell/player_state.h"
+#include "player/shell/status_reports.h"
+#include "player/shell/status_resources.h"
 #include "player/shell/window_layout.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
 
 using MainWindowTest = WindowTest;
+
+// The panel's graphs follow the reports the window receives: the first drawing leaves a green
+// one-pixel mark on the CPU baseline (y 12) at x 90-91, a load of 150 % a full red column
+// (green 507 - 42 x 12 = 3) that pushes the mark 3 pixels left; the time shows what had
+// elapsed before each step.
+TEST_F(MainWindowTest, TheStatusPanelFollowsTheLibrarysReports) {
+    StartStatusPanel(Controls());
+    const QImage& picture = Controls().status->picture;
+    EXPECT_EQ(picture.pixel(90, 12), qRgb(0, 255, 0));
+    EXPECT_EQ(picture.pixel(91, 11), qRgb(0, 0, 0));
+    HandleReport(Controls(), 4, 150);
+    for (int y = 0; y <= 12; ++y) EXPECT_EQ(picture.pixel(91, y), qRgb(255, 3, 0)) << y;
+    EXPECT_EQ(picture.pixel(87, 12), qRgb(0, 255, 0));
+    g_player.elapsedMs = 0;
+    HandleReport(Controls(), 5, 1500);
+    EXPECT_EQ(g_player.elapsedMs, 1500);
+}
 
 TEST_F(MainWindowTest, EnterPlaysTheFocusedRowAndStopsWhilePlaying) {
     ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
