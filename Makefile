@@ -25,10 +25,15 @@ tsan: deps
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
 
-# Until the player's window exists: render the first bundled demo song to a WAV file.
+# The player on the desktop; without a display, the first demo song rendered to a WAV file.
 run: build
-	$(BUILD)/bin/tesalo render -q 3 --lpf $(BUILD)/bin/demo/morning_lanterns.mid -o $(DEMO_OUT)
-	@echo "The demo song is rendered to $(DEMO_OUT)"
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/bin/tesalo-player; \
+	else \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): rendering the first demo song instead."; \
+	  $(BUILD)/bin/tesalo render -q 3 --lpf $(BUILD)/bin/demo/morning_lanterns.mid -o $(DEMO_OUT) && \
+	  echo "The demo song is rendered to $(DEMO_OUT)"; \
+	fi
 
 clean:
 	rm -rf $(BUILD)
