@@ -1,0 +1,80 @@
+// The real player program as separate processes: a second start hands over to the running one
+// and ends at once; a player killed outright leaves no lock behind, so the next start runs.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "platform/instance.h"
+#include "tests/tools/cli_support.h"
+
+namespace {
+
+class PlayerProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home_ = MakeTempFolder();
+        std::filesystem::create_directory(home_ + "/run");
+        std::filesystem::permissions(home_ + "/run", std::filesystem::perms::owner_all);
+        // A sound card that writes to a file, so the library starts without a message.
+        std::ofstream(home_ + "/.asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \"" << home_
+                                            << "/OUT.raw\"; format \"raw\" }\n";
+        environment_ = "HOME=" + home_ + " XDG_DATA_HOME=" + home_ + "/data XDG_CONFIG_HOME=" + home_ +
+                       "/config XDG_RUNTIME_DIR=" + home_ + "/run QT_QPA_PLATFORM=offscreen ";
+    }
+    void TearDown() override { std::filesystem::remove_all(home_); }
+
+    // Starts the player in the background; its process id.
+    pid_t StartPlayer() {
+        const std::string pidFile = home_ + "/pid";
+        std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player >" + home_ +
+                     "/log 2>&1 & echo $! >" + pidFile + "'").c_str());
+        return static_cast<pid_t>(std::stol(ReadWholeFile(pidFile)));
+    }
+
+    static bool Alive(pid_t pid) { return kill(pid, 0) == 0; }
+
+    // True once a player's window exists (bytes 0-3 of the shared block), within 10 seconds.
+    static bool WindowAppears() {
+        for (int i = 0; i < 200; ++i) {
+            if (const void* view = platform::OpenInstanceBlock("DDEFILEMAP_TESALO", 32)) {
+                std::uint32_t window = 0;
+                std::memcpy(&window, view, sizeof window);
+                platform::CloseInstanceBlock(view, 32);
+                if (window != 0) return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+
+    std::string home_, environment_;
+};
+
+}  // namespace
+
+TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
+    const pid_t first = StartPlayer();
+    ASSERT_TRUE(WindowAppears());
+    const auto started = std::chrono::steady_clock::now();
+    const CommandResult second = RunCommand(environment_ + TESALO_BIN_DIR "/tesalo-player");
+    EXPECT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_TRUE(Alive(first));
+
+    kill(first, SIGKILL);  // nothing of its own clean-up runs
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const pid_t next = StartPlayer();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_TRUE(Alive(next)) << "the next start took itself for a second player";
+    kill(next, SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    if (Alive(next)) kill(next, SIGKILL);
+    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+}
