@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "library/engine/engine.h"
+#include "library/engine/midi_bytes.h"
 #include "library/frame/frame.h"
 #include "library/frame/state.h"
 
@@ -20,32 +21,12 @@ std::uint32_t BytesLeft() {
     return g.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - g.trackPtr) : 0;
 }
 
-int StatusClass(std::uint8_t status) {
-    if (status < 0x80) return 0;
-    if (status < 0xC0) return 2;
-    if (status < 0xE0) return 1;
-    if (status < 0xF0) return 2;
-    if (status == 0xF0 || status == 0xF7) return 4;
-    if (status == 0xFF) return 5;
-    return 0;
-}
-
-// A variable-length quantity of any length; false when the image ends inside it.
-bool ReadQuantity(std::uint32_t* value) {
-    std::uint32_t result = 0;
-    for (;;) {
-        if (BytesLeft() == 0) return false;
-        const std::uint8_t byte = *g.trackPtr++;
-        result = (result << 7) | (byte & 0x7F);
-        if ((byte & 0x80) == 0) break;
-    }
-    *value = result;
-    return true;
-}
+// The quantity at the track position; false when the image end cuts it off (that ends the track).
+bool ReadTrackQuantity(std::uint32_t* value) { return ReadQuantity(&g.trackPtr, ImageEnd(), value); }
 
 void SetTempo(const std::uint8_t* data, std::uint32_t length) {
     if (length < 3) return;
-    std::uint32_t tempo = (std::uint32_t{data[0]} << 16) | (std::uint32_t{data[1]} << 8) | data[2];
+    std::uint32_t tempo = BigEndian24(data);
     if (tempo == 0) return;
     if (60000000 / tempo < 31) tempo = kSlowestTempo;
     g.tempo = tempo;
@@ -91,7 +72,7 @@ Event HandleMeta() {
     std::uint32_t length = 0;
     if (BytesLeft() == 0) return Event::kTrackEnd;
     const std::uint8_t type = *g.trackPtr++;
-    if (!ReadQuantity(&length) || length > BytesLeft()) return Event::kTrackEnd;
+    if (!ReadTrackQuantity(&length) || length > BytesLeft()) return Event::kTrackEnd;
     const std::uint8_t* data = g.trackPtr;
     g.trackPtr += length;
     if (type == 0x2F) return Event::kTrackEnd;
@@ -99,33 +80,28 @@ Event HandleMeta() {
     return Event::kHandled;
 }
 
-Event SkipExclusive() {
-    const void* f7 = std::memchr(g.trackPtr, 0xF7, BytesLeft());
-    if (f7 == nullptr) return Event::kTrackEnd;
-    g.trackPtr = static_cast<const std::uint8_t*>(f7) + 1;
-    return Event::kHandled;
-}
-
 // One event at the track position; reaching the image end anywhere in it ends the track.
 Event HandleEvent(std::uint32_t n) {
     if (BytesLeft() == 0) return Event::kTrackEnd;
-    std::uint8_t status = g.runningStatus;
-    if ((*g.trackPtr & 0x80) != 0) status = *g.trackPtr++;
-    const int statusClass = StatusClass(status);
-    if (statusClass <= 2) g.runningStatus = status;
+    const std::uint8_t status = ReadStatus(&g.trackPtr, g.runningStatus);
+    const StatusClass statusClass = kStatusClasses[status];
+    // Taken before the data bytes are checked: a song cut off inside the event still hands it
+    // to the next song.
+    if (statusClass <= kTwoDataBytes) g.runningStatus = status;
     switch (statusClass) {
-        case 1:
+        case kOneDataByte:
             if (BytesLeft() < 1) return Event::kTrackEnd;
             if ((status & 0xF0) == 0xC0) g.channels[(status & 0x0F) + 1].program = *g.trackPtr & 0x7F;
             g.trackPtr += 1;
             return Event::kHandled;
-        case 2:
+        case kTwoDataBytes:
             if (BytesLeft() < 2) return Event::kTrackEnd;
             g.trackPtr += 2;
             HandleTwoByteEvent(status, g.trackPtr[-2] & 0x7F, g.trackPtr[-1] & 0x7F, n);
             return Event::kHandled;
-        case 4: return SkipExclusive();
-        case 5: return HandleMeta();
+        case kExclusive:
+            return SkipExclusive(&g.trackPtr, ImageEnd()) ? Event::kHandled : Event::kTrackEnd;
+        case kMeta: return HandleMeta();
         default: return Event::kHandled;
     }
 }
@@ -157,7 +133,7 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
     const std::uint32_t blockTicks = g.division;
     for (;;) {
         std::uint32_t delta = 0;
-        if (HandleEvent(n) == Event::kTrackEnd || !ReadQuantity(&delta)) {
+        if (HandleEvent(n) == Event::kTrackEnd || !ReadTrackQuantity(&delta)) {
             g.bStop.store(1, std::memory_order_relaxed);
             return;
         }
@@ -186,12 +162,8 @@ void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musica
     PostNotify(kNotifyBlockCount, g.blocksRendered);
 }
 
-std::uint32_t BigEndian32(const std::uint8_t* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-}
-
 // A division with its top bit set is taken as a plain number.
-std::uint32_t Division() { return (std::uint32_t{g.smfImage[12]} << 8) | g.smfImage[13]; }
+std::uint32_t Division() { return BigEndian16(g.smfImage + 12); }
 
 void ResetChannels() {
     for (ChannelState& channel : g.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
@@ -209,7 +181,7 @@ void StartSong() {
     g.trackPtr = g.smfImage + 16 + BigEndian32(g.smfImage + 4);
     g.division = Division();
     std::uint32_t firstDelta = 0;
-    ReadQuantity(&firstDelta);  // the first event is taken at tick 0
+    ReadTrackQuantity(&firstDelta);  // the first event is taken at tick 0
     g.tempo = kDefaultTempo;
     g.usPerTick = kDefaultTempo / g.division;
     g.nextEventTick = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "library/engine/midi_bytes.h"
 #include "platform/codepage.h"
 #include "player/data/smf_event.h"
 #include "player/data/smf_image.h"
@@ -29,8 +30,7 @@ struct TempoMap {
 // A tempo of 0 or one without its three bytes is ignored, as the sequencer does.
 void TakeTempo(const SmfEvent& event, TempoMap& map) {
     if (event.dataLength < 3) return;
-    std::uint32_t tempo = static_cast<std::uint32_t>(event.data[0]) << 16 |
-                          static_cast<std::uint32_t>(event.data[1]) << 8 | event.data[2];
+    std::uint32_t tempo = BigEndian24(event.data);
     if (tempo == 0) return;
     if (60000000 / tempo < kSlowestPerMinute) tempo = kSlowestTempo;
     map.usPerTick = tempo / map.division;

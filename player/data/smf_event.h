@@ -1,12 +1,7 @@
 // Stepping over one event of a Standard MIDI File track, never beyond the track's end.
 #pragma once
 
-#include <array>
 #include <cstdint>
-
-// What follows a status byte: 0 nothing, 1 one data byte, 2 two data bytes, 4 exclusive data
-// up to and including the next 0xF7, 5 a meta event (type, length, data).
-extern const std::array<std::uint8_t, 256> StatusClassTable;
 
 struct SmfEvent {
     std::uint8_t status;
@@ -16,10 +11,11 @@ struct SmfEvent {
     std::uint32_t dataLength;
 };
 
-// Reads the event at the cursor (its delta-time already read) and moves the cursor behind it.
-// Running status follows the status bytes of classes 0 to 2. False when the event does not
-// fit before end (cut data, a meta length beyond end, exclusive data without 0xF7): the track
-// ends there.
+// Reads the event at the cursor (its delta-time already read) and moves the cursor behind it,
+// by the sequencer's byte rules (library/engine/midi_bytes.h). Running status follows the
+// status bytes of classes 0 to 2 whose data fit. False when the event does not fit before end
+// (cut data, a meta length beyond end, exclusive data without 0xF7): the track ends there. A
+// meta length cut off by end counts as what was read of it.
 bool StepEvent(const std::uint8_t** cursor, const std::uint8_t* end, std::uint8_t* runningStatus,
                SmfEvent* event);
 

@@ -1,12 +1,10 @@
 #include "player/data/varlen.h"
 
+#include "library/engine/midi_bytes.h"
+
 std::uint32_t ReadVarLen(const std::uint8_t** cursor, const std::uint8_t* end) {
     std::uint32_t value = 0;
-    while (*cursor < end) {
-        const std::uint8_t byte = *(*cursor)++;
-        value = (value << 7) | (byte & 0x7F);
-        if ((byte & 0x80) == 0) break;
-    }
+    ReadQuantity(cursor, end, &value);  // cut off or not, value holds what was read
     return value;
 }
 

@@ -5,7 +5,8 @@
 #include <cstdint>
 
 // Reads one quantity of any number of bytes and moves the cursor behind it. Groups shifted out
-// at the top are lost. Reading stops at end: a quantity cut off there gives what was read.
+// at the top are lost. Reading stops at end: a quantity cut off there gives what was read (the
+// sequencer ends its track there instead; both read by library/engine/midi_bytes.h).
 std::uint32_t ReadVarLen(const std::uint8_t** cursor, const std::uint8_t* end);
 
 // Writes the quantity in as few bytes as it needs (one to five) and moves out behind them.
