@@ -63,6 +63,9 @@ extern "C" TESALO_API int32_t TeSetNextBuffer(void) {
     if (g.blocksPlayed >= g.blocksRendered) {
         g.bStop.store(1, std::memory_order_relaxed);
         PostNotify(kNotifyEnd, 0);
+        // The caller may start the next song the moment it sees the report, clearing bStop:
+        // nothing of this song may be read or rendered after it.
+        return 1;
     }
     if (g.bStop.load(std::memory_order_relaxed) != 0) return 1;
     platform::WaveOutUnprepare(g.waveOut, &buffer.header);

@@ -151,3 +151,19 @@ TEST_F(DriverTest, ImagesThatCannotBePlayedAreRefusedWithoutProducingAnything) {
     EXPECT_EQ(TePlay(), 0);
     EXPECT_TRUE(boxes.empty());
 }
+
+// A player starts the next song the moment the end report arrives, while the ready thread that
+// posted it may still be running: nothing of the old song may be touched after the report, or
+// both threads decode at once (a song then plays extra blocks, or never ends).
+TEST_F(DriverTest, ASongStartedTheMomentTheLastOneEndsPlaysAlone) {
+    platform::WaveOutUseNull(platform::NullPacing::kInstant);
+    Init();
+    for (int song = 0; song < 200; ++song) {
+        Load(ThreeBlockSong());
+        ASSERT_EQ(TePlay(), 1);
+        const std::vector<Notice> notices = TakeUntil(6);
+        ASSERT_FALSE(notices.empty()) << song;
+        ASSERT_EQ(notices.back(), (Notice{6, 0})) << song;
+        ASSERT_EQ(ValuesOf(notices, 2), (std::vector<std::intptr_t>{1, 2, 3})) << song;
+    }
+}
