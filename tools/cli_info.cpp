@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "library/engine/midi_bytes.h"
 #include "platform/codepage.h"
 #include "player/data/play_time.h"
 #include "player/data/smf_image.h"
@@ -24,8 +25,7 @@ bool ReadHeader(const std::string& path, HeaderFields* fields) {
     for (std::uint32_t at = 0; at + 14 <= size && !found; ++at) {
         if (std::memcmp(image + at, "MThd", 4) != 0) continue;
         const std::uint8_t* h = image + at;
-        *fields = {static_cast<unsigned>(h[8] << 8 | h[9]), static_cast<unsigned>(h[10] << 8 | h[11]),
-                   static_cast<unsigned>(h[12] << 8 | h[13])};
+        *fields = {BigEndian16(h + 8), BigEndian16(h + 10), BigEndian16(h + 12)};
         found = true;
     }
     FreeFileImage(image);
