@@ -29,8 +29,8 @@ inline constexpr SettingsForm kEnglishSettings = {
 
 // The upper part: sound expression.
 inline constexpr QRect kSoundGroupUnits(3, 2, 128, 60);
-inline constexpr QRect kQualityLabelUnits(9, 13, 50, 8);
-inline constexpr QRect kQualityUnits(62, 11, 63, 60);
+inline constexpr QRect kQualityLabelUnits(9, 13, 49, 8);
+inline constexpr QRect kQualityUnits(58, 11, 69, 60);
 inline constexpr QRect kPolyLabelUnits(9, 28, 60, 8);
 inline constexpr QRect kPolyFieldUnits(71, 26, 18, 12);
 inline constexpr QRect kLowerUnits(91, 26, 16, 12);
