@@ -21,7 +21,7 @@ struct SettingsForm {
 inline constexpr SettingsForm kJapaneseSettings = {
     "id122", u"ＭＳ Ｐゴシック", QRect(0, 0, 134, 123), u"設定", u"サウンド効果", u"再生品質",
     u"最大同時発音数", u"ローパスフィルタ + ディレイ効果", u"WAVEMAPPERを強制", u"再生モード",
-    u"キャンセル", 8};
+    u"キャンセル", 10};
 inline constexpr SettingsForm kEnglishSettings = {
     "id164", u"Tahoma", QRect(0, 0, 135, 110), u"Tesalo - Settings", u"Sound Expression",
     u"Sound Quality", u"Polyphonic Limit  ", u"&LPF + Delay Effect", u"Force WAVEMAPPER", u"Play",
@@ -29,18 +29,18 @@ inline constexpr SettingsForm kEnglishSettings = {
 
 // The upper part: sound expression.
 inline constexpr QRect kSoundGroupUnits(3, 2, 128, 60);
-inline constexpr QRect kQualityLabelUnits(9, 13, 49, 8);
-inline constexpr QRect kQualityUnits(58, 11, 69, 60);
-inline constexpr QRect kPolyLabelUnits(9, 28, 60, 8);
-inline constexpr QRect kPolyFieldUnits(71, 26, 18, 12);
-inline constexpr QRect kLowerUnits(91, 26, 16, 12);
-inline constexpr QRect kRaiseUnits(109, 26, 16, 12);
-inline constexpr QRect kLpfDelayUnits(9, 40, 118, 10);
-inline constexpr QRect kWaveMapperUnits(9, 50, 118, 10);
+inline constexpr QRect kQualityLabelUnits(9, 16, 49, 8);
+inline constexpr QRect kQualityUnits(58, 14, 69, 60);
+inline constexpr QRect kPolyLabelUnits(9, 30, 60, 8);
+inline constexpr QRect kPolyFieldUnits(71, 28, 18, 12);
+inline constexpr QRect kLowerUnits(91, 28, 16, 12);
+inline constexpr QRect kRaiseUnits(109, 28, 16, 12);
+inline constexpr QRect kLpfDelayUnits(9, 41, 118, 10);
+inline constexpr QRect kWaveMapperUnits(9, 51, 118, 10);
 // The lower part, moved down by the form's lowerPart.
-inline constexpr QRect kPlayGroupUnits(3, 64, 58, 31);
-inline constexpr QRect kChainPlayUnits(9, 73, 50, 10);
-inline constexpr QRect kAutoRepeatUnits(9, 83, 50, 10);
+inline constexpr QRect kPlayGroupUnits(3, 64, 58, 33);
+inline constexpr QRect kChainPlayUnits(9, 75, 50, 10);
+inline constexpr QRect kAutoRepeatUnits(9, 85, 50, 10);
 inline constexpr QRect kIconUnits(66, 66, 21, 18);
 inline constexpr QRect kSynthesizerUnits(89, 67, 44, 16);
 inline constexpr QRect kVersionUnits(64, 86, 68, 8);
