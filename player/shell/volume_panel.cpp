@@ -43,7 +43,9 @@ private:
 
 VolumeWindow::VolumeWindow() {
     setObjectName(QStringLiteral("id165"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);  // the template has no caption
+    // The template has no caption; a thin border keeps the panel apart from the window behind.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setStyleSheet(QStringLiteral("QDialog#id165 { border: 1px solid palette(dark); }"));
     setFont(QFont(QStringLiteral("Tahoma"), kFontPoints));
     base_ = DialogBaseUnits(font());
     setFixedSize(DialogUnitsToPixels(kPanelUnits, base_).size());
@@ -52,7 +54,8 @@ VolumeWindow::VolumeWindow() {
     Place(new QLabel(this), nullptr, kLoudUnits)->setPixmap(PlayerPixmap(170));
     Place(new QLabel(this), nullptr, kSoftUnits)->setPixmap(PlayerPixmap(172));
     systemLevel_ = SystemLevel(TeGetSystemVolume());
-    QSlider* system = Slider("id1057", kSystemSliderUnits, kTopSystemLevel, kTopSystemLevel - systemLevel_);
+    QSlider* system =
+        Slider("id1057", kSystemSliderUnits, kTopSystemLevel, kTopSystemLevel - systemLevel_);
     QSlider* output = Slider("id1058", kOutputSliderUnits, kTopOutputLevel,
                              kTopOutputLevel - g_settings.masterVolume);
     // Every kind of movement counts, the release too, as each scroll notification does.
