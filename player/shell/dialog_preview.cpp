@@ -21,7 +21,8 @@ void GrabWhenShown(const char* path) {
     QTimer::singleShot(200, [path] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (dialog == nullptr) return;
-        if (!dialog->grab().save(QString::fromLocal8Bit(path))) std::fprintf(stderr, "cannot write %s\n", path);
+        if (!dialog->grab().save(QString::fromLocal8Bit(path)))
+            std::fprintf(stderr, "cannot write %s\n", path);
         dialog->close();
     });
 }

@@ -54,11 +54,13 @@ SettingsWindow::SettingsWindow(const SettingsForm& form, bool japaneseUi) {
     setWindowTitle(Text(form.caption));
     BuildSoundGroup(form);
     BuildLowerPart(form);
-    for (const std::u16string& entry : QualityEntries()) quality_->addItem(QString::fromStdU16String(entry));
+    for (const std::u16string& entry : QualityEntries())
+        quality_->addItem(QString::fromStdU16String(entry));
     Show(CurrentChoice());
     connect(lower_, &QPushButton::clicked, this, [this] { StepPolyLimit(-1); });
     connect(raise_, &QPushButton::clicked, this, [this] { StepPolyLimit(1); });
-    connect(this, &QDialog::accepted, this, [this, japaneseUi] { ApplySettingsChoice(Read(), japaneseUi); });
+    connect(this, &QDialog::accepted, this,
+            [this, japaneseUi] { ApplySettingsChoice(Read(), japaneseUi); });
 }
 
 template <typename Control>
@@ -86,12 +88,15 @@ void SettingsWindow::BuildSoundGroup(const SettingsForm& form) {
 void SettingsWindow::BuildLowerPart(const SettingsForm& form) {
     const int down = form.lowerPart;
     Place(new QGroupBox(Text(form.playGroup), this), nullptr, kPlayGroupUnits, down)->lower();
-    chainPlay_ = Place(new QCheckBox(QStringLiteral("&ChainPlay"), this), "id1015", kChainPlayUnits, down);
-    autoRepeat_ = Place(new QCheckBox(QStringLiteral("&AutoRepeat"), this), "id1016", kAutoRepeatUnits, down);
+    chainPlay_ =
+        Place(new QCheckBox(QStringLiteral("&ChainPlay"), this), "id1015", kChainPlayUnits, down);
+    autoRepeat_ =
+        Place(new QCheckBox(QStringLiteral("&AutoRepeat"), this), "id1016", kAutoRepeatUnits, down);
     auto* icon = Place(new QLabel(this), nullptr, kIconUnits, down);
     icon->setPixmap(PlayerIcon(119).pixmap(kIconPixels, kIconPixels));
     icon->setAlignment(Qt::AlignCenter);
-    Place(new QLabel(QStringLiteral("Software\n Synthesizer"), this), nullptr, kSynthesizerUnits, down);
+    Place(new QLabel(QStringLiteral("Software\n Synthesizer"), this), nullptr, kSynthesizerUnits,
+          down);
     Place(new QLabel(QStringLiteral("Tesalo 0.98"), this), nullptr, kVersionUnits, down)
         ->setAlignment(Qt::AlignCenter);
     Place(new QLabel(QStringLiteral("tesalo: MIDI player"), this), nullptr, kContactUnits, down);

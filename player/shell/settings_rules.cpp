@@ -11,9 +11,11 @@ constexpr int kEntriesPerDevice = 4;
 
 void AppendDeviceEntries(std::uint32_t formats, std::vector<std::u16string>& entries) {
     entries.push_back(u"22.05kHz/8Bit");
-    entries.push_back(formats & platform::kFormatMono22k16 ? u"22.05kHz/16Bit" : u"2M16 NotSupported");
+    entries.push_back(formats & platform::kFormatMono22k16 ? u"22.05kHz/16Bit"
+                                                           : u"2M16 NotSupported");
     entries.push_back(formats & platform::kFormatMono44k8 ? u"44.1kHz/8Bit" : u"4M08 NotSupported");
-    entries.push_back(formats & platform::kFormatMono44k16 ? u"44.1kHz/16Bit" : u"4M16 NotSupported");
+    entries.push_back(formats & platform::kFormatMono44k16 ? u"44.1kHz/16Bit"
+                                                           : u"4M16 NotSupported");
 }
 
 void ShowRestartMessage(const char16_t* japanese, const char16_t* english, bool japaneseUi) {
@@ -53,8 +55,9 @@ SettingsChoice CurrentChoice() {
 void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi) {
     if (choice.qualityEntries == kEntriesPerDevice) {
         if (choice.quality != g_settings.waveQuality) {
-            ShowRestartMessage(u"再生周波数が変更されました。\n変更を有効にするために\nTesaloを再起動してください",
-                               u"SamplingFrequency was changed.\nPlease TESALO re-start.", japaneseUi);
+            ShowRestartMessage(
+                u"再生周波数が変更されました。\n変更を有効にするために\nTesaloを再起動してください",
+                u"SamplingFrequency was changed.\nPlease TESALO re-start.", japaneseUi);
         }
         g_settings.waveQuality = choice.quality;
     }
@@ -64,7 +67,8 @@ void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi) {
     g_settings.polyLimit = static_cast<std::int32_t>(choice.polyLimit);
     if (choice.waveMapper != (g_settings.bWaveMapper != 0)) {
         ShowRestartMessage(
-            u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してください",
+            u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してく"
+            u"ださい",
             u"Parameter 'WAVEMAPPER' was changed.\nPlease TESALO re-start.", japaneseUi);
     }
     g_settings.bWaveMapper = choice.waveMapper;

@@ -35,8 +35,8 @@ struct ButtonStates {
 };
 
 ButtonStates ReadButtons(QWidget* dialog) {
-    return {Find<QPushButton>(dialog, 1010)->isEnabled(), Find<QPushButton>(dialog, 1009)->isEnabled(),
-            Find<QLineEdit>(dialog, 1017)->text()};
+    return {Find<QPushButton>(dialog, 1010)->isEnabled(),
+            Find<QPushButton>(dialog, 1009)->isEnabled(), Find<QLineEdit>(dialog, 1017)->text()};
 }
 
 class SettingsDialogTest : public WindowTest {
@@ -146,7 +146,8 @@ TEST_F(SettingsDialogTest, WaveMapperChangeSaysSoOnce) {
         Find<QCheckBox>(dialog, 1056)->setChecked(true);
     }, 1, AnswerMessage(&shown));
     EXPECT_EQ(form, "id122");
-    EXPECT_EQ(shown, u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してください");
+    EXPECT_EQ(shown,
+              u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してください");
     EXPECT_EQ(g_settings.bWaveMapper, 1);
     Open([](QWidget*) {}, 1);  // unchanged: no second message
     EXPECT_EQ(g_settings.bWaveMapper, 1);

@@ -86,9 +86,8 @@ TEST_F(VolumePanelTest, OutputSliderEndsAreFullAndSilent) {
 
 TEST_F(VolumePanelTest, OkClosesThePanel) {
     script_.Then([](QWidget* panel) {
-        QTimer::singleShot(0, panel, [panel] {
-            panel->findChild<QPushButton*>(QStringLiteral("id1"))->click();
-        });
+        QTimer::singleShot(
+            0, panel, [panel] { panel->findChild<QPushButton*>(QStringLiteral("id1"))->click(); });
     });
     Command(1017);
     EXPECT_EQ(script_.Pending(), 0u);
