@@ -53,7 +53,8 @@ SettingsChoice CurrentChoice() {
 }
 
 void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi) {
-    if (choice.qualityEntries == kEntriesPerDevice) {
+    // A stored quality beyond the list leaves nothing selected; that is no choice to store.
+    if (choice.qualityEntries == kEntriesPerDevice && choice.quality >= 0) {
         if (choice.quality != g_settings.waveQuality) {
             ShowRestartMessage(
                 u"再生周波数が変更されました。\n変更を有効にするために\nTesaloを再起動してください",

@@ -18,7 +18,7 @@ bool CanRaisePolyLimit(unsigned polyLimit);
 // The dialog's controls when the user confirms.
 struct SettingsChoice {
     int qualityEntries = 0;  // entries in the quality list
-    int quality = 0;         // the selected one
+    int quality = 0;         // the selected one, -1 for none
     unsigned polyLimit = 16;
     bool chainPlay = false;
     bool autoRepeat = false;
@@ -31,5 +31,6 @@ SettingsChoice CurrentChoice();
 
 // OK: takes the choice into g_settings, says when a change needs a restart, and hands the
 // polyphony limit and the effect to the library at once. The quality is only taken from a list
-// of one device: with several the index would not say which device is meant.
+// of one device (with several the index would not say which device is meant), and only when
+// one is selected.
 void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi);

@@ -130,6 +130,10 @@ TEST_F(SettingsDialogTest, OkTakesTheQualityOnlyFromOneDevice) {
     EXPECT_EQ(g_settings.waveQuality, 1);
 
     platform::WaveOutNullDevices({kEveryFormat});
+    g_settings.waveQuality = 7;  // stored by hand: the list shows no selection
+    Open([](QWidget*) {}, 1);
+    EXPECT_EQ(g_settings.waveQuality, 7);
+
     std::u16string shown;
     Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(3); }, 1,
          AnswerMessage(&shown));
