@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/export.h"
 #include "platform/messages.h"
@@ -102,6 +103,9 @@ void WaveOutUseNull(NullPacing pacing);
 int WaveOutNullComplete(int count);
 // Null device: blocks queued and not yet done.
 int WaveOutNullPending();
+// Null devices: as many as formats has entries, each with its kFormat* bits (tests of device
+// lists). Until the first call: one device with every format.
+void WaveOutNullDevices(const std::vector<std::uint32_t>& formats);
 // Null device: the next `count` writes fail with kWaveErrorFailed (tests of refused blocks).
 void WaveOutNullFailWrites(int count);
 

@@ -81,7 +81,35 @@ bool TakeFailedWrite() {
     return left > 0;
 }
 
-std::uint32_t NullGetCaps(std::uint32_t, WaveOutCaps* caps) { return DescribeSingleDevice(u"null", caps); }
+// The format bits of each null device (tests of device lists); one device with every format
+// unless a test says otherwise.
+struct NullDevices {
+    std::mutex mutex;
+    std::vector<std::uint32_t> formats{kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 |
+                                       kFormatMono44k16};
+};
+
+NullDevices& Devices() {
+    static NullDevices* devices = new NullDevices;
+    return *devices;
+}
+
+std::uint32_t NullDeviceCount() {
+    NullDevices& devices = Devices();
+    std::lock_guard lock(devices.mutex);
+    return static_cast<std::uint32_t>(devices.formats.size());
+}
+
+std::uint32_t NullDefaultDevice() { return NullDeviceCount() > 0 ? 0 : kWaveMapper; }
+
+std::uint32_t NullGetCaps(std::uint32_t index, WaveOutCaps* caps) {
+    NullDevices& devices = Devices();
+    std::lock_guard lock(devices.mutex);
+    if (index >= devices.formats.size()) return kWaveErrorBadDevice;
+    DescribeSingleDevice(u"null", caps);
+    caps->formats = devices.formats[index];
+    return kWaveOk;
+}
 
 std::uint32_t NullOpen(WaveDevice& device, std::uint32_t) {
     auto state = std::make_shared<NullState>();
@@ -128,7 +156,7 @@ std::uint32_t NullClose(WaveDevice& device) {
 }
 
 constexpr WaveOutBackend kNullBackend = {
-    SingleDeviceCount, SingleDeviceDefault, NullGetCaps, NullOpen, NullWrite, NullClose,
+    NullDeviceCount, NullDefaultDevice, NullGetCaps, NullOpen, NullWrite, NullClose,
 };
 
 }  // namespace
@@ -163,6 +191,12 @@ int WaveOutNullPending() {
     NullState& state = StateOf(*current.device);
     std::lock_guard queueLock(state.mutex);
     return static_cast<int>(state.queue.size());
+}
+
+void WaveOutNullDevices(const std::vector<std::uint32_t>& formats) {
+    NullDevices& devices = Devices();
+    std::lock_guard lock(devices.mutex);
+    devices.formats = formats;
 }
 
 void WaveOutNullFailWrites(int count) {

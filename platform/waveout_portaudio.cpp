@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -170,6 +171,16 @@ std::uint32_t SupportedFormats(PaDeviceIndex device) {
     return formats;
 }
 
+// A device that is playing (ours, opened by the library at start) refuses every probe while it
+// is busy; it then keeps the formats found before it was opened. The lock must be held.
+std::uint32_t RememberedFormats(PaDeviceIndex device) {
+    static std::map<PaDeviceIndex, std::uint32_t>* found = new std::map<PaDeviceIndex, std::uint32_t>;
+    const std::uint32_t formats = SupportedFormats(device);
+    if (formats != 0) (*found)[device] = formats;
+    const auto known = found->find(device);
+    return known != found->end() ? known->second : 0;
+}
+
 std::uint32_t ResultOfOpen(PaError error) {
     switch (error) {
         case paInvalidSampleRate:
@@ -207,7 +218,7 @@ std::uint32_t PortAudioGetCaps(std::uint32_t index, WaveOutCaps* caps) {
     std::copy_n(name.data(), length, caps->name);
     caps->name[length] = u'\0';
     caps->channels = static_cast<std::uint16_t>(std::min(info->maxOutputChannels, 2));
-    caps->formats = SupportedFormats(device);
+    caps->formats = RememberedFormats(device);
     return kWaveOk;
 }
 

@@ -47,6 +47,9 @@ inline constexpr ImageEntry kImages[] = {
     {156, "move-down-disabled.png", 32, 32},
     {157, "close.png", 32, 32},
     {169, "volume.png", 32, 32},
+    // The volume panel's loud and soft marks, on the dialog's face.
+    {170, "volume-loud.png", 16, 16},
+    {172, "volume-soft.png", 16, 16},
     // Song rows, on the list's own background.
     {149, "row-playing.png", 16, 16},
     {150, "row-normal.png", 16, 16},

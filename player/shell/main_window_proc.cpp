@@ -12,8 +12,10 @@
 #include "player/shell/play_control.h"
 #include "player/shell/player_state.h"
 #include "player/shell/row_commands.h"
+#include "player/shell/settings_dialog.h"
 #include "player/shell/status_reports.h"
 #include "player/shell/status_resources.h"
+#include "player/shell/volume_panel.h"
 
 namespace {
 
@@ -37,6 +39,20 @@ void SongListMenu(const MainWindowControls& controls) {
     if (chosen != nullptr) RunCommand(controls, chosen->data().toInt());
 }
 
+// A dialog from the main window runs without owner; the window is disabled meanwhile and comes
+// to the front again afterwards.
+void RunModalDialog(const MainWindowControls& controls, int (*dialog)(bool), bool japaneseUi) {
+    QDialog* window = controls.window;
+    window->setEnabled(false);
+    dialog(japaneseUi);
+    window->setEnabled(true);
+    window->raise();
+    window->activateWindow();
+}
+
+// The volume panel is the same in both interface languages.
+int VolumePanelIn(bool) { return VolumePanel(); }
+
 // The step of the previous (1034) or next (1035) command.
 int Step(int id) { return id == 1034 ? -1 : 1; }
 
@@ -57,10 +73,12 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
         case 1015: MoveSelectedRows(view, 1); SaveSongList(view); break;
         case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
         case 1013: SongListMenu(controls); break;
+        case 1017: RunModalDialog(controls, VolumePanelIn, g_player.japaneseUi); break;
+        case 1037: RunModalDialog(controls, SettingsDialog, g_player.japaneseUi); break;
         case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
         case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
         case 40005: DeleteSongList(view, g_player.japaneseUi); break;
-        default: break;  // 1012, 1017, 1037: their dialogs are not part of the player yet
+        default: break;  // 1012: its dialog is not part of the player yet
     }
     return true;
 }

@@ -15,6 +15,9 @@ QImage MoveUpMotif();
 QImage MoveDownMotif();
 QImage CloseMotif();
 QImage VolumeMotif();
+// 16 x 16 in black for the light dialog face: loud and soft, beside the volume panel's slider.
+QImage LoudMark();
+QImage SoftMark();
 // 25 x 11 in dark colours: the song-list menu button has the light button face behind it.
 QImage SongListMenuMotif();
 

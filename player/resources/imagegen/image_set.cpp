@@ -52,6 +52,8 @@ const Drawing kDrawings[] = {
     {156, [](QSize) { return Dimmed(Button(MoveDownMotif())); }},
     {157, [](QSize) { return Button(CloseMotif()); }},
     {169, [](QSize) { return Button(VolumeMotif()); }},
+    {170, [](QSize) { return LoudMark(); }},
+    {172, [](QSize) { return SoftMark(); }},
     {149, [](QSize) { return RowPlayingPicture(); }},
     {150, [](QSize) { return RowNormalPicture(); }},
     {158, [](QSize) { return RowTitlePicture(); }},

@@ -11,7 +11,7 @@ namespace {
 // The numbers the main window, its list and its dialogs load.
 constexpr int kUsedIds[] = {119, 125, 128, 129, 130, 132, 133, 134, 135, 136, 137, 138, 140, 141,
                             142, 143, 144, 145, 146, 149, 150, 153, 154, 155, 156, 157, 158, 159,
-                            169, 171};
+                            169, 170, 171, 172};
 
 QImage CompiledIn(const ImageEntry& entry) {
     return QImage(QStringLiteral(":/images/") + QString::fromLatin1(entry.file));

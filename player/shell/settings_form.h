@@ -1,0 +1,49 @@
+// The two templates of the settings dialog: texts, font and the controls' places in dialog units.
+#pragma once
+
+#include <QRect>
+
+struct SettingsForm {
+    const char* id;
+    const char16_t* fontFace;
+    QRect size;
+    const char16_t* caption;
+    const char16_t* soundGroup;
+    const char16_t* qualityLabel;
+    const char16_t* polyLabel;
+    const char16_t* lpfDelay;
+    const char16_t* waveMapper;
+    const char16_t* playGroup;
+    const char16_t* cancel;
+    int lowerPart;  // how far the play modes, the program's name and the buttons sit lower
+};
+
+inline constexpr SettingsForm kJapaneseSettings = {
+    "id122", u"ＭＳ Ｐゴシック", QRect(0, 0, 134, 123), u"設定", u"サウンド効果", u"再生品質",
+    u"最大同時発音数", u"ローパスフィルタ + ディレイ効果", u"WAVEMAPPERを強制", u"再生モード",
+    u"キャンセル", 10};
+inline constexpr SettingsForm kEnglishSettings = {
+    "id164", u"Tahoma", QRect(0, 0, 135, 110), u"Tesalo - Settings", u"Sound Expression",
+    u"Sound Quality", u"Polyphonic Limit  ", u"&LPF + Delay Effect", u"Force WAVEMAPPER", u"Play",
+    u"&Cancel", 0};
+
+// The upper part: sound expression.
+inline constexpr QRect kSoundGroupUnits(3, 2, 128, 60);
+inline constexpr QRect kQualityLabelUnits(9, 16, 49, 8);
+inline constexpr QRect kQualityUnits(58, 14, 69, 60);
+inline constexpr QRect kPolyLabelUnits(9, 30, 60, 8);
+inline constexpr QRect kPolyFieldUnits(71, 28, 18, 12);
+inline constexpr QRect kLowerUnits(91, 28, 16, 12);
+inline constexpr QRect kRaiseUnits(109, 28, 16, 12);
+inline constexpr QRect kLpfDelayUnits(9, 41, 118, 10);
+inline constexpr QRect kWaveMapperUnits(9, 51, 118, 10);
+// The lower part, moved down by the form's lowerPart.
+inline constexpr QRect kPlayGroupUnits(3, 64, 58, 33);
+inline constexpr QRect kChainPlayUnits(9, 75, 50, 10);
+inline constexpr QRect kAutoRepeatUnits(9, 85, 50, 10);
+inline constexpr QRect kIconUnits(66, 66, 21, 18);
+inline constexpr QRect kSynthesizerUnits(89, 67, 44, 16);
+inline constexpr QRect kVersionUnits(64, 86, 68, 8);
+inline constexpr QRect kContactUnits(3, 99, 62, 8);
+inline constexpr QRect kOkUnits(66, 96, 32, 12);
+inline constexpr QRect kCancelUnits(100, 96, 32, 12);

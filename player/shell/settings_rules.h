@@ -1,0 +1,36 @@
+// The settings dialog's rules over g_settings, apart from its widgets: the quality list from the
+// output devices, the polyphony steps and what OK takes over.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Four entries for each device that plays 22.05 kHz 8-bit mono, in device order, a format the
+// device lacks shown as "NotSupported"; the single entry "WaveDevice Error" when none qualifies.
+std::vector<std::u16string> QualityEntries();
+
+constexpr int kFewestVoices = 8;
+constexpr int kMostVoices = 32;
+// Whether "<" and ">" may step on from a polyphony limit.
+bool CanLowerPolyLimit(unsigned polyLimit);
+bool CanRaisePolyLimit(unsigned polyLimit);
+
+// The dialog's controls when the user confirms.
+struct SettingsChoice {
+    int qualityEntries = 0;  // entries in the quality list
+    int quality = 0;         // the selected one, -1 for none
+    unsigned polyLimit = 16;
+    bool chainPlay = false;
+    bool autoRepeat = false;
+    bool lpfDelay = false;
+    bool waveMapper = false;
+};
+
+// The controls as the dialog opens them from g_settings (the quality list aside).
+SettingsChoice CurrentChoice();
+
+// OK: takes the choice into g_settings, says when a change needs a restart, and hands the
+// polyphony limit and the effect to the library at once. The quality is only taken from a list
+// of one device (with several the index would not say which device is meant), and only when
+// one is selected.
+void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi);
