@@ -9,6 +9,7 @@
 #include "player/data/settings.h"
 #include "player/data/song_list_files.h"
 #include "player/data/song_list_flows.h"
+#include "player/shell/midi_file_dialog.h"
 #include "player/shell/play_control.h"
 #include "player/shell/player_state.h"
 #include "player/shell/row_commands.h"
@@ -52,6 +53,9 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
             if (g_player.isPlaying == 1) StopFor(id);
             else MoveSelection(view, Step(id));
             break;
+        case 1012:
+            if (MidiFileDialog(view, g_player.japaneseUi) == 1) SaveSongList(view);
+            break;
         case 1011: DeleteSelectedRows(view); SaveSongList(view); break;
         case 1014: MoveSelectedRows(view, -1); SaveSongList(view); break;
         case 1015: MoveSelectedRows(view, 1); SaveSongList(view); break;
@@ -60,7 +64,7 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
         case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
         case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
         case 40005: DeleteSongList(view, g_player.japaneseUi); break;
-        default: break;  // 1012, 1017, 1037: their dialogs are not part of the player yet
+        default: break;  // 1017, 1037: their dialogs are not part of the player yet
     }
     return true;
 }
