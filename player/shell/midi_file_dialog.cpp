@@ -1,6 +1,5 @@
 #include "player/shell/midi_file_dialog.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
 #include <QKeyEvent>

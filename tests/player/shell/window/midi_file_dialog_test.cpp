@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -99,6 +100,30 @@ TEST(FolderEntries, TheParentCutsBehindTheSeparatorBeforeTheLastOne) {
     EXPECT_EQ(ParentFolder("/home/kim/music/"), "/home/kim/");
     EXPECT_EQ(ParentFolder("/home/"), "/");
     EXPECT_EQ(ParentFolder("/"), "/");
+}
+
+TEST(FolderEntries, AFolderThatCannotBeReadListsOnlyItsParent) {
+    const std::vector<FolderEntry> rows = ListFolder("/no/such/folder/");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, u"..");
+}
+
+// The folder shown last is gone: the dialog opens in the home folder.
+TEST_F(MidiFileDialogTest, AVanishedLastFolderFallsBackToHome) {
+    const char* oldHome = std::getenv("HOME");
+    const std::string home = oldHome != nullptr ? oldHome : "";
+    setenv("HOME", music_.c_str(), 1);
+    MusicFile("here.mid", 10);
+    g_midiFileFolder = folder_ + "gone/";
+    std::string rows;
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
+    else unsetenv("HOME");
+    EXPECT_EQ(rows, "..|here.mid");
 }
 
 TEST_F(MidiFileDialogTest, FoldersComeFirstThenFilesEachByNameIgnoringCase) {
