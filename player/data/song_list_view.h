@@ -24,6 +24,9 @@ enum RowPicture {
 constexpr int kRowOrderRole = Qt::UserRole;
 // The picture a cell shows.
 constexpr int kPictureRole = Qt::UserRole + 1;
+// The path's bytes in the file-name cell of a song whose path is not UTF-8: the cell shows it
+// decoded, the song opens by these bytes.
+constexpr int kRawPathRole = Qt::UserRole + 2;
 
 // Makes listView the song-list view: its four columns at the given widths, its pictures, grid
 // lines, several rows selectable as whole rows, the selection shown also without focus.

@@ -5,10 +5,13 @@
 #include <QMenu>
 #include <QTreeWidget>
 
+#include <functional>
+
 #include "library/tesalo.h"
 #include "player/data/settings.h"
 #include "player/data/song_list_files.h"
 #include "player/data/song_list_flows.h"
+#include "player/shell/midi_file_dialog.h"
 #include "player/shell/play_control.h"
 #include "player/shell/player_state.h"
 #include "player/shell/row_commands.h"
@@ -41,17 +44,15 @@ void SongListMenu(const MainWindowControls& controls) {
 
 // A dialog from the main window runs without owner; the window is disabled meanwhile and comes
 // to the front again afterwards.
-void RunModalDialog(const MainWindowControls& controls, int (*dialog)(bool), bool japaneseUi) {
+int RunModalDialog(const MainWindowControls& controls, const std::function<int()>& dialog) {
     QDialog* window = controls.window;
     window->setEnabled(false);
-    dialog(japaneseUi);
+    const int result = dialog();
     window->setEnabled(true);
     window->raise();
     window->activateWindow();
+    return result;
 }
-
-// The volume panel is the same in both interface languages.
-int VolumePanelIn(bool) { return VolumePanel(); }
 
 // The step of the previous (1034) or next (1035) command.
 int Step(int id) { return id == 1034 ? -1 : 1; }
@@ -68,17 +69,22 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
             if (g_player.isPlaying == 1) StopFor(id);
             else MoveSelection(view, Step(id));
             break;
+        case 1012:
+            if (RunModalDialog(controls, [view] { return MidiFileDialog(view, g_player.japaneseUi); }) == 1) {
+                SaveSongList(view);
+            }
+            break;
         case 1011: DeleteSelectedRows(view); SaveSongList(view); break;
         case 1014: MoveSelectedRows(view, -1); SaveSongList(view); break;
         case 1015: MoveSelectedRows(view, 1); SaveSongList(view); break;
         case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
         case 1013: SongListMenu(controls); break;
-        case 1017: RunModalDialog(controls, VolumePanelIn, g_player.japaneseUi); break;
-        case 1037: RunModalDialog(controls, SettingsDialog, g_player.japaneseUi); break;
+        case 1017: RunModalDialog(controls, [] { return VolumePanel(); }); break;
+        case 1037: RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); }); break;
         case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
         case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
         case 40005: DeleteSongList(view, g_player.japaneseUi); break;
-        default: break;  // 1012: its dialog is not part of the player yet
+        default: break;
     }
     return true;
 }

@@ -1,0 +1,301 @@
+// The MIDI file selection dialog, opened by the main window's add button (1012): the rows of a
+// folder, moving between folders, and adding the chosen files to the current or a new list.
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "player/data/song_list_folder.h"
+#include "player/data/song_list_view.h"
+#include "player/data/string_list.h"
+#include "player/shell/folder_entries.h"
+#include "player/shell/midi_file_dialog.h"
+#include "player/shell/player_state.h"
+#include "tests/player/shell/window/window_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MidiFileDialogTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        music_ = folder_ + "music/";
+        fs::create_directory(music_);
+        g_midiFileFolder = music_;
+        Clear(songLists);
+    }
+    // A song of `quarters` quarter notes at division 96 in the music folder, named rawName.
+    void MusicSong(const std::string& rawName, int quarters) {
+        fs::rename(Song("song", quarters), music_ + rawName);
+    }
+    void MusicFile(const std::string& name, std::size_t bytes) {
+        std::ofstream(music_ + name, std::ios::binary) << std::string(bytes, 'x');
+    }
+    static QTreeWidget* Files(QWidget* dialog) {
+        return dialog->findChild<QTreeWidget*>(QStringLiteral("id1051"));
+    }
+    static std::string Rows(QWidget* dialog) {
+        std::string rows;
+        for (int row = 0; row < Files(dialog)->topLevelItemCount(); ++row) {
+            rows += (row > 0 ? "|" : "") + Files(dialog)->topLevelItem(row)->text(0).toStdString();
+        }
+        return rows;
+    }
+    static void Choose(QWidget* dialog, std::initializer_list<const char*> names) {
+        for (int row = 0; row < Files(dialog)->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = Files(dialog)->topLevelItem(row);
+            for (const char* name : names) {
+                if (item->text(0) == QString::fromUtf8(name)) item->setSelected(true);
+            }
+        }
+    }
+    // Clicks once the step has returned: the modal windows the click opens need the script's
+    // timer, which does not fire again while a step runs.
+    static void Press(QWidget* dialog, const char* id) {
+        auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(id));
+        QTimer::singleShot(0, button, [button] { button->click(); });
+    }
+    // Runs after the clicks and what they opened have been handled.
+    static void Afterwards(QWidget* dialog, const std::function<void()>& check) {
+        QTimer::singleShot(50, dialog, [dialog, check] {
+            check();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+    }
+    std::string Titles() const {
+        std::string titles;
+        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
+            titles += View()->topLevelItem(row)->text(kColumnTitle).toStdString() + ";";
+        }
+        return titles;
+    }
+    std::string ListFile(const std::string& file = "snglst000.lst") const {
+        std::ifstream in(ProgramDirectory() + file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::string music_;
+};
+
+TEST(FolderEntries, SizesGetACommaBeforeEveryGroupOfThreeDigits) {
+    auto size = [](std::uint64_t bytes) { return SizeText({u"x.mid", "x.mid", "/", false, bytes}); };
+    EXPECT_EQ(size(0), u"0");
+    EXPECT_EQ(size(100), u"100");
+    EXPECT_EQ(size(999), u"999");
+    EXPECT_EQ(size(1000), u"1,000");
+    EXPECT_EQ(size(1234567), u"1,234,567");
+    // Beyond 32 bits the size is still the file's own, not its low half.
+    EXPECT_EQ(size(5000000000), u"5,000,000,000");
+    EXPECT_EQ(SizeText({u"A", "A", "/", true, 0}), u"(Folder)");
+}
+
+TEST(FolderEntries, TheParentCutsBehindTheSeparatorBeforeTheLastOne) {
+    EXPECT_EQ(ParentFolder("/home/kim/music/"), "/home/kim/");
+    EXPECT_EQ(ParentFolder("/home/"), "/");
+    EXPECT_EQ(ParentFolder("/"), "/");
+}
+
+TEST(FolderEntries, AFolderThatCannotBeReadListsOnlyItsParent) {
+    const std::vector<FolderEntry> rows = ListFolder("/no/such/folder/");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, u"..");
+}
+
+// The folder shown last is gone: the dialog opens in the home folder.
+TEST_F(MidiFileDialogTest, AVanishedLastFolderFallsBackToHome) {
+    const char* oldHome = std::getenv("HOME");
+    const std::string home = oldHome != nullptr ? oldHome : "";
+    setenv("HOME", music_.c_str(), 1);
+    MusicFile("here.mid", 10);
+    g_midiFileFolder = folder_ + "gone/";
+    std::string rows;
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
+    else unsetenv("HOME");
+    EXPECT_EQ(rows, "..|here.mid");
+}
+
+TEST_F(MidiFileDialogTest, FoldersComeFirstThenFilesEachByNameIgnoringCase) {
+    fs::create_directory(music_ + "b");
+    fs::create_directory(music_ + "A");
+    MusicFile("z.mid", 1000);
+    MusicFile("Y.MID", 100);
+    MusicFile("notes.txt", 5);
+    MusicFile("x.midi", 5);
+    std::string rows, sizes;
+    bool row0Selected = true;
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        for (int row = 0; row < 5; ++row) {
+            sizes += Files(dialog)->topLevelItem(row)->text(1).toStdString() + ";";
+        }
+        QTreeWidgetItem* first = Files(dialog)->topLevelItem(0);
+        row0Selected = Files(dialog)->currentItem() != first || first->isSelected();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    EXPECT_EQ(rows, "..|A|b|Y.MID|z.mid");
+    EXPECT_EQ(sizes, "(Folder);(Folder);(Folder);100;1,000;");
+    EXPECT_FALSE(row0Selected) << "row 0 has the focus and is not selected";
+}
+
+// A name that sorts before ".." still comes below it; the root has no ".." row.
+TEST_F(MidiFileDialogTest, DotDotStaysOnTopAndTheRootHasNone) {
+    fs::create_directory(music_ + "!early");
+    std::string rows;
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    EXPECT_EQ(rows, "..|!early");
+    g_midiFileFolder = "/";
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    EXPECT_NE(rows.substr(0, 2), "..");
+}
+
+// Enter opens the focused folder, a double click on ".." goes back; the next opening starts in
+// the folder shown last.
+TEST_F(MidiFileDialogTest, EnterAndDoubleClickOpenFolders) {
+    fs::create_directory(music_ + "inner");
+    MusicFile("inner/deep.mid", 10);
+    std::string inside, back;
+    script_.Then([&](QWidget* dialog) {
+        QTreeWidget* files = Files(dialog);
+        files->setCurrentItem(files->topLevelItem(1));
+        QTest::keyClick(files, Qt::Key_Return);
+        inside = Rows(dialog);
+        files->setCurrentItem(files->topLevelItem(0));
+        emit files->itemDoubleClicked(files->topLevelItem(0), 0);
+        back = Rows(dialog);
+        files->setCurrentItem(files->topLevelItem(1));
+        QTest::keyClick(files, Qt::Key_Return);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    EXPECT_EQ(inside, "..|deep.mid");
+    EXPECT_EQ(back, "..|inner");
+    EXPECT_EQ(g_midiFileFolder, music_ + "inner/");
+}
+
+TEST_F(MidiFileDialogTest, OnlyFoldersChosenAddsNothingAndSavesTheList) {
+    ShowList({{"Old", Song("old", 4)}}, "Mine");
+    fs::remove(ProgramDirectory() + "snglst000.lst");
+    fs::create_directory(music_ + "A");
+    script_.Then([](QWidget* dialog) {
+        Choose(dialog, {"..", "A"});
+        Press(dialog, "id1012");
+    });
+    Command(1012);
+    EXPECT_EQ(Titles(), "Old;");
+    EXPECT_NE(ListFile().find("##SONGTITLE\r\nMine\r\n"), std::string::npos) << "saved on result 1";
+}
+
+// The add button with no list at all asks for a new list's name first, like button 1013.
+TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
+    MusicSong("two.mid", 4);
+    MusicSong("one.mid", 6);
+    script_.Then([](QWidget* dialog) {
+        Choose(dialog, {"two.mid", "one.mid"});
+        Press(dialog, "id1012");
+    });
+    script_.Then(TypeName(QStringLiteral("Fresh")));
+    Command(1012);
+    ASSERT_EQ(Count(songLists), 1);
+    EXPECT_EQ(Titles(), "song;song;");
+    // Display order: one.mid (6 quarters, 2.999808 s) before two.mid (4 quarters, 1.999872 s).
+    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnTime), QStringLiteral("00:02"));
+    EXPECT_EQ(View()->topLevelItem(1)->text(kColumnTime), QStringLiteral("00:01"));
+    EXPECT_EQ(ListFile(), "##SONGTITLE\r\nFresh\r\n\r\n"
+                          "##SONGFILE\r\n2\r\n" + music_ + "one.mid\r\nsong\r\n\r\n"
+                          "##SONGFILE\r\n1\r\n" + music_ + "two.mid\r\nsong\r\n\r\n");
+}
+
+// Button 1013 with nothing chosen: the new list stays, empty, the message shows and the
+// dialog stays open until cancelled; nothing is written.
+TEST_F(MidiFileDialogTest, NoFileChosenKeepsTheNewListAndTheDialog) {
+    g_player.japaneseUi = true;
+    ShowList({{"Old", Song("old", 4)}}, "Mine");
+    std::u16string message;
+    bool stillOpen = false;
+    QWidget* fileDialog = nullptr;
+    script_.Then([&](QWidget* dialog) {
+        fileDialog = dialog;
+        Press(dialog, "id1013");
+    });
+    script_.Then(TypeName(QStringLiteral("Empty")));
+    script_.Then(AnswerMessage(&message));
+    // The file dialog is the modal window again once the message is gone.
+    script_.Then([&](QWidget* dialog) {
+        stillOpen = dialog == fileDialog && dialog->isVisible();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Command(1012);
+    EXPECT_EQ(message, u"Midファイルが選択されていません\n１つ以上のファイルを選択してください");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(Count(songLists), 2);
+    EXPECT_EQ(View()->topLevelItemCount(), 0);
+    EXPECT_FALSE(fs::exists(ProgramDirectory() + "snglst001.lst"));
+}
+
+// At division 96 two quarter notes play 192 x 5208 microseconds, under one second: the add
+// stops there, the file before it stays in the rows, and the list is not saved.
+TEST_F(MidiFileDialogTest, AFileOfZeroSecondsStopsTheAdd) {
+    ShowList({}, "Mine");
+    MusicSong("a.mid", 4);
+    MusicSong("b.mid", 2);
+    MusicSong("c.mid", 4);
+    std::string rowsAfter;
+    script_.Then([&](QWidget* dialog) {
+        Choose(dialog, {"a.mid", "b.mid", "c.mid"});
+        Press(dialog, "id1012");
+        Afterwards(dialog, [&rowsAfter, dialog] { rowsAfter = Rows(dialog); });
+    });
+    Command(1012);
+    EXPECT_EQ(rowsAfter, "..|a.mid|b.mid|c.mid") << "the dialog stayed open";
+    ASSERT_EQ(View()->topLevelItemCount(), 1);
+    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "a.mid");
+    EXPECT_EQ(ListFile().find("a.mid"), std::string::npos);
+}
+
+// "caf\xE9.mid" is not UTF-8: the English interface shows it as CP1252, and the song row keeps
+// the real bytes, so the song plays.
+TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
+    ShowList({}, "Mine");
+    MusicSong("caf\xE9.mid", 4);
+    std::string rows;
+    script_.Then([&](QWidget* dialog) {
+        rows = Rows(dialog);
+        Choose(dialog, {"café.mid"});
+        Press(dialog, "id1012");
+    });
+    Command(1012);
+    EXPECT_EQ(rows, "..|café.mid");
+    ASSERT_EQ(View()->topLevelItemCount(), 1);
+    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "café.mid");
+    EXPECT_EQ(View()->topLevelItem(0)->data(kColumnFileName, kRawPathRole).toByteArray().toStdString(),
+              music_ + "caf\xE9.mid");
+    Focus(0);
+    Command(1032);
+    EXPECT_EQ(g_player.isPlaying, 1);
+    EXPECT_EQ(Picture(0), kPicturePlaying);
+    Command(1033);
+    EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+}
+
+}  // namespace
