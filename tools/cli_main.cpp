@@ -1,32 +1,42 @@
 // tesalo: render MIDI files to WAV, play them on the sound card, or tell what they hold.
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "tools/cli_commands.h"
 #include "tools/cli_session.h"
 
-static const char kUsage[] =
-    "usage:\n"
-    "  tesalo render [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT\n"
-    "  tesalo play [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...\n"
-    "  tesalo info SONG...\n"
-    "options:\n"
-    "  -q      output quality: 0 22050 Hz 8 bit (default), 1 22050 Hz 16 bit, 2 44100 Hz 8 bit, 3 44100 Hz 16 bit\n"
-    "  -p      polyphony limit (default 16)\n"
-    "  --lpf   low-pass filter, and echo at 16 bits\n"
-    "  -m      synthesizer level (default 16)\n"
-    "  --voice voice file (default: voice.txt beside the program)\n"
-    "  --raw   write the device's bytes without a WAV header\n"
-    "  --codes write every notification as a line \"CODE VALUE\"\n";
+namespace {
 
-void PrintUsage() { std::fputs(kUsage, stderr); }
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// --version, --help and help COMMAND print to standard output and succeed; an unknown command
+// after help is wrong usage. -1 when the arguments ask for none of them.
+int AnswerHelpOrVersion(int argc, char** argv) {
+    const std::string first = argv[1];
+    if (first == "--version" || first == "-V") {
+        PrintVersion();
+        return kExitOk;
+    }
+    if (IsHelp(first) || (first == "help" && argc == 2)) {
+        PrintHelp();
+        return kExitOk;
+    }
+    const std::string command = first == "help" ? (argc > 2 ? argv[2] : "") : first;
+    const bool asked = first == "help" || (argc > 2 && IsHelp(argv[2]));
+    if (!asked) return -1;
+    if (PrintCommandHelp(command)) return kExitOk;
+    ReportError("unknown command " + command);
+    PrintUsage();
+    return kExitUsage;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        std::fputs(kUsage, argc < 2 ? stderr : stdout);
-        return argc < 2 ? kExitUsage : kExitOk;
+    if (argc < 2) {
+        PrintUsage();
+        return kExitUsage;
     }
+    if (const int answered = AnswerHelpOrVersion(argc, argv); answered >= 0) return answered;
     const std::string command = argv[1];
     CliOptions options;
     std::string error;

@@ -146,6 +146,36 @@ TEST_F(CliTest, WrongUsageExitsWith2) {
     }
 }
 
+// Asked-for help and the version go to standard output and succeed; wrong usage does not.
+TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
+    for (const char* arguments : {"--version", "-V"}) {
+        const CommandResult result = RunCommand(Tesalo(arguments));
+        EXPECT_EQ(result.exitCode, 0) << arguments;
+        EXPECT_EQ(result.out, "tesalo " TESALO_PROJECT_VERSION "\n") << arguments;
+        EXPECT_TRUE(result.err.empty()) << arguments;
+    }
+    for (const char* arguments : {"--help", "-h", "help"}) {
+        const CommandResult result = RunCommand(Tesalo(arguments));
+        EXPECT_EQ(result.exitCode, 0) << arguments;
+        for (const char* command : {"tesalo render", "tesalo play", "tesalo info"}) {
+            EXPECT_NE(result.out.find(command), std::string::npos) << arguments;
+        }
+    }
+    for (const char* arguments : {"help info", "info --help", "info -h"}) {
+        const CommandResult result = RunCommand(Tesalo(arguments));
+        EXPECT_EQ(result.exitCode, 0) << arguments;
+        EXPECT_EQ(result.out, "usage:\n  tesalo info SONG...\n") << arguments;
+    }
+    const CommandResult render = RunCommand(Tesalo("render --help"));
+    EXPECT_EQ(render.exitCode, 0);
+    EXPECT_NE(render.out.find("SONG -o OUT"), std::string::npos);
+    EXPECT_EQ(render.out.find("tesalo play"), std::string::npos);
+    const CommandResult unknown = RunCommand(Tesalo("help dance"));
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_NE(unknown.err.find("unknown command dance"), std::string::npos);
+}
+
 TEST_F(CliTest, UnreadableOrBrokenSongsFailCleanlyWithoutAnOutputFile) {
     std::ofstream(Path("text.mid")) << "this is not a MIDI file at all";
     const CommandResult missing = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));

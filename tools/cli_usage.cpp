@@ -1,0 +1,56 @@
+// The usage texts of `tesalo`: the whole program's, and each command's alone.
+#include <cstdio>
+#include <string>
+
+#include "tools/cli_commands.h"
+
+namespace {
+
+struct CommandUsage {
+    const char* name;
+    const char* synopsis;
+    bool takesSoundOptions;
+};
+
+const CommandUsage kCommands[] = {
+    {"render", "tesalo render [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT", true},
+    {"play", "tesalo play [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
+    {"info", "tesalo info SONG...", false},
+};
+
+const char kSoundOptions[] =
+    "options:\n"
+    "  -q      output quality: 0 22050 Hz 8 bit (default), 1 22050 Hz 16 bit, 2 44100 Hz 8 bit, 3 44100 Hz 16 bit\n"
+    "  -p      polyphony limit (default 16)\n"
+    "  --lpf   low-pass filter, and echo at 16 bits\n"
+    "  -m      synthesizer level (default 16)\n"
+    "  --voice voice file (default: voice.txt beside the program, else the installed one)\n"
+    "  --raw   render: write the device's bytes without a WAV header\n"
+    "  --codes render: write every notification as a line \"CODE VALUE\"\n";
+
+const char kGeneralOptions[] =
+    "  -h, --help     this text; tesalo help COMMAND or tesalo COMMAND --help: one command's\n"
+    "  -V, --version  the program's name and version\n";
+
+std::string Usage() {
+    std::string text = "usage:\n";
+    for (const CommandUsage& command : kCommands) text += std::string("  ") + command.synopsis + "\n";
+    return text + kSoundOptions + kGeneralOptions;
+}
+
+}  // namespace
+
+void PrintUsage() { std::fputs(Usage().c_str(), stderr); }
+
+void PrintHelp() { std::fputs(Usage().c_str(), stdout); }
+
+bool PrintCommandHelp(const std::string& name) {
+    for (const CommandUsage& command : kCommands) {
+        if (name != command.name) continue;
+        std::printf("usage:\n  %s\n%s", command.synopsis, command.takesSoundOptions ? kSoundOptions : "");
+        return true;
+    }
+    return false;
+}
+
+void PrintVersion() { std::printf("tesalo %s\n", TESALO_VERSION); }
