@@ -1,6 +1,7 @@
 // `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -78,14 +79,7 @@ bool RenderSong(const PreparedSong& song, std::uint32_t playMs, std::vector<Noti
     return PlaySong(song, onNotice, nullptr);
 }
 
-}  // namespace
-
-int RunRender(const CliOptions& options) {
-    if (options.songs.size() != 1 || options.output.empty()) {
-        ReportError("render takes one SONG and -o OUT");
-        PrintUsage();
-        return kExitUsage;
-    }
+int RenderToFile(const CliOptions& options) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
     const std::uint32_t playMs = ScanSong(options.songs[0]).playMs;
@@ -112,4 +106,50 @@ int RunRender(const CliOptions& options) {
         ok = false;
     }
     return ok ? kExitOk : kExitFailure;
+}
+
+bool CopyToStandardOutput(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    char chunk[65536];
+    bool ok = true;
+    for (std::size_t got; ok && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+        ok = std::fwrite(chunk, 1, got, stdout) == got;
+    }
+    std::fclose(file);
+    return ok && std::fflush(stdout) == 0;
+}
+
+// "-o -": the song is rendered into a temporary file that is then copied to standard output, so
+// the bytes, the WAV header's sizes included, are those a file gets.
+int RenderToStandardOutput(const CliOptions& options) {
+    std::string path = (std::filesystem::temp_directory_path() / "tesalo-render-XXXXXX").string();
+    const int fd = mkstemp(path.data());
+    if (fd < 0) {
+        ReportError("no temporary file for the output can be made");
+        return kExitFailure;
+    }
+    close(fd);
+    CliOptions toFile = options;
+    toFile.output = path;
+    // A reader that goes away must not end the program before the temporary file is removed.
+    std::signal(SIGPIPE, SIG_IGN);
+    int result = RenderToFile(toFile);
+    if (result == kExitOk && !CopyToStandardOutput(path)) {
+        ReportError("standard output cannot be written");
+        result = kExitFailure;
+    }
+    std::remove(path.c_str());
+    return result;
+}
+
+}  // namespace
+
+int RunRender(const CliOptions& options) {
+    if (options.songs.size() != 1 || options.output.empty()) {
+        ReportError("render takes one SONG and -o OUT");
+        PrintUsage();
+        return kExitUsage;
+    }
+    return options.output == "-" ? RenderToStandardOutput(options) : RenderToFile(options);
 }

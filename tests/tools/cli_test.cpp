@@ -146,6 +146,18 @@ TEST_F(CliTest, WrongUsageExitsWith2) {
     }
 }
 
+// "-o -" writes to standard output exactly what a file gets, the WAV header's sizes included.
+TEST_F(CliTest, StandardOutputGetsTheBytesOfAFile) {
+    for (const char* raw : {"", " --raw"}) {
+        const std::string common = Tesalo(std::string("render -q 1") + raw + " " + KnownSong());
+        ASSERT_EQ(RunCommand(common + " -o " + Path("file.out")).exitCode, 0);
+        const CommandResult piped = RunCommand(common + " -o -");
+        ASSERT_EQ(piped.exitCode, 0) << piped.err;
+        EXPECT_TRUE(piped.out == ReadWholeFile(Path("file.out"))) << raw;
+        EXPECT_GT(piped.out.size(), 10000u);
+    }
+}
+
 // Asked-for help and the version go to standard output and succeed; wrong usage does not.
 TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
     for (const char* arguments : {"--version", "-V"}) {
