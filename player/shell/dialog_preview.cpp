@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "library/tesalo.h"
-#include "platform/language.h"
 #include "platform/waveout.h"
 #include "player/shell/font_faces.h"
 #include "player/shell/player_state.h"
@@ -36,7 +35,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     InstallFontFaces();
-    g_player.japaneseUi = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11;
+    g_player.japaneseUi = SystemLanguageIsJapanese();
     platform::WaveOutUseNull(platform::NullPacing::kInstant);
     TeInit(TE_FORMAT_22K_8, 0, 16, 0);
     TeSetSystemVolume(0x99999999u);

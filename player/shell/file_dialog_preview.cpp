@@ -6,9 +6,9 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "platform/language.h"
 #include "player/shell/font_faces.h"
 #include "player/shell/midi_file_dialog.h"
+#include "player/shell/player_state.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     InstallFontFaces();
     g_midiFileFolder = argv[1];
     if (g_midiFileFolder.back() != '/') g_midiFileFolder += '/';
-    const bool japaneseUi = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11;
+    const bool japaneseUi = SystemLanguageIsJapanese();
     bool saved = false;
     // The dialog is modal: the picture is taken from inside its own event loop.
     QTimer::singleShot(200, [&saved, out = argv[2]] {

@@ -6,7 +6,6 @@
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
-#include "platform/language.h"
 #include "platform/messages.h"
 #include "player/data/settings.h"
 #include "player/resources/images.h"
@@ -47,7 +46,7 @@ int FirstInstance(int argc, char** argv) {
     g_player = PlayerState{};
     g_player.instanceBlock = block;
     g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
-    g_player.japaneseUi = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11;
+    g_player.japaneseUi = SystemLanguageIsJapanese();
     LoadSettings();
     InstallLibraryBoxes();
     RunMainWindow();
