@@ -1,5 +1,8 @@
 #include "tests/library/library_fixture.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/msgbox.h"
 #include "platform/waveout.h"
 
@@ -76,7 +79,19 @@ std::vector<Notice> LibraryTest::TakeUntil(std::uint32_t code, std::uint32_t tim
     return notices;
 }
 
+// The ready thread reports a block (code 2) before it hands the block to the device: wait until
+// the device holds the blocks to finish.
+static bool WaitForPending(int count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (platform::WaveOutNullPending() < count) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
 std::vector<Notice> LibraryTest::Complete(int count, std::uint32_t until) {
+    EXPECT_TRUE(WaitForPending(count));
     EXPECT_EQ(platform::WaveOutNullComplete(count), count);
     return TakeUntil(until);
 }
