@@ -5,9 +5,8 @@
 #include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QWidget>
-
 #include <QThread>
+#include <QWidget>
 
 #include <cstdint>
 #include <cstring>
