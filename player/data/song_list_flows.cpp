@@ -48,11 +48,17 @@ bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
 }  // namespace
 
 int CreateSongList(QTreeWidget* listView, bool japaneseUi) {
-    auto record = std::make_unique<SongListRecord>();
     const NameRequest request = japaneseUi
         ? NameRequest{u"新規ソングリスト", u"ソングリスト名を入力"}
         : NameRequest{u"NewSongList", u"Input new song name."};
-    if (!AskFreeName(japaneseUi, request, record->title)) return 0;
+    char16_t name[kNameLimit + 1] = {};
+    if (!AskFreeName(japaneseUi, request, name)) return 0;
+    return AddSongList(listView, name);
+}
+
+int AddSongList(QTreeWidget* listView, const char16_t* title) {
+    auto record = std::make_unique<SongListRecord>();
+    CopyToBuffer(title, record->title, kSongListTitleCapacity);
     AssignSongListFileName(record.get());
     const int position = Add(songLists, record->title, record.get());
     if (position < 0) return 0;

@@ -9,6 +9,11 @@ class QTreeWidget;
 // 1 when a list was made, 0 when the dialog was cancelled or left empty.
 int CreateSongList(QTreeWidget* listView, bool japaneseUi);
 
+// Makes a list of that title (which no list has) current with a free file name and empties the
+// list view; its file is first written by the next SaveSongList. 1, or 0 when it could not be
+// entered into songLists.
+int AddSongList(QTreeWidget* listView, const char16_t* title);
+
 // Asks for a new name of the current list (refused when any list has it, the list itself
 // included) and writes the file with the new title; the file keeps its name. 1 when renamed,
 // 0 when there is no current list or the dialog was cancelled or left empty.

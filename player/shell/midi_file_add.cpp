@@ -20,22 +20,23 @@ bool HaveTargetList(QTreeWidget* listView, bool toNewList, bool japaneseUi) {
     return true;
 }
 
-// Scans and appends one file; false when it plays for less than a second.
-bool AppendFile(QTreeWidget* listView, const FolderEntry& entry) {
-    const std::string path = EntryPath(entry);
+}  // namespace
+
+bool ScanMidiSong(const std::string& path, SongListSong* song) {
     char16_t title[kTitleCapacity] = {};
     const std::uint32_t seconds = ScanMidiFile(path, title) / 1000;
     if (seconds == 0) return false;
-    const std::u16string shownPath = platform::DecodeSystemText(path.data(), path.size());
-    AppendSongRow(listView, {seconds, shownPath, title});
-    if (platform::Utf16ToUtf8(shownPath) != path) {
-        QTreeWidgetItem* row = listView->topLevelItem(listView->topLevelItemCount() - 1);
-        row->setData(kColumnFileName, kRawPathRole, QByteArray::fromStdString(path));
-    }
+    *song = {seconds, platform::DecodeSystemText(path.data(), path.size()), title};
     return true;
 }
 
-}  // namespace
+void AppendMidiSong(QTreeWidget* listView, const SongListSong& song, const std::string& path) {
+    AppendSongRow(listView, song);
+    if (platform::Utf16ToUtf8(song.path) != path) {
+        QTreeWidgetItem* row = listView->topLevelItem(listView->topLevelItemCount() - 1);
+        row->setData(kColumnFileName, kRawPathRole, QByteArray::fromStdString(path));
+    }
+}
 
 int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi) {
@@ -48,7 +49,10 @@ int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& c
     }
     for (const FolderEntry* entry : chosen) {
         if (entry->isFolder) continue;
-        if (!AppendFile(listView, *entry)) return 0;
+        const std::string path = EntryPath(*entry);
+        SongListSong song{};
+        if (!ScanMidiSong(path, &song)) return 0;
+        AppendMidiSong(listView, song, path);
     }
     return 1;
 }

@@ -1,8 +1,10 @@
 // Adding the files chosen in the MIDI file selection dialog to a song list.
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "player/data/song_list_text.h"
 #include "player/shell/folder_entries.h"
 
 class QTreeWidget;
@@ -14,3 +16,10 @@ class QTreeWidget;
 // less than a second (the files before it stay appended).
 int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi);
+
+// Pre-scans the file at path for its play time and title into song; false when it plays for
+// less than a second (or cannot be read).
+bool ScanMidiSong(const std::string& path, SongListSong* song);
+
+// Appends the scanned song of the file at path to the rows.
+void AppendMidiSong(QTreeWidget* listView, const SongListSong& song, const std::string& path);

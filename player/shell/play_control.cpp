@@ -142,6 +142,10 @@ void EndOfPlayback(const MainWindowControls& controls, bool refused) {
         platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0);
     } else if (action == kPendingStop) {
         BackToIdle(controls);
+    } else if (action == kPendingOpen) {
+        g_player.isPlaying = 0;
+        PlayCommand(controls);  // the focus is on the first opened file
+        if (g_player.isPlaying != 1) BackToIdle(controls);
     } else if (action == kPendingPrevious || action == kPendingNext) {
         const int step = action == kPendingPrevious ? -1 : 1;
         const int target = g_player.currentSong + step;

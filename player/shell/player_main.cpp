@@ -1,8 +1,14 @@
-// tesalo-player: one player per user; the main window runs as a modal dialog until the user
-// closes it, then the settings are written back and the library is shut down. Exit codes as a
-// shell reads them: 0 after a run and when a running player took over, 1 when the start failed.
+// tesalo-player [FILE...]: one player per user; the main window runs as a modal dialog until
+// the user closes it, then the settings are written back and the library is shut down. Files
+// given go to the song list "Opened files" of the player, the running one if there is one.
+// Exit codes as a shell reads them: 0 after a run and when a running player took over, 1 when
+// the start failed or the running player could not be handed the files.
 #include <QApplication>
 #include <QCoreApplication>
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
@@ -12,6 +18,7 @@
 #include "player/shell/font_faces.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/main_window.h"
+#include "player/shell/opened_files.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"
 #include "player/shell/single_instance.h"
@@ -19,23 +26,34 @@
 
 namespace {
 
-// A later start needs no screen: it only asks the running player to come to the front.
+// A later start needs no screen: it only asks the running player to come to the front, or to
+// open its files.
 int SecondInstance(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    HandOverToRunningPlayer();
-    return 0;
+    const std::vector<std::string> files = CommandLineFiles(argc, argv);
+    if (HandOverToRunningPlayer(files) || files.empty()) return 0;
+    std::fputs("tesalo-player: the running player could not be handed the files\n", stderr);
+    return 1;
 }
 
-void RunMainWindow() {
+void RunMainWindow(const std::vector<std::string>& files) {
     MainWindow window;
     window.setWindowIcon(PlayerIcon(119));
-    ListenForRaise(&window, &RaisePlayerWindow);
-    InitMainWindow(window.Controls());
+    const MainWindowControls& controls = window.Controls();
+    ListenForRaise(&window, &RaisePlayerWindow,
+                   [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
+    InitMainWindow(controls);
+    // After the library's start, which the window's first turn of events runs.
+    if (!files.empty()) {
+        QMetaObject::invokeMethod(&window, [&controls, files] { OpenFiles(controls, files); },
+                                  Qt::QueuedConnection);
+    }
     window.exec();
 }
 
 int FirstInstance(int argc, char** argv) {
     QApplication application(argc, argv);
+    const std::vector<std::string> files = CommandLineFiles(argc, argv);
     InstallFontFaces();
     bool mapFailed = false;
     void* block = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
@@ -49,7 +67,7 @@ int FirstInstance(int argc, char** argv) {
     g_player.japaneseUi = SystemLanguageIsJapanese();
     LoadSettings();
     InstallLibraryBoxes();
-    RunMainWindow();
+    RunMainWindow(files);
     SaveSettings();
     RemoveLibraryBoxes();  // TeCleanUp waits for the ready thread: no box may wait for us then
     TeCleanUp();

@@ -8,6 +8,7 @@
 enum PendingAction {
     kPendingNone = 0,
     kPendingClose = 1,
+    kPendingOpen = 3,  // files handed over from the desktop: their first plays next
     kPendingStop = 1033,
     kPendingPrevious = 1034,
     kPendingNext = 1035,

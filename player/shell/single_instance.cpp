@@ -5,22 +5,50 @@
 #include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QWidget>
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "platform/instance.h"
+#include "player/shell/raise_request.h"
 
 namespace {
 
-constexpr char kRaiseRequest[] = "raise\n";
 constexpr int kHandOverWaitMs = 2000;
+// A player started a moment ago may not have made its window yet.
+constexpr int kWindowWaitMs = 5000;
+constexpr int kWindowPollMs = 50;
 
-// Every line a client sends is one request; "raise" is the only one so far.
-void ServeClient(QLocalSocket* client, const std::function<void()>& raise) {
-    while (client->canReadLine()) {
-        if (client->readLine() == kRaiseRequest) raise();
+// Runs what a request asks. Files are opened from the event loop, not from inside the socket's
+// signal: opening may show a message box, and its event loop must not read this client again.
+void Serve(QObject* server, const RaiseRequest& request, const std::function<void()>& raise,
+           const OpenFilesHandler& open) {
+    if (request.kind == RaiseRequest::kRaise || (request.kind == RaiseRequest::kOpen && !open)) {
+        raise();
+    } else if (request.kind == RaiseRequest::kOpen) {
+        QMetaObject::invokeMethod(server, [open, files = request.files] { open(files); },
+                                  Qt::QueuedConnection);
+    }
+}
+
+// Takes what the client sent so far; a request stays in its buffer until it is complete.
+void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer,
+                 const std::function<void()>& raise, const OpenFilesHandler& open) {
+    const QByteArray bytes = client->readAll();
+    buffer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    RaiseRequest request;
+    for (;;) {
+        const RequestRead read = TakeRaiseRequest(buffer, &request);
+        if (read == RequestRead::kNeedMore) return;
+        if (read == RequestRead::kBroken) {
+            buffer.clear();
+            client->abort();
+            return;
+        }
+        Serve(server, request, raise, open);
     }
 }
 
@@ -33,6 +61,14 @@ bool FirstWindowExists() {
     return window != 0;
 }
 
+bool WaitForFirstWindow(int waitMs) {
+    for (int waited = 0;; waited += kWindowPollMs) {
+        if (FirstWindowExists()) return true;
+        if (waited >= waitMs) return false;
+        QThread::msleep(kWindowPollMs);
+    }
+}
+
 }  // namespace
 
 QString RaiseChannelName() {
@@ -41,7 +77,7 @@ QString RaiseChannelName() {
     return runtime.isEmpty() ? name : QString::fromLocal8Bit(runtime) + u'/' + name;
 }
 
-QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise) {
+QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenFilesHandler open) {
     auto* server = new QLocalServer(parent);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     // Only the holder of the instance lock gets here: a socket of that name is a dead player's.
@@ -50,26 +86,33 @@ QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise) {
         delete server;
         return nullptr;
     }
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, raise] {
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, raise, open] {
         while (QLocalSocket* client = server->nextPendingConnection()) {
-            QObject::connect(client, &QLocalSocket::readyRead, client,
-                             [client, raise] { ServeClient(client, raise); });
+            auto buffer = std::make_shared<std::string>();
+            auto serve = [server, client, buffer, raise, open] {
+                ServeClient(server, client, *buffer, raise, open);
+            };
+            QObject::connect(client, &QLocalSocket::readyRead, client, serve);
             QObject::connect(client, &QLocalSocket::disconnected, client,
                              &QObject::deleteLater);
-            ServeClient(client, raise);  // what came with the connection
+            serve();  // what came with the connection
         }
     });
     return server;
 }
 
-void HandOverToRunningPlayer() {
-    if (!FirstWindowExists()) return;
+bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
+    if (!WaitForFirstWindow(files.empty() ? 0 : kWindowWaitMs)) return false;
     QLocalSocket socket;
     socket.connectToServer(RaiseChannelName());
-    if (!socket.waitForConnected(kHandOverWaitMs)) return;
-    socket.write(kRaiseRequest);
-    socket.waitForBytesWritten(kHandOverWaitMs);
+    if (!socket.waitForConnected(kHandOverWaitMs)) return false;
+    const std::string request = EncodeRaiseRequest(files);
+    socket.write(request.data(), static_cast<qint64>(request.size()));
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(kHandOverWaitMs)) return false;
+    }
     socket.disconnectFromServer();
+    return true;
 }
 
 void RaisePlayerWindow() {

@@ -1,5 +1,6 @@
 // The real player program as separate processes: a second start hands over to the running one
-// and ends at once; a player killed outright leaves no lock behind, so the next start runs.
+// (with the files it was given) and ends at once; a player killed outright leaves no lock
+// behind, so the next start runs.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "platform/instance.h"
 #include "tests/tools/cli_support.h"
@@ -30,10 +32,10 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(home_); }
 
-    // Starts the player in the background; its process id.
-    pid_t StartPlayer() {
+    // Starts the player in the background with the arguments; its process id.
+    pid_t StartPlayer(const std::string& arguments = "") {
         const std::string pidFile = home_ + "/pid";
-        std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player >" + home_ +
+        std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player " + arguments + " >" + home_ +
                      "/log 2>&1 & echo $! >" + pidFile + "'").c_str());
         return static_cast<pid_t>(std::stol(ReadWholeFile(pidFile)));
     }
@@ -52,6 +54,30 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return false;
+    }
+
+    // The text of the song list "Opened files" once it holds every one of the texts, within 10
+    // seconds; empty when it never does.
+    std::string OpenedListHolding(const std::vector<std::string>& texts) const {
+        for (int i = 0; i < 200; ++i) {
+            std::error_code error;
+            for (const auto& entry : std::filesystem::directory_iterator(home_ + "/data/tesalo", error)) {
+                const std::string list = ReadWholeFile(entry.path().string());
+                if (list.find("Opened files") == std::string::npos) continue;
+                bool all = true;
+                for (const std::string& text : texts) all = all && list.find(text) != std::string::npos;
+                if (all) return list;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return {};
+    }
+
+    void Stop(pid_t pid) {
+        kill(pid, SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (Alive(pid)) kill(pid, SIGKILL);
+        platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
     }
 
     std::string home_, environment_;
@@ -78,4 +104,31 @@ TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     if (Alive(next)) kill(next, SIGKILL);
     platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+}
+
+TEST_F(PlayerProcessTest, FilesGivenToAStartAndToALaterOneArriveInTheOpenedFilesList) {
+    const std::string demo = TESALO_BIN_DIR "/demo/";
+    const pid_t first = StartPlayer(demo + "glass_tide.mid");
+    ASSERT_TRUE(WindowAppears());
+    EXPECT_FALSE(OpenedListHolding({demo + "glass_tide.mid"}).empty()) << ReadWholeFile(home_ + "/log");
+    // A relative name is taken against the later start's working folder.
+    const CommandResult second =
+        RunCommand("cd " + demo + " && " + environment_ + "timeout 10 " TESALO_BIN_DIR "/tesalo-player copper_road.mid");
+    EXPECT_EQ(second.exitCode, 0) << second.err;
+    const std::string list = OpenedListHolding({demo + "glass_tide.mid", demo + "copper_road.mid"});
+    EXPECT_FALSE(list.empty()) << ReadWholeFile(home_ + "/log");
+    EXPECT_TRUE(Alive(first));
+    Stop(first);
+}
+
+TEST_F(PlayerProcessTest, ALaterStartWithFilesAndNoPlayerToTakeThemSaysSo) {
+    // The lock is held (this process holds it), but no window ever appears.
+    setenv("XDG_RUNTIME_DIR", (home_ + "/run").c_str(), 1);
+    ASSERT_EQ(platform::AcquireInstanceLock("MUTEX_TESALO"), 1);
+    const CommandResult second =
+        RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player /tmp/some.mid");
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_NE(second.err.find("could not be handed the files"), std::string::npos) << second.err;
+    const CommandResult bare = RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player");
+    EXPECT_EQ(bare.exitCode, 0) << bare.err;
 }
