@@ -15,7 +15,8 @@ Measures, per program and key (times from the note's onset, found in the audio):
   distance  RMS over the twelve harmonics of the difference of two profiles.
   decay     RMS level of 0.30..0.60 s against the loudest 10 ms of the note, floored at -60 dB.
   loudness  the loudest 50 ms of the first 0.6 s (ours only), against the median of all programs.
-Per program the three keys' distances and decay levels are averaged; the summary gives the
+Per program the three keys' distances and decay levels are averaged (a key that the reference
+does not sound, below -60 dBFS, is left out and shown as "-"); the summary gives the
 median and 90th percentile of the program distances, how many programs are closer to the
 reference than the yardstick, the percussive and plucked programs whose decay level is more than
 8 dB from the reference's, and the ten programs farthest from the reference.
@@ -39,6 +40,9 @@ HARMONICS = 12
 FLOOR_DB = -40.0
 DECAY_FLOOR_DB = -60.0
 DECAY_LIMIT_DB = 8.0
+# A reference note quieter than this (loudest 50 ms) is missing from the SoundFont: that key is
+# left out of the program's means.
+SILENT_DBFS = -60.0
 LOUDNESS_LIMIT_DB = 6.0
 # Struck and plucked programs: pianos and chromatic percussion, guitars, plucked basses, harp,
 # timpani, the plucked ethnic strings and kalimba, and the pitched percussion up to synth drum.
@@ -229,11 +233,12 @@ def report(names, ours, ref, small, show_profiles):
           ("pr", "name", "C3", "C4", "C5", "mean", "small", "", "ours", "ref", "small"))
     medians = {key: float(np.median([ours[key][p]["loudness"] for p in PROGRAMS])) for key in KEYS}
     for p in PROGRAMS:
-        d = [distance(ours[k][p]["profile"], ref[k][p]["profile"]) for k in KEYS]
-        s = [distance(small[k][p]["profile"], ref[k][p]["profile"]) for k in KEYS]
-        decay = [float(np.mean([m[k][p]["decay"] for k in KEYS])) for m in (ours, ref, small)]
+        keys = sounding_keys(ref, p)
+        d = [distance(ours[k][p]["profile"], ref[k][p]["profile"]) if k in keys else None for k in KEYS]
+        s = [distance(small[k][p]["profile"], ref[k][p]["profile"]) for k in keys]
+        decay = [float(np.mean([m[k][p]["decay"] for k in keys])) for m in (ours, ref, small)]
         loud = max((ours[k][p]["loudness"] - medians[k] for k in KEYS), key=abs)
-        row = {"program": p, "name": names.get(p, ""), "d": d, "mean": float(np.mean(d)),
+        row = {"program": p, "name": names.get(p, ""), "d": d, "mean": float(np.mean([v for v in d if v is not None])),
                "small": float(np.mean(s)), "decay": decay, "loud": loud}
         rows.append(row)
         flags = ("<" if row["mean"] < row["small"] else " ")
@@ -241,14 +246,23 @@ def report(names, ours, ref, small, show_profiles):
             flags += " P" + ("!" if abs(decay[0] - decay[1]) > DECAY_LIMIT_DB else " ")
         if abs(loud) > LOUDNESS_LIMIT_DB:
             flags += " loudness %+.1f" % loud
-        print("%3d %-22.22s %5.1f %5.1f %5.1f %5.1f | %5.1f %s %6.1f %6.1f %6.1f" %
-              (p, row["name"], d[0], d[1], d[2], row["mean"], row["small"], flags, *decay))
+        print("%3d %-22.22s %5s %5s %5s %5.1f | %5.1f %s %6.1f %6.1f %6.1f" %
+              (p, row["name"], *map(shown, d), row["mean"], row["small"], flags, *decay))
         if show_profiles:
             for k in KEYS:
                 for label, m in (("ours", ours), ("ref", ref)):
                     print("      %s %-4s %s" % (KEY_NAMES[k], label,
                                                " ".join("%4.0f" % v for v in m[k][p]["profile"])))
     summarize(rows, ours, ref, small)
+
+
+def sounding_keys(ref, program):
+    keys = [k for k in KEYS if ref[k][program]["loudness"] > SILENT_DBFS]
+    return keys or list(KEYS)
+
+
+def shown(value):
+    return "-" if value is None else "%.1f" % value
 
 
 def summarize(rows, ours, ref, small):
@@ -258,10 +272,12 @@ def summarize(rows, ours, ref, small):
     print("  ours:      median %.1f dB, 90th percentile %.1f dB" % (np.median(mean), percentile(mean, 90)))
     print("  small set: median %.1f dB, 90th percentile %.1f dB" % (np.median(yard), percentile(yard, 90)))
     for i, key in enumerate(KEYS):
-        print("  %s alone:  ours median %.1f / p90 %.1f, small set %.1f / %.1f" % (
-            KEY_NAMES[key], np.median([r["d"][i] for r in rows]), percentile([r["d"][i] for r in rows], 90),
-            np.median([distance(small[key][p]["profile"], ref[key][p]["profile"]) for p in PROGRAMS]),
-            percentile([distance(small[key][p]["profile"], ref[key][p]["profile"]) for p in PROGRAMS], 90)))
+        sounding = [p for p in PROGRAMS if key in sounding_keys(ref, p)]
+        mine = [rows[p]["d"][i] for p in sounding]
+        theirs = [distance(small[key][p]["profile"], ref[key][p]["profile"]) for p in sounding]
+        print("  %s alone:  ours median %.1f / p90 %.1f, small set %.1f / %.1f (%d programs)" % (
+            KEY_NAMES[key], np.median(mine), percentile(mine, 90), np.median(theirs), percentile(theirs, 90),
+            len(sounding)))
     closer = sum(1 for r in rows if r["mean"] < r["small"])
     print("  closer to the reference than the small set: %d of %d programs" % (closer, len(rows)))
     off = [r for r in rows if r["program"] in PERCUSSIVE and abs(r["decay"][0] - r["decay"][1]) > DECAY_LIMIT_DB]
@@ -273,7 +289,8 @@ def summarize(rows, ours, ref, small):
         LOUDNESS_LIMIT_DB, len(loud), "" if not loud else " (" + ", ".join("%d %+.1f" % (r["program"], r["loud"]) for r in loud) + ")"))
     print("\nten farthest from the reference (mean distance; C3 C4 C5; small set's mean)")
     for r in sorted(rows, key=lambda r: -r["mean"])[:10]:
-        print("  %3d %-22.22s %5.1f  (%4.1f %4.1f %4.1f)  small %4.1f" % (r["program"], r["name"], r["mean"], *r["d"], r["small"]))
+        print("  %3d %-22.22s %5.1f  (%s %s %s)  small %4.1f" % (r["program"], r["name"], r["mean"],
+                                                            *map(shown, r["d"]), r["small"]))
 
 
 if __name__ == "__main__":
