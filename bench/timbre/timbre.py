@@ -285,7 +285,8 @@ def summarize(rows, ours, ref, small):
         DECAY_LIMIT_DB, len(off), len(PERCUSSIVE),
         "" if not off else " (" + ", ".join("%d %+.0f" % (r["program"], r["decay"][0] - r["decay"][1]) for r in off) + ")"))
     loud = [r for r in rows if abs(r["loud"]) > LOUDNESS_LIMIT_DB]
-    print("  loudness (loudest 50 ms of 0..0.6 s) more than %.0f dB from the median: %d%s" % (
+    print("  loudness (loudest 50 ms of 0..0.6 s) %+.1f .. %+.1f dB to the median, more than %.0f dB off: %d%s" % (
+        min(r["loud"] for r in rows), max(r["loud"] for r in rows),
         LOUDNESS_LIMIT_DB, len(loud), "" if not loud else " (" + ", ".join("%d %+.1f" % (r["program"], r["loud"]) for r in loud) + ")"))
     print("\nten farthest from the reference (mean distance; C3 C4 C5; small set's mean)")
     for r in sorted(rows, key=lambda r: -r["mean"])[:10]:
