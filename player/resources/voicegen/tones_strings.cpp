@@ -129,8 +129,8 @@ ToneDesign StringTone(int program) {
             return Tone({10, 0, 0, 0}, {11, 8, 6}, Ensemble(Sung({{2.7, 1.0}, {4.4, 0.7}, {9.9, 0.25}}, 1.0), 84, 0.05, seed), 1.0);
         case 53:  // voices "ooh"
             return Tone({10, 0, 0, 0}, {11, 8, 6}, Ensemble(Sung({{1.15, 1.0}, {3.3, 0.35}}, 1.4), 84, 0.04, seed), 1.05);
-        case 54:  // synth voice: a vowel on a sawtooth
-            return Tone({11, 0, 0, 0}, {11, 7, 4}, Ensemble(Sung({{2.0, 1.0}, {3.8, 0.6}, {8.5, 0.2}}, 0.8), 84, 0.0, seed), 0.95);
+        case 54:  // synth voice: a rounded "oo" on a sawtooth, the fundamental on top
+            return Tone({11, 0, 0, 0}, {11, 7, 4}, Ensemble(Sung({{1.0, 1.0}, {2.2, 0.35}, {4.0, 0.15}}, 1.0), 84, 0.0, seed), 0.95);
         default: return OrchestraHit();
     }
 }
