@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
 
-.PHONY: run test tsan build deps clean
+.PHONY: run test tsan build deps clean timbre
 
 deps:
 	@scripts/install-deps
@@ -34,6 +34,12 @@ run: build
 	  $(BUILD)/bin/tesalo render -q 3 --lpf $(BUILD)/bin/demo/morning_lanterns.mid -o $(DEMO_OUT) && \
 	  echo "The demo song is rendered to $(DEMO_OUT)"; \
 	fi
+
+# How close each program of the voice set sounds to a sampled General MIDI set (bench/timbre).
+timbre: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file
+	bench/timbre/timbre $(BUILD)/bin/tesalo $(BUILD)/timbre
 
 clean:
 	rm -rf $(BUILD)

@@ -90,7 +90,14 @@ Wave MakeWave(const WaveRecipe& r, std::uint32_t seed) {
         for (Partial& p : extra) p.amp *= scale;
         AddFading(wave, extra, r.brightDecay);
     }
-    if (!r.modes.empty()) AddFading(wave, Modes(r.modes, r.topKey + 5, seed + 3), r.modeDecay);
+    if (!r.modes.empty()) {
+        const Partials modes = Modes(r.modes, r.topKey + 5, seed + 3);
+        if (r.modeBend > 0) {
+            AddFalling(wave, modes, r.modeBend, r.modeBendCycles, r.modeDecay);
+        } else {
+            AddFading(wave, modes, r.modeDecay);
+        }
+    }
     if (r.noise > 0) AddAttackNoise(wave, r.noise, r.noiseDecay, r.noiseLow, r.noiseHigh, seed + 4);
     return wave;
 }

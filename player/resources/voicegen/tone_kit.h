@@ -54,6 +54,7 @@ struct WaveRecipe {
     double brightDecay = 8;                            // in cycles
     std::vector<std::pair<double, double>> modes;      // {ratio, amp} of the opening part
     double modeDecay = 8;
+    double modeBend = 0, modeBendCycles = 8;           // modes start (1 + bend) x higher and fall
     double noise = 0, noiseDecay = 2, noiseLow = 1, noiseHigh = 24;
 };
 Wave MakeWave(const WaveRecipe& recipe, std::uint32_t seed);

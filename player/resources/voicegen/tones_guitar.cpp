@@ -45,15 +45,15 @@ ToneDesign Guitar(int program) {
     const std::uint32_t seed = 300 + program;
     switch (program) {
         case 24:  // nylon: soft fingertips
-            return Tone({15, 10, 1, 8}, {}, PluckedWave({0.2, 1.5, 0.6, 0.15, 84}, 32, seed), 1.05);
+            return Tone({15, 10, 1, 13}, {}, PluckedWave({0.2, 1.5, 0.6, 0.15, 84}, 32, seed), 1.05);
         case 25:  // steel: bright, a pick
             return Tone({15, 10, 1, 8}, {}, PluckedWave({0.12, 1.15, 0.8, 0.35, 84}, 32, seed), 0.95);
         case 26:  // jazz: the neck pickup, round
             return Tone({15, 9, 1, 7}, {}, PluckedWave({0.25, 1.7, 0.4, 0.15, 84}, 24, seed), 1.05);
         case 27:  // clean: the bridge pickup, some twang
             return Tone({15, 9, 1, 6}, {}, PluckedWave({0.14, 1.2, 0.7, 0.25, 84}, 24, seed), 0.95);
-        case 28:  // muted: the clean guitar damped by the palm
-            return Alternate(27, {15, 13, 11, 10});
+        case 28:  // muted: the clean guitar damped by the palm, a duller string of its own
+            return Tone({15, 13, 13, 13}, {}, PluckedWave({0.14, 1.2, 0.7, 0.25, 84}, 24, seed), 0.95);
         case 29: {  // overdriven
             WaveRecipe r;
             r.loop = Driven(3.0, 0.18);
@@ -74,17 +74,21 @@ ToneDesign Guitar(int program) {
             r.noiseLow = 3;
             return Tone({15, 8, 0, 4}, {11, 8, 14}, MakeWave(r, seed), 0.8);
         }
-        default: {  // 31 harmonics: a light touch over the node leaves almost a sine
+        default: {  // 31 harmonics: a finger over the node at a quarter of the string leaves
+            // the fourth harmonic and its multiples; the fundamental stays just enough to carry
+            // the note's pitch.
             WaveRecipe r;
-            r.loop = [](int h) { return h == 1 ? 1.0 : h == 2 ? 0.12 : h == 3 ? 0.05 : 0.0; };
-            r.topKey = 96;
+            r.loop = [](int h) {
+                return h == 1 ? 0.5 : h == 2 ? 0.2 : h == 3 ? 0.25 : h == 4 ? 1.0 : h == 8 ? 0.35 : h == 12 ? 0.4 : 0.03;
+            };
+            r.topKey = 72;
             r.attackCycles = 24;
             r.modes = {{2.0, 0.2}, {4.0, 0.1}};
             r.modeDecay = 6;
             r.noise = 0.15;
             r.noiseDecay = 0.6;
             r.noiseLow = 2;
-            return Tone({15, 9, 1, 10}, {}, MakeWave(r, seed), 0.95);
+            return Tone({15, 1, 0, 1}, {}, MakeWave(r, seed), 1.5);
         }
     }
 }
@@ -93,7 +97,7 @@ ToneDesign Bass(int program) {
     const std::uint32_t seed = 300 + program;
     switch (program) {
         case 32:  // acoustic (upright): a thump and a round body
-            return Tone({15, 10, 3, 8}, {}, PluckedWave({0.25, 1.9, 0.5, 0.35, 64}, 16, seed), 1.15);
+            return Tone({15, 14, 1, 11}, {}, PluckedWave({0.25, 1.9, 0.5, 0.35, 64}, 16, seed), 1.15);
         case 33:  // finger
             return Tone({15, 9, 2, 6}, {}, PluckedWave({0.2, 1.55, 0.5, 0.2, 64}, 16, seed), 1.1);
         case 34:  // pick: brighter, a click
@@ -106,7 +110,8 @@ ToneDesign Bass(int program) {
             r.noise = 0.15;
             return Tone({15, 8, 1, 5}, {11, 7, 10}, MakeWave(r, seed), 1.1);
         }
-        case 36: {  // slap: the thumb's pop is a burst of high harmonics
+        case 36:
+        case 37: {  // slap: the thumb's pop is a burst of high harmonics; slap 2 is shorter
             WaveRecipe r;
             r.loop = [](int h) { return Plucked(h, 0.15, 1.3); };
             r.topKey = 64;
@@ -116,10 +121,9 @@ ToneDesign Bass(int program) {
             r.noise = 0.5;
             r.noiseDecay = 0.8;
             r.noiseLow = 6;
+            if (program == 37) return Tone({15, 13, 1, 12}, {}, MakeWave(r, seed), 1.0);
             return Tone({15, 11, 3, 8}, {}, MakeWave(r, seed), 1.0);
         }
-        case 37:  // slap 2: the same strings, shorter
-            return Alternate(36, {15, 12, 4, 9});
         case 38: {  // synth bass 1: a sawtooth through a resonant filter that closes
             WaveRecipe r;
             r.loop = [](int h) { return Saw(h) * (h <= 3 ? 1.0 : Tilt(h / 3.0, -12)) * (1.0 + 1.2 * Peak(h, 4, 0.4)); };

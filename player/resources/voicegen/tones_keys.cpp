@@ -69,7 +69,7 @@ ToneDesign HonkyTonk() {
     r.noise = 0.3;
     r.noiseDecay = 1.5;
     r.noiseHigh = 6;
-    return Tone({15, 11, 1, 7}, {}, MakeWave(r, 103), 0.9);
+    return Tone({15, 13, 4, 11}, {}, MakeWave(r, 103), 0.9);
 }
 
 // A tine or reed struck by a hammer: almost a sine, with a metallic ping at the start.
@@ -136,7 +136,7 @@ ToneDesign Bar(int program) {
             r.modeDecay = 12;
             r.noise = 0.15;
             r.noiseDecay = 0.7;
-            envelope = {15, 9, 1, 9};
+            envelope = {15, 12, 4, 12};
             break;
         case 9:  // glockenspiel: steel bars, a bright and long ring
             r.loop = [](int h) { return h == 1 ? 1.0 : h == 3 ? 0.06 : 0.0; };
@@ -146,7 +146,7 @@ ToneDesign Bar(int program) {
             r.modeDecay = 40;
             r.noise = 0.15;
             r.noiseDecay = 1;
-            envelope = {15, 8, 1, 8};
+            envelope = {15, 11, 3, 13};
             loudness = 0.9;
             break;
         case 10:  // music box: combed tines
@@ -155,7 +155,7 @@ ToneDesign Bar(int program) {
             r.modeDecay = 16;
             r.noise = 0.1;
             r.noiseDecay = 0.5;
-            envelope = {15, 9, 1, 10};
+            envelope = {15, 13, 2, 11};
             break;
         case 11:  // vibraphone: aluminium bars tuned 1:4, the motor's tremolo
             r.loop = [](int h) { return h == 1 ? 1.0 : h == 4 ? 0.22 : 0.0; };
@@ -175,23 +175,29 @@ ToneDesign Bar(int program) {
             r.noise = 0.35;
             r.noiseDecay = 0.8;
             r.noiseHigh = 6;
-            envelope = {15, 11, 5, 10};
+            envelope = {15, 13, 4, 14};
             loudness = 1.2;
             break;
         case 13:  // xylophone: hard wood tuned 1:3, short and bright
             r.loop = [](int h) { return h == 1 ? 1.0 : h == 3 ? 0.3 : h == 6 ? 0.08 : 0.0; };
             r.attackCycles = 24;
+            // The hard mallet: the bar sounds loudest in the first moments and its ring is short.
+            r.brighten = [](int h) { return h == 1 ? 1.5 : h == 3 ? 0.5 : 0.0; };
+            r.brightDecay = 12;
             r.modes = {{6.3, 0.3}, {10.6, 0.15}};
             r.modeDecay = 4;
-            r.noise = 0.35;
+            r.noise = 0.6;
             r.noiseDecay = 0.6;
             r.noiseLow = 3;
             r.noiseHigh = 20;
-            envelope = {15, 12, 8, 12};
-            loudness = 1.3;  // short: its level is all in the strike
+            envelope = {15, 14, 12, 15};
+            loudness = 0.95;  // short, its level is all in the strike: that strike is loud
             break;
-        default:  // 14 tubular bells: a hum of harmonics under a clangorous strike
-            r.loop = [](int h) { return h == 1 ? 1.0 : h == 2 ? 0.45 : h == 3 ? 0.3 : h == 4 ? 0.25 : 0.0; };
+        default:  // 14 tubular bells: the strike note is heard from modes near 2:3:4:5 over a weak
+            // fundamental (kept loud enough to name the note), under a clangorous strike
+            r.loop = [](int h) {
+                return h == 1 ? 0.3 : h == 2 ? 0.5 : h == 3 ? 0.8 : h == 4 ? 1.0 : h == 5 ? 0.8 : h == 8 ? 0.3 : 0.0;
+            };
             r.topKey = 88;
             r.attackCycles = 64;
             r.modes = {{2.24, 0.4}, {3.58, 0.35}, {5.36, 0.3}, {7.1, 0.2}, {9.3, 0.1}};
@@ -200,7 +206,7 @@ ToneDesign Bar(int program) {
             r.noiseDecay = 1;
             r.noiseLow = 4;
             r.noiseHigh = 24;
-            envelope = {15, 6, 1, 6};
+            envelope = {15, 8, 1, 14};
             loudness = 0.95;
             break;
     }
@@ -220,7 +226,7 @@ ToneDesign Dulcimer() {
     r.noise = 0.3;
     r.noiseDecay = 0.7;
     r.noiseLow = 4;
-    return Tone({15, 10, 2, 8}, {}, MakeWave(r, 115), 0.95);
+    return Tone({15, 11, 4, 12}, {}, MakeWave(r, 115), 0.95);
 }
 
 }  // namespace

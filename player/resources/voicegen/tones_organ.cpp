@@ -35,12 +35,12 @@ ToneDesign PercussiveOrgan() {
     r.loop = Drawbars({{1, 1.0}, {2, 0.6}, {4, 0.3}});
     r.topKey = 90;
     r.attackCycles = 64;
-    r.brighten = Drawbars({{3, 1.1}, {6, 0.2}});  // the percussion: a decaying third harmonic
+    r.brighten = Drawbars({{3, 0.15}, {6, 0.05}});  // the percussion: a decaying third harmonic
     r.brightDecay = 20;
     r.noise = 0.3;
     r.noiseDecay = 0.5;
     r.noiseLow = 6;
-    return Tone({15, 0, 0, 0}, {}, MakeWave(r, 217), 0.85);
+    return Tone({15, 0, 0, 0}, {}, MakeWave(r, 217), 0.55);
 }
 
 ToneDesign RockOrgan() {

@@ -76,11 +76,14 @@ ToneDesign Timpani() {
     r.attackCycles = 32;
     r.modes = {{1.5, 0.6}, {1.98, 0.3}, {2.44, 0.35}, {2.9, 0.2}, {3.4, 0.15}};
     r.modeDecay = 10;
+    r.loopNoise = 0.25;  // the kettle's body under the head's tone
+    r.loopNoiseLow = 2;
+    r.loopNoiseHigh = 16;
     r.noise = 0.8;
     r.noiseDecay = 1.5;
     r.noiseLow = 0.5;
     r.noiseHigh = 8;
-    return Tone({15, 9, 3, 10}, {}, MakeWave(r, 447), 1.15);
+    return Tone({15, 14, 2, 14}, {}, MakeWave(r, 447), 1.15);
 }
 
 ToneDesign OrchestraHit() {
@@ -113,7 +116,7 @@ ToneDesign StringTone(int program) {
         case 45:  // pizzicato: plucked with a finger, the body rings briefly
             return Tone({15, 12, 7, 10}, {}, Struck([](int h) { return Plucked(h, 0.2, 1.7) * (0.6 + Peak(h, 3, 0.6)); }, 84, 0.4, seed), 1.3);
         case 46:  // harp: a soft pluck, a long ring
-            return Tone({15, 8, 1, 8}, {}, Struck([](int h) { return Plucked(h, 0.3, 1.9); }, 90, 0.2, seed), 1.05);
+            return Tone({15, 11, 1, 12}, {}, Struck([](int h) { return Plucked(h, 0.3, 1.9); }, 90, 0.2, seed), 1.05);
         case 47: return Timpani();
         case 48:
             return Tone({11, 0, 0, 0}, {11, 8, 6}, Ensemble(Bowed(1.5, 6.0, -2), 86, 0.03, seed), 0.95);
@@ -126,8 +129,8 @@ ToneDesign StringTone(int program) {
             return Tone({10, 0, 0, 0}, {11, 8, 6}, Ensemble(Sung({{2.7, 1.0}, {4.4, 0.7}, {9.9, 0.25}}, 1.0), 84, 0.05, seed), 1.0);
         case 53:  // voices "ooh"
             return Tone({10, 0, 0, 0}, {11, 8, 6}, Ensemble(Sung({{1.15, 1.0}, {3.3, 0.35}}, 1.4), 84, 0.04, seed), 1.05);
-        case 54:  // synth voice: a vowel on a sawtooth
-            return Tone({11, 0, 0, 0}, {11, 7, 4}, Ensemble(Sung({{2.0, 1.0}, {3.8, 0.6}, {8.5, 0.2}}, 0.8), 84, 0.0, seed), 0.95);
+        case 54:  // synth voice: a rounded "oo" on a sawtooth, the fundamental on top
+            return Tone({11, 0, 0, 0}, {11, 7, 4}, Ensemble(Sung({{1.0, 1.0}, {2.2, 0.35}, {4.0, 0.15}}, 1.0), 84, 0.0, seed), 0.95);
         default: return OrchestraHit();
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "player/resources/voicegen/drum_kit.h"
+#include "player/resources/voicegen/equalizer.h"
 #include "player/resources/voicegen/gm_names.h"
 #include "player/resources/voicegen/tone.h"
 
@@ -26,7 +27,7 @@ const char kHeader[] =
     "// Drum: #key name,alias key (or 0),samples, then the samples at 22050 Hz and ;\n"
     "2\n";
 
-ToneDesign DesignTone(int program) {
+ToneDesign DesignedTone(int program) {
     if (program < 16) return KeyboardTone(program);
     if (program < 24) return OrganTone(program);
     if (program < 40) return GuitarTone(program);
@@ -35,6 +36,18 @@ ToneDesign DesignTone(int program) {
     if (program < 104) return SynthTone(program);
     if (program < 120) return WorldTone(program);
     return EffectTone(program);
+}
+
+// The designed tone with its harmonic balance moved to its instrument's (the sound effects keep
+// theirs: they have no harmonic profile to match).
+ToneDesign DesignTone(int program) {
+    ToneDesign tone = DesignedTone(program);
+    if (program >= kEqualizedPrograms || tone.alternateOf >= 0) return tone;
+    const double(&gains)[12] = ProgramEqualizer(program);
+    if (std::any_of(std::begin(gains), std::end(gains), [](double db) { return db != 0.0; })) {
+        Equalize(tone.wave, HarmonicGains(gains));
+    }
+    return tone;
 }
 
 void AppendSamples(std::string& text, const std::vector<std::uint8_t>& samples) {

@@ -151,6 +151,20 @@ void AddFading(Wave& wave, const Partials& partials, double decayCycles) {
     }
 }
 
+void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles, double decayCycles) {
+    const auto count = static_cast<std::size_t>(wave.attackCycles * kCycleSamples);
+    for (const Partial& p : partials) {
+        if (p.amp == 0.0) continue;
+        for (std::size_t n = 0; n < count; ++n) {
+            const double t = static_cast<double>(n) / kCycleSamples;
+            // The phase is the integral of ratio x (1 + bend e^(-t / bendCycles)).
+            const double cycles = p.ratio * (t + bend * bendCycles * (1.0 - std::exp(-t / bendCycles)));
+            const double gain = std::exp(-t / decayCycles) * AttackWindow(t, wave.attackCycles);
+            wave.samples[n] += p.amp * gain * std::sin(2.0 * kPi * cycles + p.phase);
+        }
+    }
+}
+
 void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio,
                     double highRatio, std::uint32_t seed) {
     Noise noise = NoiseWithSeed(seed);

@@ -48,6 +48,10 @@ void AddMoving(Wave& wave, const Partials& partials,
                const std::function<double(double, double)>& gain);
 // Partials of the opening part with amplitude e^(-t / decayCycles).
 void AddFading(Wave& wave, const Partials& partials, double decayCycles);
+// Partials of the opening part whose pitch falls, as a struck drum head's: each starts at
+// (1 + bend) times its ratio and falls toward it with time constant bendCycles; amplitude
+// e^(-t / decayCycles).
+void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles, double decayCycles);
 // Noise in the opening part, band-passed between two ratios, decaying.
 void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio,
                     double highRatio, std::uint32_t seed);
