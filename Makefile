@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
 
-.PHONY: run test tsan build deps clean
+.PHONY: run test tsan build deps clean package
 
 deps:
 	@scripts/install-deps
@@ -34,6 +34,10 @@ run: build
 	  $(BUILD)/bin/tesalo render -q 3 --lpf $(BUILD)/bin/demo/morning_lanterns.mid -o $(DEMO_OUT) && \
 	  echo "The demo song is rendered to $(DEMO_OUT)"; \
 	fi
+
+# The Debian package of everything `cmake --install` installs: $(BUILD)/package/tesalo_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
