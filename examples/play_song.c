@@ -3,11 +3,12 @@
  *   play_song VOICE_FILE SONG.mid
  *
  * VOICE_FILE is the voice set (pkg-config --variable=voicefile tesalo). The library plays the
- * first track of a song: a format 0 file whole, of a format 1 file what its first track holds
- * (the player and `tesalo play` merge the tracks first). */
+ * first track of a song, so the tracks are merged into one first (smf_merge.c). */
 #include <stdio.h>
 #include <stdlib.h>
 #include <tesalo.h>
+
+#include "smf_merge.h"
 
 /* The whole file in memory; NULL with a message when it cannot be read. */
 static uint8_t* ReadWholeFile(const char* path, int32_t* length) {
@@ -44,7 +45,9 @@ int main(int argc, char** argv) {
     }
     int32_t voiceLength, songLength;
     uint8_t* voice = ReadWholeFile(argv[1], &voiceLength);
-    uint8_t* song = ReadWholeFile(argv[2], &songLength);
+    uint8_t* file = ReadWholeFile(argv[2], &songLength);
+    uint8_t* song = file != NULL ? MergeTracks(file, songLength, &songLength) : NULL;
+    if (file != NULL && song == NULL) fprintf(stderr, "%s: not a MIDI file\n", argv[2]);
     TeWindow window = TeCreateNotifyWindow();
     int played = 0;
     /* bWaveMapper 1: the default output device, 22050 Hz 16 bit, full level. */
@@ -58,5 +61,6 @@ int main(int argc, char** argv) {
     TeDestroyNotifyWindow(window);
     free(voice);
     free(song);
+    free(file);
     return played ? 0 : 1;
 }

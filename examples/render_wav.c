@@ -4,11 +4,13 @@
  *
  * VOICE_FILE is the voice set (pkg-config --variable=voicefile tesalo). TeSetOutputFile makes
  * the next TeInit open a device that writes every block to the file instead of the sound card;
- * the file appears whole at TeCleanUp. The library plays the first track of a song: a format 0
- * file whole, of a format 1 file what its first track holds. */
+ * the file appears whole at TeCleanUp. The library plays the first track of a song, so the
+ * tracks are merged into one first (smf_merge.c). */
 #include <stdio.h>
 #include <stdlib.h>
 #include <tesalo.h>
+
+#include "smf_merge.h"
 
 static uint8_t* ReadWholeFile(const char* path, int32_t* length) {
     FILE* file = fopen(path, "rb");
@@ -44,7 +46,9 @@ int main(int argc, char** argv) {
     }
     int32_t voiceLength, songLength;
     uint8_t* voice = ReadWholeFile(argv[1], &voiceLength);
-    uint8_t* song = ReadWholeFile(argv[2], &songLength);
+    uint8_t* file = ReadWholeFile(argv[2], &songLength);
+    uint8_t* song = file != NULL ? MergeTracks(file, songLength, &songLength) : NULL;
+    if (file != NULL && song == NULL) fprintf(stderr, "%s: not a MIDI file\n", argv[2]);
     TeWindow window = TeCreateNotifyWindow();
     int rendered = 0;
     TeSetOutputFile(argv[3]);
@@ -58,6 +62,7 @@ int main(int argc, char** argv) {
     TeDestroyNotifyWindow(window);
     free(voice);
     free(song);
+    free(file);
     if (!rendered) {
         fprintf(stderr, "%s: not rendered\n", argv[2]);
         remove(argv[3]);
