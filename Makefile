@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
 
-.PHONY: run test tsan build deps clean timbre
+.PHONY: run test tsan build deps clean timbre package
 
 deps:
 	@scripts/install-deps
@@ -40,6 +40,10 @@ timbre: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file
 	bench/timbre/timbre $(BUILD)/bin/tesalo $(BUILD)/timbre
+
+# The Debian package of everything `cmake --install` installs: $(BUILD)/package/tesalo_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -6,6 +6,8 @@
  *   TeVoiceSet with the voice file, then TeSetStatus and SetMasterVolume with the settings.
  *   Per song: TeDataSet, TePlay, then wait for notification code 6 before the next TeDataSet.
  *   TeCleanUp at the end, once no song plays.
+ *   Without a window system: TeCreateNotifyWindow for the parent, TeWaitNotify for the codes
+ *   (and TeSetOutputFile before TeInit to write a WAV file).
  *
  * RESULTS
  *   1 success and 0 failure unless a function says otherwise. A function that fails shows its
@@ -117,6 +119,22 @@ TESALO_API int32_t TeSetSystemVolume(uint32_t volume);
 TESALO_API TeWindow TeGetParent(void);
 /* Always 98, initialised or not. */
 TESALO_API int32_t GetVersion(void);
+
+/* A program without a window system of its own (a command-line tool, a C program) takes the
+ * notifications from a notification window of its thread, and may send the output to a WAV file
+ * instead of the sound card. */
+/* A window of the calling thread to pass to TeInit as parent; 0 when none can be made. */
+TESALO_API TeWindow TeCreateNotifyWindow(void);
+/* Waits up to timeoutMs for the next notification in the calling thread's queue and stores its
+ * code and value; other messages of the queue are handled meanwhile. 1; 0 when the time passed
+ * (or the thread's quit message came) first. */
+TESALO_API int32_t TeWaitNotify(uint32_t timeoutMs, uint32_t* code, intptr_t* value);
+/* Removes a window of TeCreateNotifyWindow. 1; 0 when it does not exist. */
+TESALO_API int32_t TeDestroyNotifyWindow(TeWindow window);
+/* Chooses the device of the next TeInit: path non-null, one that writes every block to a WAV
+ * file at path (mono PCM in TeInit's format; written aside, it appears whole at TeCleanUp);
+ * NULL, the sound card again. 1; 0, silently, while initialised (nothing changes). */
+TESALO_API int32_t TeSetOutputFile(const char* path);
 
 /* Engine entry points: exported, but called only inside the library (WAVEBUFFER is its own). */
 /* Renders the next quarter note of the song into buffer and posts codes 4, 5, 3, 2: 1; 0 when

@@ -38,6 +38,55 @@ const TextOption kTextOptions[] = {
     {"-o", &CliOptions::output},
 };
 
+// --rate and --bits: the two halves of -q, by the numbers a user reads.
+struct ChoiceOption {
+    const char* name;
+    int first, second;
+    int CliOptions::*field;
+};
+
+const ChoiceOption kChoiceOptions[] = {
+    {"--rate", 22050, 44100, &CliOptions::rate},
+    {"--bits", 8, 16, &CliOptions::bits},
+};
+
+bool TakeChoiceOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
+    for (const ChoiceOption& option : kChoiceOptions) {
+        if (std::strcmp(argv[i], option.name) != 0) continue;
+        int value = 0;
+        if (++i < argc && ParseNumber(argv[i], option.first, option.second, &value) &&
+            (value == option.first || value == option.second)) {
+            options->*option.field = value;
+        } else {
+            *error = std::string(option.name) + " takes " + std::to_string(option.first) + " or " +
+                     std::to_string(option.second);
+        }
+        return true;
+    }
+    return false;
+}
+
+int RateOfQuality(int quality) { return quality >= 2 ? 44100 : 22050; }
+int BitsOfQuality(int quality) { return quality % 2 == 1 ? 16 : 8; }
+
+// Without -q, --rate and --bits choose the quality (each defaults to the lower value); with -q
+// they may only repeat what it says: which of two contradicting options would win is no guess a
+// program should make.
+bool ResolveFormat(bool qualityGiven, CliOptions* options, std::string* error) {
+    if (!qualityGiven) {
+        options->quality = (options->rate == 44100 ? 2 : 0) + (options->bits == 16 ? 1 : 0);
+    } else if ((options->rate != 0 && options->rate != RateOfQuality(options->quality)) ||
+               (options->bits != 0 && options->bits != BitsOfQuality(options->quality))) {
+        *error = "-q " + std::to_string(options->quality) + " is " +
+                 std::to_string(RateOfQuality(options->quality)) + " Hz " +
+                 std::to_string(BitsOfQuality(options->quality)) + " bit, which --rate or --bits contradicts";
+        return false;
+    }
+    options->rate = RateOfQuality(options->quality);
+    options->bits = BitsOfQuality(options->quality);
+    return true;
+}
+
 // Options that take a value; true when argv[i] was one of them (i then points at the value).
 bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
     for (const NumberOption& option : kNumberOptions) {
@@ -57,15 +106,17 @@ bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::st
         }
         return true;
     }
-    return false;
+    return TakeChoiceOption(argc, argv, i, options, error);
 }
 
 }  // namespace
 
 bool ParseCliOptions(int argc, char** argv, int first, CliOptions* options, std::string* error) {
     error->clear();
+    bool qualityGiven = false;
     for (int i = first; i < argc && error->empty(); ++i) {
         const std::string arg = argv[i];
+        qualityGiven = qualityGiven || arg == "-q";
         if (TakeValueOption(argc, argv, i, options, error)) continue;
         if (arg == "--lpf") {
             options->lowPass = true;
@@ -77,7 +128,7 @@ bool ParseCliOptions(int argc, char** argv, int first, CliOptions* options, std:
             options->songs.push_back(arg);
         }
     }
-    return error->empty();
+    return error->empty() && ResolveFormat(qualityGiven, options, error);
 }
 
 std::uint32_t FormatFlagOfQuality(int quality) {

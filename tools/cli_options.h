@@ -7,6 +7,8 @@
 
 struct CliOptions {
     int quality = 0;       // 0..3: 22050/8, 22050/16, 44100/8, 44100/16
+    int rate = 0;          // --rate 22050|44100; after parsing, the rate of quality
+    int bits = 0;          // --bits 8|16; after parsing, the bits of quality
     int polyphony = 16;    // 8..32
     bool lowPass = false;  // filter (and echo at 16 bits)
     int level = 16;        // synthesizer level 0..16

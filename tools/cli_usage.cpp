@@ -13,14 +13,17 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT", true},
-    {"play", "tesalo play [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
+    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT", true},
+    {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
     {"info", "tesalo info SONG...", false},
 };
 
 const char kSoundOptions[] =
     "options:\n"
     "  -q      output quality: 0 22050 Hz 8 bit (default), 1 22050 Hz 16 bit, 2 44100 Hz 8 bit, 3 44100 Hz 16 bit\n"
+    "  --rate  sample rate in Hz, 22050 (default) or 44100\n"
+    "  --bits  bits per sample, 8 (default) or 16; --rate and --bits choose the -q that has both,\n"
+    "          and a -q given with them must say the same\n"
     "  -p      polyphony limit (default 16)\n"
     "  --lpf   low-pass filter, and echo at 16 bits\n"
     "  -m      synthesizer level (default 16)\n"

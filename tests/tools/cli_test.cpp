@@ -93,6 +93,49 @@ TEST_F(CliTest, QualityChoosesTheFormatAndRawIsTheWavData) {
     }
 }
 
+// --rate and --bits say what -q says: alone, together, or with a -q that agrees, they give the
+// same bytes as that -q; a -q that says otherwise is wrong usage, whichever comes first.
+TEST_F(CliTest, RateAndBitsChooseTheQualityAndMustAgreeWithQ) {
+    const std::string song = KnownSong();
+    const auto renders = [&](const std::string& options, const std::string& name) {
+        const CommandResult result = RunCommand(Tesalo("render " + options + " " + song + " -o " + Path(name)));
+        EXPECT_EQ(result.exitCode, 0) << options << ": " << result.err;
+        return ReadWholeFile(Path(name));
+    };
+    const struct {
+        const char* readable;
+        int quality;
+        std::uint32_t rate;
+        std::uint16_t bits;
+    } cases[] = {{"", 0, 22050, 8},
+                 {"--bits 16", 1, 22050, 16},
+                 {"--rate 44100", 2, 44100, 8},
+                 {"--rate 44100 --bits 16", 3, 44100, 16},
+                 {"--bits 16 --rate 22050", 1, 22050, 16},
+                 {"--rate 44100 -q 2", 2, 44100, 8},
+                 {"-q 3 --bits 16", 3, 44100, 16}};
+    for (const auto& c : cases) {
+        const std::string readable = renders(c.readable, "readable.wav");
+        EXPECT_TRUE(readable == renders("-q " + std::to_string(c.quality), "q.wav")) << c.readable;
+        WavFile wav;
+        ASSERT_TRUE(ParseWav(readable, &wav)) << c.readable;
+        EXPECT_EQ(wav.rate, c.rate) << c.readable;
+        EXPECT_EQ(wav.bits, c.bits) << c.readable;
+    }
+    for (const char* options : {"-q 0 --rate 44100", "--rate 44100 -q 1", "-q 3 --bits 8", "--bits 16 -q 2",
+                                "-q 1 --rate 22050 --bits 8", "--rate 48000", "--rate 30000", "--bits 24",
+                                "--bits", "--rate 44100x"}) {
+        const CommandResult result = RunCommand(Tesalo(std::string("render ") + options + " " + song + " -o " + Path("no.wav")));
+        EXPECT_EQ(result.exitCode, 2) << options;
+        EXPECT_NE(result.err.find("usage"), std::string::npos) << options;
+        EXPECT_FALSE(fs::exists(Path("no.wav"))) << options;
+    }
+    const CommandResult conflict = RunCommand(Tesalo("play -q 0 --bits 16 " + song));
+    EXPECT_EQ(conflict.exitCode, 2);
+    EXPECT_NE(conflict.err.find("-q 0 is 22050 Hz 8 bit, which --rate or --bits contradicts"), std::string::npos)
+        << conflict.err;
+}
+
 TEST_F(CliTest, CodesFileListsEveryNotificationInOrder) {
     const std::string song = KnownSong();
     ASSERT_EQ(RunCommand(Tesalo("render " + song + " -o " + Path("a.wav") + " --codes " + Path("codes"))).exitCode, 0);

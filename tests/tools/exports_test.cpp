@@ -30,8 +30,20 @@ TEST(LibraryExports, OnlyTheFunctionsOfTheHeader) {
     const std::set<std::string> header = {
         "TeInit", "TeCleanUp", "TeVoiceSet", "TeSetStatus", "SetMasterVolume", "TeDataSet",
         "TePlay", "TeStop", "TeSetNextBuffer", "TeGetSystemVolume", "TeSetSystemVolume",
-        "TeGetParent", "GetVersion", "DecodeSmf", "WaveSet", "WaveSynth", "VoiceManager"};
+        "TeGetParent", "GetVersion", "TeCreateNotifyWindow", "TeWaitNotify", "TeDestroyNotifyWindow",
+        "TeSetOutputFile", "DecodeSmf", "WaveSet", "WaveSynth", "VoiceManager"};
     EXPECT_EQ(exported, header);
+}
+
+// Programs record the versioned name, and the names a linker and an installation use lead to it.
+TEST(LibraryExports, TheLibraryIsNamedByItsMajorVersion) {
+    const std::string library = std::string(TESALO_BIN_DIR) + "/libtesalo.so";
+    const CommandResult soname = RunCommand("(objdump -p " + library + " | grep SONAME)");
+    EXPECT_NE(soname.out.find("libtesalo.so.0\n"), std::string::npos) << soname.out;
+    const CommandResult chain = RunCommand("readlink " + library + " " + library + ".0");
+    EXPECT_EQ(chain.out, "libtesalo.so.0\nlibtesalo.so." TESALO_PROJECT_VERSION "\n");
+    const CommandResult needed = RunCommand("(objdump -p " + std::string(TESALO_BIN_DIR) + "/tesalo | grep NEEDED)");
+    EXPECT_NE(needed.out.find("libtesalo.so.0\n"), std::string::npos) << needed.out;
 }
 
 TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {

@@ -14,7 +14,9 @@ TEST(Install, TheInstalledProgramsWorkTogetherFromAnyFolder) {
     const CommandResult installed =
         RunCommand("cmake --install " + std::string(TESALO_BUILD_DIR) + " --prefix " + prefix);
     ASSERT_EQ(installed.exitCode, 0) << installed.out << installed.err;
-    for (const char* file : {"bin/tesalo", "lib/libtesalo.so", "lib/libplatform.so", "share/tesalo/voice.txt",
+    for (const char* file : {"bin/tesalo", "lib/libtesalo.so", "lib/libtesalo.so.0", "lib/tesalo/libplatform.so",
+                             "include/tesalo.h", "lib/pkgconfig/tesalo.pc", "lib/cmake/tesalo/tesaloConfig.cmake",
+                             "share/tesalo/voice.txt",
                              "share/applications/tesalo-player.desktop",
                              "share/icons/hicolor/48x48/apps/tesalo-player.png"}) {
         EXPECT_TRUE(fs::exists(prefix + "/" + file)) << file;
