@@ -47,3 +47,12 @@ package: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Speed and memory of `tesalo render` beside the baseline commit (bench/baseline-commit) and the
+# peer synthesizers, the render loop per voice-sample, batch rendering: bench/results.md.
+# BENCH_RUNS=N runs per figure (default 3), BENCH_QUICK=1 a short check.
+.PHONY: bench
+bench: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file demo-files render_bench
+	bench/bench.py --build $(BUILD) --jobs $(JOBS)

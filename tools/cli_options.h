@@ -16,6 +16,7 @@ struct CliOptions {
     bool raw = false;      // render: the device's bytes without a WAV header
     std::string codesFile; // render: every notification, one "CODE VALUE" line each
     std::string output;    // render: -o
+    int jobs = 0;          // render: worker processes for several songs; 0 one per core
     std::vector<std::string> songs;
 };
 

@@ -10,6 +10,8 @@
 #include "library/tesalo.h"
 #include "platform/waveout.h"
 #include "tools/cli_commands.h"
+#include "tools/cli_progress.h"
+#include "tools/cli_render.h"
 #include "tools/cli_session.h"
 
 namespace {
@@ -17,30 +19,6 @@ namespace {
 struct Notice {
     std::uint32_t code;
     std::intptr_t value;
-};
-
-// A bar on stderr that follows the musical time rendered so far.
-class ProgressBar {
-public:
-    explicit ProgressBar(std::uint32_t totalMs) : totalMs_(totalMs), shown_(isatty(2) != 0) {}
-    void Add(std::uint32_t ms) {
-        doneMs_ += ms;
-        if (!shown_ || totalMs_ == 0) return;
-        const std::uint64_t percent = std::min<std::uint64_t>(100, std::uint64_t{doneMs_} * 100 / totalMs_);
-        if (percent == lastPercent_) return;
-        lastPercent_ = percent;
-        const std::string bar(percent * 30 / 100, '#');
-        std::fprintf(stderr, "\rrendering [%-30s] %3u%%", bar.c_str(), static_cast<unsigned>(percent));
-    }
-    ~ProgressBar() {
-        if (shown_ && lastPercent_ != 101) std::fputc('\n', stderr);
-    }
-
-private:
-    std::uint32_t totalMs_;
-    bool shown_;
-    std::uint32_t doneMs_ = 0;
-    std::uint64_t lastPercent_ = 101;
 };
 
 // The codes file appears whole or not at all.
@@ -70,16 +48,17 @@ bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
     return false;
 }
 
-bool RenderSong(const PreparedSong& song, std::uint32_t playMs, std::vector<Notice>* notices) {
-    ProgressBar progress(playMs);
+bool RenderSong(const PreparedSong& song, const RenderProgress& progress, std::vector<Notice>* notices) {
     const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
         notices->push_back({code, value});
-        if (code == 5) progress.Add(static_cast<std::uint32_t>(value));
+        if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
     };
     return PlaySong(song, onNotice, nullptr);
 }
 
-int RenderToFile(const CliOptions& options) {
+}  // namespace
+
+int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
     const std::uint32_t playMs = ScanSong(options.songs[0]).playMs;
@@ -87,6 +66,7 @@ int RenderToFile(const CliOptions& options) {
         ReleaseSong(&song);
         return kExitFailure;
     }
+    progress.begin(playMs);
     platform::WaveOutUseFile(options.output.c_str(), options.raw);
     const platform::WindowHandle window = CreateNoticeWindow();
     std::vector<Notice> notices;
@@ -94,7 +74,7 @@ int RenderToFile(const CliOptions& options) {
     if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
     bool ok = started == StartResult::kStarted;
     if (ok) {
-        ok = RenderSong(song, playMs, &notices);
+        ok = RenderSong(song, progress, &notices);
         TeCleanUp();
     }
     // A device that was opened has written the file; a failed render leaves none behind.
@@ -106,6 +86,15 @@ int RenderToFile(const CliOptions& options) {
         ok = false;
     }
     return ok ? kExitOk : kExitFailure;
+}
+
+namespace {
+
+// One song into one file, with its own progress bar.
+int RenderWithProgressBar(const CliOptions& options) {
+    ProgressBar bar;
+    return RenderToFile(options, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
+                                  [&bar](std::uint32_t ms) { bar.Add(ms); }});
 }
 
 bool CopyToStandardOutput(const std::string& path) {
@@ -134,7 +123,7 @@ int RenderToStandardOutput(const CliOptions& options) {
     toFile.output = path;
     // A reader that goes away must not end the program before the temporary file is removed.
     std::signal(SIGPIPE, SIG_IGN);
-    int result = RenderToFile(toFile);
+    int result = RenderWithProgressBar(toFile);
     if (result == kExitOk && !CopyToStandardOutput(path)) {
         ReportError("standard output cannot be written");
         result = kExitFailure;
@@ -146,10 +135,11 @@ int RenderToStandardOutput(const CliOptions& options) {
 }  // namespace
 
 int RunRender(const CliOptions& options) {
-    if (options.songs.size() != 1 || options.output.empty()) {
-        ReportError("render takes one SONG and -o OUT");
+    if (options.songs.empty() || options.output.empty()) {
+        ReportError("render takes SONG -o OUT, or SONG... -o FOLDER/");
         PrintUsage();
         return kExitUsage;
     }
-    return options.output == "-" ? RenderToStandardOutput(options) : RenderToFile(options);
+    if (IsBatchRender(options)) return RenderBatch(options);
+    return options.output == "-" ? RenderToStandardOutput(options) : RenderWithProgressBar(options);
 }

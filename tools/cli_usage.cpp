@@ -13,7 +13,8 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT", true},
+    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT\n"
+               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] SONG... -o FOLDER/", true},
     {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
     {"info", "tesalo info SONG...", false},
 };
@@ -29,7 +30,9 @@ const char kSoundOptions[] =
     "  -m      synthesizer level (default 16)\n"
     "  --voice voice file (default: voice.txt beside the program, else the installed one)\n"
     "  --raw   render: write the device's bytes without a WAV header\n"
-    "  --codes render: write every notification as a line \"CODE VALUE\"\n";
+    "  --codes render: write every notification as a line \"CODE VALUE\"\n"
+    "  -j      render into a folder: songs rendered at once (default: one per core); each song\n"
+    "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n";
 
 const char kGeneralOptions[] =
     "  -h, --help     this text; tesalo help COMMAND or tesalo COMMAND --help: one command's\n"

@@ -1,0 +1,23 @@
+// `tesalo render`'s parts: one song into one file, and many songs into a folder.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "tools/cli_options.h"
+
+// What a render tells while it runs: the song's play time once it is known, then the
+// milliseconds of music rendered since the last report.
+struct RenderProgress {
+    std::function<void(std::uint32_t playMs)> begin;
+    std::function<void(std::uint32_t ms)> advance;
+};
+
+// Renders options.songs[0] into the file options.output; a failed render leaves no file.
+int RenderToFile(const CliOptions& options, const RenderProgress& progress);
+
+// True when the command line asks for a folder of renders: several songs, or -o naming a
+// folder (an existing one, or a name that ends with '/').
+bool IsBatchRender(const CliOptions& options);
+// Renders every song into the folder options.output in worker processes, options.jobs at once.
+int RenderBatch(const CliOptions& options);
