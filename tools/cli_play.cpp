@@ -87,8 +87,9 @@ std::vector<std::string> PlayableSongs(const std::vector<std::string>& paths) {
 }  // namespace
 
 int RunPlay(const CliOptions& options) {
-    if (options.songs.empty() || !options.output.empty() || options.raw || !options.codesFile.empty()) {
-        ReportError("play takes one or more SONGs and no -o, --raw or --codes");
+    if (options.songs.empty() || !options.output.empty() || options.raw || !options.codesFile.empty() ||
+        options.jobs != 0) {
+        ReportError("play takes one or more SONGs and no -o, -j, --raw or --codes");
         PrintUsage();
         return kExitUsage;
     }

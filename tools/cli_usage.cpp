@@ -31,7 +31,7 @@ const char kSoundOptions[] =
     "  --voice voice file (default: voice.txt beside the program, else the installed one)\n"
     "  --raw   render: write the device's bytes without a WAV header\n"
     "  --codes render: write every notification as a line \"CODE VALUE\"\n"
-    "  -j      render into a folder: songs rendered at once (default: one per core); each song\n"
+    "  -j      render: songs rendered at once into a folder (default: one per core); each song\n"
     "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n";
 
 const char kGeneralOptions[] =

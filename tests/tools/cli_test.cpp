@@ -182,7 +182,7 @@ TEST_F(CliTest, InfoDescribesEverySong) {
 TEST_F(CliTest, WrongUsageExitsWith2) {
     for (const char* arguments : {"", "render", "render a.mid", "render -q 4 a.mid -o x.wav",
                                          "render -p 33 a.mid -o x.wav", "render --bogus a.mid -o x.wav",
-                                         "play", "info", "dance a.mid"}) {
+                                         "play", "play -j 2 a.mid", "play --raw a.mid", "info", "dance a.mid"}) {
         const CommandResult result = RunCommand(Tesalo(arguments));
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
