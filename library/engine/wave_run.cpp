@@ -9,22 +9,23 @@ namespace {
 constexpr std::uint8_t kZeroLine = 32;
 
 // Four samples per turn, each with its own offset from the turn's phase, so the four reads
-// do not wait for each other's phase additions.
+// do not wait for each other's phase additions; the output moves as a pointer, which spares
+// the index arithmetic of every access.
 void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14, std::int32_t step,
                std::uint32_t count, std::int32_t* out) {
     const std::int64_t step2 = 2 * std::int64_t{step};
     const std::int64_t step3 = 3 * std::int64_t{step};
     const std::int64_t step4 = 4 * std::int64_t{step};
-    std::uint32_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        out[i] += scale[data[phase14 >> 14]];
-        out[i + 1] += scale[data[(phase14 + step) >> 14]];
-        out[i + 2] += scale[data[(phase14 + step2) >> 14]];
-        out[i + 3] += scale[data[(phase14 + step3) >> 14]];
+    std::int32_t* const end = out + count;
+    for (; end - out >= 4; out += 4) {
+        out[0] += scale[data[phase14 >> 14]];
+        out[1] += scale[data[(phase14 + step) >> 14]];
+        out[2] += scale[data[(phase14 + step2) >> 14]];
+        out[3] += scale[data[(phase14 + step3) >> 14]];
         phase14 += step4;
     }
-    for (; i < count; ++i) {
-        out[i] += scale[data[phase14 >> 14]];
+    for (; out < end; ++out) {
+        *out += scale[data[phase14 >> 14]];
         phase14 += step;
     }
 }
