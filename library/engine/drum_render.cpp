@@ -5,6 +5,7 @@
 
 #include "library/engine/engine.h"
 #include "library/engine/voice_render.h"
+#include "library/engine/wave_run.h"
 
 namespace {
 
@@ -58,20 +59,15 @@ DrumCursor StartDrum(Voice& voice, std::uint32_t n, std::int32_t loudness, std::
     return cursor;
 }
 
+// A drum is a wave run that never wraps: a step of one sample, or of half a sample when each
+// drum sample fills two output samples, from the clock the stretch started at.
 void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix) {
     const std::int64_t stop = std::min<std::int64_t>(to, cursor.count);
-    const std::uint8_t* data = cursor.data;
-    const std::int16_t* scale = cursor.scale;
-    // The sample position is the clock as an unsigned 32-bit count, as the voice's clock is.
-    if (cursor.pairs) {
-        for (std::int64_t i = from; i < stop; ++i) {
-            mix[i] += scale[data[static_cast<std::uint32_t>(cursor.clock + static_cast<std::uint32_t>(i / 2))]];
-        }
-    } else {
-        for (std::int64_t i = from; i < stop; ++i) {
-            mix[i] += scale[data[static_cast<std::uint32_t>(cursor.clock + static_cast<std::uint32_t>(i))]];
-        }
-    }
+    if (stop <= from) return;
+    const std::int32_t step = cursor.pairs ? 8192 : 16384;
+    const std::int64_t phase14 = (std::int64_t{cursor.clock} << 14) + std::int64_t{from} * step;
+    const WaveRef wave{cursor.data, cursor.length + 1, 0};
+    AddWaveRun(wave, cursor.scale, phase14, step, static_cast<std::uint32_t>(stop - from), mix + from);
 }
 
 bool DrumEnds(const DrumCursor& cursor) { return cursor.clock + SamplesUsed(cursor) >= cursor.length; }

@@ -16,15 +16,14 @@ void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t
     const std::int64_t step2 = 2 * std::int64_t{step};
     const std::int64_t step3 = 3 * std::int64_t{step};
     const std::int64_t step4 = 4 * std::int64_t{step};
-    std::int32_t* const end = out + count;
-    for (; end - out >= 4; out += 4) {
+    for (std::uint32_t turns = count / 4; turns != 0; --turns, out += 4) {
         out[0] += scale[data[phase14 >> 14]];
         out[1] += scale[data[(phase14 + step) >> 14]];
         out[2] += scale[data[(phase14 + step2) >> 14]];
         out[3] += scale[data[(phase14 + step3) >> 14]];
         phase14 += step4;
     }
-    for (; out < end; ++out) {
+    for (std::uint32_t left = count % 4; left != 0; --left, ++out) {
         *out += scale[data[phase14 >> 14]];
         phase14 += step;
     }
