@@ -9,31 +9,27 @@
 
 namespace {
 
-// Starts the next run of the stretch, or marks the stretch finished.
+// Starts the next run of the stretch, or marks the stretch finished. The run's end is known
+// as it starts, so its boundary is worked out at once, before its samples are added: the
+// division there then overlaps the sample loop instead of holding up the next run.
 void NextRun(MelodicCursor& cursor) {
     MelodicRun& run = cursor.run;
-    const Voice& voice = *run.voice;
+    Voice& voice = *run.voice;
     if (cursor.runStart >= cursor.stretch || voice.stage >= 32) {
         cursor.finished = true;
         return;
     }
     const std::uint32_t rest = cursor.stretch - cursor.runStart;
-    cursor.runEnd = RunEnd(run, rest);
-    cursor.runCount = std::min(cursor.runEnd - voice.clock, rest);  // bounded even if a clock wraps
+    const std::uint32_t end = RunEnd(run, rest);
+    cursor.runCount = std::min(end - voice.clock, rest);  // bounded even if a clock wraps
     cursor.at = cursor.runStart;
     cursor.phase14 = static_cast<std::int64_t>(voice.phase);
-}
-
-void EndRun(MelodicCursor& cursor) {
-    Voice& voice = *cursor.run.voice;
-    voice.phase = static_cast<double>(cursor.phase14);
-    voice.clock = cursor.runEnd;
-    cursor.runStart += cursor.runCount;
-    if (!RunBoundary(cursor.run, cursor.runEnd)) {
-        cursor.finished = true;
-        return;
-    }
-    NextRun(cursor);
+    cursor.scale = g.tables.sampleScale[run.level];
+    cursor.step = run.playStep;
+    // Where the run leaves the phase: what adding the run's samples returns.
+    voice.phase = static_cast<double>(cursor.phase14 + std::int64_t{cursor.runCount} * cursor.step);
+    voice.clock = end;
+    cursor.lastRun = !RunBoundary(run, end);
 }
 
 }  // namespace
@@ -42,23 +38,27 @@ std::int32_t ActiveRow() { return std::clamp(g.activeVoices, 0, kMaxVoices); }
 
 MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n, std::int32_t loudness,
                            std::int32_t row) {
-    MelodicCursor cursor{StartRun(voice, tone, loudness, row), n, 0, 0, 0, 0, 0, false};
+    MelodicCursor cursor{StartRun(voice, tone, loudness, row), n, 0, 0, 0, 0, nullptr, 0, false, false};
     NextRun(cursor);
     return cursor;
 }
 
 void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mix) {
     while (!cursor.finished) {
-        const MelodicRun& run = cursor.run;
         const std::uint32_t runStop = cursor.runStart + cursor.runCount;
         const std::uint32_t stop = std::min(runStop, to);
         if (cursor.at < stop) {
-            cursor.phase14 = AddWaveRun(run.wave, g.tables.sampleScale[run.level], cursor.phase14, run.playStep,
-                                        stop - cursor.at, mix + cursor.at);
+            cursor.phase14 = AddWaveRun(cursor.run.wave, cursor.scale, cursor.phase14, cursor.step, stop - cursor.at,
+                                        mix + cursor.at);
             cursor.at = stop;
         }
         if (cursor.at < runStop) return;  // the tile ends inside the run
-        EndRun(cursor);
+        if (cursor.lastRun) {
+            cursor.finished = true;
+            return;
+        }
+        cursor.runStart = runStop;
+        NextRun(cursor);
     }
 }
 

@@ -11,14 +11,18 @@
 // Row of levelTable for the voices sounding now: activeVoices, limited to 0..32.
 std::int32_t ActiveRow();
 
+// The run being added keeps its own copy of what it reads (amplitude row, step, phase): the
+// voice and its run state have already moved on to the run's end.
 struct MelodicCursor {
     MelodicRun run;
-    std::uint32_t stretch;   // samples of the stretch
-    std::uint32_t runStart;  // stretch position of the current run's first sample
-    std::uint32_t runCount;  // samples of the current run
-    std::uint32_t runEnd;    // voice clock at the end of the current run
-    std::uint32_t at;        // stretch position of the next sample to add
-    std::int64_t phase14;    // the phase inside the current run
+    std::uint32_t stretch;       // samples of the stretch
+    std::uint32_t runStart;      // stretch position of the current run's first sample
+    std::uint32_t runCount;      // samples of the current run
+    std::uint32_t at;            // stretch position of the next sample to add
+    std::int64_t phase14;        // the phase inside the current run
+    const std::int16_t* scale;   // the current run's amplitude row
+    std::int32_t step;           // the current run's step
+    bool lastRun;                // a one-shot waveform ends with the current run
     bool finished;
 };
 
