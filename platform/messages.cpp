@@ -67,9 +67,13 @@ Window* FindWindow(WindowTable& table, WindowHandle window) {
     return found == table.windows.end() ? nullptr : &found->second;
 }
 
+// The receiver is woken once the lock is free, so it does not wake only to wait for the lock
+// (two more switches per message while a song renders). The caller keeps the queue alive.
 void Enqueue(MessageQueue& queue, const WindowMessage& message) {
-    std::lock_guard lock(queue.mutex);
-    queue.messages.push_back(message);
+    {
+        std::lock_guard lock(queue.mutex);
+        queue.messages.push_back(message);
+    }
     queue.arrived.notify_one();
 }
 

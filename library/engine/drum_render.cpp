@@ -1,50 +1,41 @@
 // Drum voices play their sample once, at its own rate of 22050 samples per second, at the
-// peak level (no envelope, no modulation), and free themselves at its end.
+// peak level (no envelope, no modulation), and free themselves at its end. How many output
+// samples a drum sounds in is known when the stretch starts, so its tiles are plain loops.
 #include <algorithm>
 
 #include "library/engine/engine.h"
 #include "library/engine/voice_render.h"
+#include "library/engine/wave_run.h"
 
 namespace {
-
-struct DrumSample {
-    const std::uint8_t* data;  // followed by one sample of the zero line
-    std::int64_t length;
-};
 
 // What an entry without a sample plays: an empty sample and the zero line behind it, so the
 // last half pair at 44100 Hz reads silence as it does behind any sample.
 constexpr std::uint8_t kEmptySample[1] = {32};
 
-DrumSample VoiceSample(const Voice& voice) {
-    const DRUMENTRY* entry = &g.drumTable[voice.key & 63];
+void FindSample(DrumCursor& cursor) {
+    const DRUMENTRY* entry = &g.drumTable[cursor.voice->key & 63];
     if (entry->aliasSlot > 0 && entry->aliasSlot < 64) entry = &g.drumTable[entry->aliasSlot];
-    if (entry->sampleData == nullptr) return {kEmptySample, 0};
-    return {entry->sampleData, std::max<std::int64_t>(entry->sampleLength, 0)};
+    if (entry->sampleData == nullptr) {
+        cursor.data = kEmptySample;
+        cursor.length = 0;
+        return;
+    }
+    cursor.data = entry->sampleData;
+    cursor.length = std::max<std::int64_t>(entry->sampleLength, 0);
 }
 
-void AddSamples(Voice& voice, const DrumSample& sample, const std::int16_t* scale, std::uint32_t n,
-                std::int32_t* mix) {
-    std::int64_t count = n;
-    if (voice.clock + std::int64_t{n} > sample.length) {
-        count = std::max<std::int64_t>(sample.length - voice.clock, 0);
-    }
-    for (std::int64_t i = 0; i < count; ++i) mix[i] += scale[sample.data[voice.clock++]];
+// Output samples left of the sample, at most n. At 44100 Hz an odd count ends with the first
+// half of a pair, which still uses up its sample.
+std::int64_t SoundingCount(const DrumCursor& cursor, std::uint32_t n) {
+    const std::int64_t perSample = cursor.pairs ? 2 : 1;
+    if (cursor.clock + std::int64_t{n / perSample} <= cursor.length) return n;
+    return std::max<std::int64_t>(perSample * (cursor.length - cursor.clock), 0);
 }
 
-// At 44100 samples per second every drum sample fills two output samples; an odd count ends
-// with the first half of a pair, which still uses up its sample.
-void AddPairs(Voice& voice, const DrumSample& sample, const std::int16_t* scale, std::uint32_t n,
-              std::int32_t* mix) {
-    std::int64_t count = n;
-    if (voice.clock + std::int64_t{n / 2} > sample.length) {
-        count = std::max<std::int64_t>(2 * (sample.length - voice.clock), 0);
-    }
-    for (std::int64_t i = 0; i < count; i += 2) {
-        const std::int32_t value = scale[sample.data[voice.clock++]];
-        mix[i] += value;
-        if (i + 1 < count) mix[i + 1] += value;
-    }
+// Drum samples used by the first count output samples.
+std::uint32_t SamplesUsed(const DrumCursor& cursor) {
+    return static_cast<std::uint32_t>(cursor.pairs ? (cursor.count + 1) / 2 : cursor.count);
 }
 
 void FreeDrumVoice(Voice& voice) {
@@ -57,13 +48,31 @@ void FreeDrumVoice(Voice& voice) {
 
 }  // namespace
 
-void RenderDrumVoice(Voice& voice, std::uint32_t n, std::int32_t* mix, std::int32_t loudness) {
-    const DrumSample sample = VoiceSample(voice);
-    const std::int16_t* scale = g.tables.sampleScale[g.tables.levelTable[loudness][ActiveRow()][16]];
-    if (g.sampleRate == 44100) {
-        AddPairs(voice, sample, scale, n, mix);
-    } else {
-        AddSamples(voice, sample, scale, n, mix);
-    }
-    if (voice.clock >= sample.length) FreeDrumVoice(voice);
+DrumCursor StartDrum(Voice& voice, std::uint32_t n, std::int32_t loudness, std::int32_t row) {
+    DrumCursor cursor{};
+    cursor.voice = &voice;
+    FindSample(cursor);
+    cursor.scale = g.tables.sampleScale[g.tables.levelTable[loudness][row][16]];
+    cursor.clock = voice.clock;
+    cursor.pairs = g.sampleRate == 44100;
+    cursor.count = SoundingCount(cursor, n);
+    return cursor;
+}
+
+// A drum is a wave run that never wraps: a step of one sample, or of half a sample when each
+// drum sample fills two output samples, from the clock the stretch started at.
+void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix) {
+    const std::int64_t stop = std::min<std::int64_t>(to, cursor.count);
+    if (stop <= from) return;
+    const std::int32_t step = cursor.pairs ? 8192 : 16384;
+    const std::int64_t phase14 = (std::int64_t{cursor.clock} << 14) + std::int64_t{from} * step;
+    const WaveRef wave{cursor.data, cursor.length + 1, 0};
+    AddWaveRun(wave, cursor.scale, phase14, step, static_cast<std::uint32_t>(stop - from), mix + from);
+}
+
+bool DrumEnds(const DrumCursor& cursor) { return cursor.clock + SamplesUsed(cursor) >= cursor.length; }
+
+void FinishDrum(const DrumCursor& cursor) {
+    cursor.voice->clock = cursor.clock + SamplesUsed(cursor);
+    if (DrumEnds(cursor)) FreeDrumVoice(*cursor.voice);
 }

@@ -1,6 +1,7 @@
 // The end of a block: the 32-bit mix becomes 8- or 16-bit PCM, optionally through a 4-tap
 // low-pass filter and (16-bit only) a 4-tap echo read from the history before the block.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "library/engine/engine.h"
@@ -31,22 +32,39 @@ std::uint8_t To8(std::int32_t value) {
     return static_cast<std::uint8_t>(std::clamp((value + 32768) >> 8, 0, 255));
 }
 
-void Store16(std::uint8_t* out, std::int32_t j, std::int32_t value) {
-    const auto sample = static_cast<std::uint16_t>(std::clamp(value, -32768, 32767));
-    out[2 * j] = static_cast<std::uint8_t>(sample & 0xFF);
-    out[2 * j + 1] = static_cast<std::uint8_t>(sample >> 8);
+std::int16_t To16(std::int32_t value) { return static_cast<std::int16_t>(std::clamp(value, -32768, 32767)); }
+
+// Little-endian hosts store the 16-bit samples as they are, which lets the compiler turn the
+// loops below into vector code; others store byte by byte.
+void Store16(std::uint8_t* out, std::int32_t j, std::int16_t sample) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(out + 2 * j, &sample, sizeof sample);
+    } else {
+        const auto bits = static_cast<std::uint16_t>(sample);
+        out[2 * j] = static_cast<std::uint8_t>(bits & 0xFF);
+        out[2 * j + 1] = static_cast<std::uint8_t>(bits >> 8);
+    }
 }
 
+// One loop per case, with no test inside: the first sample is never filtered.
 void Write8(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool filtered) {
-    if (count > 0) out[0] = To8(x[0]);
-    for (std::int32_t j = 1; j < count; ++j) out[j] = To8(filtered ? Filter(x, j) : x[j]);
+    if (count <= 0) return;
+    out[0] = To8(x[0]);
+    if (filtered) {
+        for (std::int32_t j = 1; j < count; ++j) out[j] = To8(Filter(x, j));
+    } else {
+        for (std::int32_t j = 1; j < count; ++j) out[j] = To8(x[j]);
+    }
 }
 
 void Write16(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool filtered) {
+    if (count <= 0) return;
     const EchoTaps taps = TapsFor(g.sampleRate);
-    if (count > 0) Store16(out, 0, x[0]);
-    for (std::int32_t j = 1; j < count; ++j) {
-        Store16(out, j, filtered ? Filter(x, j) + Echo(x, j, taps) : x[j]);
+    Store16(out, 0, To16(x[0]));
+    if (filtered) {
+        for (std::int32_t j = 1; j < count; ++j) Store16(out, j, To16(Filter(x, j) + Echo(x, j, taps)));
+    } else {
+        for (std::int32_t j = 1; j < count; ++j) Store16(out, j, To16(x[j]));
     }
 }
 

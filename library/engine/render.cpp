@@ -1,8 +1,9 @@
 // One event-free stretch of the block: its ticks become samples at the current tempo, and
-// every claimed voice is added into that part of the mix.
+// every claimed voice is added into that part of the mix, one tile of the mix at a time.
 #include <algorithm>
 
 #include "library/engine/engine.h"
+#include "library/engine/voice_render.h"
 #include "library/frame/frame.h"
 #include "library/frame/messages.h"
 #include "library/frame/state.h"
@@ -13,6 +14,37 @@ static std::uint32_t StretchSamples(std::uint32_t ticks) {
     return static_cast<std::uint32_t>(static_cast<double>(product) * 0.000001 * static_cast<double>(ticks));
 }
 
+// Samples of the mix every voice adds into before the next tile starts: 2 KiB, which stays in
+// the first-level cache together with the waveforms and amplitude rows being read.
+constexpr std::uint32_t kTileSamples = 512;
+
+// Starts every claimed voice in index order. A drum that ends in this stretch frees its voice
+// when it has rendered, so the voices after it see one voice fewer: their rows follow the
+// count of voices as it will stand when their turn comes.
+static std::int32_t StartVoices(std::uint32_t n, VoiceCursor* cursors) {
+    const std::int32_t limit = g.polyLimit.load(std::memory_order_relaxed);
+    std::int32_t active = g.activeVoices;
+    std::int32_t started = 0;
+    for (std::int32_t i = 0; i < limit; ++i) {
+        if (g.voices[i].key == 0) continue;
+        VoiceCursor& cursor = cursors[started++];
+        cursor = StartVoice(g.voices[i], n, std::clamp(active, 0, kMaxVoices));
+        if (FreesVoice(cursor)) active = std::max(active - 1, 0);
+    }
+    return started;
+}
+
+static void RenderStretch(std::int32_t* mix, std::uint32_t n) {
+    VoiceCursor cursors[kMaxVoices + 1];
+    const std::int32_t count = StartVoices(n, cursors);
+    for (std::uint32_t from = 0; from < n; from += kTileSamples) {
+        const std::uint32_t to = std::min(n - from, kTileSamples) + from;
+        std::fill(mix + from, mix + to, 0);
+        for (std::int32_t i = 0; i < count; ++i) RenderTile(cursors[i], from, to, mix);
+    }
+    for (std::int32_t i = 0; i < count; ++i) FinishVoice(cursors[i]);
+}
+
 extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {
     const std::uint32_t n = StretchSamples(ticks);
     if (n == 0) return 1;
@@ -20,12 +52,7 @@ extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {
         ShowLibraryMessage(kTextBufferOverJa, kTextBufferOverEn);
         return 0;
     }
-    std::int32_t* mix = g.mixCursor + g.blockSamples;
-    std::fill(mix, mix + n, 0);
-    const std::int32_t limit = g.polyLimit.load(std::memory_order_relaxed);
-    for (std::int32_t i = 0; i < limit; ++i) {
-        if (g.voices[i].key != 0) RenderVoice(g.voices[i], n, mix);
-    }
+    RenderStretch(g.mixCursor + g.blockSamples, n);
     g.blockSamples += static_cast<std::int32_t>(n);
     return 1;
 }

@@ -15,10 +15,14 @@ std::size_t CharacterSize(const VoiceText& text, std::size_t pos) {
     return platform::IsDoubleByteLead(text.bytes[pos]) && pos + 1 < text.length ? 2 : 1;
 }
 
-// Position of the next "//" at or after pos, or length.
+// Position of the next "//" at or after pos, or length. memchr finds each "/" candidate.
 std::size_t FindCommentStart(const std::uint8_t* image, std::size_t length, std::size_t pos) {
-    for (; pos + 1 < length; ++pos) {
-        if (image[pos] == '/' && image[pos + 1] == '/') return pos;
+    while (pos + 1 < length) {
+        const void* slash = std::memchr(image + pos, '/', length - 1 - pos);
+        if (slash == nullptr) return length;
+        pos = static_cast<std::size_t>(static_cast<const std::uint8_t*>(slash) - image);
+        if (image[pos + 1] == '/') return pos;
+        ++pos;
     }
     return length;
 }
@@ -41,8 +45,10 @@ std::size_t StripComments(const std::uint8_t* image, std::size_t length, std::ui
 }
 
 std::size_t FindByte(const VoiceText& text, std::size_t pos, std::uint8_t marker) {
-    while (pos < text.length && text.bytes[pos] != marker) ++pos;
-    return pos < text.length ? pos : text.length;
+    if (pos >= text.length) return text.length;
+    const void* found = std::memchr(text.bytes + pos, marker, text.length - pos);
+    if (found == nullptr) return text.length;
+    return static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - text.bytes);
 }
 
 std::int32_t ReadNumber(const VoiceText& text, std::size_t& pos) {
@@ -74,11 +80,16 @@ void CopyName(const VoiceText& text, std::size_t& pos, char* field, std::size_t 
     std::memcpy(field, text.bytes + start, kept);
 }
 
+// The end is found first, and the loop works on locals: a store through samples (bytes) could
+// otherwise alias the text and force every position and bound to be reloaded.
 void ReadSamples(const VoiceText& text, std::size_t& pos, const std::uint8_t* charValue,
                  std::uint8_t* samples, std::size_t count) {
+    const std::uint8_t* bytes = text.bytes;
+    const std::size_t end = FindByte(text, pos, ';');
     std::size_t stored = 0;
-    for (; pos < text.length && text.bytes[pos] != ';'; ++pos) {
-        const std::uint8_t value = charValue[text.bytes[pos]];
+    for (std::size_t at = pos; at < end; ++at) {
+        const std::uint8_t value = charValue[bytes[at]];
         if (value != kNotSample && stored < count) samples[stored++] = value;
     }
+    pos = end;
 }

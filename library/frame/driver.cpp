@@ -17,8 +17,14 @@ static bool ProduceBlock(WAVEBUFFER& buffer) {
     return true;
 }
 
-static std::int32_t RefusePlay() {
+// The ready thread sleeps until TePlay has queued its blocks; this wakes it.
+static void EndPlayStart() {
     g.playStarting.store(0, std::memory_order_release);
+    g.playStarting.notify_all();
+}
+
+static std::int32_t RefusePlay() {
+    EndPlayStart();
     PostNotify(kNotifyPlay, 1);
     return 0;
 }
@@ -48,7 +54,7 @@ extern "C" TESALO_API int32_t TePlay(void) {
     }
     PostNotify(kNotifyPlay, 0);
     if (queued == 0) PostNotify(kNotifyEnd, 0);
-    g.playStarting.store(0, std::memory_order_release);
+    EndPlayStart();
     return 1;
 }
 

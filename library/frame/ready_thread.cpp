@@ -8,9 +8,12 @@
 static const char kStartEvent[] = "TESALO_READYMESSAGETHREAD";
 
 // A device that plays faster than real time may report a block done while TePlay is still
-// queueing the first two; the block is handled once TePlay has finished.
+// queueing the first two; the block is handled once TePlay has finished. The thread sleeps
+// meanwhile instead of spinning, which would take a core from the rendering it waits for.
 static void WaitUntilPlayStarted() {
-    while (g.playStarting.load(std::memory_order_acquire) != 0) YieldTimeSlice();
+    for (std::int32_t value; (value = g.playStarting.load(std::memory_order_acquire)) != 0;) {
+        g.playStarting.wait(value, std::memory_order_acquire);
+    }
 }
 
 // Thread priorities are left to the system: raising one needs privileges a desktop user lacks.
