@@ -108,7 +108,7 @@ bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const Sto
 SongInfo ScanSong(const std::string& path) {
     char16_t title[kTitleCapacity] = {};
     SongInfo info;
-    info.playMs = ScanMidiFile(path, title);
+    info.playMs = ScanMidiFile(path, title, ScanPace::kFullSpeed);
     info.title = platform::Utf16ToUtf8(title);
     return info;
 }

@@ -58,7 +58,7 @@ void TrimTitle(char16_t* title) {
 }
 
 // Walks the track behind the header chunk; its end-of-track or the image end ends the walk.
-std::uint32_t ScanTrack(const std::uint8_t* image, std::uint32_t size, char16_t* title) {
+std::uint32_t ScanTrack(const std::uint8_t* image, std::uint32_t size, char16_t* title, ScanPace pace) {
     const std::uint64_t trackStart = 16 + std::uint64_t{ReadBig32(image, size, 4)};
     if (trackStart >= size) return 0;
     const std::uint8_t* end = image + size;
@@ -76,14 +76,14 @@ std::uint32_t ScanTrack(const std::uint8_t* image, std::uint32_t size, char16_t*
         }
         const std::uint64_t delta = ReadVarLen(&cursor, end);
         map.totalUs = std::min(map.totalUs + delta * map.usPerTick, kMaxTotalUs);
-        if (map.totalUs != 0) std::this_thread::yield();  // a long scan must not hog the CPU
+        if (map.totalUs != 0 && pace == ScanPace::kShareTheCpu) std::this_thread::yield();
     }
     return static_cast<std::uint32_t>(map.totalUs / 1000);
 }
 
 }  // namespace
 
-std::uint32_t ScanMidiFile(const std::string& path, char16_t title[kTitleCapacity]) {
+std::uint32_t ScanMidiFile(const std::string& path, char16_t title[kTitleCapacity], ScanPace pace) {
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(path, &image, &size)) return 0;
@@ -92,7 +92,7 @@ std::uint32_t ScanMidiFile(const std::string& path, char16_t title[kTitleCapacit
         return 0;
     }
     title[0] = u'\0';
-    const std::uint32_t playMs = ScanTrack(image, size, title);
+    const std::uint32_t playMs = ScanTrack(image, size, title, pace);
     TrimTitle(title);
     FreeFileImage(image);
     return playMs;

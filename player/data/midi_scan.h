@@ -10,4 +10,8 @@ constexpr int kTitleCapacity = 256;
 // milliseconds through the tempo map, as the sequencer plays it, and fills title with the first
 // sequence/track name in time order (trailing spaces removed; possibly empty). 0 when the file
 // cannot be read or is rejected; title is then left untouched.
-std::uint32_t ScanMidiFile(const std::string& path, char16_t title[kTitleCapacity]);
+// The player's scan gives the CPU away after every timed event, so that a long scan leaves the
+// song that plays its time; a program with nothing else to run scans at full speed.
+enum class ScanPace { kShareTheCpu, kFullSpeed };
+std::uint32_t ScanMidiFile(const std::string& path, char16_t title[kTitleCapacity],
+                           ScanPace pace = ScanPace::kShareTheCpu);
