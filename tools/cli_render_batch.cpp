@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "player/data/file_replace.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_progress.h"
 #include "tools/cli_render.h"
@@ -66,18 +67,6 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
     }
     platform::SetMessageBoxPresenter(shown);
     return songs;
-}
-
-bool WriteAll(int fd, const void* data, std::size_t size) {
-    const char* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t wrote = write(fd, bytes, size);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) return false;
-        bytes += wrote;
-        size -= static_cast<std::size_t>(wrote);
-    }
-    return true;
 }
 
 [[noreturn]] void RunWorker(const CliOptions& options, const BatchSong& song, int progressFd, int messageFd) {

@@ -6,20 +6,17 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace {
-
-bool WriteAll(int file, const char* data, std::size_t size) {
+bool WriteAll(int file, const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
     while (size > 0) {
-        const ssize_t written = write(file, data, size);
+        const ssize_t written = write(file, bytes, size);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
-        data += written;
+        bytes += written;
         size -= static_cast<std::size_t>(written);
     }
     return true;
 }
-
-}  // namespace
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const std::string part = path + ".part";
