@@ -138,7 +138,8 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
             return;
         }
         g.nextEventTick += delta;
-        const bool blockEnds = n + delta >= blockTicks;
+        // In 64 bits: a delta near 2^32 must end the block, not wrap round to a short stretch.
+        const bool blockEnds = std::uint64_t{n} + delta >= blockTicks;
         if (!blockEnds) {
             if (delta != 0) WaveSynth(delta);
             *musicalUs += delta * g.usPerTick;
