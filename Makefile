@@ -37,3 +37,8 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: each target FUZZ_SECONDS (60) under libFuzzer; crashes become regression inputs.
+.PHONY: fuzz
+fuzz:
+	FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) FUZZ_JOBS=$(JOBS) tests/fuzz/run-fuzz
