@@ -25,6 +25,7 @@ const NumberOption kNumberOptions[] = {
     {"-q", 0, 3, &CliOptions::quality},
     {"-p", 8, 32, &CliOptions::polyphony},
     {"-m", 0, 16, &CliOptions::level},
+    {"--max-seconds", 1, 1000000, &CliOptions::maxSeconds},
 };
 
 struct TextOption {

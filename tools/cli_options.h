@@ -14,6 +14,7 @@ struct CliOptions {
     bool raw = false;      // render: the device's bytes without a WAV header
     std::string codesFile; // render: every notification, one "CODE VALUE" line each
     std::string output;    // render: -o
+    int maxSeconds = 0;    // render: TeStop once this many seconds are rendered (0: no limit)
     std::vector<std::string> songs;
 };
 

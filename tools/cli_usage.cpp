@@ -13,7 +13,7 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT", true},
+    {"render", "tesalo render [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] [--max-seconds N] SONG -o OUT", true},
     {"play", "tesalo play [-q 0..3] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
     {"info", "tesalo info SONG...", false},
 };
@@ -26,7 +26,8 @@ const char kSoundOptions[] =
     "  -m      synthesizer level (default 16)\n"
     "  --voice voice file (default: voice.txt beside the program, else the installed one)\n"
     "  --raw   render: write the device's bytes without a WAV header\n"
-    "  --codes render: write every notification as a line \"CODE VALUE\"\n";
+    "  --codes render: write every notification as a line \"CODE VALUE\"\n"
+    "  --max-seconds  render: stop the song after N seconds of audio, as the stop button does\n";
 
 const char kGeneralOptions[] =
     "  -h, --help     this text; tesalo help COMMAND or tesalo COMMAND --help: one command's\n"
