@@ -78,6 +78,27 @@ TEST_F(SequencerTest, ADeltaNearTwoToThe32EndsTheBlockAndPlaysAsSilence) {
     EXPECT_TRUE(boxes.empty());
 }
 
+// At a tempo where a quarter note is shorter than a sample, the event-free quarter notes of a
+// huge delta are passed over at once instead of one empty block each (millions of them).
+TEST_F(SequencerTest, BlocksThatComeToNoSampleArePassedOverAtOnce) {
+    Init();
+    Track track;
+    track.Tempo(0, 1).Event(0, {0xC0, 5}).Raw({0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 9}).End(0);
+    PlayFirstBlocks(smf::File(0, 96, {track}));
+    EXPECT_EQ(BlockBytes(0), 0u);
+    EXPECT_EQ(BlockBytes(1), 0u);
+    EXPECT_EQ(g.channels[1].program, 9);  // the second block reaches the event behind the delta
+    EXPECT_EQ(g.bStop.load(), 1);
+    EXPECT_EQ(ValuesOf(Take(), 5), (std::vector<std::intptr_t>{0, 0}));
+
+    Track normal;  // at an ordinary tempo the same delta is hours of silence, block by block
+    normal.Event(0, {0xC0, 5}).Raw({0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 9}).End(0);
+    PlayFirstBlocks(smf::File(0, 96, {normal}));
+    EXPECT_EQ(BlockBytes(1), 11024u);
+    EXPECT_EQ(g.channels[1].program, 5);
+    EXPECT_EQ(g.bStop.load(), 0);
+}
+
 TEST_F(SequencerTest, TempoChangesApplyFromTheirTickAndAreClampedAtTheSlowEnd) {
     Init();
     Track track;
