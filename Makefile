@@ -56,3 +56,8 @@ bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file demo-files render_bench
 	bench/bench.py --build $(BUILD) --jobs $(JOBS)
+
+# Fuzzing: each target FUZZ_SECONDS (60) under libFuzzer; crashes become regression inputs.
+.PHONY: fuzz
+fuzz:
+	FUZZ_SECONDS=$(or $(FUZZ_SECONDS),60) FUZZ_JOBS=$(JOBS) tests/fuzz/run-fuzz

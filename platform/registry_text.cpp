@@ -215,6 +215,14 @@ std::size_t JoinLine(const std::vector<std::string_view>& lines, std::size_t fir
     return next;
 }
 
+// True when lines[at] is blank and the line before it ends in "\": written back without it,
+// that line would go on at an indented line after it and read differently next time.
+bool PartsContinuation(const std::vector<std::string_view>& lines, std::size_t at) {
+    if (at == 0 || at >= lines.size() || !Trim(lines[at]).empty()) return false;
+    const std::string_view before = Trim(lines[at - 1]);
+    return !before.empty() && before.back() == '\\';
+}
+
 struct ParseCursor {
     std::size_t key = kNoRegistryIndex;  // the key whose section is being read
     bool badHeader = false;              // the current section's header could not be read
@@ -283,6 +291,7 @@ RegistryStore ParseRegistryText(std::string_view text) {
                                                  : store.keys[cursor.key].keptLines;
             kept.insert(kept.end(), lines.begin() + static_cast<std::ptrdiff_t>(next),
                         lines.begin() + static_cast<std::ptrdiff_t>(end));
+            if (PartsContinuation(lines, end)) kept.emplace_back(lines[end]);
         }
         next = end;
     }

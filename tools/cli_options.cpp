@@ -26,6 +26,7 @@ const NumberOption kNumberOptions[] = {
     {"-p", 8, 32, &CliOptions::polyphony},
     {"-m", 0, 16, &CliOptions::level},
     {"-j", 1, 256, &CliOptions::jobs},
+    {"--max-seconds", 1, 1000000, &CliOptions::maxSeconds},
 };
 
 struct TextOption {

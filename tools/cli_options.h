@@ -17,6 +17,7 @@ struct CliOptions {
     std::string codesFile; // render: every notification, one "CODE VALUE" line each
     std::string output;    // render: -o
     int jobs = 0;          // render: worker processes for several songs; 0 one per core
+    int maxSeconds = 0;    // render: TeStop once this many seconds are rendered (0: no limit)
     std::vector<std::string> songs;
 };
 

@@ -1,6 +1,7 @@
 // `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -48,12 +49,31 @@ bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
     return false;
 }
 
-bool RenderSong(const PreparedSong& song, const RenderProgress& progress, std::vector<Notice>* notices) {
+// The play time the output is made for: the song's, or the --max-seconds limit when shorter.
+std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
+    if (options.maxSeconds == 0) return playMs;
+    return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
+}
+
+// With --max-seconds, TeStop once that much audio is rendered; the queued blocks then play out,
+// as when the user presses stop (a damaged file may encode hours of silence).
+bool RenderSong(const PreparedSong& song, const CliOptions& options, const RenderProgress& progress,
+                std::vector<Notice>* notices) {
+    std::uint64_t renderedMs = 0;
+    const std::uint64_t limitMs = std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000;
     const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
         notices->push_back({code, value});
-        if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
+        if (code != 5) return;
+        progress.advance(static_cast<std::uint32_t>(value));
+        renderedMs += static_cast<std::uint32_t>(value);
     };
-    return PlaySong(song, onNotice, nullptr);
+    const StopRequest limitReached = [&] { return limitMs != 0 && renderedMs >= limitMs; };
+    const bool ok = PlaySong(song, onNotice, limitReached);
+    if (ok && limitReached()) {
+        ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
+                    " s of audio (--max-seconds)");
+    }
+    return ok;
 }
 
 }  // namespace
@@ -61,7 +81,7 @@ bool RenderSong(const PreparedSong& song, const RenderProgress& progress, std::v
 int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
-    const std::uint32_t playMs = ScanSong(options.songs[0]).playMs;
+    const std::uint32_t playMs = RenderedMs(options, ScanSong(options.songs[0]).playMs);
     if (!FitsInOneFile(options, playMs)) {
         ReleaseSong(&song);
         return kExitFailure;
@@ -74,7 +94,7 @@ int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
     if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
     bool ok = started == StartResult::kStarted;
     if (ok) {
-        ok = RenderSong(song, progress, &notices);
+        ok = RenderSong(song, options, progress, &notices);
         TeCleanUp();
     }
     // A device that was opened has written the file; a failed render leaves none behind.

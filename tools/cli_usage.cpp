@@ -13,8 +13,8 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] SONG -o OUT\n"
-               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] SONG... -o FOLDER/", true},
+    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] [--max-seconds N] SONG -o OUT\n"
+               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--max-seconds N] SONG... -o FOLDER/", true},
     {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
     {"info", "tesalo info SONG...", false},
 };
@@ -32,7 +32,8 @@ const char kSoundOptions[] =
     "  --raw   render: write the device's bytes without a WAV header\n"
     "  --codes render: write every notification as a line \"CODE VALUE\"\n"
     "  -j      render: songs rendered at once into a folder (default: one per core); each song\n"
-    "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n";
+    "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n"
+    "  --max-seconds  render: stop the song after N seconds of audio, as the stop button does\n";
 
 const char kGeneralOptions[] =
     "  -h, --help     this text; tesalo help COMMAND or tesalo COMMAND --help: one command's\n"

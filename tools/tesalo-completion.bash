@@ -27,6 +27,7 @@ _tesalo() {
         --bits) COMPREPLY=($(compgen -W "8 16" -- "$cur")); return ;;
         -p) COMPREPLY=($(compgen -W "$(echo {8..32})" -- "$cur")); return ;;
         -m) COMPREPLY=($(compgen -W "$(echo {0..16})" -- "$cur")); return ;;
+        --max-seconds) COMPREPLY=($(compgen -W "60 600 3600" -- "$cur")); return ;;
         -j) COMPREPLY=($(compgen -W "$(seq 1 "$(nproc)")" -- "$cur")); return ;;
         --voice | --codes | -o)
             COMPREPLY=($(compgen -f -- "$cur"))
@@ -35,7 +36,7 @@ _tesalo() {
     esac
     local options
     case ${COMP_WORDS[1]} in
-        render) options="$sound --raw --codes -o -j" ;;
+        render) options="$sound --raw --codes --max-seconds -o -j" ;;
         play) options=$sound ;;
         info) options="--help" ;;
         help) (( COMP_CWORD == 2 )) && COMPREPLY=($(compgen -W "$commands" -- "$cur")); return ;;

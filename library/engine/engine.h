@@ -13,6 +13,8 @@ void StartSong();
 void ClearVoice(Voice& voice);
 // Renders one active voice over n samples added into mix (the current stretch).
 void RenderVoice(Voice& voice, std::uint32_t n, std::int32_t* mix);
+// Samples that ticks at the current tempo come to (what WaveSynth renders for them).
+std::uint32_t StretchSamples(std::uint32_t ticks);
 // Clears both voice tables to zero (frees nothing: after TeCleanUp the pointers are stale).
 void ClearVoiceTable();
 // Frees every tone's and drum's samples.

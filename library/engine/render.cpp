@@ -9,7 +9,7 @@
 #include "library/frame/state.h"
 
 // Samples of a stretch; the product is taken in 32 bits as the tables were designed for.
-static std::uint32_t StretchSamples(std::uint32_t ticks) {
+std::uint32_t StretchSamples(std::uint32_t ticks) {
     const std::uint32_t product = g.usPerTick * static_cast<std::uint32_t>(g.sampleRate);
     return static_cast<std::uint32_t>(static_cast<double>(product) * 0.000001 * static_cast<double>(ticks));
 }

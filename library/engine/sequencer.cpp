@@ -1,5 +1,6 @@
 // The block sequencer: one call renders one block of `division` ticks (one quarter note) of the
 // single track, handing events to the voice manager at their tick positions.
+#include <algorithm>
 #include <cstring>
 
 #include "library/engine/engine.h"
@@ -138,7 +139,8 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
             return;
         }
         g.nextEventTick += delta;
-        const bool blockEnds = n + delta >= blockTicks;
+        // In 64 bits: a delta near 2^32 must end the block, not wrap round to a short stretch.
+        const bool blockEnds = std::uint64_t{n} + delta >= blockTicks;
         if (!blockEnds) {
             if (delta != 0) WaveSynth(delta);
             *musicalUs += delta * g.usPerTick;
@@ -160,6 +162,19 @@ void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musica
     PostNotify(kNotifyDuration, musicalUs / 1000);
     PostNotify(kNotifyPolyphony, g.peakVoices + g.peakRequests * 256);
     PostNotify(kNotifyBlockCount, g.blocksRendered);
+}
+
+// Whole event-free blocks that come to no sample at all (a tempo so fast that a quarter note
+// is shorter than a sample) are passed over at once: one empty block per quarter note of a
+// damaged file's huge delta would keep the device busy for hours with nothing to play. Their
+// musical time goes into the block's report. Returns the ticks left before the next event.
+std::uint32_t SkipSilentBlocks(std::uint32_t n, std::uint32_t* musicalUs) {
+    if (StretchSamples(g.division) != 0) return n;
+    const std::uint32_t skipped = n / g.division * g.division;
+    const std::uint64_t skippedUs = std::uint64_t{skipped} * g.usPerTick;
+    *musicalUs = static_cast<std::uint32_t>(std::min<std::uint64_t>(skippedUs, UINT32_MAX));
+    g.blockStartTick += skipped;
+    return n - skipped;
 }
 
 // A division with its top bit set is taken as a plain number.
@@ -206,7 +221,7 @@ extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
         g.bStop.store(1, std::memory_order_relaxed);
         return 0;
     }
-    const std::uint32_t n = g.nextEventTick - g.blockStartTick;
+    const std::uint32_t n = SkipSilentBlocks(g.nextEventTick - g.blockStartTick, &musicalUs);
     if (n >= g.division) {
         g.blockStartTick += g.division;
         Render(g.division, &musicalUs);

@@ -41,6 +41,16 @@ std::uint8_t* AllocateBytes(std::size_t size) {
     return static_cast<std::uint8_t*>(std::calloc(size, 1));
 }
 
+// The longest waveform a voice file may declare: 47 s at 22050 Hz. A damaged count of billions
+// would otherwise take gigabytes (128 tones filled from tone 1, each written through), which a
+// system that overcommits grants and then kills the process for; it is the memory error instead.
+constexpr std::int64_t kMaxWaveformSamples = std::int64_t{1} << 20;
+
+std::uint8_t* AllocateWaveform(std::int64_t samples, std::size_t spare) {
+    if (samples > kMaxWaveformSamples) return nullptr;
+    return AllocateBytes(static_cast<std::size_t>(samples) + spare);
+}
+
 void StepPast(const VoiceText& text, std::size_t& pos) {
     if (pos < text.length) ++pos;
 }
@@ -106,7 +116,7 @@ bool CopyAlternateWaveform(TONEENTRY& tone, std::int64_t index, std::int64_t own
 bool ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTRY& tone,
                      std::int32_t count, std::int64_t loopLength) {
     tone.sampleLength = count;
-    tone.sampleData = AllocateBytes(static_cast<std::size_t>(count) + kToneSpare);
+    tone.sampleData = AllocateWaveform(count, kToneSpare);
     if (tone.sampleData == nullptr) {
         ShowMemoryError();
         return false;
@@ -166,7 +176,7 @@ bool ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
     const std::int32_t count = ReadNumber(text, pos);
     drum.sampleLength = count > 0 ? count : 0;
     std::free(drum.sampleData);
-    drum.sampleData = AllocateBytes(static_cast<std::size_t>(drum.sampleLength) + kDrumSpare);
+    drum.sampleData = AllocateWaveform(drum.sampleLength, kDrumSpare);
     if (drum.sampleData == nullptr) {
         ShowMemoryError();
         return false;

@@ -64,6 +64,41 @@ TEST_F(SequencerTest, TheFirstDeltaIsIgnoredAndAnEventAtTheBlockEndStartsTheNext
     EXPECT_EQ(ValuesOf(notices, 5), (std::vector<std::intptr_t>{499, 52}));
 }
 
+// A five-byte delta near 2^32 (a damaged file) is a long silence: the block ends at its
+// division like any other, and the blocks after it are whole quarter notes of silence.
+TEST_F(SequencerTest, ADeltaNearTwoToThe32EndsTheBlockAndPlaysAsSilence) {
+    Init();
+    Track track;
+    track.Event(0, {0xB0, 7, 100}).Event(16, {0xC0, 5}).Raw({0x8F, 0xFF, 0xFF, 0xFF, 0x70, 0xC0, 9});
+    track.End(0);
+    PlayFirstBlocks(smf::File(0, 96, {track}));
+    EXPECT_EQ(BlockBytes(0), 1837u + 9186);  // 16 ticks, then the 80 left of the block
+    EXPECT_EQ(BlockBytes(1), 11024u);
+    EXPECT_EQ(g.channels[1].program, 5);
+    EXPECT_TRUE(boxes.empty());
+}
+
+// At a tempo where a quarter note is shorter than a sample, the event-free quarter notes of a
+// huge delta are passed over at once instead of one empty block each (millions of them).
+TEST_F(SequencerTest, BlocksThatComeToNoSampleArePassedOverAtOnce) {
+    Init();
+    Track track;
+    track.Tempo(0, 1).Event(0, {0xC0, 5}).Raw({0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 9}).End(0);
+    PlayFirstBlocks(smf::File(0, 96, {track}));
+    EXPECT_EQ(BlockBytes(0), 0u);
+    EXPECT_EQ(BlockBytes(1), 0u);
+    EXPECT_EQ(g.channels[1].program, 9);  // the second block reaches the event behind the delta
+    EXPECT_EQ(g.bStop.load(), 1);
+    EXPECT_EQ(ValuesOf(Take(), 5), (std::vector<std::intptr_t>{0, 0}));
+
+    Track normal;  // at an ordinary tempo the same delta is hours of silence, block by block
+    normal.Event(0, {0xC0, 5}).Raw({0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 9}).End(0);
+    PlayFirstBlocks(smf::File(0, 96, {normal}));
+    EXPECT_EQ(BlockBytes(1), 11024u);
+    EXPECT_EQ(g.channels[1].program, 5);
+    EXPECT_EQ(g.bStop.load(), 0);
+}
+
 TEST_F(SequencerTest, TempoChangesApplyFromTheirTickAndAreClampedAtTheSlowEnd) {
     Init();
     Track track;

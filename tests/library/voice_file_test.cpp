@@ -187,6 +187,18 @@ TEST_F(VoiceFileTest, SampleCountDecidesTheWaveform) {
     EXPECT_EQ(Bytes(Tone(3).sampleData, 4, 68), Repeat(32, 64));
 }
 
+// A damaged count of billions of samples is refused as the memory error, for a tone and for a
+// drum, instead of taking gigabytes; a count of a million still loads.
+TEST_F(VoiceFileTest, AWaveformOfBillionsOfSamplesIsTheMemoryError) {
+    EXPECT_EQ(LoadVoices("2\n@001,Huge,15,0,0,0,0,0,0,0,2123741823,1 abc;"), 0);
+    EXPECT_EQ(LoadVoices("2\n@001,Tone,15,0,0,0,0,0,0,0,3,0 abc;\n#35 Huge,0,2000000000\nabc;"), 0);
+    EXPECT_EQ(boxes.size(), 2u);
+    boxes.clear();
+    EXPECT_EQ(LoadVoices("2\n@001,Long,15,0,0,0,0,0,0,0,1048576,0 abc;"), 1);
+    EXPECT_EQ(Tone(1).sampleLength, 1048576);
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(VoiceFileTest, GuardSamplesRepeatTheLoopStart) {
     ASSERT_EQ(LoadVoices("2\n@001,Looped,15,0,0,0,0,0,0,0,128,1 " + Wave(128) +
                          ";@002,Cut,15,0,0,0,0,0,0,0,100,2 " + Wave(100) +

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry_text.h"
 #include "tests/platform/registry_support.h"
 
 using namespace platform;
@@ -202,4 +203,18 @@ TEST(RegistryFile, AStoreThatCannotBeReadIsNotOpenedSoNeverReplaced) {
     WriteText(home.StorePath(), huge);
     EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, u"Software", &key), 0);
     EXPECT_EQ(key, kRegistryNoKey);
+}
+
+// A damaged line ending in "\" and an indented damaged line were apart in the file: written
+// back, they must stay apart, or the next read joins them into a key that was never there.
+TEST(RegistryFile, DamagedLinesKeptApartStayApartWhenWrittenBack) {
+    const std::string text = kHeader + "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n" +
+                             "\"a\"=dword:00000001\n" + "[HKEY_CURRENT_USER\\Software\\Broken \\\n" +
+                             "\n" + "  x\\Vantrel]\n";
+    const RegistryStore store = ParseRegistryText(text);
+    const std::string written = FormatRegistryText(store);
+    const RegistryStore again = ParseRegistryText(written);
+    ASSERT_EQ(again.keys.size(), store.keys.size()) << written;
+    EXPECT_EQ(FormatRegistryText(again), written);
+    EXPECT_NE(written.find("Broken \\\n\n  x"), std::string::npos) << written;
 }

@@ -258,6 +258,37 @@ TEST_F(CliTest, ASongLongerThanAnOutputFileCanHoldIsRefused) {
     EXPECT_FALSE(fs::exists(Path("a.wav.part")));
 }
 
+// --max-seconds stops a song as the stop button does: TeStop once that much audio is
+// rendered, then the blocks already queued play out. A song shorter than the limit is whole.
+TEST_F(CliTest, MaxSecondsStopsALongSongAndSaysSo) {
+    smf::Track track;
+    track.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // about 388 hours of silence
+    ASSERT_TRUE(WriteBytes(Path("long.mid"), smf::File(0, 96, {track})));
+    const CommandResult result =
+        RunCommand(Tesalo("render --max-seconds 3 " + Path("long.mid") + " -o " + Path("a.wav")));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"), std::string::npos) << result.err;
+    WavFile wav;
+    ASSERT_TRUE(ParseWav(ReadWholeFile(Path("a.wav")), &wav));
+    const double seconds = wav.data.size() / 22050.0;
+    EXPECT_GE(seconds, 3.0);
+    EXPECT_LE(seconds, 3.0 + 2 * 0.5 + 0.01);  // at most the two queued half-second blocks
+
+    const CommandResult whole =
+        RunCommand(Tesalo("render --max-seconds 60 " + KnownSong() + " -o " + Path("b.wav")));
+    ASSERT_EQ(whole.exitCode, 0) << whole.err;
+    EXPECT_EQ(whole.err.find("--max-seconds"), std::string::npos) << whole.err;
+    ASSERT_TRUE(ParseWav(ReadWholeFile(Path("b.wav")), &wav));
+    EXPECT_NEAR(wav.data.size() * 1000.0 / 22050, 5997.6, 30);
+
+    for (const char* wrong : {"0", "-1", "x", "1000001"}) {
+        const CommandResult usage = RunCommand(
+            Tesalo(std::string("render --max-seconds ") + wrong + " " + KnownSong() + " -o " + Path("c.wav")));
+        EXPECT_EQ(usage.exitCode, 2) << wrong;
+        EXPECT_NE(usage.err.find("--max-seconds takes a number from 1 to 1000000"), std::string::npos) << usage.err;
+    }
+}
+
 TEST_F(CliTest, ASongWithoutATrackIsRefusedWithAReason) {
     ASSERT_TRUE(WriteBytes(Path("none.mid"), smf::Header(0, 0, 96)));
     const CommandResult result = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
