@@ -1,12 +1,7 @@
 // What the player survives: a full disk while it writes a song list, a list file deleted while
 // shown, songs that vanish or break after they were listed, and a device that refuses a block
 // in the middle of a song. Each time nothing is lost and the window goes on playing.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/waveout.h"
 #include "player/data/settings.h"
@@ -15,37 +10,16 @@
 #include "player/data/string_list.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/player_state.h"
+#include "tests/platform/registry_support.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using registrytest::FullDisk;
+using registrytest::ReadText;
 
 bool Idle() { return g_player.isPlaying == 0; }
-
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Files of this process may grow to `bytes` only, as on a disk that is full; SIGXFSZ ignored, so
-// a write beyond the limit fails instead of ending the program.
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
 
 class FaultTest : public WindowTest {
 protected:
