@@ -3,6 +3,7 @@
 // wrap, stage end, modulation step, end of the stretch), so each output sample costs one table
 // look-up and two additions; doubles appear only at the boundaries.
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "library/engine/engine.h"
@@ -161,8 +162,9 @@ std::int32_t ActiveRow() { return std::clamp(g.activeVoices, 0, kMaxVoices); }
 void RenderVoice(Voice& voice, std::uint32_t n, std::int32_t* mix) {
     if (voice.key == 0) return;
     const ChannelState& channel = g.channels[voice.channel];
-    const VolumeTable& volume = *g.volumeTable.load(std::memory_order_acquire);
-    const std::int32_t loudness = volume[channel.volume][channel.expression][voice.level];
+    VolumeTable& volume = *g.volumeTable.load(std::memory_order_acquire);
+    const std::int32_t loudness = std::atomic_ref(volume[channel.volume][channel.expression][voice.level])
+                                      .load(std::memory_order_relaxed);
     if (voice.channel == kDrumChannel) {
         RenderDrumVoice(voice, n, mix, loudness);
     } else {
