@@ -3,12 +3,14 @@
 // in the middle of a song. Each time nothing is lost and the window goes on playing.
 #include <filesystem>
 
+#include "library/tesalo.h"
 #include "platform/waveout.h"
 #include "player/data/settings.h"
 #include "player/data/song_list_folder.h"
 #include "player/data/song_list_view.h"
 #include "player/data/string_list.h"
 #include "player/shell/library_boxes.h"
+#include "player/shell/library_start.h"
 #include "player/shell/player_state.h"
 #include "tests/platform/registry_support.h"
 #include "tests/player/shell/window/window_fixture.h"
@@ -123,6 +125,24 @@ TEST_F(FaultTest, ABlockRefusedInTheMiddleOfASongReturnsThePlayerToIdle) {
     EXPECT_EQ(g_player.isPlaying, 0);
     PlayToTheEnd(0);
     RemoveLibraryBoxes();
+}
+
+// No device opens (none there, or all taken): the start fails with its message and stores the
+// format every device takes, the window stays, and a start with a device back plays.
+TEST_F(FaultTest, ADeviceThatRefusesToOpenFailsTheStartAndTheNextStartPlays) {
+    TeCleanUp();
+    platform::WaveOutNullDevices({});
+    g_settings.waveQuality = 3;
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    EXPECT_EQ(StartLibrary(Controls().bridge), 0);
+    EXPECT_EQ(shown, u"PCM Audioを初期化できません\n起動に失敗しました");
+    EXPECT_EQ(g_settings.waveQuality, 0);
+    platform::WaveOutNullDevices({platform::kFormatMono22k8 | platform::kFormatMono22k16 |
+                                  platform::kFormatMono44k8 | platform::kFormatMono44k16});
+    ShowList({{"A", Song("a")}});
+    EXPECT_EQ(StartLibrary(Controls().bridge), 1);
+    PlayToTheEnd(0);
 }
 
 }  // namespace
