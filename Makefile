@@ -24,9 +24,8 @@ test: build
 test-asan: deps
 	$(call SANITIZER_BUILD,$(BUILD)-asan) -DTESALO_ASAN=ON
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 abort_on_error=0 exitcode=66" \
+	cd $(BUILD)-asan && ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 exitcode=66" \
 	  UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 exitcode=66" \
-	  LSAN_OPTIONS="suppressions=$(CURDIR)/tests/sanitizers/lsan.supp print_suppressions=0" \
 	  ctest --output-on-failure -j $(JOBS)
 
 # The library's caller and ready threads, the platform's queues and bridge windows under
