@@ -1,5 +1,6 @@
 // The real player program as separate processes: a second start hands over to the running one
-// and ends at once; a player killed outright leaves no lock behind, so the next start runs.
+// and ends at once, also while the first is still starting; a player killed outright leaves no
+// lock behind, so the next start runs.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -79,3 +80,26 @@ TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
     if (Alive(next)) kill(next, SIGKILL);
     platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
+
+namespace {
+
+// Two starts a moment apart, the second while the first is still starting (its window not yet
+// there): whichever took the lock opens its window, the other ends by itself, so exactly one
+// player runs.
+TEST_F(PlayerProcessTest, OfTwoStartsAMomentApartExactlyOneRuns) {
+    const pid_t players[] = {StartPlayer(), StartPlayer()};
+    ASSERT_TRUE(WindowAppears());
+    int running = 0;
+    for (int i = 0; i < 100; ++i) {
+        running = (Alive(players[0]) ? 1 : 0) + (Alive(players[1]) ? 1 : 0);
+        if (running < 2) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(running, 1);
+    for (const pid_t player : players) {
+        if (Alive(player)) kill(player, SIGKILL);
+    }
+    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+}
+
+}  // namespace
