@@ -81,8 +81,6 @@ TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
     platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
 
-namespace {
-
 // Two starts a moment apart, the second while the first is still starting (its window not yet
 // there): whichever took the lock opens its window, the other ends by itself, so exactly one
 // player runs.
@@ -102,4 +100,3 @@ TEST_F(PlayerProcessTest, OfTwoStartsAMomentApartExactlyOneRuns) {
     platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
 
-}  // namespace
