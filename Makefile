@@ -4,8 +4,11 @@ JOBS ?= $(shell nproc)
 # CI builds with warnings as errors; a user's newer compiler may warn without failing the build.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
+# The sanitizer builds compile everything again: through ccache when the machine has it.
+CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE)
 
-.PHONY: run test tsan build deps clean timbre package
+.PHONY: run test test-asan test-tsan build deps clean timbre package
 
 deps:
 	@scripts/install-deps
@@ -15,12 +18,21 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
-	$(MAKE) tsan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The library's two threads and the platform's queues under ThreadSanitizer: any report fails.
-tsan: deps
-	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_TSAN=ON -DTESALO_WERROR=$(WERROR)
+# Every test program under AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
+test-asan: deps
+	$(call SANITIZER_BUILD,$(BUILD)-asan) -DTESALO_ASAN=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 exitcode=66" \
+	  UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 exitcode=66" \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The library's caller and ready threads, the platform's queues and bridge windows under
+# ThreadSanitizer: any report fails. The Qt programs stay out: Debian's Qt is not instrumented
+# and synchronises through futexes and its own thread pool, which ThreadSanitizer reports as races.
+test-tsan: deps
+	$(call SANITIZER_BUILD,$(BUILD)-tsan) -DTESALO_TSAN=ON
 	cmake --build $(BUILD)-tsan -j $(JOBS) --target library_tests platform_tests
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
@@ -46,7 +58,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan
 
 # Speed and memory of `tesalo render` beside the baseline commit (bench/baseline-commit) and the
 # peer synthesizers, the render loop per voice-sample, batch rendering: bench/results.md.

@@ -104,7 +104,8 @@ std::size_t PlayQueued(PortAudioState& state, std::uint8_t* out, std::size_t wan
             if (state.queue.empty()) return filled;
             QueuedBlock& block = state.queue.front();
             const std::size_t count = std::min(block.bytes.size() - block.played, wanted - filled);
-            std::memcpy(out + filled, block.bytes.data() + block.played, count);
+            // A block of no bytes has no data to copy from (its pointer may be null).
+            if (count != 0) std::memcpy(out + filled, block.bytes.data() + block.played, count);
             block.played += count;
             filled += count;
             if (block.played < block.bytes.size()) return filled;

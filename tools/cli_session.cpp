@@ -45,9 +45,12 @@ static bool LoadVoiceFile(const std::string& named) {
         else ReportError("no voice.txt beside the program: the songs play silent");
         return named.empty();
     }
-    TeVoiceSet(image, static_cast<std::int32_t>(size));
+    // The library has said why (an empty file, another version, a tone 1 missing); a song played
+    // without its voices would be a silent file that looks like success.
+    const bool loaded = TeVoiceSet(image, static_cast<std::int32_t>(size)) == 1;
     FreeFileImage(image);
-    return true;
+    if (!loaded) ReportError(path + ": not a voice file the library can load");
+    return loaded;
 }
 
 StartResult StartLibrary(const CliOptions& options, platform::WindowHandle window) {

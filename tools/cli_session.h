@@ -24,7 +24,8 @@ platform::WindowHandle CreateNoticeWindow();
 
 enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
 // TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised
-// when the device cannot be opened or an explicitly named voice file cannot be read.
+// when the device cannot be opened, an explicitly named voice file cannot be read, or the
+// library refuses the voice file.
 StartResult StartLibrary(const CliOptions& options, platform::WindowHandle window);
 
 using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;

@@ -4,6 +4,7 @@
 #include "library/engine/voice_render.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "library/engine/engine.h"
 
@@ -65,8 +66,9 @@ void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mi
 VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
     VoiceCursor cursor{};
     const ChannelState& channel = g.channels[voice.channel];
-    const VolumeTable& volume = *g.volumeTable.load(std::memory_order_acquire);
-    const std::int32_t loudness = volume[channel.volume][channel.expression][voice.level];
+    VolumeTable& volume = *g.volumeTable.load(std::memory_order_acquire);
+    const std::int32_t loudness = std::atomic_ref(volume[channel.volume][channel.expression][voice.level])
+                                      .load(std::memory_order_relaxed);
     if (voice.channel == kDrumChannel) {
         cursor.kind = VoiceCursor::Kind::kDrum;
         cursor.drum = StartDrum(voice, n, loudness, row);

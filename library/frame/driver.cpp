@@ -29,6 +29,15 @@ static std::int32_t RefusePlay() {
     return 0;
 }
 
+// Playback ends on a block that cannot be queued: code 6 with value 1 tells the caller it is
+// over, so the block still queued beside it plays out without another being rendered.
+static std::int32_t EndRefused(const char16_t* japanese, const char16_t* english) {
+    g.bStop.store(1, std::memory_order_relaxed);
+    ShowLibraryMessage(japanese, english);
+    PostNotify(kNotifyEnd, 1);
+    return 0;
+}
+
 extern "C" TESALO_API int32_t TePlay(void) {
     if (g.bInitialized == 0) {
         ShowNotInitialized(u"TePlay");
@@ -78,13 +87,9 @@ extern "C" TESALO_API int32_t TeSetNextBuffer(void) {
     ProduceBlock(buffer);
     if (IsPrepared(buffer)) {
         if (platform::WaveOutWrite(g.waveOut, &buffer.header) == platform::kWaveOk) return 1;
-        ShowLibraryMessage(kTextBlockRefusedJa, kTextBlockRefusedEn);
-        PostNotify(kNotifyEnd, 1);
-        return 0;
+        return EndRefused(kTextBlockRefusedJa, kTextBlockRefusedEn);
     }
     // The image ended at the start of this block: code 6 follows when the last block has played.
     if (g.bStop.load(std::memory_order_relaxed) != 0) return 1;
-    ShowLibraryMessage(kTextNotPreparedJa, kTextNotPreparedEn);
-    PostNotify(kNotifyEnd, 1);
-    return 0;
+    return EndRefused(kTextNotPreparedJa, kTextNotPreparedEn);
 }

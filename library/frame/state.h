@@ -110,9 +110,12 @@ struct LibraryState {
     TONEENTRY toneTable[128];
     DRUMENTRY drumTable[64];
     EngineTables tables;
-    VolumeTable volumeTables[4];  // built aside, then published through volumeTable
+    // Built aside, then published through volumeTable. The caller may build four tables while
+    // the renderer still reads an older one, so every entry is read and written as an atomic
+    // byte: the renderer gets one whole entry of some table, never a torn or racing read.
+    VolumeTable volumeTables[4];
     int volumeSlot;
-    std::atomic<const VolumeTable*> volumeTable;
+    std::atomic<VolumeTable*> volumeTable;
     // sequencer
     const std::uint8_t* trackPtr;
     std::uint8_t runningStatus;

@@ -1,10 +1,13 @@
 // The synthesizer's output level and the device volume.
+#include <atomic>
+
 #include "library/frame/frame.h"
 #include "library/frame/messages.h"
 #include "library/frame/state.h"
 
-// The table the renderer reads is never written: a new one is built in the next slot and then
-// published with one pointer store, so a voice never reads a half-written table.
+// A new table is built in the next of four slots and then published with one pointer store, so a
+// voice reads a finished table. A caller that changes the level four times while one voice is
+// rendered rewrites the slot it reads: the entries are atomic bytes, so it gets one whole byte.
 void BuildVolumeTable(std::uint8_t m) {
     if (m > 16) m = 16;
     g.volumeSlot = (g.volumeSlot + 1) % 4;
@@ -15,7 +18,7 @@ void BuildVolumeTable(std::uint8_t m) {
             int sum = 0;
             for (int n = 0; n < 16; ++n) {
                 sum += perLevel;
-                table[v][e][n] = static_cast<std::uint8_t>(sum >> 10);
+                std::atomic_ref(table[v][e][n]).store(static_cast<std::uint8_t>(sum >> 10), std::memory_order_relaxed);
             }
         }
     }

@@ -51,8 +51,7 @@ void InitMainWindow(const MainWindowControls& controls) {
     SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView),
                       g_settings.colFileTime);
     Bind(songLists, controls.window, controls.songListCombo);
-    Clear(songLists);
-    LoadSongListIndex();
+    LoadSongListIndex();  // drops an earlier index with its records
     ShowSongList(controls.listView);
     StartStatusPanel(controls);
     // Opening the sound device takes a while: the window is on the screen first, and the

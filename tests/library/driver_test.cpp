@@ -135,6 +135,23 @@ TEST_F(DriverTest, ARefusedLaterBlockEndsPlaybackWithCode6Value1) {
     EXPECT_EQ(boxes[0].text, u"DataBlock cannot be transmitted to waveFormOutDevice.");
 }
 
+// Code 6 says playback is over, so a player may start the next song at once: the block still
+// queued beside the refused one plays out, but nothing more is rendered, queued or reported.
+TEST_F(DriverTest, AfterARefusedLaterBlockNothingMoreIsRenderedOrReported) {
+    Init();
+    Track track;
+    track.Event(0, {0xB0, 7, 100}).Event(900, {0xB0, 7, 90}).End(50);  // ten blocks of 96 ticks
+    Load(smf::File(0, 96, {track}));
+    ASSERT_EQ(TePlay(), 1);
+    Take();
+    platform::WaveOutNullFailWrites(1);
+    EXPECT_EQ(Complete(1, 6).back(), (Notice{6, 1}));
+    EXPECT_EQ(platform::WaveOutNullPending(), 1);
+    EXPECT_EQ(platform::WaveOutNullComplete(1), 1);
+    EXPECT_TRUE(Take(200).empty());
+    EXPECT_EQ(platform::WaveOutNullPending(), 0);
+}
+
 TEST_F(DriverTest, ImagesThatCannotBePlayedAreRefusedWithoutProducingAnything) {
     Init();
     const smf::Bytes tooShort = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};

@@ -44,7 +44,7 @@ protected:
     static void MakeDrum(int slot, const std::vector<std::uint8_t>& samples) {
         DRUMENTRY& drum = g.drumTable[slot];
         drum.sampleData = static_cast<std::uint8_t*>(std::calloc(samples.size() + 32, 1));
-        std::memcpy(drum.sampleData, samples.data(), samples.size());
+        if (!samples.empty()) std::memcpy(drum.sampleData, samples.data(), samples.size());
         drum.sampleData[samples.size()] = 32;
         drum.sampleLength = static_cast<std::int32_t>(samples.size());
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -155,6 +158,29 @@ TEST(BridgeWindows, PostCallsTheCallbackOnThePostingThreadUntilDestroyed) {
     ASSERT_TRUE(DestroyMessageWindow(bridge));
     EXPECT_FALSE(PostWindowMessage(bridge, 0x8008, 0, 0));
     EXPECT_EQ(log.count, 1);
+}
+
+// The player's window hands its bridge a receiver that dies right after the destroy: a post in
+// progress finishes first, and none reaches the receiver after (ThreadSanitizer and
+// AddressSanitizer builds see a late or unordered call).
+TEST(BridgeWindows, DestroyWaitsForAPostInProgressAndNoneReachesTheReceiverAfter) {
+    for (int round = 0; round < 40; ++round) {
+        auto log = std::make_unique<BridgeLog>();
+        const WindowHandle bridge = CreateBridgeWindow(RecordBridge, log.get());
+        std::atomic<bool> posting{false};
+        int accepted = 0;
+        std::thread poster([&] {
+            posting = true;
+            while (PostWindowMessage(bridge, 0x8009, 0, 0)) ++accepted;
+        });
+        while (!posting) std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::microseconds(round * 25));
+        ASSERT_TRUE(DestroyMessageWindow(bridge));
+        const int seen = log->count;
+        log.reset();
+        poster.join();
+        EXPECT_EQ(seen, accepted) << round;
+    }
 }
 
 }  // namespace

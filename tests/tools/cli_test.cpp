@@ -246,6 +246,23 @@ TEST_F(CliTest, UnreadableOrBrokenSongsFailCleanlyWithoutAnOutputFile) {
     EXPECT_FALSE(fs::exists(Path("a.wav")));
 }
 
+// A voice file the library refuses (empty, another version, no tone 1) would give a silent
+// file that looks like success: the program fails with the library's reason and its own.
+TEST_F(CliTest, AVoiceFileTheLibraryRefusesFailsTheRenderWithoutAnOutputFile) {
+    std::ofstream(Path("empty.txt")).close();
+    std::ofstream(Path("version.txt")) << "3\n@001,Piano,15,0,0,0,0,0,0,0,2,1\nab;\n";
+    std::ofstream(Path("notone.txt")) << "2\n#36 Kick,0,2,ab;\n";
+    for (const char* name : {"empty.txt", "version.txt", "notone.txt"}) {
+        const CommandResult result =
+            RunCommand(Tesalo("render --voice " + Path(name) + " " + KnownSong() + " -o " + Path("a.wav")));
+        EXPECT_EQ(result.exitCode, 1) << name;
+        EXPECT_NE(result.err.find(std::string(name) + ": not a voice file the library can load"), std::string::npos)
+            << result.err;
+        EXPECT_NE(result.err.find("TESALO.DLL: "), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(Path("a.wav"))) << name;
+    }
+}
+
 TEST_F(CliTest, ASongLongerThanAnOutputFileCanHoldIsRefused) {
     smf::Track track;
     track.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // 2^28 ticks of 5208 us: about 388 hours

@@ -129,3 +129,29 @@ TEST_F(Settings, TheWaveQualityResetWritesThatValueAloneAtOnce) {
     EXPECT_EQ(ReadText(home.StorePath()),
               kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
 }
+
+// The disk fills while the player saves at exit: the store keeps its last whole text, so the
+// next start reads the old values, and a save with room writes the new ones.
+TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
+    const std::string old = kHeader + kVendorKeys + ProductKey("00000018", "00000002");
+    WriteText(home.StorePath(), old);
+    LoadSettings();
+    g_settings.polyLimit = 30;
+    g_settings.waveQuality = 3;
+    {
+        FullDisk disk(old.size() / 2);
+        SaveSettings();
+    }
+    CloseVendorKey();
+    EXPECT_EQ(ReadText(home.StorePath()), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(home.StorePath()).parent_path()),
+                            std::filesystem::directory_iterator()),
+              1) << "a temporary file is left";
+    LoadSettings();
+    EXPECT_EQ(g_settings.polyLimit, 24);
+    EXPECT_EQ(g_settings.waveQuality, 2);
+    g_settings.polyLimit = 30;
+    SaveSettings();
+    CloseVendorKey();
+    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
+}

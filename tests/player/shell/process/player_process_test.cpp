@@ -1,6 +1,6 @@
 // The real player program as separate processes: a second start hands over to the running one
-// (with the files it was given) and ends at once; a player killed outright leaves no lock
-// behind, so the next start runs.
+// (with the files it was given) and ends at once, also while the first is still starting; a
+// player killed outright leaves no lock behind, so the next start runs.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -132,3 +132,23 @@ TEST_F(PlayerProcessTest, ALaterStartWithFilesAndNoPlayerToTakeThemSaysSo) {
     const CommandResult bare = RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player");
     EXPECT_EQ(bare.exitCode, 0) << bare.err;
 }
+
+// Two starts a moment apart, the second while the first is still starting (its window not yet
+// there): whichever took the lock opens its window, the other ends by itself, so exactly one
+// player runs.
+TEST_F(PlayerProcessTest, OfTwoStartsAMomentApartExactlyOneRuns) {
+    const pid_t players[] = {StartPlayer(), StartPlayer()};
+    ASSERT_TRUE(WindowAppears());
+    int running = 0;
+    for (int i = 0; i < 100; ++i) {
+        running = (Alive(players[0]) ? 1 : 0) + (Alive(players[1]) ? 1 : 0);
+        if (running < 2) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(running, 1);
+    for (const pid_t player : players) {
+        if (Alive(player)) kill(player, SIGKILL);
+    }
+    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+}
+

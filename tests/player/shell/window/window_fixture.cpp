@@ -82,7 +82,6 @@ void WindowTest::ShowList(const std::vector<TestRow>& rows, const std::string& t
         list << "##SONGFILE\r\n1\r\n" << row.path << "\r\n" << row.title << "\r\n\r\n";
     }
     list.close();
-    Clear(songLists);
     LoadSongListIndex();
     ShowSongList(View());
 }
