@@ -61,12 +61,12 @@ private:
 };
 
 // Plays one file; false when it could not be played.
-bool PlayFile(const std::string& path) {
+bool PlayFile(const std::string& path, NoticeInbox& inbox) {
     PreparedSong song;
     if (!PrepareSong(path, &song)) return false;
     StatusLine status(path, ScanSong(path));
     const bool ok = PlaySong(
-        song, [&](std::uint32_t code, std::intptr_t value) { status.Update(code, value); },
+        song, inbox, [&](std::uint32_t code, std::intptr_t value) { status.Update(code, value); },
         [] { return interrupted.load(); });
     ReleaseSong(&song);
     return ok;
@@ -97,20 +97,18 @@ int RunPlay(const CliOptions& options) {
     if (songs.empty()) return kExitFailure;
     int result = songs.size() == options.songs.size() ? kExitOk : kExitFailure;
     platform::WaveOutUsePortAudio();
-    const platform::WindowHandle window = CreateNoticeWindow();
-    const StartResult started = StartLibrary(options, window);
+    NoticeInbox inbox(1);  // the status line follows every block
+    const StartResult started = StartLibrary(options, inbox.window());
     if (started != StartResult::kStarted) {
         if (started == StartResult::kNoDevice) ReportError("no sound output device could be opened");
-        platform::DestroyMessageWindow(window);
         return kExitFailure;
     }
     std::signal(SIGINT, OnInterrupt);
     for (const std::string& path : songs) {
-        if (!PlayFile(path)) result = kExitFailure;
+        if (!PlayFile(path, inbox)) result = kExitFailure;
         if (interrupted.load()) break;
     }
     std::signal(SIGINT, SIG_DFL);
     TeCleanUp();
-    platform::DestroyMessageWindow(window);
     return result;
 }

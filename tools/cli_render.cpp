@@ -17,11 +17,6 @@
 
 namespace {
 
-struct Notice {
-    std::uint32_t code;
-    std::intptr_t value;
-};
-
 // The codes file appears whole or not at all.
 bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
     const std::string part = path + ".part";
@@ -55,21 +50,16 @@ std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
     return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
 }
 
-// With --max-seconds, TeStop once that much audio is rendered; the queued blocks then play out,
-// as when the user presses stop (a damaged file may encode hours of silence).
-bool RenderSong(const PreparedSong& song, const CliOptions& options, const RenderProgress& progress,
-                std::vector<Notice>* notices) {
-    std::uint64_t renderedMs = 0;
-    const std::uint64_t limitMs = std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000;
+// With --max-seconds the inbox stops the song once that much audio is rendered; the queued
+// blocks then play out, as when the user presses stop (a damaged file may encode hours of silence).
+bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& options,
+                const RenderProgress& progress, std::vector<Notice>* notices) {
     const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
         notices->push_back({code, value});
-        if (code != 5) return;
-        progress.advance(static_cast<std::uint32_t>(value));
-        renderedMs += static_cast<std::uint32_t>(value);
+        if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
     };
-    const StopRequest limitReached = [&] { return limitMs != 0 && renderedMs >= limitMs; };
-    const bool ok = PlaySong(song, onNotice, limitReached);
-    if (ok && limitReached()) {
+    const bool ok = PlaySong(song, inbox, onNotice, nullptr);
+    if (ok && inbox.StoppedAtLimit()) {
         ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
                     " s of audio (--max-seconds)");
     }
@@ -88,18 +78,18 @@ int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
     }
     progress.begin(playMs);
     platform::WaveOutUseFile(options.output.c_str(), options.raw);
-    const platform::WindowHandle window = CreateNoticeWindow();
+    // The render wakes for every 16 blocks (4 notifications each).
+    NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
     std::vector<Notice> notices;
-    const StartResult started = StartLibrary(options, window);
+    const StartResult started = StartLibrary(options, inbox.window());
     if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
     bool ok = started == StartResult::kStarted;
     if (ok) {
-        ok = RenderSong(song, options, progress, &notices);
+        ok = RenderSong(song, inbox, options, progress, &notices);
         TeCleanUp();
     }
     // A device that was opened has written the file; a failed render leaves none behind.
     if (!ok && started != StartResult::kNoDevice) std::remove(options.output.c_str());
-    platform::DestroyMessageWindow(window);
     ReleaseSong(&song);
     if (ok && !options.codesFile.empty() && !WriteCodes(options.codesFile, notices)) {
         ReportError(options.codesFile + ": cannot be written");

@@ -32,10 +32,6 @@ void ReleaseSong(PreparedSong* song) {
     song->size = 0;
 }
 
-static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
-
-platform::WindowHandle CreateNoticeWindow() { return platform::CreateMessageWindow(IgnoreMessage, nullptr); }
-
 static bool LoadVoiceFile(const std::string& named) {
     const std::string path = named.empty() ? ShippedVoiceFile() : named;
     std::uint8_t* image = nullptr;
@@ -77,29 +73,24 @@ static void ReportRefusal(const PreparedSong& song) {
     }
 }
 
-bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested) {
-    const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
+bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
+              const StopRequest& stopRequested) {
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
     const bool started = TePlay() == 1;
     bool stopSent = false;
+    std::vector<Notice> notices;
     for (;;) {
-        platform::WindowMessage message;
-        const int got = platform::WaitWindowMessage(&message, 100);
-        if (got == 1 && message.message == notify) {
-            const auto code = static_cast<std::uint32_t>(message.wParam);
-            onNotice(code, message.lParam);
-            if (!started && code == 1) {
+        inbox.Take(&notices, 100);
+        for (const Notice& notice : notices) {
+            onNotice(notice.code, notice.value);
+            if (!started && notice.code == 1) {
                 ReportRefusal(song);
                 return false;
             }
-            if (code == 6 && message.lParam != 0) {
+            if (notice.code == 6 && notice.value != 0) {
                 ReportError(song.path + ": playback stopped: the output device refused a block");
             }
-            if (code == 6) return message.lParam == 0;
-        }
-        if (got == 0) {
-            ReportError(song.path + ": playback was interrupted");
-            return false;
+            if (notice.code == 6) return notice.value == 0;
         }
         if (started && !stopSent && stopRequested && stopRequested()) {
             TeStop();

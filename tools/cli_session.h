@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/messages.h"
+#include "tools/cli_notices.h"
 #include "tools/cli_options.h"
 
 struct PreparedSong {
@@ -19,9 +20,6 @@ struct PreparedSong {
 bool PrepareSong(const std::string& path, PreparedSong* song);
 void ReleaseSong(PreparedSong* song);
 
-// A window of this thread that receives the library's notifications.
-platform::WindowHandle CreateNoticeWindow();
-
 enum class StartResult { kStarted, kNoDevice, kNoVoiceFile };
 // TeInit, the voice file, the polyphony, filter and level. The library is left uninitialised
 // when the device cannot be opened, an explicitly named voice file cannot be read, or the
@@ -31,11 +29,13 @@ StartResult StartLibrary(const CliOptions& options, platform::WindowHandle windo
 using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;
 using StopRequest = std::function<bool()>;
 
-// Plays the song and handles every notification of this thread's queue until playback is over
-// (code 6). stopRequested is asked about ten times a second; when it says yes, TeStop is called.
+// Plays the song and handles every notification the inbox receives until playback is over
+// (code 6). stopRequested is asked whenever the inbox wakes, at least ten times a second; when it
+// says yes, TeStop is called.
 // True when the song played to its end or was stopped (a song of no blocks plays nothing and
 // succeeds); false, with the reason on stderr, when the library refused it or playback failed.
-bool PlaySong(const PreparedSong& song, const NoticeHandler& onNotice, const StopRequest& stopRequested);
+bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
+              const StopRequest& stopRequested);
 
 // The title and play time of a song, for the status line and the progress bar.
 struct SongInfo {
