@@ -4,10 +4,43 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr std::uint8_t kZeroLine = 32;
 
+#if defined(__SSE2__)
+// Eight samples per turn: each amplitude is read straight into its lane of a vector, and the
+// mix is read and written once for the eight, as two vectors of four, instead of once a sample.
+void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14, std::int32_t step,
+               std::uint32_t count, std::int32_t* out) {
+    const std::int64_t s1 = step, s2 = 2 * s1, s3 = 3 * s1, s4 = 4 * s1, s5 = 5 * s1, s6 = 6 * s1, s7 = 7 * s1;
+    const std::int64_t s8 = 8 * s1;
+    for (std::uint32_t turns = count / 8; turns != 0; --turns, out += 8) {
+        __m128i words = _mm_cvtsi32_si128(scale[data[phase14 >> 14]]);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s1) >> 14]], 1);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s2) >> 14]], 2);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s3) >> 14]], 3);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s4) >> 14]], 4);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s5) >> 14]], 5);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s6) >> 14]], 6);
+        words = _mm_insert_epi16(words, scale[data[(phase14 + s7) >> 14]], 7);
+        const __m128i low = _mm_srai_epi32(_mm_unpacklo_epi16(words, words), 16);
+        const __m128i high = _mm_srai_epi32(_mm_unpackhi_epi16(words, words), 16);
+        auto* mix = reinterpret_cast<__m128i*>(out);
+        _mm_storeu_si128(mix, _mm_add_epi32(_mm_loadu_si128(mix), low));
+        _mm_storeu_si128(mix + 1, _mm_add_epi32(_mm_loadu_si128(mix + 1), high));
+        phase14 += s8;
+    }
+    for (std::uint32_t left = count % 8; left != 0; --left, ++out) {
+        *out += scale[data[phase14 >> 14]];
+        phase14 += step;
+    }
+}
+#else
 // Four samples per turn, each with its own offset from the turn's phase, so the four reads
 // do not wait for each other's phase additions; the output moves as a pointer, which spares
 // the index arithmetic of every access.
@@ -28,6 +61,8 @@ void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t
         phase14 += step;
     }
 }
+
+#endif
 
 }  // namespace
 

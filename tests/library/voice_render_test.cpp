@@ -230,6 +230,27 @@ TEST_F(VoiceRenderTest, ReadsOutsideTheStoredWaveformFollowTheLoopOrTheZeroLine)
     EXPECT_EQ(mix, (Mix{0, 0, 4096, 8192}));
 }
 
+// The fast loop for runs inside the waveform takes several samples a turn: whatever the count
+// (a remainder or none), the step (slower, faster, backward) and the fraction of the phase, it
+// adds what one sample at a time adds, and leaves the mix around the run alone.
+TEST_F(VoiceRenderTest, RunsInsideTheWaveformAddWhatOneSampleAtATimeAdds) {
+    std::vector<std::uint8_t> wave(4096);
+    for (std::size_t i = 0; i < wave.size(); ++i) wave[i] = static_cast<std::uint8_t>((i * 37 + i / 7) % 65);
+    const TONEENTRY& tone = MakeTone(wave, 4096);
+    const WaveRef ref{tone.sampleData, 4096 + 64, 4096};
+    const std::int16_t* scale = g.tables.sampleScale[97];
+    for (const std::int32_t step : {16384, 8192, 12345, 30001, 65536, -9000}) {
+        for (std::uint32_t count = 0; count <= 35; ++count) {
+            const std::int64_t phase = 2000 * std::int64_t{16384} + 5555;
+            Mix fast(count + 2, 7);
+            Mix plain(count + 2, 7);
+            EXPECT_EQ(AddWaveRun(ref, scale, phase, step, count, fast.data() + 1), phase + std::int64_t{count} * step);
+            for (std::uint32_t i = 0; i < count; ++i) plain[i + 1] += scale[wave[(phase + std::int64_t{i} * step) >> 14]];
+            ASSERT_EQ(fast, plain) << "step " << step << ", count " << count;
+        }
+    }
+}
+
 // Run by hand under AddressSanitizer or valgrind: no read may leave the waveform's allocation.
 TEST_F(VoiceRenderTest, DeepestVibratoStaysInsideTheWaveform) {
     for (std::int32_t length : {64, 128}) {
