@@ -44,12 +44,6 @@ bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
     return false;
 }
 
-// The play time the output is made for: the song's, or the --max-seconds limit when shorter.
-std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
-    if (options.maxSeconds == 0) return playMs;
-    return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
-}
-
 // With --max-seconds the inbox stops the song once that much audio is rendered; the queued
 // blocks then play out, as when the user presses stop (a damaged file may encode hours of silence).
 bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& options,
@@ -67,6 +61,11 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
 }
 
 }  // namespace
+
+std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
+    if (options.maxSeconds == 0) return playMs;
+    return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
+}
 
 int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
     PreparedSong song;

@@ -13,6 +13,8 @@ struct RenderProgress {
     std::function<void(std::uint32_t ms)> advance;
 };
 
+// The play time a render makes of a song of playMs: all of it, or the --max-seconds limit.
+std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs);
 // Renders options.songs[0] into the file options.output; a failed render leaves no file.
 int RenderToFile(const CliOptions& options, const RenderProgress& progress);
 

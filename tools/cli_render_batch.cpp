@@ -62,7 +62,7 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
         BatchSong song;
         song.path = path;
         song.output = (fs::path(options.output) / (name + extension)).string();
-        song.playMs = ScanSong(path).playMs;
+        song.playMs = RenderedMs(options, ScanSong(path).playMs);
         songs.push_back(song);
     }
     platform::SetMessageBoxPresenter(shown);

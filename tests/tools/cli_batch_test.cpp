@@ -104,6 +104,21 @@ TEST_F(CliBatchTest, AFailingSongIsReportedAndTheOthersGoOn) {
     EXPECT_EQ(std::distance(fs::directory_iterator(Path("out")), fs::directory_iterator()), 2);
 }
 
+// --max-seconds holds in every worker, and the summary counts the audio rendered, not the hours
+// a damaged song claims.
+TEST_F(CliBatchTest, MaxSecondsStopsEachSongAndTheSummaryCountsWhatWasRendered) {
+    smf::Track silence;
+    silence.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // about 388 hours at 96 ticks a quarter note
+    ASSERT_TRUE(WriteBytes(Path("long.mid"), smf::File(0, 96, {silence})));
+    const CommandResult batch = RunCommand(
+        Tesalo("render --max-seconds 3 -j 2 " + Path("long.mid") + " " + Path("song.mid") + " -o " + Path("out/")));
+    ASSERT_EQ(batch.exitCode, 0) << batch.err;
+    EXPECT_NE(batch.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"), std::string::npos) << batch.err;
+    // The short song (three quarter notes, 1.5 s) plays whole: 3 s + 1.5 s of audio.
+    EXPECT_NE(batch.err.find("2 songs (0 failed): 4.5 s of audio"), std::string::npos) << batch.err;
+    EXPECT_TRUE(ReadWholeFile(Path("out/song.wav")) == SingleRender("", Path("song.mid")));
+}
+
 TEST_F(CliBatchTest, WrongJobsOrOutputIsUsage) {
     const std::string two = Path("song.mid") + " " + Path("tune.midi");
     const struct {
