@@ -5,7 +5,9 @@
 #include "library/tesalo.h"
 
 NoticeInbox::NoticeInbox(std::uint32_t wakeEvery, std::uint64_t stopAfterMs)
-    : wakeEvery_(wakeEvery == 0 ? 1 : wakeEvery), stopAfterMs_(stopAfterMs), notifyMessage_(platform::RegisterMessageName("TEDLL_NOTIFY")),
+    : wakeEvery_(wakeEvery == 0 ? 1 : wakeEvery),
+      stopAfterMs_(stopAfterMs),
+      notifyMessage_(platform::RegisterMessageName("TEDLL_NOTIFY")),
       window_(platform::CreateBridgeWindow(Arrive, this)) {}
 
 // No notification arrives after this: the window waits for a post in progress.
