@@ -5,39 +5,14 @@
  * VOICE_FILE is the voice set (pkg-config --variable=voicefile tesalo). TeSetOutputFile makes
  * the next TeInit open a device that writes every block to the file instead of the sound card;
  * the file appears whole at TeCleanUp. The library plays the first track of a song, so the
- * tracks are merged into one first (smf_merge.c). */
+ * tracks are merged into one first (smf_merge.c); example_io.c reads the files and waits for
+ * the end. */
 #include <stdio.h>
 #include <stdlib.h>
 #include <tesalo.h>
 
+#include "example_io.h"
 #include "smf_merge.h"
-
-static uint8_t* ReadWholeFile(const char* path, int32_t* length) {
-    FILE* file = fopen(path, "rb");
-    uint8_t* bytes = NULL;
-    long size = -1;
-    if (file != NULL && fseek(file, 0, SEEK_END) == 0 && (size = ftell(file)) >= 0 && fseek(file, 0, SEEK_SET) == 0) {
-        bytes = malloc((size_t)size + 1);
-        if (bytes != NULL && fread(bytes, 1, (size_t)size, file) != (size_t)size) {
-            free(bytes);
-            bytes = NULL;
-        }
-    }
-    if (file != NULL) fclose(file);
-    if (bytes == NULL) fprintf(stderr, "%s: cannot be read\n", path);
-    *length = (int32_t)size;
-    return bytes;
-}
-
-/* Takes the notifications until rendering is over (code 6): 1 when the song was rendered whole. */
-static int WaitForTheEnd(void) {
-    uint32_t code;
-    intptr_t value;
-    while (TeWaitNotify(60000, &code, &value)) {
-        if (code == 6) return value == 0;
-    }
-    return 0;
-}
 
 int main(int argc, char** argv) {
     if (argc != 4) {
