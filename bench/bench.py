@@ -479,7 +479,7 @@ def main():
             ns_b = micro_base.get((voices, rate)) if micro_base else None
             ir = callgrind_count(build / "bench" / "render" / "render_bench", voices, rate, work) if voices != 16 else None
             ir_b = callgrind_count(baseline / "bench" / "render" / "render_bench", voices, rate, work) if voices != 16 else None
-            fmt = lambda v, spec: "n/a" if v is None else format(v, spec)  # noqa: E731
+            fmt = lambda v, pattern: "n/a" if v is None else format(v, pattern)  # noqa: E731
             micro_rows.append([voices, rate, fmt(ns, ".3f"), fmt(ns_b, ".3f"),
                                fmt(ir, ".2f"), fmt(ir_b, ".2f")])
     report.add("## The render loop")
