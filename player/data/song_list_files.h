@@ -43,3 +43,7 @@ int ShowSongList(QTreeWidget* listView);
 // Writes the current list's file whole from the rows of the list view. 0 when there is no
 // current list or the file cannot be written; the old file then stays as it was.
 int SaveSongList(const QTreeWidget* listView);
+
+// Writes the current list again when a change of its rows has not reached its file yet (an
+// earlier save failed); 1 when nothing is left unsaved. The player calls it before it ends.
+int SaveUnsavedSongList(const QTreeWidget* listView);
