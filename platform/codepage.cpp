@@ -82,34 +82,52 @@ bool IsValidUtf8(const unsigned char* bytes, std::size_t length) {
     return true;
 }
 
-// Decodes through iconv; a byte that starts no valid character becomes U+FFFD and decoding
-// goes on with the next byte.
-std::u16string DecodeWithIconv(const char* encoding, const char* bytes, std::size_t length) {
-    const char* target = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+// CP1252's bytes 0x80-0x9F; the five it leaves undefined stand for their C1 controls, so that
+// every byte decodes and nothing is lost when the text is written again.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+std::u16string DecodeCp1252(const char* bytes, std::size_t length) {
     std::u16string out;
-    iconv_t converter = iconv_open(target, encoding);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        out.assign(length, static_cast<char16_t>(kReplacement));
-        return out;
+    out.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out.push_back(byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80] : byte);
     }
+    return out;
+}
+
+// Decodes through iconv. A byte that starts no valid character becomes U+FFFD and decoding goes
+// on with the next byte; without replace, such a byte fails the whole text instead.
+bool DecodeWithIconv(const char* encoding, const char* bytes, std::size_t length, bool replace,
+                     std::u16string* out) {
+    const char* target = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+    iconv_t converter = iconv_open(target, encoding);
+    if (converter == reinterpret_cast<iconv_t>(-1)) return false;
     char* in = const_cast<char*>(bytes);
     std::size_t inLeft = length;
     char16_t chunk[256];
-    while (inLeft > 0) {
+    bool whole = true;
+    while (inLeft > 0 && whole) {
         char* outPtr = reinterpret_cast<char*>(chunk);
         std::size_t outLeft = sizeof chunk;
         std::size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
         int error = errno;
-        out.append(chunk, (sizeof chunk - outLeft) / sizeof(char16_t));
+        out->append(chunk, (sizeof chunk - outLeft) / sizeof(char16_t));
         if (result == static_cast<std::size_t>(-1) && error != E2BIG) {
-            out.push_back(static_cast<char16_t>(kReplacement));
+            whole = replace;
+            out->push_back(static_cast<char16_t>(kReplacement));
             ++in;
             --inLeft;
             iconv(converter, nullptr, nullptr, nullptr, nullptr);
         }
     }
     iconv_close(converter);
-    return out;
+    return whole;
 }
 
 }  // namespace
@@ -119,12 +137,20 @@ std::u16string DecodeSystemText(const char* bytes, std::size_t length) {
     if (IsValidUtf8(unsignedBytes, length)) {
         return Utf8ToUtf16(std::string(bytes, length));
     }
-    const char* encoding = GetSystemDefaultLanguage() == kLangJapanese ? "CP932" : "CP1252";
-    return DecodeWithIconv(encoding, bytes, length);
+    if (GetSystemDefaultLanguage() != kLangJapanese) return DecodeCp1252(bytes, length);
+    std::u16string out;
+    if (!DecodeWithIconv("CP932", bytes, length, true, &out)) {
+        out.assign(length, static_cast<char16_t>(kReplacement));
+    }
+    return out;
 }
 
-std::string EncodeSystemText(const std::u16string& text) {
-    return Utf16ToUtf8(text);
+std::u16string DecodeTextByBytes(const char* bytes, std::size_t length) {
+    const auto* unsignedBytes = reinterpret_cast<const unsigned char*>(bytes);
+    if (IsValidUtf8(unsignedBytes, length)) return Utf8ToUtf16(std::string(bytes, length));
+    std::u16string out;
+    if (DecodeWithIconv("CP932", bytes, length, false, &out)) return out;
+    return DecodeCp1252(bytes, length);
 }
 
 std::string Utf16ToUtf8(const std::u16string& text) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "player/data/song_list_files.h"
+#include "player/data/song_list_text.h"
 #include "player/data/string_list.h"
 #include "player/data/text_cut.h"
 #include "player/shell/input_name_dialog.h"
@@ -38,6 +39,8 @@ bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
             name[0] == u'\0') {
             return false;
         }
+        // A name is one line of its list's file.
+        CopyToBuffer(ListTitleText(name), name, kNameLimit + 1);
         if (!NameIsUsed(name)) return true;
         ShowPlayerMessage(
             japaneseUi ? u"入力された名前は既に使われています。\n他の名前を入力してください。"
@@ -71,7 +74,7 @@ int AddSongList(QTreeWidget* listView, const char16_t* title) {
 int RenameSongList(QTreeWidget* listView, bool japaneseUi) {
     const int position = CurrentPosition(songLists);
     SongListRecord* record = CurrentSongListRecord();
-    if (record == nullptr) return 0;
+    if (record == nullptr || !SongListEditable()) return 0;
     const NameRequest request = japaneseUi
         ? NameRequest{u"ソングリストの名前変更", u"現在:" + std::u16string(record->title)}
         : NameRequest{u"Change song name.", u"now:" + std::u16string(record->title)};
@@ -93,6 +96,7 @@ void DeleteSongList(QTreeWidget* listView, bool japaneseUi) {
     if (AskPlayerQuestion(listView->window(), question) != kMessageOk) return;
     unlink(SongListPath(record->fileName).c_str());  // a file never saved is not missed
     Remove(songLists, CurrentPosition(songLists));
+    ForgetShownSongList(record);
     delete record;
     Select(songLists, 0);
     if (Count(songLists) > 0) {

@@ -1,5 +1,6 @@
 #include "player/data/song_list_view.h"
 
+#include <QByteArray>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -7,6 +8,7 @@
 
 #include <iterator>
 
+#include "platform/codepage.h"
 #include "player/data/play_time.h"
 #include "player/resources/images.h"
 
@@ -91,11 +93,18 @@ void AppendSongRow(QTreeWidget* listView, const SongListSong& song) {
     item->setText(kColumnTitle, QString::fromStdU16String(song.title));
     item->setText(kColumnTime, QString::fromStdU16String(FormatPlayTime(song.seconds)));
     item->setTextAlignment(kColumnTime, Qt::AlignRight | Qt::AlignVCenter);
-    item->setText(kColumnFileName, QString::fromStdU16String(song.path));
+    item->setText(kColumnFileName, QString::fromStdU16String(
+                                        platform::DecodeTextByBytes(song.path.data(), song.path.size())));
+    item->setData(kColumnFileName, kPathBytesRole, QByteArray::fromStdString(song.path));
     listView->addTopLevelItem(item);
     const int row = listView->topLevelItemCount() - 1;
     SetRowPicture(listView, row, kColumnState, kPictureNormal);
     SetRowPicture(listView, row, kColumnTitle, kPictureTitleMark);
+}
+
+std::string RowPath(const QTreeWidget* listView, int row) {
+    const QTreeWidgetItem* item = listView->topLevelItem(row);
+    return item->data(kColumnFileName, kPathBytesRole).toByteArray().toStdString();
 }
 
 std::vector<SongListSong> SongRows(const QTreeWidget* listView) {
@@ -103,8 +112,7 @@ std::vector<SongListSong> SongRows(const QTreeWidget* listView) {
     for (int row = 0; row < listView->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = listView->topLevelItem(row);
         songs.push_back({TimeTextSeconds(item->text(kColumnTime).toStdU16String()),
-                         item->text(kColumnFileName).toStdU16String(),
-                         item->text(kColumnTitle).toStdU16String()});
+                         RowPath(listView, row), item->text(kColumnTitle).toStdU16String()});
     }
     return songs;
 }

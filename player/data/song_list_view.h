@@ -4,6 +4,7 @@
 
 #include <QtCore/qnamespace.h>
 
+#include <string>
 #include <vector>
 
 #include "player/data/song_list_text.h"
@@ -24,9 +25,9 @@ enum RowPicture {
 constexpr int kRowOrderRole = Qt::UserRole;
 // The picture a cell shows.
 constexpr int kPictureRole = Qt::UserRole + 1;
-// The path's bytes in the file-name cell of a song whose path is not UTF-8: the cell shows it
-// decoded, the song opens by these bytes.
-constexpr int kRawPathRole = Qt::UserRole + 2;
+// The path's bytes in the file-name cell: the cell shows the path decoded, the song opens by
+// these bytes and the list keeps them.
+constexpr int kPathBytesRole = Qt::UserRole + 2;
 
 // Makes listView the song-list view: its four columns at the given widths, its pictures, grid
 // lines, several rows selectable as whole rows, the selection shown also without focus.
@@ -38,6 +39,9 @@ void SetRowPicture(QTreeWidget* listView, int row, int column, int picture);
 // Appends a row for the song: state picture 0, the title with its mark, the play time as
 // minutes:seconds, the path; its item data is its index.
 void AppendSongRow(QTreeWidget* listView, const SongListSong& song);
+
+// The bytes of the row's path.
+std::string RowPath(const QTreeWidget* listView, int row);
 
 // The songs of the rows in display order, the seconds read back from the time texts.
 std::vector<SongListSong> SongRows(const QTreeWidget* listView);

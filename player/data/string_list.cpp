@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QVariant>
 #include <QStringView>
 
 #include <algorithm>
@@ -31,13 +32,14 @@ int SortedPlace(const QComboBox* combo, const QString& name) {
     return place;
 }
 
-// Adding an item never selects it: the selection stays the caller's to set.
+// Adding an item never selects it: the selection stays the caller's to set. The item carries
+// its entry's name buffer, which tells entries apart whose names differ only in case.
 int InsertSorted(QComboBox* combo, const char16_t* name) {
     const QString text = QString::fromUtf16(name);
     const int place = SortedPlace(combo, text);
     const QSignalBlocker blocker(combo);
     const bool noSelection = combo->currentIndex() < 0;
-    combo->insertItem(place, text);
+    combo->insertItem(place, text, QVariant::fromValue(reinterpret_cast<quintptr>(name)));
     if (noSelection) combo->setCurrentIndex(-1);
     return place;
 }
@@ -55,18 +57,13 @@ void Bind(StringList& list, QWidget* owner, QComboBox* combo) {
 
 int Add(StringList& list, const char16_t* name, void* data) {
     if (list.combo == nullptr || list.combo->count() >= list.combo->maxCount()) return -1;
-    const int position = InsertSorted(list.combo, name);
     auto* grown = new StringListEntry[list.count + 2]();
-    for (int i = 0; i < list.count; ++i) {
-        grown[i].name = CopyName(list.entries[i].name);
-        delete[] list.entries[i].name;
-        grown[i].data = list.entries[i].data;
-    }
+    std::copy(list.entries, list.entries + list.count, grown);
     delete[] list.entries;
     list.entries = grown;
     list.entries[list.count] = {CopyName(name), data};
     ++list.count;
-    return position;
+    return InsertSorted(list.combo, list.entries[list.count - 1].name);
 }
 
 int Remove(StringList& list, int position) {
@@ -124,10 +121,9 @@ int GetCurrentData(const StringList& list, void** data) {
 
 int FindEntry(const StringList& list, int position) {
     if (list.combo == nullptr || position < 0 || position >= list.combo->count()) return -1;
-    const std::u16string text = list.combo->itemText(position).toStdU16String();
-    if (text.empty()) return -1;
+    const auto name = list.combo->itemData(position).value<quintptr>();
     for (int i = 0; i < list.count; ++i) {
-        if (SameNameIgnoringCase(list.entries[i].name, text.c_str())) return i;
+        if (reinterpret_cast<quintptr>(list.entries[i].name) == name) return i;
     }
     return -1;
 }

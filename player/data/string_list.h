@@ -1,6 +1,5 @@
 // A list of named entries shown in a sorted combo box. The combo box orders the names; the list
-// keeps its entries in the order they were added, so every position is a combo-box position and
-// the entry behind it is found by its name.
+// keeps its entries in the order they were added, and each combo item knows its entry.
 #pragma once
 
 class QComboBox;
@@ -37,8 +36,8 @@ int GetName(const StringList& list, int position, char16_t* buffer, int max);
 int GetData(const StringList& list, int position, void** data);
 int GetCurrentName(const StringList& list, char16_t* buffer, int max);
 int GetCurrentData(const StringList& list, void** data);
-// The index of the first entry whose name equals the item text at the position ignoring case,
-// or -1 (also for a position without an item or with an empty text).
+// The index of the entry behind the item at the position, or -1 for a position without an
+// item. Names that differ only in case (lists from older files) stay separate entries.
 int FindEntry(const StringList& list, int position);
 
 // Equality of names as the list and the name checks see it: letter case does not count.

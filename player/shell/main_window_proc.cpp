@@ -26,6 +26,7 @@ namespace {
 void CloseCommand(const MainWindowControls& controls) {
     if (g_player.isPlaying == 1) return StopFor(kPendingClose);
     QTreeWidget* view = controls.listView;
+    SaveUnsavedSongList(view, true);
     g_settings.colTitle = view->columnWidth(1);
     g_settings.colTime = view->columnWidth(2);
     g_settings.colFileTime = view->columnWidth(3);
@@ -74,9 +75,9 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
                 SaveSongList(view);
             }
             break;
-        case 1011: DeleteSelectedRows(view); SaveSongList(view); break;
-        case 1014: MoveSelectedRows(view, -1); SaveSongList(view); break;
-        case 1015: MoveSelectedRows(view, 1); SaveSongList(view); break;
+        case 1011: if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view); break;
+        case 1014: if (SongListEditable()) { MoveSelectedRows(view, -1); SaveSongList(view); } break;
+        case 1015: if (SongListEditable()) { MoveSelectedRows(view, 1); SaveSongList(view); } break;
         case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
         case 1013: SongListMenu(controls); break;
         case 1017: RunModalDialog(controls, [] { return VolumePanel(); }); break;

@@ -1,9 +1,13 @@
 #include "player/shell/midi_file_add.h"
 
-#include <QByteArray>
+#include <sys/stat.h>
+
 #include <QTreeWidget>
 
+#include <thread>
+
 #include "platform/codepage.h"
+#include "platform/msgbox.h"
 #include "player/data/midi_scan.h"
 #include "player/data/song_list_files.h"
 #include "player/data/song_list_flows.h"
@@ -12,30 +16,77 @@
 
 namespace {
 
-// A list to add to: the current one, or a new one made now.
+constexpr std::size_t kNamedInMessage = 10;
+
+// A list to add to: the current one (when its file may be written), or a new one made now.
 bool HaveTargetList(QTreeWidget* listView, bool toNewList, bool japaneseUi) {
-    if (!toNewList && CurrentSongListRecord() != nullptr) return true;
+    if (!toNewList && CurrentSongListRecord() != nullptr) return SongListEditable() == 1;
     if (CreateSongList(listView, japaneseUi) != 1) return false;
     listView->clear();
     return true;
 }
 
-}  // namespace
+// Pre-scanning a file that is no MIDI file shows a box of its own: the files are named in one
+// message instead. Boxes that other threads (the library's) ask for go on as before.
+platform::MessageBoxPresenter g_shownPresenter = nullptr;
+std::thread::id g_scanningThread;
 
+int QuietOnScanningThread(const std::u16string& text, const std::u16string& caption, unsigned flags) {
+    if (std::this_thread::get_id() != g_scanningThread && g_shownPresenter != nullptr) {
+        return g_shownPresenter(text, caption, flags);
+    }
+    return platform::kBoxResultOk;
+}
+
+bool IsFile(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The file's song; false when it cannot stand in a list or plays for less than a second.
 bool ScanMidiSong(const std::string& path, SongListSong* song) {
+    if (!PathFitsList(path) || !IsFile(path)) return false;
     char16_t title[kTitleCapacity] = {};
     const std::uint32_t seconds = ScanMidiFile(path, title) / 1000;
     if (seconds == 0) return false;
-    *song = {seconds, platform::DecodeSystemText(path.data(), path.size()), title};
+    *song = {seconds, path, ListTitleText(title)};
     return true;
 }
 
-void AppendMidiSong(QTreeWidget* listView, const SongListSong& song, const std::string& path) {
-    AppendSongRow(listView, song);
-    if (platform::Utf16ToUtf8(song.path) != path) {
-        QTreeWidgetItem* row = listView->topLevelItem(listView->topLevelItemCount() - 1);
-        row->setData(kColumnFileName, kRawPathRole, QByteArray::fromStdString(path));
+}  // namespace
+
+std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
+                                        std::vector<std::string>* failed) {
+    g_scanningThread = std::this_thread::get_id();
+    g_shownPresenter = platform::SetMessageBoxPresenter(&QuietOnScanningThread);
+    std::vector<SongListSong> songs;
+    for (const std::string& path : paths) {
+        SongListSong song{};
+        if (ScanMidiSong(path, &song)) {
+            songs.push_back(std::move(song));
+        } else {
+            failed->push_back(path);
+        }
     }
+    platform::SetMessageBoxPresenter(g_shownPresenter);
+    return songs;
+}
+
+std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool japaneseUi) {
+    std::u16string text = japaneseUi
+        ? u"次のファイルは再生できないため追加しませんでした:"
+        : u"These files cannot be played and were not added:";
+    for (std::size_t i = 0; i < failed.size() && i < kNamedInMessage; ++i) {
+        text += u'\n';
+        text += platform::DecodeTextByBytes(failed[i].data(), failed[i].size());
+    }
+    if (failed.size() > kNamedInMessage) {
+        const std::string more = std::to_string(failed.size() - kNamedInMessage);
+        text += japaneseUi ? u"\nほか " : u"\nand ";
+        text += platform::Utf8ToUtf16(more);
+        text += japaneseUi ? u" 個" : u" more";
+    }
+    return text;
 }
 
 int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
@@ -47,12 +98,13 @@ int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& c
             : u"File is not chosen.\nPlease choose one or more files.");
         return 0;
     }
+    std::vector<std::string> paths;
     for (const FolderEntry* entry : chosen) {
-        if (entry->isFolder) continue;
-        const std::string path = EntryPath(*entry);
-        SongListSong song{};
-        if (!ScanMidiSong(path, &song)) return 0;
-        AppendMidiSong(listView, song, path);
+        if (!entry->isFolder) paths.push_back(EntryPath(*entry));
     }
-    return 1;
+    std::vector<std::string> failed;
+    const std::vector<SongListSong> songs = ScanMidiSongs(paths, &failed);
+    for (const SongListSong& song : songs) AppendSongRow(listView, song);
+    if (!failed.empty()) ShowPlayerMessage(FailedFilesMessage(failed, japaneseUi));
+    return failed.empty() || !songs.empty() ? 1 : 0;
 }

@@ -1,4 +1,5 @@
-// Adding the files chosen in the MIDI file selection dialog to a song list.
+// Adding MIDI files to a song list: from the MIDI file selection dialog, and the shared
+// pre-scan that also serves the files opened from the desktop.
 #pragma once
 
 #include <string>
@@ -11,15 +12,18 @@ class QTreeWidget;
 
 // Appends the chosen files (in display order; folders are passed over) as songs to the rows of
 // the main window's list view, each pre-scanned for its play time and title. With toNewList,
-// or when no list is current, a new list is made first and the rows are emptied. 1 on success;
-// 0 when the new list was not made, nothing was chosen (after a message) or a file plays for
-// less than a second (the files before it stay appended).
+// or when no list is current, a new list is made first and the rows are emptied. The files that
+// cannot be added are named together in one message. 1 when the rows changed or only folders
+// were chosen (the caller then saves the list); 0 when the new list was not made, nothing was
+// chosen (after a message) or no chosen file could be added.
 int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi);
 
-// Pre-scans the file at path for its play time and title into song; false when it plays for
-// less than a second (or cannot be read).
-bool ScanMidiSong(const std::string& path, SongListSong* song);
+// The songs of the files that can be listed and play for a second or more, in order, each
+// pre-scanned for its play time and title without a message box of its own; the paths of the
+// others go to failed (a path with a line break cannot stand in a list).
+std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
+                                        std::vector<std::string>* failed);
 
-// Appends the scanned song of the file at path to the rows.
-void AppendMidiSong(QTreeWidget* listView, const SongListSong& song, const std::string& path);
+// The one message that names the files that could not be added.
+std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool japaneseUi);

@@ -22,17 +22,9 @@ QString CellText(const MainWindowControls& controls, int row, int column) {
     return controls.listView->topLevelItem(row)->text(column).left(kCellTextLimit);
 }
 
-// The bytes of the row's path: those the row keeps when the shown path is not them.
-std::string RowPath(const MainWindowControls& controls, int row) {
-    const QByteArray raw =
-        controls.listView->topLevelItem(row)->data(kColumnFileName, kRawPathRole).toByteArray();
-    return raw.isEmpty() ? CellText(controls, row, kColumnFileName).toStdString()
-                         : raw.toStdString();
-}
-
 // Reads, prepares and hands the row's song to the library; false when the file is unusable.
 bool StartRow(const MainWindowControls& controls, int row) {
-    const std::string path = RowPath(controls, row);
+    const std::string path = RowPath(controls.listView, row);
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(path, &image, &size)) return false;

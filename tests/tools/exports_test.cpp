@@ -57,7 +57,7 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::WaveOutErrorText", "platform::WaveOutPrepare", "platform::WaveOutWrite",
         "platform::WaveOutUnprepare", "platform::WaveOutGetVolume", "platform::WaveOutSetVolume",
         "platform::WaveOutClose", "platform::WaveOutUsePortAudio", "platform::WaveOutUseFile",
-        "platform::DecodeSystemText", "platform::EncodeSystemText", "platform::Utf16ToUtf8",
+        "platform::DecodeSystemText", "platform::DecodeTextByBytes", "platform::Utf16ToUtf8",
         "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
         "platform::ShowMessageBox", "platform::SetMessageBoxPresenter",
         "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/codepage.h"
 #include "player/data/file_replace.h"
 #include "player/data/midi_scan.h"
 #include "player/data/song_list_text.h"
@@ -21,7 +20,7 @@ SongListSong DemoSong(const std::string& path, const std::string& listedFolder) 
     const std::uint32_t playMs = ScanMidiFile(path, title);
     const std::string listed =
         listedFolder.empty() ? path : listedFolder + "/" + path.substr(path.find_last_of('/') + 1);
-    return {playMs / 1000, platform::Utf8ToUtf16(listed), title};
+    return {playMs / 1000, listed, title};
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ int main(int argc, char** argv) {
     const std::string listedFolder = listedElsewhere ? argv[3] : "";
     std::vector<SongListSong> songs;
     for (int i = first; i < argc; ++i) songs.push_back(DemoSong(argv[i], listedFolder));
-    const std::string text = platform::EncodeSystemText(WriteListText(u"Demo Songs", songs));
+    const std::string text = WriteListText(u"Demo Songs", songs);
     if (!ReplaceFileContents(argv[1], text)) {
         std::fprintf(stderr, "demolist: %s: cannot be written\n", argv[1]);
         return 1;

@@ -25,7 +25,9 @@ void SongListTest::SetUp() {
 
 void SongListTest::TearDown() {
     for (int i = 0; i < songLists.count; ++i) {
-        delete static_cast<SongListRecord*>(songLists.entries[i].data);
+        auto* record = static_cast<SongListRecord*>(songLists.entries[i].data);
+        ForgetShownSongList(record);
+        delete record;
     }
     Clear(songLists);
     Bind(songLists, nullptr, nullptr);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/player/qt_support/modal_script.h"
+
 class SongListTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,6 +32,8 @@ protected:
     QWidget window_;
     QComboBox combo_{&window_};
     QTreeWidget view_{&window_};
+    // Answers the message boxes; one nobody expects is cancelled, so no test hangs on it.
+    ModalScript script_;
 };
 
 // The UTF-8 bytes of text.

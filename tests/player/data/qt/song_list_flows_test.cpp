@@ -42,7 +42,6 @@ protected:
         char16_t name[128];
         return GetCurrentName(songLists, name, 127) ? std::u16string(name) : u"(none)";
     }
-    ModalScript script_;
     QString caption_, prompt_;
 };
 

@@ -50,11 +50,17 @@ TEST_F(StringListTest, PositionsAreSortedWhileEntriesKeepTheirOrder) {
     EXPECT_EQ(DataAt(1), &c_);
 }
 
-TEST_F(StringListTest, NamesEqualIgnoringCaseResolveToTheFirstAdded) {
+// Lists from older files may share a name but for its case, or wholly: each stays its own.
+TEST_F(StringListTest, EqualNamesStayEntriesOfTheirOwn) {
     Add(list_, u"Rock", &a_);
     Add(list_, u"ROCK", &b_);
+    Add(list_, u"Rock", &c_);
     EXPECT_EQ(DataAt(0), &a_);
-    EXPECT_EQ(DataAt(1), &a_);
+    EXPECT_EQ(DataAt(1), &b_);
+    EXPECT_EQ(DataAt(2), &c_);
+    EXPECT_EQ(Remove(list_, 1), 1);
+    EXPECT_EQ(DataAt(0), &a_);
+    EXPECT_EQ(DataAt(1), &c_);
 }
 
 TEST_F(StringListTest, RemoveAndClearLeaveTheDataToTheCaller) {
