@@ -41,18 +41,21 @@ TEST_F(FaultTest, AFullDiskWhileSavingTheListKeepsTheOldFileAndThePlayerPlays) {
     ShowList({{"A", Song("a")}, {"B", Song("b")}, {"C", Song("c")}});
     const std::string old = ReadText(ListPath());
     Focus(2);
+    std::u16string message;
+    script_.Then(AnswerMessage(&message));
     {
         FullDisk disk(old.size() / 3);
         Command(1011);
     }
     EXPECT_EQ(ReadText(ListPath()), old);
+    EXPECT_NE(message.find(u"could not be saved"), std::u16string::npos);
     EXPECT_EQ(View()->topLevelItemCount(), 2);
     for (const auto& entry : fs::directory_iterator(ProgramDirectory())) {
         EXPECT_EQ(entry.path().extension(), ".lst") << entry.path() << ": a file left behind";
     }
     PlayToTheEnd(1);
     Focus(0);
-    Command(1015);  // moves A below B, with room again
+    Command(1015);  // moves A below B, with room again: the earlier change is written too
     EXPECT_NE(ReadText(ListPath()), old);
     EXPECT_LT(ReadText(ListPath()).find("b.mid"), ReadText(ListPath()).find("a.mid"));
     EXPECT_EQ(ReadText(ListPath()).find("c.mid"), std::string::npos);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 
+#include "platform/codepage.h"
 #include "player/data/song_list_folder.h"
 #include "player/data/song_list_view.h"
 #include "player/data/string_list.h"
@@ -253,24 +254,53 @@ TEST_F(MidiFileDialogTest, NoFileChosenKeepsTheNewListAndTheDialog) {
     EXPECT_FALSE(fs::exists(ProgramDirectory() + "snglst001.lst"));
 }
 
-// At division 96 two quarter notes play 192 x 5208 microseconds, under one second: the add
-// stops there, the file before it stays in the rows, and the list is not saved.
-TEST_F(MidiFileDialogTest, AFileOfZeroSecondsStopsTheAdd) {
+// At division 96 two quarter notes play 192 x 5208 microseconds, under one second; an empty
+// file is no song, and a name with a line break cannot stand in a list. Every other chosen file
+// is added, the three are named in one message, and the list is saved at once.
+TEST_F(MidiFileDialogTest, EveryFileThatPlaysIsAddedAndTheOthersAreNamedTogether) {
     ShowList({}, "Mine");
     MusicSong("a.mid", 4);
     MusicSong("b.mid", 2);
+    MusicFile("empty.mid", 0);
+    MusicSong("line\nbreak.mid", 4);
     MusicSong("c.mid", 4);
-    std::string rowsAfter;
+    std::u16string message;
     script_.Then([&](QWidget* dialog) {
-        Choose(dialog, {"a.mid", "b.mid", "c.mid"});
+        Choose(dialog, {"a.mid", "b.mid", "c.mid", "empty.mid", "line\nbreak.mid"});
         Press(dialog, "id1012");
-        Afterwards(dialog, [&rowsAfter, dialog] { rowsAfter = Rows(dialog); });
+    });
+    script_.Then(AnswerMessage(&message));
+    Command(1012);
+    EXPECT_EQ(script_.Unexpected(), 0) << "one message, no box per file";
+    ASSERT_EQ(View()->topLevelItemCount(), 2);
+    EXPECT_EQ(RowPath(View(), 0), music_ + "a.mid");
+    EXPECT_EQ(RowPath(View(), 1), music_ + "c.mid");
+    EXPECT_EQ(message, u"These files cannot be played and were not added:\n" +
+                           platform::Utf8ToUtf16(music_ + "b.mid\n" + music_ + "empty.mid\n" +
+                                                 music_ + "line\nbreak.mid"));
+    EXPECT_NE(ListFile().find(music_ + "c.mid"), std::string::npos) << "saved";
+}
+
+// When no chosen file plays, nothing is added and the dialog stays for another choice.
+TEST_F(MidiFileDialogTest, WhenNoChosenFilePlaysTheDialogStays) {
+    ShowList({}, "Mine");
+    MusicFile("empty.mid", 0);
+    std::string rowsAfter;
+    std::u16string message;
+    script_.Then([&](QWidget* dialog) {
+        Choose(dialog, {"empty.mid"});
+        Press(dialog, "id1012");
+    });
+    script_.Then(AnswerMessage(&message));
+    // The file dialog is the modal window again once the message is gone.
+    script_.Then([&](QWidget* dialog) {
+        rowsAfter = Rows(dialog);
+        static_cast<QDialog*>(dialog)->reject();
     });
     Command(1012);
-    EXPECT_EQ(rowsAfter, "..|a.mid|b.mid|c.mid") << "the dialog stayed open";
-    ASSERT_EQ(View()->topLevelItemCount(), 1);
-    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "a.mid");
-    EXPECT_EQ(ListFile().find("a.mid"), std::string::npos);
+    EXPECT_EQ(rowsAfter, "..|empty.mid") << "the dialog stayed open";
+    EXPECT_EQ(View()->topLevelItemCount(), 0);
+    EXPECT_NE(message.find(u"empty.mid"), std::u16string::npos);
 }
 
 // "caf\xE9.mid" is not UTF-8: the English interface shows it as CP1252, and the song row keeps
@@ -288,7 +318,7 @@ TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
     EXPECT_EQ(rows, "..|café.mid");
     ASSERT_EQ(View()->topLevelItemCount(), 1);
     EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "café.mid");
-    EXPECT_EQ(View()->topLevelItem(0)->data(kColumnFileName, kRawPathRole).toByteArray().toStdString(),
+    EXPECT_EQ(View()->topLevelItem(0)->data(kColumnFileName, kPathBytesRole).toByteArray().toStdString(),
               music_ + "caf\xE9.mid");
     Focus(0);
     Command(1032);
