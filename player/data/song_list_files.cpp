@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/codepage.h"
-#include "player/data/file_replace.h"
+#include "platform/file_replace.h"
 #include "player/data/program_files.h"
 #include "player/data/shipped_song_lists.h"
 #include "player/data/smf_image.h"
@@ -123,7 +123,7 @@ int SaveSongList(const QTreeWidget* listView) {
     if (record == nullptr) return 0;
     const std::u16string text = WriteListText(record->title, SongRows(listView));
     const std::string bytes = platform::EncodeSystemText(text);
-    return ReplaceFileContents(SongListPath(record->fileName), bytes) ? 1 : 0;
+    return platform::ReplaceFileContents(SongListPath(record->fileName), bytes) ? 1 : 0;
 }
 
 int SaveUnsavedSongList(const QTreeWidget* listView) {
