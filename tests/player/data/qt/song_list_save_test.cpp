@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "player/data/song_list_files.h"
+#include "player/data/song_list_folder.h"
 #include "player/data/song_list_view.h"
 #include "tests/player/data/qt/song_list_fixture.h"
 
@@ -97,6 +98,42 @@ TEST_F(ListSaveTest, ALinkedListStaysALinkAndTheFileItLeadsToTakesTheRows) {
     EXPECT_EQ(ReadFile(target), kRockWithB);
     EXPECT_EQ(Mode(target), 0640u) << "a linked file keeps its permissions";
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"snglst000.lst"});
+}
+
+// Lists name the user's songs and folders: an older version's open folder and lists become the
+// user's alone at the next start and save.
+TEST_F(ListSaveTest, TheFolderAndTheSavedListsAreTheUsersAlone) {
+    const mode_t savedMask = umask(022);
+    chmod(folder_.c_str(), 0755);
+    WriteList("snglst000.lst", kRockList);
+    ShowRockAndAddB();
+    EXPECT_EQ(Mode(ProgramDirectory()), 0700u);
+    ASSERT_EQ(SaveSongList(&view_), 1);
+    EXPECT_EQ(Mode(folder_ + "snglst000.lst"), 0600u);
+    fs::remove_all(folder_);
+    EXPECT_EQ(Mode(ProgramDirectory()), 0700u) << "a new folder too";
+    umask(savedMask);
+}
+
+// What saves killed before their rename left goes at start; any other file stays, also one
+// that only looks like a leftover but is a link or a folder.
+TEST_F(ListSaveTest, OnlyTheLeftoversOfKilledSavesAreRemoved) {
+    const std::string outside = root_ + "/outside.txt";
+    std::ofstream(outside) << "another program's file";
+    for (const char* name : {"snglst000.lst", ".snglst000.lst.saving-a1B2c3", ".Mine.LST.saving-Zz9Yy8",
+                             ".notes.txt.saving-a1B2c3", ".snglst001.lst.saving-a1B2c",
+                             "snglst001.lst.part", ".snglst001.lst.backup"}) {
+        WriteList(name, "x");
+    }
+    fs::create_directory(folder_ + ".snglst002.lst.saving-q1W2e3");
+    ASSERT_EQ(symlink(outside.c_str(), (folder_ + ".snglst003.lst.saving-q1W2e3").c_str()), 0);
+    RemoveStaleSongListFiles(folder_);
+    EXPECT_EQ(FolderNames(),
+              (std::vector<std::string>{".notes.txt.saving-a1B2c3", ".snglst001.lst.backup",
+                                        ".snglst001.lst.saving-a1B2c", ".snglst002.lst.saving-q1W2e3",
+                                        ".snglst003.lst.saving-q1W2e3", "snglst000.lst",
+                                        "snglst001.lst.part"}));
+    EXPECT_EQ(ReadFile(outside), "another program's file");
 }
 
 }  // namespace
