@@ -25,6 +25,7 @@ struct RegistryState {
     std::mutex lock;
     std::string filePath;
     RegistryStore store;
+    bool unwritten = false;  // the store holds values the file does not
     std::vector<OpenKey> openKeys;
     RegistryKey nextId = kRegistryCurrentUser + 1;
 };
@@ -55,6 +56,12 @@ int LoadStore(RegistryState& state) {
     if (path.empty() || !ReadRegistryFile(path, &text)) return 0;
     state.filePath = path;
     state.store = ParseRegistryText(text);
+    return 1;
+}
+
+int WriteStore(RegistryState& state) {
+    if (!WriteRegistryFile(state.filePath, FormatRegistryText(state.store))) return 0;
+    state.unwritten = false;
     return 1;
 }
 
@@ -101,12 +108,16 @@ int SetRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t ty
     if (open == nullptr || !IsStorableText(name) || (size > 0 && data == nullptr)) return 0;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     RegistryValueRecord value{std::u16string(name), type, {bytes, bytes + size}};
-    // The change is made on a copy and kept only once the file holds it.
-    RegistryStore changed = state.store;
-    PutRegistryValue(changed.keys[FindRegistryKey(changed, open->path)], std::move(value));
-    if (!WriteRegistryFile(state.filePath, FormatRegistryText(changed))) return 0;
-    state.store = std::move(changed);
+    PutRegistryValue(state.store.keys[FindRegistryKey(state.store, open->path)], std::move(value));
+    state.unwritten = true;
     return 1;
+}
+
+int FlushRegistryKey(RegistryKey key) {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    if (FindOpenKey(state, key) == nullptr) return 0;
+    return !state.unwritten || WriteStore(state) ? 1 : 0;
 }
 
 void CloseRegistryKey(RegistryKey key) {
@@ -114,9 +125,18 @@ void CloseRegistryKey(RegistryKey key) {
     std::lock_guard<std::mutex> hold(state.lock);
     std::erase_if(state.openKeys, [key](const OpenKey& open) { return open.id == key; });
     if (state.openKeys.empty()) {
+        if (state.unwritten) WriteStore(state);
         state.store = RegistryStore();
         state.filePath.clear();
+        state.unwritten = false;
     }
+}
+
+void RemoveStaleRegistryFiles() {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);  // not while this process writes the store
+    const std::string path = RegistryFilePath();
+    if (!path.empty()) RemoveRegistryTemporaries(path);
 }
 
 }  // namespace platform

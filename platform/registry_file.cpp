@@ -4,11 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
+
+#include "platform/file_replace.h"
 
 namespace platform {
 namespace {
+
+constexpr std::string_view kStoreName = "registry.reg";
 
 // Creates the folder and its missing parents, for the user alone.
 int MakeFolders(const std::string& folder) {
@@ -18,17 +24,6 @@ int MakeFolders(const std::string& folder) {
     }
     struct stat info;
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 1 : 0;
-}
-
-int WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t written = write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return 0;
-        done += static_cast<std::size_t>(written);
-    }
-    return 1;
 }
 
 int ReadAll(int fd, std::string* text) {
@@ -43,23 +38,34 @@ int ReadAll(int fd, std::string* text) {
     }
 }
 
-// Makes the rename itself last through a crash. The file is whole either way, so a folder
-// that cannot be flushed does not fail the write.
-void FlushFolder(const std::string& folder) {
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
+// Earlier versions named the temporary file "registry.reg.XXXXXX". A name of six lowercase
+// letters ("registry.reg.backup") is more likely the user's own copy: it stays.
+bool IsEarlierTemporary(std::string_view name) {
+    if (name.size() != kStoreName.size() + 7 || !name.starts_with(kStoreName) ||
+        name[kStoreName.size()] != '.') {
+        return false;
+    }
+    bool random = false;
+    for (const char c : name.substr(kStoreName.size() + 1)) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+        random = random || !std::islower(static_cast<unsigned char>(c));
+    }
+    return random;
+}
+
+bool IsStoreTemporary(std::string_view name) {
+    return ReplacedFileName(name) == kStoreName || IsEarlierTemporary(name);
 }
 
 }  // namespace
 
 std::string RegistryFilePath() {
+    const std::string tail = "/tesalo/" + std::string(kStoreName);
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') return std::string(config) + "/tesalo/registry.reg";
+    if (config != nullptr && config[0] == '/') return config + tail;
     const char* home = std::getenv("HOME");
     if (home == nullptr || home[0] == '\0') return std::string();
-    return std::string(home) + "/.config/tesalo/registry.reg";
+    return home + ("/.config" + tail);
 }
 
 int ReadRegistryFile(const std::string& path, std::string* text) {
@@ -76,20 +82,11 @@ int ReadRegistryFile(const std::string& path, std::string* text) {
 int WriteRegistryFile(const std::string& path, const std::string& text) {
     std::size_t slash = path.rfind('/');
     if (slash == std::string::npos || text.size() > kMaxRegistryFileBytes) return 0;
-    std::string folder = path.substr(0, slash);
-    if (!MakeFolders(folder)) return 0;
-    std::string temporary = path + ".XXXXXX";
-    int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return 0;
-    int ok = WriteAll(fd, text) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        unlink(temporary.c_str());
-        return 0;
-    }
-    FlushFolder(folder);
-    return 1;
+    return MakeFolders(path.substr(0, slash)) && ReplaceFileContents(path, text) ? 1 : 0;
+}
+
+void RemoveRegistryTemporaries(const std::string& path) {
+    RemoveFolderFiles(path.substr(0, path.rfind('/') + 1), IsStoreTemporary);
 }
 
 }  // namespace platform

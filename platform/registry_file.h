@@ -17,9 +17,13 @@ std::string RegistryFilePath();
 // exist; 0 when it exists but cannot be read whole.
 int ReadRegistryFile(const std::string& path, std::string* text);
 
-// Replaces the file with text: written to a new file in the same folder (created if
-// missing), flushed to disk and renamed over the old one, so the file is always either the
-// old one or the new one, whole. 0 on any failure, with the old file untouched.
+// Replaces the file with text (ReplaceFileContents, the folder created for the user alone if
+// missing), so the file is always either the old one or the new one, whole. 0 on any failure,
+// with the old file untouched.
 int WriteRegistryFile(const std::string& path, const std::string& text);
+
+// Removes the temporary files that writes of the store at path left beside it: the ones of
+// ReplaceFileContents and the "registry.reg.XXXXXX" of earlier versions.
+void RemoveRegistryTemporaries(const std::string& path);
 
 }  // namespace platform

@@ -36,12 +36,13 @@ void CloseVendorKey();
 std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
                               std::int32_t defaultValue);
 // Stores value as a DWORD in subkey (nullptr: the vendor key itself); 1 when the store holds
-// it, 0 with no open vendor key or when the store could not be written.
+// it in memory, 0 with no open vendor key. The file takes it when the vendor key is flushed or
+// closed.
 int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value);
 
 // Fills g_settings from the store, each missing value with its default.
 void LoadSettings();
-// Writes the ten values of g_settings to the store.
+// Writes the ten values of g_settings to the store file, all in one replacement of it.
 void SaveSettings();
 // After a failed library start: waveQuality becomes 0, in g_settings and in the store at once,
 // so the next start uses the format every device takes.

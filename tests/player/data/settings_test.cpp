@@ -1,11 +1,16 @@
 #include "player/data/settings.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
 #include "tests/platform/registry_support.h"
 
 using namespace registrytest;
@@ -31,6 +36,41 @@ std::string ProductKey(const std::string& polyLimit, const std::string& waveQual
            "\"colFileTime\"=dword:0000008c\n"
            "\"masterVolume\"=dword:00000010\n\n";
 }
+
+// Counts the files renamed onto the store file's name from its creation on.
+class StoreReplacements {
+public:
+    explicit StoreReplacements(const std::string& storePath)
+        : name_(std::filesystem::path(storePath).filename()),
+          watch_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        // Moves from the temporary names keep the moves to the store apart: the kernel merges
+        // events that follow each other the same.
+        inotify_add_watch(watch_, std::filesystem::path(storePath).parent_path().c_str(),
+                          IN_MOVED_FROM | IN_MOVED_TO);
+    }
+    ~StoreReplacements() { close(watch_); }
+    StoreReplacements(const StoreReplacements&) = delete;
+    StoreReplacements& operator=(const StoreReplacements&) = delete;
+
+    int Count() {
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = read(watch_, buffer, sizeof buffer)) > 0;) {
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if ((event->mask & IN_MOVED_TO) && event->len > 0 && event->name == name_) {
+                    ++count_;
+                }
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count_;
+    }
+
+private:
+    std::string name_;
+    int watch_;
+    int count_ = 0;
+};
 
 class Settings : public ::testing::Test {
 protected:
@@ -92,13 +132,13 @@ TEST_F(Settings, SavingKeepsWhatThePlayerDoesNotKnow) {
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + elsewhere + product);
 }
 
-TEST_F(Settings, WithoutAPlaceForTheStoreWritesFailAndReadsGiveDefaults) {
+TEST_F(Settings, WithoutAPlaceForTheStoreSavesFailAndReadsGiveDefaults) {
     WriteText(home.Folder() + "/plain", "a file where a folder should be");
     home.PointAt(home.Folder() + "/plain/config");
     LoadSettings();
     EXPECT_EQ(g_settings.polyLimit, 16);
-    ASSERT_EQ(OpenVendorKey(u"Vantrel"), 1);
-    EXPECT_EQ(WriteDwordSetting(u"Tesalo", u"polyLimit", 30), 0);
+    SaveSettings();
+    EXPECT_EQ(ReadText(home.Folder() + "/plain"), "a file where a folder should be");
 }
 
 TEST_F(Settings, OneVendorKeyAtATime) {
@@ -142,7 +182,6 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
         FullDisk disk(old.size() / 2);
         SaveSettings();
     }
-    CloseVendorKey();
     EXPECT_EQ(ReadText(home.StorePath()), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(home.StorePath()).parent_path()),
                             std::filesystem::directory_iterator()),
@@ -152,6 +191,40 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
     EXPECT_EQ(g_settings.waveQuality, 2);
     g_settings.polyLimit = 30;
     SaveSettings();
-    CloseVendorKey();
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
+}
+
+// The player saves at exit, where it may be killed at any moment: one replacement of the file
+// takes all ten values, so it never holds some of them new and some old.
+TEST_F(Settings, TheTenValuesReachTheStoreInOneReplacement) {
+    WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000002"));
+    LoadSettings();
+    g_settings.polyLimit = 30;
+    g_settings.waveQuality = 3;
+    StoreReplacements replacements(home.StorePath());
+    SaveSettings();
+    EXPECT_EQ(replacements.Count(), 1);
+    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000003"));
+}
+
+// The player killed while it writes the store: the next start finds every old value, and the
+// start's clean-up removes what the killed write left.
+TEST_F(Settings, ASaveKilledWhileWritingLeavesTheOldValuesAndALeftoverTheStartRemoves) {
+    const std::string old = kHeader + kVendorKeys + ProductKey("00000018", "00000002");
+    WriteText(home.StorePath(), old);
+    const int signal = DiesWritingPast(old.size() / 2, [] {
+        LoadSettings();
+        g_settings.polyLimit = 30;
+        g_settings.waveQuality = 3;
+        SaveSettings();
+    });
+    EXPECT_EQ(signal, SIGXFSZ);
+    EXPECT_EQ(ReadText(home.StorePath()), old);
+    const std::filesystem::path folder = std::filesystem::path(home.StorePath()).parent_path();
+    const auto count = [&folder] {
+        return std::distance(std::filesystem::directory_iterator(folder), {});
+    };
+    EXPECT_EQ(count(), 2) << "the killed write's temporary file";
+    platform::RemoveStaleRegistryFiles();
+    EXPECT_EQ(count(), 1);
 }
