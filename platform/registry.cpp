@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <optional>
@@ -28,6 +29,7 @@ struct RegistryState {
     bool unwritten = false;  // the store holds values the file does not
     std::vector<OpenKey> openKeys;
     RegistryKey nextId = kRegistryCurrentUser + 1;
+    RegistryFileError lastError;
 };
 
 RegistryState& State() {
@@ -53,15 +55,25 @@ std::optional<std::u16string> ParentPath(const RegistryState& state, RegistryKey
 int LoadStore(RegistryState& state) {
     std::string path = RegistryFilePath();
     std::string text;
-    if (path.empty() || !ReadRegistryFile(path, &text)) return 0;
+    int error = ENOENT;
+    if (path.empty() || !ReadRegistryFile(path, &text, &error)) {
+        state.lastError = RegistryFileError{kRegistryFileUnread, error, path};
+        return 0;
+    }
     state.filePath = path;
     state.store = ParseRegistryText(text);
+    state.lastError = RegistryFileError();
     return 1;
 }
 
 int WriteStore(RegistryState& state) {
-    if (!WriteRegistryFile(state.filePath, FormatRegistryText(state.store))) return 0;
+    int error = 0;
+    if (!WriteRegistryFile(state.filePath, FormatRegistryText(state.store), &error)) {
+        state.lastError = RegistryFileError{kRegistryFileUnwritten, error, state.filePath};
+        return 0;
+    }
     state.unwritten = false;
+    state.lastError = RegistryFileError();
     return 1;
 }
 
@@ -130,6 +142,12 @@ void CloseRegistryKey(RegistryKey key) {
         state.filePath.clear();
         state.unwritten = false;
     }
+}
+
+RegistryFileError LastRegistryFileError() {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    return state.lastError;
 }
 
 void RemoveStaleRegistryFiles() {

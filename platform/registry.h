@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/export.h"
@@ -48,12 +49,25 @@ PLATFORM_API int SetRegistryValue(RegistryKey key, std::u16string_view name,
 
 // Writes the store file whole with every value set since it was read or last written (nothing
 // when there is none). When the file cannot be written it keeps its old text, the store keeps
-// the new values for a later try, and the flush fails.
+// the new values for a later try, and the flush fails: LastRegistryFileError tells why.
 PLATFORM_API int FlushRegistryKey(RegistryKey key);
 
-// Closes the key; closing the last open key writes what is still unwritten (a last try, which
-// may fail unseen) and lets the store go until the next open.
+// Closes the key; closing the last open key writes what is still unwritten (a failure shows in
+// LastRegistryFileError only) and lets the store go until the next open.
 PLATFORM_API void CloseRegistryKey(RegistryKey key);
+
+// What kept the store file from being read or written.
+constexpr int kRegistryFileFine = 0;
+constexpr int kRegistryFileUnread = 1;     // it exists but could not be read, so no key opened
+constexpr int kRegistryFileUnwritten = 2;  // it keeps its old text
+struct RegistryFileError {
+    int step = kRegistryFileFine;
+    int error = 0;     // the errno of the failed step; EFBIG for a file too large to be read
+    std::string path;  // the store file; empty when no folder for it is known
+};
+
+// The outcome of the last read or write of the store file: fine after a success.
+PLATFORM_API RegistryFileError LastRegistryFileError();
 
 // Removes the temporary files that writes of the store left beside it when their process died
 // before the rename (only the program's own names). For the start of the one process that

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -201,7 +202,7 @@ TEST(RegistryFlush, ValuesReachTheFileAtTheFlushOrTheLastClose) {
     EXPECT_EQ(FlushRegistryKey(vendor), 0) << "a closed key";
 }
 
-TEST(RegistryFlush, AFailedFlushKeepsTheOldFileAndTriesAgainLater) {
+TEST(RegistryFlush, AFailedFlushKeepsTheOldFileTellsWhyAndTriesAgainLater) {
     TemporaryConfigHome home;
     const std::string old = kHeader + kProductHeader + "\"polyLimit\"=dword:00000010\n\n";
     WriteText(home.StorePath(), old);
@@ -215,8 +216,13 @@ TEST(RegistryFlush, AFailedFlushKeepsTheOldFileAndTriesAgainLater) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Folder() + "/tesalo"),
                             std::filesystem::directory_iterator()),
               1) << "the temporary file is gone";
+    const RegistryFileError failure = LastRegistryFileError();
+    EXPECT_EQ(failure.step, kRegistryFileUnwritten);
+    EXPECT_EQ(failure.error, EFBIG);
+    EXPECT_EQ(failure.path, home.StorePath());
     EXPECT_EQ(Query(key, u"polyLimit"), (Bytes{0x20, 0, 0, 0})) << "kept for the next try";
     EXPECT_EQ(FlushRegistryKey(key), 1);
+    EXPECT_EQ(LastRegistryFileError().step, kRegistryFileFine);
     CloseRegistryKey(key);
     EXPECT_EQ(ReadText(home.StorePath()),
               kHeader + kProductHeader + "\"polyLimit\"=dword:00000020\n\n");
@@ -227,12 +233,17 @@ TEST(RegistryFile, AStoreThatCannotBeReadIsNotOpenedSoNeverReplaced) {
     RegistryKey key = 5;
     std::filesystem::create_directories(home.StorePath());  // a folder where the file belongs
     EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, u"Software", &key), 0);
+    EXPECT_EQ(LastRegistryFileError().error, EISDIR);
     std::filesystem::remove(home.StorePath());
 
     const std::string huge(17 << 20, ' ');  // larger than any settings store
     WriteText(home.StorePath(), huge);
     EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, u"Software", &key), 0);
     EXPECT_EQ(key, kRegistryNoKey);
+    const RegistryFileError failure = LastRegistryFileError();
+    EXPECT_EQ(failure.step, kRegistryFileUnread);
+    EXPECT_EQ(failure.error, EFBIG);
+    EXPECT_EQ(failure.path, home.StorePath());
 }
 
 // A damaged line ending in "\" and an indented damaged line were apart in the file: written

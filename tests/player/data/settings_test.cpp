@@ -5,17 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/registry.h"
+#include "player/data/settings_failure.h"
 #include "tests/platform/registry_support.h"
 
 using namespace registrytest;
 
 namespace {
+
+std::u16string Utf16(const std::string& text) { return platform::Utf8ToUtf16(text); }
 
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
 const std::string kVendorKeys =
@@ -137,8 +143,10 @@ TEST_F(Settings, WithoutAPlaceForTheStoreSavesFailAndReadsGiveDefaults) {
     home.PointAt(home.Folder() + "/plain/config");
     LoadSettings();
     EXPECT_EQ(g_settings.polyLimit, 16);
-    SaveSettings();
-    EXPECT_EQ(ReadText(home.Folder() + "/plain"), "a file where a folder should be");
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(SettingsSaveFailure(false),
+              u"The settings could not be saved.\n" + Utf16(home.Folder()) +
+                  u"/plain/config/tesalo/registry.reg\n" + Utf16(std::strerror(ENOTDIR)));
 }
 
 TEST_F(Settings, OneVendorKeyAtATime) {
@@ -164,7 +172,7 @@ TEST_F(Settings, TheWaveQualityResetWritesThatValueAloneAtOnce) {
     WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000003"));
     LoadSettings();
     g_settings.polyLimit = 30;  // changed in memory: not written before exit
-    ResetWaveQuality();
+    EXPECT_EQ(ResetWaveQuality(), 1);
     EXPECT_EQ(g_settings.waveQuality, 0);
     EXPECT_EQ(ReadText(home.StorePath()),
               kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
@@ -180,8 +188,11 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
     g_settings.waveQuality = 3;
     {
         FullDisk disk(old.size() / 2);
-        SaveSettings();
+        EXPECT_EQ(SaveSettings(), 0);
     }
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) + u"\n" +
+                                              Utf16(std::strerror(EFBIG)));
     EXPECT_EQ(ReadText(home.StorePath()), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(home.StorePath()).parent_path()),
                             std::filesystem::directory_iterator()),
@@ -190,7 +201,7 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
     EXPECT_EQ(g_settings.polyLimit, 24);
     EXPECT_EQ(g_settings.waveQuality, 2);
     g_settings.polyLimit = 30;
-    SaveSettings();
+    EXPECT_EQ(SaveSettings(), 1);
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
 }
 
@@ -202,9 +213,36 @@ TEST_F(Settings, TheTenValuesReachTheStoreInOneReplacement) {
     g_settings.polyLimit = 30;
     g_settings.waveQuality = 3;
     StoreReplacements replacements(home.StorePath());
-    SaveSettings();
+    EXPECT_EQ(SaveSettings(), 1);
     EXPECT_EQ(replacements.Count(), 1);
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000003"));
+}
+
+// A store over 16 MB, or one that cannot be read, is not read: the player runs on the
+// defaults, and the file, which may hold what matters to someone, is never written over. The
+// user hears of it.
+TEST_F(Settings, AStoreThatCannotBeReadIsNeverWrittenOverAndTheSaveSaysWhy) {
+    const std::string huge = kHeader + std::string(17 << 20, ';');
+    WriteText(home.StorePath(), huge);
+    LoadSettings();
+    EXPECT_EQ(g_settings.polyLimit, 16);
+    g_settings.polyLimit = 30;
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(ResetWaveQuality(), 0);
+    EXPECT_TRUE(ReadText(home.StorePath()) == huge);
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) +
+                                              u"\nIt is larger than 16 MB and was not read.");
+    EXPECT_EQ(SettingsSaveFailure(true), u"設定を保存できません\n" + Utf16(home.StorePath()) +
+                                             u"\n16 MB を超えるため読み込んでいません");
+
+    std::filesystem::remove(home.StorePath());
+    std::filesystem::create_directory(home.StorePath());
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(home.StorePath()));
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) + u"\nIt could not be read: " +
+                                              Utf16(std::strerror(EISDIR)));
 }
 
 // The player killed while it writes the store: the next start finds every old value, and the
