@@ -1,14 +1,10 @@
-// Replacing a file whole: through links, with the reason of a failure, and what a killed
-// replacement leaves behind.
+// Replacing a file whole: through links, and with the reason of a failure.
 #include "platform/file_replace.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -78,20 +74,6 @@ TEST_F(FileReplace, AFailureGivesTheReasonAndLeavesTheOldFileAlone) {
     EXPECT_EQ(error, ELOOP);
     EXPECT_TRUE(ReplaceFileContents(path, "new", &error));
     EXPECT_EQ(error, 0);
-}
-
-// The name a killed replacement leaves is one that ReplacedFileName takes for the file's.
-TEST_F(FileReplace, AReplacementKilledPartWayLeavesTheOldFileAndANameItOwns) {
-    const std::string path = folder_ + "a.lst";
-    WriteText(path, "old text");
-    EXPECT_EQ(DiesWritingPast(4, [&path] { ReplaceFileContents(path, "a longer new text"); }),
-              SIGXFSZ);
-    EXPECT_EQ(ReadText(path), "old text");
-    const std::vector<std::string> names = Names(folder_);
-    ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(ReplacedFileName(names[0]), "a.lst") << names[0];
-    RemoveFolderFiles(folder_, [](std::string_view name) { return !ReplacedFileName(name).empty(); });
-    EXPECT_EQ(Names(folder_), std::vector<std::string>{"a.lst"});
 }
 
 }  // namespace
