@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <optional>
@@ -25,8 +26,10 @@ struct RegistryState {
     std::mutex lock;
     std::string filePath;
     RegistryStore store;
+    bool unwritten = false;  // the store holds values the file does not
     std::vector<OpenKey> openKeys;
     RegistryKey nextId = kRegistryCurrentUser + 1;
+    RegistryFileError lastError;
 };
 
 RegistryState& State() {
@@ -52,9 +55,25 @@ std::optional<std::u16string> ParentPath(const RegistryState& state, RegistryKey
 int LoadStore(RegistryState& state) {
     std::string path = RegistryFilePath();
     std::string text;
-    if (path.empty() || !ReadRegistryFile(path, &text)) return 0;
+    int error = ENOENT;
+    if (path.empty() || !ReadRegistryFile(path, &text, &error)) {
+        state.lastError = RegistryFileError{kRegistryFileUnread, error, path};
+        return 0;
+    }
     state.filePath = path;
     state.store = ParseRegistryText(text);
+    state.lastError = RegistryFileError();
+    return 1;
+}
+
+int WriteStore(RegistryState& state) {
+    int error = 0;
+    if (!WriteRegistryFile(state.filePath, FormatRegistryText(state.store), &error)) {
+        state.lastError = RegistryFileError{kRegistryFileUnwritten, error, state.filePath};
+        return 0;
+    }
+    state.unwritten = false;
+    state.lastError = RegistryFileError();
     return 1;
 }
 
@@ -101,12 +120,16 @@ int SetRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t ty
     if (open == nullptr || !IsStorableText(name) || (size > 0 && data == nullptr)) return 0;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     RegistryValueRecord value{std::u16string(name), type, {bytes, bytes + size}};
-    // The change is made on a copy and kept only once the file holds it.
-    RegistryStore changed = state.store;
-    PutRegistryValue(changed.keys[FindRegistryKey(changed, open->path)], std::move(value));
-    if (!WriteRegistryFile(state.filePath, FormatRegistryText(changed))) return 0;
-    state.store = std::move(changed);
+    PutRegistryValue(state.store.keys[FindRegistryKey(state.store, open->path)], std::move(value));
+    state.unwritten = true;
     return 1;
+}
+
+int FlushRegistryKey(RegistryKey key) {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    if (FindOpenKey(state, key) == nullptr) return 0;
+    return !state.unwritten || WriteStore(state) ? 1 : 0;
 }
 
 void CloseRegistryKey(RegistryKey key) {
@@ -114,9 +137,24 @@ void CloseRegistryKey(RegistryKey key) {
     std::lock_guard<std::mutex> hold(state.lock);
     std::erase_if(state.openKeys, [key](const OpenKey& open) { return open.id == key; });
     if (state.openKeys.empty()) {
+        if (state.unwritten) WriteStore(state);
         state.store = RegistryStore();
         state.filePath.clear();
+        state.unwritten = false;
     }
+}
+
+RegistryFileError LastRegistryFileError() {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);
+    return state.lastError;
+}
+
+void RemoveStaleRegistryFiles() {
+    RegistryState& state = State();
+    std::lock_guard<std::mutex> hold(state.lock);  // not while this process writes the store
+    const std::string path = RegistryFilePath();
+    if (!path.empty()) RemoveRegistryTemporaries(path);
 }
 
 }  // namespace platform

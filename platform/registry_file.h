@@ -14,12 +14,17 @@ constexpr std::size_t kMaxRegistryFileBytes = 16 * 1024 * 1024;
 std::string RegistryFilePath();
 
 // 1 with the file's bytes in *text, or with no text when the file (or its folder) does not
-// exist; 0 when it exists but cannot be read whole.
-int ReadRegistryFile(const std::string& path, std::string* text);
+// exist; 0 when it exists but cannot be read whole, with the reason in *error (an errno;
+// EFBIG when it is larger than kMaxRegistryFileBytes).
+int ReadRegistryFile(const std::string& path, std::string* text, int* error);
 
-// Replaces the file with text: written to a new file in the same folder (created if
-// missing), flushed to disk and renamed over the old one, so the file is always either the
-// old one or the new one, whole. 0 on any failure, with the old file untouched.
-int WriteRegistryFile(const std::string& path, const std::string& text);
+// Replaces the file with text (ReplaceFileContents, the folder created for the user alone if
+// missing), so the file is always either the old one or the new one, whole. 0 on any failure,
+// with the old file untouched and the errno of the failed step in *error.
+int WriteRegistryFile(const std::string& path, const std::string& text, int* error);
+
+// Removes the temporary files that writes of the store at path left beside it: the ones of
+// ReplaceFileContents and the "registry.reg.XXXXXX" of earlier versions.
+void RemoveRegistryTemporaries(const std::string& path);
 
 }  // namespace platform

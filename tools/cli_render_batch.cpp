@@ -15,8 +15,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/file_replace.h"
 #include "platform/msgbox.h"
-#include "player/data/file_replace.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_progress.h"
 #include "tools/cli_render.h"
@@ -75,7 +75,7 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
     CliOptions one = options;
     one.songs = {song.path};
     one.output = song.output;
-    const auto send = [progressFd](std::uint32_t ms) { WriteAll(progressFd, &ms, sizeof ms); };
+    const auto send = [progressFd](std::uint32_t ms) { platform::WriteAll(progressFd, &ms, sizeof ms); };
     const int result = RenderToFile(one, {[](std::uint32_t) {}, send});
     std::fflush(nullptr);
     _exit(result);

@@ -46,6 +46,14 @@ void CloseValueKey(platform::RegistryKey key) {
     if (key != vendorKey) platform::CloseRegistryKey(key);
 }
 
+// Writes the values set so far in one replacement of the file, then lets the store go.
+int FlushAndCloseVendorKey() {
+    const int written =
+        vendorKey != platform::kRegistryNoKey && platform::FlushRegistryKey(vendorKey);
+    CloseVendorKey();
+    return written;
+}
+
 }  // namespace
 
 int OpenVendorKey(const char16_t* vendorName) {
@@ -98,17 +106,18 @@ void LoadSettings() {
     CloseVendorKey();
 }
 
-void SaveSettings() {
+int SaveSettings() {
     OpenVendorKey(kVendorName);
+    int stored = 1;
     for (const SettingEntry& entry : kSettingEntries) {
-        WriteDwordSetting(kProductKey, entry.name, g_settings.*entry.field);
+        stored &= WriteDwordSetting(kProductKey, entry.name, g_settings.*entry.field);
     }
-    CloseVendorKey();
+    return FlushAndCloseVendorKey() & stored;
 }
 
-void ResetWaveQuality() {
+int ResetWaveQuality() {
     g_settings.waveQuality = 0;
     OpenVendorKey(kVendorName);
-    WriteDwordSetting(kProductKey, u"waveQuality", 0);
-    CloseVendorKey();
+    const int stored = WriteDwordSetting(kProductKey, u"waveQuality", 0);
+    return FlushAndCloseVendorKey() & stored;
 }

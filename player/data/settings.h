@@ -1,7 +1,7 @@
 // The player's ten settings and their store in the current user's registry, under
 // Software\<vendor>\Tesalo. They are read once at start, live in g_settings while the player
-// runs, and are written back together at exit. No message is ever shown: a store that cannot
-// be opened gives the defaults and takes nothing.
+// runs, and are written back together at exit. A store that cannot be opened gives the
+// defaults and takes nothing; a save that fails says so (SettingsSaveFailure gives the text).
 #pragma once
 
 #include <cstdint>
@@ -36,13 +36,15 @@ void CloseVendorKey();
 std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
                               std::int32_t defaultValue);
 // Stores value as a DWORD in subkey (nullptr: the vendor key itself); 1 when the store holds
-// it, 0 with no open vendor key or when the store could not be written.
+// it in memory, 0 with no open vendor key. The file takes it when the vendor key is flushed or
+// closed.
 int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value);
 
 // Fills g_settings from the store, each missing value with its default.
 void LoadSettings();
-// Writes the ten values of g_settings to the store.
-void SaveSettings();
+// Writes the ten values of g_settings to the store file, all in one replacement of it. 1 when
+// the file holds them; 0 when it could not be read or written (it is then as it was).
+int SaveSettings();
 // After a failed library start: waveQuality becomes 0, in g_settings and in the store at once,
-// so the next start uses the format every device takes.
-void ResetWaveQuality();
+// so the next start uses the format every device takes. 1/0 as SaveSettings.
+int ResetWaveQuality();

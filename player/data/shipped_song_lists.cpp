@@ -1,7 +1,7 @@
 #include "player/data/shipped_song_lists.h"
 
 
-#include "player/data/file_replace.h"
+#include "platform/file_replace.h"
 #include "player/data/smf_image.h"
 #include "player/data/song_list_folder.h"
 
@@ -11,7 +11,7 @@ void CopyWholeFile(const std::string& from, const std::string& to) {
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(from, &image, &size)) return;
-    ReplaceFileContents(to, std::string(reinterpret_cast<const char*>(image), size));
+    platform::ReplaceFileContents(to, std::string(reinterpret_cast<const char*>(image), size));
     FreeFileImage(image);
 }
 

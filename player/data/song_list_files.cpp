@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/codepage.h"
-#include "player/data/file_replace.h"
+#include "platform/file_replace.h"
 #include "player/data/program_files.h"
 #include "player/data/shipped_song_lists.h"
 #include "player/data/song_list_folder.h"
@@ -110,7 +110,7 @@ int SaveRows(const SongListRecord* record, const QTreeWidget* listView) {
     if (g_shown.record != record) g_shown = ShownList{record};
     const std::string path = SongListPath(record->fileName);
     int error = 0;
-    if (ReplaceFileContents(path, WriteListText(record->title, SongRows(listView)), &error)) {
+    if (platform::ReplaceFileContents(path, WriteListText(record->title, SongRows(listView)), &error)) {
         g_shown.unsaved = g_shown.failureTold = false;
         return 1;
     }

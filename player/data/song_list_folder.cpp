@@ -1,11 +1,15 @@
 #include "player/data/song_list_folder.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
+
+#include "platform/file_replace.h"
 
 namespace {
 
@@ -23,22 +27,41 @@ std::string DataHome() {
     return HomeFolder() + "/.local/share";
 }
 
-bool HasListExtension(const std::string& name) {
+bool HasListExtension(std::string_view name) {
     if (name.size() < 4) return false;
-    const std::string extension = name.substr(name.size() - 4);
+    const std::string_view extension = name.substr(name.size() - 4);
     for (std::size_t i = 0; i < 4; ++i) {
         if (std::tolower(static_cast<unsigned char>(extension[i])) != ".lst"[i]) return false;
     }
     return true;
 }
 
+// The lists name the user's songs and folders: the folder is the user's alone, also one that an
+// older version made readable to all. A folder of someone else is not the player's to change.
+void MakePrivateFolder(const std::string& folder) {
+    mkdir(folder.c_str(), 0700);
+    struct stat info;
+    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()) {
+        return;
+    }
+    if ((info.st_mode & 077) != 0) chmod(folder.c_str(), info.st_mode & 0700);
+}
+
 }  // namespace
 
 std::string ProgramDirectory() {
-    const std::string folder = DataHome() + "/tesalo/";
+    const std::string dataHome = DataHome();
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    std::filesystem::create_directories(dataHome, error);
+    const std::string folder = dataHome + "/tesalo/";
+    MakePrivateFolder(folder);
     return folder;
+}
+
+void RemoveStaleSongListFiles(const std::string& folder) {
+    platform::RemoveFolderFiles(folder, [](std::string_view name) {
+        return HasListExtension(platform::ReplacedFileName(name));
+    });
 }
 
 std::vector<std::string> FindSongListFiles(const std::string& folder) {

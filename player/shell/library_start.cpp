@@ -5,8 +5,10 @@
 #include "library/tesalo.h"
 #include "player/data/program_files.h"
 #include "player/data/settings.h"
+#include "player/data/settings_failure.h"
 #include "player/data/smf_image.h"
 #include "player/shell/player_message.h"
+#include "player/shell/player_state.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ namespace {
 // the one every device takes.
 int FailedInit() {
     ShowPlayerMessage(u"PCM Audioを初期化できません\n起動に失敗しました");
-    ResetWaveQuality();
+    if (!ResetWaveQuality()) ShowPlayerMessage(SettingsSaveFailure(SystemLanguageIsJapanese()));
     return 0;
 }
 

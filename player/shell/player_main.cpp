@@ -13,7 +13,10 @@
 #include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/messages.h"
+#include "platform/registry.h"
 #include "player/data/settings.h"
+#include "player/data/settings_failure.h"
+#include "player/data/song_list_folder.h"
 #include "player/resources/images.h"
 #include "player/shell/font_faces.h"
 #include "player/shell/library_boxes.h"
@@ -65,10 +68,13 @@ int FirstInstance(int argc, char** argv) {
     g_player.instanceBlock = block;
     g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
     g_player.japaneseUi = SystemLanguageIsJapanese();
+    // Only this process writes them now: what a killed save left behind can go.
+    platform::RemoveStaleRegistryFiles();
+    RemoveStaleSongListFiles(ProgramDirectory());
     LoadSettings();
     InstallLibraryBoxes();
     RunMainWindow(files);
-    SaveSettings();
+    if (!SaveSettings()) ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
     RemoveLibraryBoxes();  // TeCleanUp waits for the ready thread: no box may wait for us then
     TeCleanUp();
     platform::CloseInstanceBlock(block, kInstanceBlockSize);

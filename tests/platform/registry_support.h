@@ -1,8 +1,10 @@
-// For the registry and settings tests: a fresh XDG_CONFIG_HOME, the store file's text, and a
-// disk that fills up.
+// For the registry, settings and file tests: a fresh XDG_CONFIG_HOME, the store file's text, a
+// disk that fills up, and a process killed while it writes.
 #pragma once
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -78,5 +80,26 @@ private:
     rlimit saved_{};
     void (*savedSignal_)(int) = SIG_DFL;
 };
+
+// Runs work in a child process that the system kills (SIGXFSZ) once a file would grow past
+// `bytes`: a program killed part way through a write. The signal it died of, 0 if it lived.
+template <typename Work>
+int DiesWritingPast(rlim_t bytes, Work work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
 
 }  // namespace registrytest

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -174,22 +176,56 @@ TEST(RegistryFile, ADamagedFileGivesWhatCanBeReadAndLosesNoLine) {
                   "\"masterVolume\"=dword:0000000\n\n");
 }
 
-TEST(RegistryFile, AFailedWriteKeepsTheOldFileAndTheOldValue) {
+// Values wait in memory for a flush, which writes them all in one replacement of the file, or
+// for the last close; a flush with nothing new writes nothing.
+TEST(RegistryFlush, ValuesReachTheFileAtTheFlushOrTheLastClose) {
+    TemporaryConfigHome home;
+    RegistryKey vendor = Open(u"Software\\Vantrel");
+    RegistryKey product = kRegistryNoKey;
+    ASSERT_EQ(CreateRegistryKey(vendor, u"Tesalo", &product), 1);
+    ASSERT_EQ(Set(product, u"a", kRegistryDword, {1, 0, 0, 0}), 1);
+    ASSERT_EQ(Set(product, u"b", kRegistryDword, {2, 0, 0, 0}), 1);
+    EXPECT_FALSE(std::filesystem::exists(home.StorePath()));
+    EXPECT_EQ(FlushRegistryKey(product), 1);
+    const std::string both = kHeader + kProductHeader + "\"a\"=dword:00000001\n\"b\"=dword:00000002\n\n";
+    EXPECT_EQ(ReadText(home.StorePath()), both);
+    std::filesystem::remove(home.StorePath());
+    EXPECT_EQ(FlushRegistryKey(vendor), 1);
+    EXPECT_FALSE(std::filesystem::exists(home.StorePath())) << "nothing new: nothing written";
+
+    ASSERT_EQ(Set(product, u"b", kRegistryDword, {3, 0, 0, 0}), 1);
+    CloseRegistryKey(product);
+    EXPECT_FALSE(std::filesystem::exists(home.StorePath())) << "a key is still open";
+    CloseRegistryKey(vendor);
+    EXPECT_EQ(ReadText(home.StorePath()),
+              kHeader + kProductHeader + "\"a\"=dword:00000001\n\"b\"=dword:00000003\n\n");
+    EXPECT_EQ(FlushRegistryKey(vendor), 0) << "a closed key";
+}
+
+TEST(RegistryFlush, AFailedFlushKeepsTheOldFileTellsWhyAndTriesAgainLater) {
     TemporaryConfigHome home;
     const std::string old = kHeader + kProductHeader + "\"polyLimit\"=dword:00000010\n\n";
     WriteText(home.StorePath(), old);
     RegistryKey key = Open(u"Software\\Vantrel\\Tesalo");
+    ASSERT_EQ(Set(key, u"polyLimit", kRegistryDword, {0x20, 0, 0, 0}), 1);
     {
         FullDisk disk(old.size() / 2);
-        EXPECT_EQ(Set(key, u"polyLimit", kRegistryDword, {0x20, 0, 0, 0}), 0);
+        EXPECT_EQ(FlushRegistryKey(key), 0);
     }
     EXPECT_EQ(ReadText(home.StorePath()), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Folder() + "/tesalo"),
                             std::filesystem::directory_iterator()),
               1) << "the temporary file is gone";
-    EXPECT_EQ(Query(key, u"polyLimit"), (Bytes{0x10, 0, 0, 0}));
-    EXPECT_EQ(Set(key, u"polyLimit", kRegistryDword, {0x20, 0, 0, 0}), 1);
+    const RegistryFileError failure = LastRegistryFileError();
+    EXPECT_EQ(failure.step, kRegistryFileUnwritten);
+    EXPECT_EQ(failure.error, EFBIG);
+    EXPECT_EQ(failure.path, home.StorePath());
+    EXPECT_EQ(Query(key, u"polyLimit"), (Bytes{0x20, 0, 0, 0})) << "kept for the next try";
+    EXPECT_EQ(FlushRegistryKey(key), 1);
+    EXPECT_EQ(LastRegistryFileError().step, kRegistryFileFine);
     CloseRegistryKey(key);
+    EXPECT_EQ(ReadText(home.StorePath()),
+              kHeader + kProductHeader + "\"polyLimit\"=dword:00000020\n\n");
 }
 
 TEST(RegistryFile, AStoreThatCannotBeReadIsNotOpenedSoNeverReplaced) {
@@ -197,12 +233,17 @@ TEST(RegistryFile, AStoreThatCannotBeReadIsNotOpenedSoNeverReplaced) {
     RegistryKey key = 5;
     std::filesystem::create_directories(home.StorePath());  // a folder where the file belongs
     EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, u"Software", &key), 0);
+    EXPECT_EQ(LastRegistryFileError().error, EISDIR);
     std::filesystem::remove(home.StorePath());
 
     const std::string huge(17 << 20, ' ');  // larger than any settings store
     WriteText(home.StorePath(), huge);
     EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, u"Software", &key), 0);
     EXPECT_EQ(key, kRegistryNoKey);
+    const RegistryFileError failure = LastRegistryFileError();
+    EXPECT_EQ(failure.step, kRegistryFileUnread);
+    EXPECT_EQ(failure.error, EFBIG);
+    EXPECT_EQ(failure.path, home.StorePath());
 }
 
 // A damaged line ending in "\" and an indented damaged line were apart in the file: written
@@ -217,4 +258,45 @@ TEST(RegistryFile, DamagedLinesKeptApartStayApartWhenWrittenBack) {
     ASSERT_EQ(again.keys.size(), store.keys.size()) << written;
     EXPECT_EQ(FormatRegistryText(again), written);
     EXPECT_NE(written.find("Broken \\\n\n  x"), std::string::npos) << written;
+}
+
+// A store kept elsewhere (a dotfiles folder) and linked in: the link stays and the file it
+// leads to takes the values, keeping its permissions.
+TEST(RegistryFile, ALinkedStoreStaysALinkAndItsFileTakesTheValues) {
+    TemporaryConfigHome home;
+    const std::string target = home.Folder() + "/dotfiles/tesalo.reg";
+    WriteText(target, kHeader + kProductHeader + "\"polyLimit\"=dword:00000010\n\n");
+    std::filesystem::permissions(target, std::filesystem::perms(0640));
+    std::filesystem::create_directories(home.Folder() + "/tesalo");
+    std::filesystem::create_symlink("../dotfiles/tesalo.reg", home.StorePath());
+    RegistryKey key = Open(u"Software\\Vantrel\\Tesalo");
+    EXPECT_EQ(Query(key, u"polyLimit"), (Bytes{0x10, 0, 0, 0}));
+    ASSERT_EQ(Set(key, u"polyLimit", kRegistryDword, {0x20, 0, 0, 0}), 1);
+    CloseRegistryKey(key);
+    EXPECT_TRUE(std::filesystem::is_symlink(home.StorePath()));
+    EXPECT_EQ(ReadText(target), kHeader + kProductHeader + "\"polyLimit\"=dword:00000020\n\n");
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+}
+
+// Temporary files that a write killed before its rename left: the program's own names go at
+// start, whatever else stands beside the store stays.
+TEST(RegistryFile, OnlyTheTemporaryFilesOfDeadWritesAreRemoved) {
+    TemporaryConfigHome home;
+    const std::string folder = home.Folder() + "/tesalo/";
+    const std::string outside = home.Folder() + "/outside";
+    WriteText(outside, "not the program's");
+    for (const char* name : {"registry.reg", ".registry.reg.saving-a1B2c3", "registry.reg.x9Y8z7",
+                             "registry.reg.backup", ".other.reg.saving-a1B2c3", "notes"}) {
+        WriteText(folder + name, name);
+    }
+    std::filesystem::create_symlink(outside, folder + ".registry.reg.saving-Q1w2E3");
+    RemoveStaleRegistryFiles();
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        left.push_back(entry.path().filename());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".other.reg.saving-a1B2c3", ".registry.reg.saving-Q1w2E3",
+                                              "notes", "registry.reg", "registry.reg.backup"}));
+    EXPECT_EQ(ReadText(outside), "not the program's");
 }

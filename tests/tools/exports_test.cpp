@@ -63,6 +63,8 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",
         "platform::CloseInstanceBlock", "platform::RemoveInstanceBlock",
         "platform::CreateRegistryKey", "platform::QueryRegistryValue", "platform::SetRegistryValue",
-        "platform::CloseRegistryKey"};
+        "platform::CloseRegistryKey", "platform::FlushRegistryKey", "platform::LastRegistryFileError",
+        "platform::RemoveStaleRegistryFiles", "platform::ReplaceFileContents",
+        "platform::ReplacedFileName", "platform::RemoveFolderFiles", "platform::WriteAll"};
     EXPECT_EQ(ExportedNames("libplatform.so"), expected);
 }

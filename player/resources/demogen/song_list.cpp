@@ -5,11 +5,15 @@
 // outside the folder the songs will be in). Each song's play time and title come from the
 // player's own pre-scan, and the list is written by the player's own writer, so it is the list
 // that adding the files by hand would give.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "player/data/file_replace.h"
+#include "platform/file_replace.h"
 #include "player/data/midi_scan.h"
 #include "player/data/song_list_text.h"
 
@@ -36,8 +40,11 @@ int main(int argc, char** argv) {
     std::vector<SongListSong> songs;
     for (int i = first; i < argc; ++i) songs.push_back(DemoSong(argv[i], listedFolder));
     const std::string text = WriteListText(u"Demo Songs", songs);
-    if (!ReplaceFileContents(argv[1], text)) {
-        std::fprintf(stderr, "demolist: %s: cannot be written\n", argv[1]);
+    int error = 0;
+    // Written for the user alone like any list; installed, it is read by every user.
+    if (!platform::ReplaceFileContents(argv[1], text, &error) || chmod(argv[1], 0644) != 0) {
+        std::fprintf(stderr, "demolist: %s: cannot be written: %s\n", argv[1],
+                     std::strerror(error != 0 ? error : errno));
         return 1;
     }
     return 0;

@@ -1,16 +1,27 @@
 #include "player/data/settings.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/codepage.h"
+#include "platform/registry.h"
+#include "player/data/settings_failure.h"
 #include "tests/platform/registry_support.h"
 
 using namespace registrytest;
 
 namespace {
+
+std::u16string Utf16(const std::string& text) { return platform::Utf8ToUtf16(text); }
 
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n";
 const std::string kVendorKeys =
@@ -31,6 +42,41 @@ std::string ProductKey(const std::string& polyLimit, const std::string& waveQual
            "\"colFileTime\"=dword:0000008c\n"
            "\"masterVolume\"=dword:00000010\n\n";
 }
+
+// Counts the files renamed onto the store file's name from its creation on.
+class StoreReplacements {
+public:
+    explicit StoreReplacements(const std::string& storePath)
+        : name_(std::filesystem::path(storePath).filename()),
+          watch_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        // Moves from the temporary names keep the moves to the store apart: the kernel merges
+        // events that follow each other the same.
+        inotify_add_watch(watch_, std::filesystem::path(storePath).parent_path().c_str(),
+                          IN_MOVED_FROM | IN_MOVED_TO);
+    }
+    ~StoreReplacements() { close(watch_); }
+    StoreReplacements(const StoreReplacements&) = delete;
+    StoreReplacements& operator=(const StoreReplacements&) = delete;
+
+    int Count() {
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = read(watch_, buffer, sizeof buffer)) > 0;) {
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if ((event->mask & IN_MOVED_TO) && event->len > 0 && event->name == name_) {
+                    ++count_;
+                }
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count_;
+    }
+
+private:
+    std::string name_;
+    int watch_;
+    int count_ = 0;
+};
 
 class Settings : public ::testing::Test {
 protected:
@@ -92,13 +138,15 @@ TEST_F(Settings, SavingKeepsWhatThePlayerDoesNotKnow) {
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + elsewhere + product);
 }
 
-TEST_F(Settings, WithoutAPlaceForTheStoreWritesFailAndReadsGiveDefaults) {
+TEST_F(Settings, WithoutAPlaceForTheStoreSavesFailAndReadsGiveDefaults) {
     WriteText(home.Folder() + "/plain", "a file where a folder should be");
     home.PointAt(home.Folder() + "/plain/config");
     LoadSettings();
     EXPECT_EQ(g_settings.polyLimit, 16);
-    ASSERT_EQ(OpenVendorKey(u"Vantrel"), 1);
-    EXPECT_EQ(WriteDwordSetting(u"Tesalo", u"polyLimit", 30), 0);
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(SettingsSaveFailure(false),
+              u"The settings could not be saved.\n" + Utf16(home.Folder()) +
+                  u"/plain/config/tesalo/registry.reg\n" + Utf16(std::strerror(ENOTDIR)));
 }
 
 TEST_F(Settings, OneVendorKeyAtATime) {
@@ -124,7 +172,7 @@ TEST_F(Settings, TheWaveQualityResetWritesThatValueAloneAtOnce) {
     WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000003"));
     LoadSettings();
     g_settings.polyLimit = 30;  // changed in memory: not written before exit
-    ResetWaveQuality();
+    EXPECT_EQ(ResetWaveQuality(), 1);
     EXPECT_EQ(g_settings.waveQuality, 0);
     EXPECT_EQ(ReadText(home.StorePath()),
               kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
@@ -140,9 +188,11 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
     g_settings.waveQuality = 3;
     {
         FullDisk disk(old.size() / 2);
-        SaveSettings();
+        EXPECT_EQ(SaveSettings(), 0);
     }
-    CloseVendorKey();
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) + u"\n" +
+                                              Utf16(std::strerror(EFBIG)));
     EXPECT_EQ(ReadText(home.StorePath()), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(home.StorePath()).parent_path()),
                             std::filesystem::directory_iterator()),
@@ -151,7 +201,68 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
     EXPECT_EQ(g_settings.polyLimit, 24);
     EXPECT_EQ(g_settings.waveQuality, 2);
     g_settings.polyLimit = 30;
-    SaveSettings();
-    CloseVendorKey();
+    EXPECT_EQ(SaveSettings(), 1);
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
+}
+
+// The player saves at exit, where it may be killed at any moment: one replacement of the file
+// takes all ten values, so it never holds some of them new and some old.
+TEST_F(Settings, TheTenValuesReachTheStoreInOneReplacement) {
+    WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000002"));
+    LoadSettings();
+    g_settings.polyLimit = 30;
+    g_settings.waveQuality = 3;
+    StoreReplacements replacements(home.StorePath());
+    EXPECT_EQ(SaveSettings(), 1);
+    EXPECT_EQ(replacements.Count(), 1);
+    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000003"));
+}
+
+// A store over 16 MB, or one that cannot be read, is not read: the player runs on the
+// defaults, and the file, which may hold what matters to someone, is never written over. The
+// user hears of it.
+TEST_F(Settings, AStoreThatCannotBeReadIsNeverWrittenOverAndTheSaveSaysWhy) {
+    const std::string huge = kHeader + std::string(17 << 20, ';');
+    WriteText(home.StorePath(), huge);
+    LoadSettings();
+    EXPECT_EQ(g_settings.polyLimit, 16);
+    g_settings.polyLimit = 30;
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(ResetWaveQuality(), 0);
+    EXPECT_TRUE(ReadText(home.StorePath()) == huge);
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) +
+                                              u"\nIt is larger than 16 MB and was not read.");
+    EXPECT_EQ(SettingsSaveFailure(true), u"設定を保存できません\n" + Utf16(home.StorePath()) +
+                                             u"\n16 MB を超えるため読み込んでいません");
+
+    std::filesystem::remove(home.StorePath());
+    std::filesystem::create_directory(home.StorePath());
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(home.StorePath()));
+    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
+                                              Utf16(home.StorePath()) + u"\nIt could not be read: " +
+                                              Utf16(std::strerror(EISDIR)));
+}
+
+// The player killed while it writes the store: the next start finds every old value, and the
+// start's clean-up removes what the killed write left.
+TEST_F(Settings, ASaveKilledWhileWritingLeavesTheOldValuesAndALeftoverTheStartRemoves) {
+    const std::string old = kHeader + kVendorKeys + ProductKey("00000018", "00000002");
+    WriteText(home.StorePath(), old);
+    const int signal = DiesWritingPast(old.size() / 2, [] {
+        LoadSettings();
+        g_settings.polyLimit = 30;
+        g_settings.waveQuality = 3;
+        SaveSettings();
+    });
+    EXPECT_EQ(signal, SIGXFSZ);
+    EXPECT_EQ(ReadText(home.StorePath()), old);
+    const std::filesystem::path folder = std::filesystem::path(home.StorePath()).parent_path();
+    const auto count = [&folder] {
+        return std::distance(std::filesystem::directory_iterator(folder), {});
+    };
+    EXPECT_EQ(count(), 2) << "the killed write's temporary file";
+    platform::RemoveStaleRegistryFiles();
+    EXPECT_EQ(count(), 1);
 }
