@@ -11,12 +11,14 @@
 #include <functional>
 
 #include "platform/codepage.h"
+#include "player/data/song_list_files.h"
 #include "player/data/song_list_folder.h"
 #include "player/data/song_list_view.h"
 #include "player/data/string_list.h"
 #include "player/shell/folder_entries.h"
 #include "player/shell/midi_file_dialog.h"
 #include "player/shell/player_state.h"
+#include "tests/support/smf_builder.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
@@ -324,6 +326,39 @@ TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
     Command(1032);
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
+    Command(1033);
+    EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+}
+
+// A track name may hold line breaks, and a path may be far longer than the handheld's 260
+// characters: the title reaches the list on one line, the path whole, and the song plays after
+// the list is read back.
+TEST_F(MidiFileDialogTest, ALongPathAndATitleWithLineBreaksAreListedSavedAndPlayed) {
+    std::string deep = music_;
+    for (const char part : {'a', 'b', 'c'}) deep += std::string(200, part) + "/";
+    fs::create_directories(deep);
+    g_midiFileFolder = deep;
+    smf::Track track;
+    track.Name(0, "Innocent\r\n\r\n##SONGFILE\r\n9\r\n/etc/passwd\r\nInjected row");
+    for (int i = 0; i < 4; ++i) track.Event(0, {0x90, 60, 100}).Event(96, {0x80, 60, 0});
+    track.End(0);
+    const smf::Bytes bytes = smf::File(0, 96, {track});
+    std::ofstream(deep + "song.mid", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ShowList({}, "Mine");
+    script_.Then([&](QWidget* dialog) {
+        Choose(dialog, {"song.mid"});
+        Press(dialog, "id1012");
+    });
+    Command(1012);
+    LoadSongListIndex();
+    ShowSongList(View());
+    ASSERT_EQ(View()->topLevelItemCount(), 1) << ListFile();
+    EXPECT_EQ(Titles(), "Innocent    ##SONGFILE  9  /etc/passwd  Injected row;");
+    EXPECT_EQ(RowPath(View(), 0), deep + "song.mid");
+    Focus(0);
+    Command(1032);
+    EXPECT_EQ(g_player.isPlaying, 1);
     Command(1033);
     EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
 }
