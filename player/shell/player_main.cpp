@@ -1,6 +1,7 @@
 // tesalo-player [FILE...]: one player per user; the main window runs as a modal dialog until
-// the user closes it, then the settings are written back and the library is shut down. Files
-// given go to the song list "Opened files" of the player, the running one if there is one.
+// the user closes it, then the settings are written back and the library is shut down (also
+// when the display goes away). Files given go to the song list "Opened files" of the player,
+// the running one if there is one.
 // Exit codes as a shell reads them: 0 after a run and when a running player took over, 1 when
 // the start failed or the running player could not be handed the files.
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/messages.h"
 #include "player/data/settings.h"
@@ -20,6 +20,7 @@
 #include "player/shell/main_window.h"
 #include "player/shell/opened_files.h"
 #include "player/shell/player_message.h"
+#include "player/shell/player_shutdown.h"
 #include "player/shell/player_state.h"
 #include "player/shell/single_instance.h"
 #include "player/shell/window_start.h"
@@ -43,12 +44,16 @@ void RunMainWindow(const std::vector<std::string>& files) {
     ListenForRaise(&window, &RaisePlayerWindow,
                    [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
     InitMainWindow(controls);
-    // After the library's start, which the window's first turn of events runs.
+    // After the library's start, which the window's first turn of events runs (the shutdown at
+    // exit then comes before the sound system's own exit handler).
+    QMetaObject::invokeMethod(&window, [&controls] { ShutDownAtExit(controls.listView); },
+                              Qt::QueuedConnection);
     if (!files.empty()) {
         QMetaObject::invokeMethod(&window, [&controls, files] { OpenFiles(controls, files); },
                                   Qt::QueuedConnection);
     }
     window.exec();
+    ShutDownPlayer(controls.listView);
 }
 
 int FirstInstance(int argc, char** argv) {
@@ -68,11 +73,6 @@ int FirstInstance(int argc, char** argv) {
     LoadSettings();
     InstallLibraryBoxes();
     RunMainWindow(files);
-    SaveSettings();
-    RemoveLibraryBoxes();  // TeCleanUp waits for the ready thread: no box may wait for us then
-    TeCleanUp();
-    platform::CloseInstanceBlock(block, kInstanceBlockSize);
-    platform::RemoveInstanceBlock(kInstanceBlockName);
     return 0;
 }
 

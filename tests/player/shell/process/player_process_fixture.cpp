@@ -1,6 +1,7 @@
 #include "tests/player/shell/process/player_process_fixture.h"
 
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "platform/instance.h"
 #include "tests/tools/cli_support.h"
@@ -25,13 +27,44 @@ void PlayerProcessTest::SetUp() {
                    "/config XDG_RUNTIME_DIR=" + home_ + "/run QT_QPA_PLATFORM=offscreen ";
 }
 
-void PlayerProcessTest::TearDown() { std::filesystem::remove_all(home_); }
+void PlayerProcessTest::TearDown() {
+    for (const pid_t child : children_) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    std::filesystem::remove_all(home_);
+}
 
 pid_t PlayerProcessTest::StartPlayer(const std::string& arguments) {
     const std::string pidFile = home_ + "/pid";
     std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player " + arguments + " >" + home_ +
                  "/log 2>&1 & echo $! >" + pidFile + "'").c_str());
     return static_cast<pid_t>(std::stol(ReadWholeFile(pidFile)));
+}
+
+pid_t PlayerProcessTest::LaunchPlayer(const std::string& arguments, const std::string& environment) {
+    // env replaces the shell, and the player replaces env: the child is the player itself.
+    const std::string command = "exec env " + environment_ + environment + " " TESALO_BIN_DIR "/tesalo-player " +
+                                arguments + " >" + home_ + "/log 2>&1";
+    const pid_t child = fork();
+    if (child == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    children_.push_back(child);
+    return child;
+}
+
+int PlayerProcessTest::WaitForExit(pid_t child) {
+    std::erase(children_, child);
+    int status = 0;
+    for (int i = 0; i < 600; ++i) {
+        if (waitpid(child, &status, WNOHANG) == child) return status;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return -1;
 }
 
 bool PlayerProcessTest::Alive(pid_t pid) { return kill(pid, 0) == 0; }

@@ -16,6 +16,11 @@ protected:
     // Starts the player in the background with the arguments; its process id. It is not a child
     // of this process: once it ends, Alive says so.
     pid_t StartPlayer(const std::string& arguments = "");
+    // Starts the player as a child of this process, with more environment settings ("A=1 B=2");
+    // WaitForExit then takes its status (a child not waited for is killed at the test's end).
+    pid_t LaunchPlayer(const std::string& arguments, const std::string& environment = "");
+    // The wait status of a child once it has ended, within 30 seconds; -1 when it had to be killed.
+    int WaitForExit(pid_t child);
     static bool Alive(pid_t pid);
     // True once a player's window exists (bytes 0-3 of the shared block), within 10 seconds.
     static bool WindowAppears();
@@ -28,4 +33,5 @@ protected:
     std::string Log() const;
 
     std::string home_, environment_;
+    std::vector<pid_t> children_;
 };

@@ -1,0 +1,68 @@
+#include "player/shell/player_shutdown.h"
+
+#include <QLocalServer>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "library/tesalo.h"
+#include "platform/instance.h"
+#include "player/data/settings.h"
+#include "player/data/song_list_files.h"
+#include "player/shell/library_activity.h"
+#include "player/shell/library_boxes.h"
+#include "player/shell/main_window_proc.h"
+#include "player/shell/player_state.h"
+#include "player/shell/single_instance.h"
+
+namespace {
+
+// After TeStop the queued blocks play out: two of at most two seconds each.
+constexpr std::chrono::seconds kSongEndWait{6};
+
+const QTreeWidget* g_exitListView = nullptr;
+
+void SaveAll(const QTreeWidget* listView) {
+    if (listView != nullptr) {
+        KeepColumnWidths(listView);
+        SaveUnsavedSongList(listView);
+    }
+    SaveSettings();
+}
+
+// TeCleanUp frees the buffers the library's thread renders into: only once the song is over.
+// A device that never reports its blocks done leaves the thread to the end of the process.
+void StopLibrary() {
+    TeStop();
+    if (!WaitForLibraryIdle(kSongEndWait)) return;
+    if (TeGetParent() != 0) TeCleanUp();  // 0: the run ended before the library was started
+}
+
+void ReleaseInstance() {
+    if (g_player.instanceBlock != nullptr) {
+        platform::CloseInstanceBlock(g_player.instanceBlock, kInstanceBlockSize);
+        g_player.instanceBlock = nullptr;
+    }
+    platform::RemoveInstanceBlock(kInstanceBlockName);
+    // The server itself may never be destroyed (exit() leaves the window as it is).
+    QLocalServer::removeServer(RaiseChannelName());
+}
+
+}  // namespace
+
+void ShutDownPlayer(const QTreeWidget* listView) {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    // TeCleanUp waits for the library's thread: none of its boxes may wait for this thread then,
+    // nor any show on a display that is gone.
+    RemoveLibraryBoxes();
+    SaveAll(listView);  // first: a session that ends may not wait long for the rest
+    StopLibrary();
+    ReleaseInstance();
+}
+
+void ShutDownAtExit(const QTreeWidget* listView) {
+    g_exitListView = listView;
+    std::atexit([] { ShutDownPlayer(g_exitListView); });
+}
