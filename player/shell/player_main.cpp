@@ -1,7 +1,7 @@
 // tesalo-player [FILE...]: one player per user; the main window runs as a modal dialog until
-// the user closes it, then the settings are written back and the library is shut down (also
-// when the display goes away). Files given go to the song list "Opened files" of the player,
-// the running one if there is one.
+// the user closes it or SIGTERM or SIGHUP ends the run, then the settings are written back and
+// the library is shut down (also when the display goes away). Files given go to the song list
+// "Opened files" of the player, the running one if there is one.
 // Exit codes as a shell reads them: 0 after a run and when a running player took over, 1 when
 // the start failed or the running player could not be handed the files.
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include "platform/messages.h"
 #include "player/data/settings.h"
 #include "player/resources/images.h"
+#include "player/shell/end_signals.h"
 #include "player/shell/font_faces.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/main_window.h"
@@ -58,6 +59,7 @@ void RunMainWindow(const std::vector<std::string>& files) {
 
 int FirstInstance(int argc, char** argv) {
     QApplication application(argc, argv);
+    EndRunOnSignals();
     const std::vector<std::string> files = CommandLineFiles(argc, argv);
     InstallFontFaces();
     bool mapFailed = false;

@@ -1,5 +1,6 @@
-// The player ended by a display that goes away: it saves what it holds, stops the song, gives
-// back its instance files and ends with a normal exit status, never by an abort.
+// The player ended by its session (SIGTERM, SIGHUP: a logout) or by a display that goes away:
+// it saves what it holds, stops the song, gives back its instance files and ends with a normal
+// exit status, never killed by the signal nor by an abort.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -28,6 +29,8 @@ std::string Describe(int status) {
     if (WIFSIGNALED(status)) return std::string("killed by ") + strsignal(WTERMSIG(status));
     return "exit status " + std::to_string(WEXITSTATUS(status));
 }
+
+bool ExitedWith(int status, int code) { return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code; }
 
 bool XvfbInstalled() {
     std::stringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
@@ -107,6 +110,34 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(PlayerEndTest, SigtermAndSighupEndTheRunWithEverythingSaved) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t player = LaunchPlayer("");
+        ASSERT_TRUE(WindowAppears()) << Log();
+        kill(player, signal);
+        const int status = WaitForExit(player);
+        EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
+        ExpectSavedAndReleased();
+    }
+}
+
+// The song plays and the message about the missing file is open in its own event loop.
+TEST_F(PlayerEndTest, ASignalWhileASongPlaysAndAMessageIsOpenStopsTheSongAndSaves) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t player = LaunchPlayer(kSong + " " + home_ + "/missing.mid");
+        ASSERT_TRUE(WindowAppears()) << Log();
+        ASSERT_FALSE(OpenedListHolding({kSong}).empty()) << Log();
+        ASSERT_TRUE(SoundArrives()) << Log();
+        kill(player, signal);
+        const int status = WaitForExit(player);
+        EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
+        ExpectSavedAndReleased();
+        std::filesystem::remove(home_ + "/OUT.raw");
+    }
+}
 
 TEST_F(PlayerEndTest, ADisplayThatGoesAwayWhileASongPlaysEndsThePlayerWithoutAnAbort) {
     if (!XvfbInstalled()) GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb)";
