@@ -52,6 +52,12 @@ void StartReadyThread() {
     platform::CloseEvent(started);
 }
 
+// Joining could wait for ever: the thread may be waiting for a message box of a window system
+// that is gone, or for a device that the sound system's own exit handler has already stopped.
+LibraryState::~LibraryState() {
+    if (readyThread.joinable()) readyThread.detach();
+}
+
 void JoinReadyThread() {
     if (g.readyThread.joinable()) g.readyThread.join();
     g.readyWindow = 0;

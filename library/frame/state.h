@@ -83,6 +83,9 @@ struct EngineTables {
 extern const std::int32_t polyGain[33];
 
 struct LibraryState {
+    // A process may end through exit() without TeCleanUp (its window system went away): the
+    // ready thread is then left to end with it instead of aborting the process.
+    ~LibraryState();
     // lifecycle
     std::int32_t bInitialized;
     std::int32_t bJapanese;

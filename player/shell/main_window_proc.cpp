@@ -25,11 +25,8 @@ namespace {
 // While a song plays the window waits for the library's end report before it closes.
 void CloseCommand(const MainWindowControls& controls) {
     if (g_player.isPlaying == 1) return StopFor(kPendingClose);
-    QTreeWidget* view = controls.listView;
-    SaveUnsavedSongList(view, true);
-    g_settings.colTitle = view->columnWidth(1);
-    g_settings.colTime = view->columnWidth(2);
-    g_settings.colFileTime = view->columnWidth(3);
+    SaveUnsavedSongList(controls.listView, true);  // the user is told here, while the window is up
+    KeepColumnWidths(controls.listView);
     ReleaseStatusResources(*controls.status);
     controls.window->done(0);
 }
@@ -91,6 +88,12 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
 }
 
 }  // namespace
+
+void KeepColumnWidths(const QTreeWidget* listView) {
+    g_settings.colTitle = listView->columnWidth(1);
+    g_settings.colTime = listView->columnWidth(2);
+    g_settings.colFileTime = listView->columnWidth(3);
+}
 
 void RunCommand(const MainWindowControls& controls, int id) {
     if (id == 1) return RunCommand(controls, g_player.isPlaying == 1 ? 1033 : 1032);

@@ -10,6 +10,7 @@
 #include "player/data/settings.h"
 #include "player/data/smf_image.h"
 #include "player/data/song_list_view.h"
+#include "player/shell/library_activity.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"
 #include "player/shell/window_buttons.h"
@@ -36,6 +37,7 @@ bool StartRow(const MainWindowControls& controls, int row) {
     FreeFileImage(image);
     g_player.elapsedMs = 0;
     g_player.playReportDue = true;
+    NoteSongStarting();
     TePlay();
     g_player.isPlaying = 1;
     SetRowPicture(controls.listView, row, kColumnState, kPicturePlaying);

@@ -1,6 +1,7 @@
 // tesalo-player [FILE...]: one player per user; the main window runs as a modal dialog until
-// the user closes it, then the settings are written back and the library is shut down. Files
-// given go to the song list "Opened files" of the player, the running one if there is one.
+// the user closes it or SIGTERM or SIGHUP ends the run, then the settings are written back and
+// the library is shut down (also when the display goes away). Files given go to the song list
+// "Opened files" of the player, the running one if there is one.
 // Exit codes as a shell reads them: 0 after a run and when a running player took over, 1 when
 // the start failed or the running player could not be handed the files.
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
@@ -18,11 +18,13 @@
 #include "player/data/settings_failure.h"
 #include "player/data/song_list_folder.h"
 #include "player/resources/images.h"
+#include "player/shell/end_signals.h"
 #include "player/shell/font_faces.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/main_window.h"
 #include "player/shell/opened_files.h"
 #include "player/shell/player_message.h"
+#include "player/shell/player_shutdown.h"
 #include "player/shell/player_state.h"
 #include "player/shell/single_instance.h"
 #include "player/shell/window_start.h"
@@ -46,16 +48,22 @@ void RunMainWindow(const std::vector<std::string>& files) {
     ListenForRaise(&window, &RaisePlayerWindow,
                    [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
     InitMainWindow(controls);
-    // After the library's start, which the window's first turn of events runs.
+    // After the library's start, which the window's first turn of events runs (the shutdown at
+    // exit then comes before the sound system's own exit handler).
+    QMetaObject::invokeMethod(&window, [&controls] { ShutDownAtExit(controls.listView); },
+                              Qt::QueuedConnection);
     if (!files.empty()) {
         QMetaObject::invokeMethod(&window, [&controls, files] { OpenFiles(controls, files); },
                                   Qt::QueuedConnection);
     }
     window.exec();
+    // After a signal the box returns at once: the reason then stands on standard error alone.
+    if (!ShutDownPlayer(controls.listView)) ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
 }
 
 int FirstInstance(int argc, char** argv) {
     QApplication application(argc, argv);
+    EndRunOnSignals();
     const std::vector<std::string> files = CommandLineFiles(argc, argv);
     InstallFontFaces();
     bool mapFailed = false;
@@ -74,11 +82,6 @@ int FirstInstance(int argc, char** argv) {
     LoadSettings();
     InstallLibraryBoxes();
     RunMainWindow(files);
-    if (!SaveSettings()) ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
-    RemoveLibraryBoxes();  // TeCleanUp waits for the ready thread: no box may wait for us then
-    TeCleanUp();
-    platform::CloseInstanceBlock(block, kInstanceBlockSize);
-    platform::RemoveInstanceBlock(kInstanceBlockName);
     return 0;
 }
 

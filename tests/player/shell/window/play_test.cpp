@@ -2,9 +2,14 @@
 // repeat, and the library's end and refusal reports.
 #include <QAbstractButton>
 
+#include <chrono>
+
+#include "library/tesalo.h"
 #include "platform/messages.h"
+#include "platform/waveout.h"
 #include "player/data/settings.h"
 #include "player/data/song_list_view.h"
+#include "player/shell/library_activity.h"
 #include "player/shell/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 
@@ -155,6 +160,25 @@ TEST_F(PlayTest, AnEndReportOfTheSongBeforeDoesNotEndTheNewOne) {
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
+}
+
+// At the player's end no event loop may be left to take the reports: whether the library still
+// plays is known from them as they are posted.
+TEST_F(PlayTest, TheLibraryCountsAsIdleOnceItsEndOrRefusalIsPosted) {
+    using std::chrono::milliseconds;
+    ShowList({{"One", Song("one", 40)}});
+    Focus(0);
+    platform::WaveOutNullFailWrites(1);
+    Command(1032);
+    EXPECT_TRUE(WaitForLibraryIdle(milliseconds(0))) << "a refused song never started";
+    DeliverReports();
+
+    Command(1032);
+    EXPECT_FALSE(WaitForLibraryIdle(milliseconds(0)));
+    TeStop();
+    platform::WaveOutNullComplete(2);  // the two queued blocks play out
+    EXPECT_TRUE(WaitForLibraryIdle(milliseconds(5000)));
+    EXPECT_EQ(g_player.isPlaying, 1) << "the window has taken the end report already";
 }
 
 TEST_F(PlayTest, TimeReportsAddUpFromZeroForEachSong) {

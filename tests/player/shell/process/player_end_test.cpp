@@ -1,0 +1,167 @@
+// The player ended by its session (SIGTERM, SIGHUP: a logout) or by a display that goes away:
+// it saves what it holds, stops the song, gives back its instance files and ends with a normal
+// exit status, never killed by the signal nor by an abort.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "platform/instance.h"
+#include "tests/player/shell/process/player_process_fixture.h"
+#include "tests/tools/cli_support.h"
+
+namespace {
+
+const char* const kSettingNames[] = {"bChainPlay", "bAutoRepeat", "polyLimit", "bLPFDelay",   "bWaveMapper",
+                                     "waveQuality", "colTitle",   "colTime",   "colFileTime", "masterVolume"};
+
+const std::string kSong = TESALO_BIN_DIR "/demo/glass_tide.mid";
+
+std::string Describe(int status) {
+    if (status == -1) return "still running after 30 seconds";
+    if (WIFSIGNALED(status)) return std::string("killed by ") + strsignal(WTERMSIG(status));
+    return "exit status " + std::to_string(WEXITSTATUS(status));
+}
+
+bool ExitedWith(int status, int code) { return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
+bool Within10Seconds(const std::function<bool()>& done) {
+    for (int i = 0; i < 200; ++i) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+bool XvfbInstalled() {
+    std::stringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
+    for (std::string folder; std::getline(path, folder, ':');) {
+        if (access((folder + "/Xvfb").c_str(), X_OK) == 0) return true;
+    }
+    return false;
+}
+
+// A virtual display on a number the server finds free itself, its output in log; the server's
+// process id and the display's name, or -1 when it did not start.
+pid_t StartXvfb(const std::string& log, std::string* display) {
+    int numbers[2];
+    if (pipe(numbers) != 0) return -1;
+    const pid_t server = fork();
+    if (server == 0) {
+        close(numbers[0]);
+        const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(output, STDOUT_FILENO);
+        dup2(output, STDERR_FILENO);
+        const std::string fd = std::to_string(numbers[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(numbers[1]);
+    std::string number;
+    char c = 0;
+    while (read(numbers[0], &c, 1) == 1 && c != '\n') number += c;
+    close(numbers[0]);
+    if (number.empty()) {
+        kill(server, SIGKILL);
+        waitpid(server, nullptr, 0);
+        return -1;
+    }
+    *display = ":" + number;
+    return server;
+}
+
+// Ends the server; it removes its lock and socket itself, whatever it leaves is removed here.
+void StopXvfb(pid_t server, const std::string& display) {
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+    const std::string number = display.substr(1);
+    std::filesystem::remove("/tmp/.X" + number + "-lock");
+    std::filesystem::remove("/tmp/.X11-unix/X" + number);
+}
+
+class PlayerEndTest : public PlayerProcessTest {
+protected:
+    // Every setting stored, no shared block and no raise channel left; what is left is removed
+    // for the next start.
+    void ExpectSavedAndReleased() {
+        const std::string registry = ReadWholeFile(home_ + "/config/tesalo/registry.reg");
+        std::string missing;
+        for (const char* name : kSettingNames) {
+            if (registry.find('"' + std::string(name) + "\"=dword:") == std::string::npos) missing += std::string(" ") + name;
+        }
+        EXPECT_EQ(missing, "") << "settings not stored; the store holds:\n" << registry;
+        const void* block = platform::OpenInstanceBlock("DDEFILEMAP_TESALO", 32);
+        EXPECT_EQ(block, nullptr) << "the shared block is left";
+        if (block != nullptr) platform::CloseInstanceBlock(block, 32);
+        EXPECT_FALSE(std::filesystem::exists(home_ + "/run/tesalo-" + std::to_string(getuid()))) << "the raise channel is left";
+        platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+        std::filesystem::remove(home_ + "/config/tesalo/registry.reg");
+    }
+
+    // This test's player listens on its raise channel, so it takes signals; within 10 seconds.
+    // (The shared block may be another player's: its name is the same for all of a user's.)
+    bool ChannelAppears() const {
+        return Within10Seconds([this] { return std::filesystem::exists(home_ + "/run/tesalo-" + std::to_string(getuid())); });
+    }
+
+    // The sound card has received bytes of a song, within 10 seconds.
+    bool SoundArrives() const {
+        return Within10Seconds([this] {
+            std::error_code error;
+            return std::filesystem::file_size(home_ + "/OUT.raw", error) > 0 && !error;
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(PlayerEndTest, SigtermAndSighupEndTheRunWithEverythingSaved) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t player = LaunchPlayer("");
+        ASSERT_TRUE(ChannelAppears()) << Log();
+        kill(player, signal);
+        const int status = WaitForExit(player);
+        EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
+        ExpectSavedAndReleased();
+    }
+}
+
+// The song plays and the message about the missing file is open in its own event loop.
+TEST_F(PlayerEndTest, ASignalWhileASongPlaysAndAMessageIsOpenStopsTheSongAndSaves) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const pid_t player = LaunchPlayer(kSong + " " + home_ + "/missing.mid");
+        ASSERT_TRUE(ChannelAppears()) << Log();
+        ASSERT_FALSE(OpenedListHolding({kSong}).empty()) << Log();
+        ASSERT_TRUE(SoundArrives()) << Log();
+        kill(player, signal);
+        const int status = WaitForExit(player);
+        EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
+        ExpectSavedAndReleased();
+        std::filesystem::remove(home_ + "/OUT.raw");
+    }
+}
+
+TEST_F(PlayerEndTest, ADisplayThatGoesAwayWhileASongPlaysEndsThePlayerWithoutAnAbort) {
+    if (!XvfbInstalled()) GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb)";
+    std::string display;
+    const pid_t server = StartXvfb(home_ + "/xvfb.log", &display);
+    ASSERT_NE(server, -1) << "Xvfb did not start: " << ReadWholeFile(home_ + "/xvfb.log");
+    const pid_t player = LaunchPlayer(kSong, "QT_QPA_PLATFORM=xcb DISPLAY=" + display);
+    const bool playing = ChannelAppears() && SoundArrives();
+    StopXvfb(server, display);  // also when the player did not get so far
+    ASSERT_TRUE(playing) << Log();
+    const int status = WaitForExit(player);
+    EXPECT_TRUE(status != -1 && WIFEXITED(status)) << Describe(status) << "\n" << Log();
+    ExpectSavedAndReleased();
+}
