@@ -65,9 +65,14 @@ int AddSongList(QTreeWidget* listView, const char16_t* title) {
     AssignSongListFileName(record.get());
     const int position = Add(songLists, record->title, record.get());
     if (position < 0) return 0;
-    record.release();  // songLists' entry holds it now
     Select(songLists, position);
     ShowSongList(listView);
+    // The list shown before keeps the view while a change of it cannot be saved: no new list.
+    if (CurrentPosition(songLists) != position) {
+        Remove(songLists, position);
+        return 0;
+    }
+    record.release();  // songLists' entry holds it now
     return 1;
 }
 

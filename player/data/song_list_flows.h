@@ -11,7 +11,7 @@ int CreateSongList(QTreeWidget* listView, bool japaneseUi);
 
 // Makes a list of that title (which no list has) current with a free file name and empties the
 // list view; its file is first written by the next SaveSongList. 1, or 0 when it could not be
-// entered into songLists.
+// entered into songLists or the shown list keeps the view (a change of it cannot be saved).
 int AddSongList(QTreeWidget* listView, const char16_t* title);
 
 // Asks for a new name of the current list (refused when any list has it, the list itself

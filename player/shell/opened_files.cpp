@@ -40,7 +40,8 @@ std::string WorkingFolder() {
     return error ? std::string("/") : folder.string();
 }
 
-// Makes "Opened files" the current list, shown in the view; false when it cannot be made.
+// Makes "Opened files" the current list, shown in the view; false when it cannot be made, or
+// the list shown before keeps the view (a change of it could not be saved).
 bool ShowOpenedList(QTreeWidget* listView) {
     char16_t name[kSongListTitleCapacity];
     for (int position = 0; position < Count(songLists); ++position) {
@@ -48,7 +49,7 @@ bool ShowOpenedList(QTreeWidget* listView) {
             SameNameIgnoringCase(name, kOpenedFilesTitle)) {
             Select(songLists, position);
             ShowSongList(listView);
-            return true;
+            return CurrentPosition(songLists) == position;
         }
     }
     return AddSongList(listView, kOpenedFilesTitle) == 1;

@@ -12,6 +12,7 @@
 #include "platform/codepage.h"
 
 #include "player/data/song_list_files.h"
+#include "player/data/song_list_flows.h"
 #include "player/data/song_list_view.h"
 #include "player/data/string_list.h"
 #include "tests/player/data/qt/song_list_fixture.h"
@@ -176,6 +177,12 @@ TEST_F(SafetyTest, AFailedSaveIsToldOnceAndTheChangeStaysToBeSaved) {
     EXPECT_EQ(CurrentPosition(songLists), full);
     EXPECT_EQ(view_.topLevelItemCount(), 2);
     EXPECT_NE(again.find(u"could not be saved"), std::u16string::npos);
+    // Nor is a new list made to take the view, where added songs would go to the wrong file.
+    script_.Then(AnswerMessage(&again));
+    EXPECT_EQ(AddSongList(&view_, u"New"), 0);
+    EXPECT_EQ(Count(songLists), 2);
+    EXPECT_EQ(CurrentPosition(songLists), full);
+    EXPECT_EQ(view_.topLevelItemCount(), 2);
     // With room again, the player's last save before it ends writes both songs.
     setrlimit(RLIMIT_FSIZE, &old_);
     EXPECT_EQ(SaveUnsavedSongList(&view_), 1);
