@@ -114,7 +114,8 @@ TEST_F(SafetyTest, ListsWhoseNamesDifferInCaseAreEachReachable) {
 // A file that is no song list (another program's, a damaged one) is named when shown, and no
 // edit can write the empty view over it.
 TEST_F(SafetyTest, AFileThatHoldsNoListIsNamedAndNeverWrittenOver) {
-    const std::string binary("\x7F" "ELF\x02\x01\x01\0\0\0\x03\0>\0", 16);
+    const char header[] = "\x7F" "ELF\x02\x01\x01\0\0\0\x03\0>\0";
+    const std::string binary(header, sizeof header - 1);
     for (const std::string& bytes : {binary, std::string("notes of another program\n")}) {
         std::u16string shownMessage, editMessage;
         script_.Then(AnswerMessage(&shownMessage)).Then(AnswerMessage(&editMessage));
