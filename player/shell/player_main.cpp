@@ -26,6 +26,7 @@
 #include "player/shell/player_message.h"
 #include "player/shell/player_shutdown.h"
 #include "player/shell/player_state.h"
+#include "player/shell/raise_server.h"
 #include "player/shell/single_instance.h"
 #include "player/shell/window_start.h"
 
@@ -45,8 +46,11 @@ void RunMainWindow(const std::vector<std::string>& files) {
     MainWindow window;
     window.setWindowIcon(PlayerIcon(119));
     const MainWindowControls& controls = window.Controls();
-    ListenForRaise(&window, &RaisePlayerWindow,
-                   [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
+    // Only the first instance, which made the block, serves later starts.
+    if (g_player.instanceBlock != nullptr) {
+        ListenForRaise(&window, &RaisePlayerWindow,
+                       [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
+    }
     InitMainWindow(controls);
     // After the library's start, which the window's first turn of events runs (the shutdown at
     // exit then comes before the sound system's own exit handler).
@@ -61,19 +65,25 @@ void RunMainWindow(const std::vector<std::string>& files) {
     if (!ShutDownPlayer(controls.listView)) ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
 }
 
-int FirstInstance(int argc, char** argv) {
+// The block through which later starts find the window; false, after the message, when it
+// cannot be made.
+bool MakeInstanceBlock() {
+    bool mapFailed = false;
+    g_player.instanceBlock = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
+    if (g_player.instanceBlock != nullptr) return true;
+    ShowPlayerMessage(mapFailed ? u"TESALO DDE ERROR(02)" : u"TESALO DDE ERROR(01)");
+    return false;
+}
+
+// holdsLock: this start holds the instance lock; without it the player runs alone, with no
+// block and no channel.
+int FirstInstance(int argc, char** argv, bool holdsLock) {
     QApplication application(argc, argv);
     EndRunOnSignals();
     const std::vector<std::string> files = CommandLineFiles(argc, argv);
     InstallFontFaces();
-    bool mapFailed = false;
-    void* block = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
-    if (block == nullptr) {
-        ShowPlayerMessage(mapFailed ? u"TESALO DDE ERROR(02)" : u"TESALO DDE ERROR(01)");
-        return 1;
-    }
     g_player = PlayerState{};
-    g_player.instanceBlock = block;
+    if (holdsLock && !MakeInstanceBlock()) return 1;
     g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
     g_player.japaneseUi = SystemLanguageIsJapanese();
     // Only this process writes them now: what a killed save left behind can go.
@@ -88,7 +98,11 @@ int FirstInstance(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A lock that cannot be made at all does not keep the player from running.
-    if (platform::AcquireInstanceLock(kInstanceLockName) == 0) return SecondInstance(argc, argv);
-    return FirstInstance(argc, argv);
+    std::string problem;
+    const int lock = platform::AcquireInstanceLock(kInstanceLockName, &problem);
+    if (lock == 0) return SecondInstance(argc, argv);
+    // A lock that cannot be made safely does not keep the player from running, but the user
+    // learns why a second player may then start beside it.
+    if (lock < 0) std::fprintf(stderr, "tesalo-player: %s: a second player is not kept from starting\n", problem.c_str());
+    return FirstInstance(argc, argv, lock == 1);
 }

@@ -48,11 +48,11 @@ void StopLibrary() {
     if (TeGetParent() != 0) TeCleanUp();  // 0: the run ended before the library was started
 }
 
+// Only the first instance has them: another player's block and channel stay.
 void ReleaseInstance() {
-    if (g_player.instanceBlock != nullptr) {
-        platform::CloseInstanceBlock(g_player.instanceBlock, kInstanceBlockSize);
-        g_player.instanceBlock = nullptr;
-    }
+    if (g_player.instanceBlock == nullptr) return;
+    platform::CloseInstanceBlock(g_player.instanceBlock, kInstanceBlockSize);
+    g_player.instanceBlock = nullptr;
     platform::RemoveInstanceBlock(kInstanceBlockName);
     // The server itself may never be destroyed (exit() leaves the window as it is).
     QLocalServer::removeServer(RaiseChannelName());

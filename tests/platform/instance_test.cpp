@@ -1,8 +1,10 @@
 // The single-instance lock and the shared block, across real processes.
 #include "platform/instance.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,37 @@ protected:
 int ReadResult(int fd) {
     char got = 0;
     return read(fd, &got, 1) == 1 ? got - '0' - 1 : -2;
+}
+
+constexpr uid_t kOtherUser = 65533;  // no account has it
+
+// What `what` returns when run without a runtime folder as the user kOtherUser (the folder under
+// /tmp is then that user's), in a child process.
+std::string WithoutRuntimeFolderAsOtherUser(const std::function<std::string()>& what) {
+    int result[2];
+    if (pipe(result) != 0) return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        unsetenv("XDG_RUNTIME_DIR");
+        const std::string text = setegid(kOtherUser) == 0 && seteuid(kOtherUser) == 0 ? what() : "not the other user";
+        _exit(write(result[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+    }
+    close(result[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t got; (got = read(result[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(got));
+    close(result[0]);
+    waitpid(child, nullptr, 0);
+    return text;
+}
+
+// The folder, or why there is none, and what the lock says.
+std::string FolderAndLock() {
+    std::string problem;
+    const std::string folder = InstanceFolder(&problem);
+    std::string lockProblem;
+    const int lock = AcquireInstanceLock("MUTEX_TESALO", &lockProblem);
+    return (folder.empty() ? "none: " + problem : folder) + " | lock " + std::to_string(lock) + " " + lockProblem;
 }
 
 }  // namespace
@@ -118,6 +152,88 @@ TEST_F(InstanceTest, TheBlockCarriesTheWindowToASecondStartAndStartsZeroFilled) 
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block[0], 0u);
     CloseInstanceBlock(block, 32);
+}
+
+// A player killed outright leaves its block behind: a later start must not take the window
+// written there for a live one.
+TEST_F(InstanceTest, TheBlockOfAPlayerThatEndedWithoutCleaningUpTellsOfNoWindow) {
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t player = fork();
+    if (player == 0) {
+        bool mapFailed = false;
+        auto* block = static_cast<std::uint32_t*>(CreateInstanceBlock(name_.c_str(), 32, &mapFailed));
+        if (block != nullptr) block[0] = 7;
+        if (write(report[1], block != nullptr ? "2" : "0", 1) != 1) _exit(2);  // as ReadResult reads 1, -1
+        for (;;) pause();
+    }
+    ASSERT_EQ(ReadResult(report[0]), 1);
+    const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen[0], 7u);
+    CloseInstanceBlock(seen, 32);
+
+    Kill(player);
+    seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
+    EXPECT_TRUE(seen == nullptr || seen[0] == 0) << "the dead player's window is still offered";
+    CloseInstanceBlock(seen, 32);
+    close(report[0]);
+    close(report[1]);
+}
+
+// Names in the machine-wide shared memory are open to everyone: what another user put there
+// under the block's name must not keep the player from starting.
+TEST_F(InstanceTest, WhatAnotherUserPutInSharedMemoryDoesNotKeepTheBlockFromBeingMade) {
+    const std::string squatted = "/dev/shm/" + name_ + "-" + std::to_string(getuid());
+    const int fd = open(squatted.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0) << squatted;
+    // Root may open any file: there the file belongs to another user; others cannot open it.
+    const bool foreign = getuid() == 0 ? fchown(fd, 65533, 65533) == 0 : fchmod(fd, 0) == 0;
+    close(fd);
+    ASSERT_TRUE(foreign);
+    bool mapFailed = false;
+    auto* block = static_cast<std::uint32_t*>(CreateInstanceBlock(name_.c_str(), 32, &mapFailed));
+    unlink(squatted.c_str());
+    ASSERT_NE(block, nullptr);
+    block[0] = 7;
+    const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen[0], 7u);
+    CloseInstanceBlock(seen, 32);
+    CloseInstanceBlock(block, 32);
+}
+
+// Without a runtime folder the lock, block and channel live in /tmp/tesalo-<uid>/, which only
+// counts when it is the user's own folder and not a link: another user could make it first.
+TEST(InstanceFolderTest, WithoutARuntimeFolderOnlyAFolderOfTheUsersOwnUnderTmpIsUsed) {
+    if (getuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+    const std::string folder = "/tmp/tesalo-" + std::to_string(kOtherUser);
+    const std::string elsewhere = folder + "-elsewhere";
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(elsewhere);
+
+    ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);  // made by root, for everyone
+    chmod(folder.c_str(), 0777);
+    EXPECT_EQ(WithoutRuntimeFolderAsOtherUser(FolderAndLock),
+              "none: " + folder + " belongs to another user | lock -1 " + folder + " belongs to another user");
+    ASSERT_EQ(rmdir(folder.c_str()), 0);
+
+    ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);
+    ASSERT_EQ(chown(elsewhere.c_str(), kOtherUser, kOtherUser), 0);
+    ASSERT_EQ(symlink(elsewhere.c_str(), folder.c_str()), 0);
+    EXPECT_EQ(WithoutRuntimeFolderAsOtherUser(FolderAndLock),
+              "none: " + folder + " is a symbolic link, not a folder | lock -1 " + folder +
+                  " is a symbolic link, not a folder");
+    ASSERT_EQ(unlink(folder.c_str()), 0);
+    ASSERT_EQ(rmdir(elsewhere.c_str()), 0);
+
+    EXPECT_EQ(WithoutRuntimeFolderAsOtherUser(FolderAndLock), folder + "/ | lock 1 ");
+    struct stat info {};
+    ASSERT_EQ(lstat(folder.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_uid, kOtherUser);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace platform

@@ -60,7 +60,7 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::DecodeSystemText", "platform::DecodeTextByBytes", "platform::Utf16ToUtf8",
         "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
         "platform::ShowMessageBox", "platform::SetMessageBoxPresenter",
-        "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",
+        "platform::InstanceFolder", "platform::AcquireInstanceLock", "platform::CreateInstanceBlock", "platform::OpenInstanceBlock",
         "platform::CloseInstanceBlock", "platform::RemoveInstanceBlock",
         "platform::CreateRegistryKey", "platform::QueryRegistryValue", "platform::SetRegistryValue",
         "platform::CloseRegistryKey", "platform::FlushRegistryKey", "platform::LastRegistryFileError",

@@ -14,7 +14,6 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/instance.h"
 #include "tests/player/shell/process/player_process_fixture.h"
 #include "tests/tools/cli_support.h"
 
@@ -32,14 +31,6 @@ std::string Describe(int status) {
 }
 
 bool ExitedWith(int status, int code) { return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code; }
-
-bool Within10Seconds(const std::function<bool()>& done) {
-    for (int i = 0; i < 200; ++i) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
-}
 
 bool XvfbInstalled() {
     std::stringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
@@ -99,18 +90,9 @@ protected:
             if (registry.find('"' + std::string(name) + "\"=dword:") == std::string::npos) missing += std::string(" ") + name;
         }
         EXPECT_EQ(missing, "") << "settings not stored; the store holds:\n" << registry;
-        const void* block = platform::OpenInstanceBlock("DDEFILEMAP_TESALO", 32);
-        EXPECT_EQ(block, nullptr) << "the shared block is left";
-        if (block != nullptr) platform::CloseInstanceBlock(block, 32);
-        EXPECT_FALSE(std::filesystem::exists(home_ + "/run/tesalo-" + std::to_string(getuid()))) << "the raise channel is left";
-        platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
+        EXPECT_FALSE(std::filesystem::exists(home_ + "/run/tesalo/DDEFILEMAP_TESALO.block")) << "the shared block is left";
+        EXPECT_FALSE(std::filesystem::exists(ChannelPath())) << "the raise channel is left";
         std::filesystem::remove(home_ + "/config/tesalo/registry.reg");
-    }
-
-    // This test's player listens on its raise channel, so it takes signals; within 10 seconds.
-    // (The shared block may be another player's: its name is the same for all of a user's.)
-    bool ChannelAppears() const {
-        return Within10Seconds([this] { return std::filesystem::exists(home_ + "/run/tesalo-" + std::to_string(getuid())); });
     }
 
     // The sound card has received bytes of a song, within 10 seconds.

@@ -1,5 +1,6 @@
 #include "tests/player/shell/process/player_process_fixture.h"
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +17,14 @@
 #include "platform/instance.h"
 #include "tests/tools/cli_support.h"
 
+bool Within10Seconds(const std::function<bool()>& done) {
+    for (int i = 0; i < 200; ++i) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
 void PlayerProcessTest::SetUp() {
     home_ = MakeTempFolder();
     std::filesystem::create_directory(home_ + "/run");
@@ -25,6 +34,9 @@ void PlayerProcessTest::SetUp() {
                                         << "/OUT.raw\"; format \"raw\" }\n";
     environment_ = "HOME=" + home_ + " XDG_DATA_HOME=" + home_ + "/data XDG_CONFIG_HOME=" + home_ +
                    "/config XDG_RUNTIME_DIR=" + home_ + "/run QT_QPA_PLATFORM=offscreen ";
+    // This process looks at the instance files in the same folder as the players.
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) savedRuntime_ = runtime;
+    setenv("XDG_RUNTIME_DIR", (home_ + "/run").c_str(), 1);
 }
 
 void PlayerProcessTest::TearDown() {
@@ -33,6 +45,11 @@ void PlayerProcessTest::TearDown() {
         waitpid(child, nullptr, 0);
     }
     std::filesystem::remove_all(home_);
+    if (savedRuntime_.empty()) {
+        unsetenv("XDG_RUNTIME_DIR");
+    } else {
+        setenv("XDG_RUNTIME_DIR", savedRuntime_.c_str(), 1);
+    }
 }
 
 pid_t PlayerProcessTest::StartPlayer(const std::string& arguments) {
@@ -43,11 +60,22 @@ pid_t PlayerProcessTest::StartPlayer(const std::string& arguments) {
 }
 
 pid_t PlayerProcessTest::LaunchPlayer(const std::string& arguments, const std::string& environment) {
+    return LaunchPlayerAs(getuid(), arguments, environment);
+}
+
+pid_t PlayerProcessTest::LaunchPlayerAs(uid_t user, const std::string& arguments, const std::string& environment) {
     // env replaces the shell, and the player replaces env: the child is the player itself.
     const std::string command = "exec env " + environment_ + environment + " " TESALO_BIN_DIR "/tesalo-player " +
-                                arguments + " >" + home_ + "/log 2>&1";
+                                arguments + " >>" + home_ + "/log 2>&1";
+    if (user != getuid()) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(home_)) {
+            EXPECT_EQ(lchown(entry.path().c_str(), user, user), 0) << entry.path();
+        }
+        EXPECT_EQ(chown(home_.c_str(), user, user), 0);
+    }
     const pid_t child = fork();
     if (child == 0) {
+        if (user != getuid() && (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0)) _exit(126);
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -82,6 +110,12 @@ bool PlayerProcessTest::WindowAppears() {
     return false;
 }
 
+std::string PlayerProcessTest::ChannelPath() const { return home_ + "/run/tesalo/raise.socket"; }
+
+bool PlayerProcessTest::ChannelAppears() const {
+    return Within10Seconds([this] { return std::filesystem::exists(ChannelPath()); });
+}
+
 std::string PlayerProcessTest::OpenedListHolding(const std::vector<std::string>& texts) const {
     for (int i = 0; i < 200; ++i) {
         std::error_code error;
@@ -101,7 +135,6 @@ void PlayerProcessTest::Stop(pid_t pid) {
     kill(pid, SIGTERM);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     if (Alive(pid)) kill(pid, SIGKILL);
-    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
 
 std::string PlayerProcessTest::Log() const { return ReadWholeFile(home_ + "/log"); }

@@ -1,10 +1,13 @@
 // The real player program as separate processes: a second start hands over to the running one
 // (with the files it was given) and ends at once, also while the first is still starting; a
-// player killed outright leaves no lock behind, so the next start runs.
+// player killed outright leaves no lock behind, so the next start runs, and nothing it left
+// makes starts that come together lose their files.
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "platform/instance.h"
@@ -29,7 +32,6 @@ TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
     kill(next, SIGTERM);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     if (Alive(next)) kill(next, SIGKILL);
-    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
 
 TEST_F(PlayerProcessTest, FilesGivenToAStartAndToALaterOneArriveInTheOpenedFilesList) {
@@ -48,8 +50,8 @@ TEST_F(PlayerProcessTest, FilesGivenToAStartAndToALaterOneArriveInTheOpenedFiles
 }
 
 TEST_F(PlayerProcessTest, ALaterStartWithFilesAndNoPlayerToTakeThemSaysSo) {
-    // The lock is held (this process holds it), but no window ever appears.
-    setenv("XDG_RUNTIME_DIR", (home_ + "/run").c_str(), 1);
+    // The lock is held (this process, in the players' runtime folder, holds it), but no window
+    // ever appears.
     ASSERT_EQ(platform::AcquireInstanceLock("MUTEX_TESALO"), 1);
     const CommandResult second =
         RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player /tmp/some.mid");
@@ -75,6 +77,48 @@ TEST_F(PlayerProcessTest, OfTwoStartsAMomentApartExactlyOneRuns) {
     for (const pid_t player : players) {
         if (Alive(player)) kill(player, SIGKILL);
     }
-    platform::RemoveInstanceBlock("DDEFILEMAP_TESALO");
 }
 
+
+namespace {
+
+// Waits until all of the starts but one have ended, each with exit status 0; the one still
+// running, or -1 when not exactly one is left within 10 seconds.
+pid_t TheOneLeftRunning(std::vector<pid_t> starts, std::vector<pid_t>& children) {
+    for (int i = 0; i < 200 && starts.size() > 1; ++i) {
+        std::erase_if(starts, [&children](pid_t start) {
+            int status = 0;
+            if (waitpid(start, &status, WNOHANG) != start) return false;
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a start that handed over ended with " << status;
+            std::erase(children, start);
+            return true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return starts.size() == 1 ? starts.front() : -1;
+}
+
+}  // namespace
+
+// A player killed outright leaves its shared block (telling of its window) and its channel;
+// ten starts made together then, each with a file, leave one player that holds all ten files.
+TEST_F(PlayerProcessTest, StartsMadeTogetherAfterAPlayerWasKilledLoseNoFile) {
+    std::filesystem::create_directory(home_ + "/songs");
+    pid_t player = LaunchPlayer("");
+    ASSERT_TRUE(WindowAppears()) << Log();
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        kill(player, SIGKILL);
+        WaitForExit(player);
+        std::vector<std::string> songs;
+        std::vector<pid_t> starts;
+        for (int i = 0; i < 10; ++i) {
+            songs.push_back(home_ + "/songs/song" + std::to_string(round) + "_" + std::to_string(i) + ".mid");
+            std::filesystem::copy_file(TESALO_BIN_DIR "/demo/glass_tide.mid", songs.back());
+        }
+        for (const std::string& song : songs) starts.push_back(LaunchPlayer(song));
+        ASSERT_FALSE(OpenedListHolding(songs).empty()) << Log();
+        player = TheOneLeftRunning(starts, children_);
+        ASSERT_NE(player, -1);
+    }
+}

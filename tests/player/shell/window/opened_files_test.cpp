@@ -22,6 +22,7 @@
 #include "player/shell/library_boxes.h"
 #include "player/shell/opened_files.h"
 #include "player/shell/player_state.h"
+#include "player/shell/raise_server.h"
 #include "player/shell/single_instance.h"
 #include "tests/player/shell/window/window_fixture.h"
 #include "tests/support/smf_builder.h"

@@ -15,6 +15,7 @@
 #include "player/shell/library_boxes.h"
 #include "player/shell/library_start.h"
 #include "player/shell/player_state.h"
+#include "player/shell/raise_server.h"
 #include "player/shell/single_instance.h"
 #include "player/shell/window_start.h"
 #include "tests/player/shell/window/window_fixture.h"
