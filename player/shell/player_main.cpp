@@ -1,9 +1,10 @@
 // tesalo-player [FILE...]: one player per user; the main window runs as a modal dialog until
 // the user closes it or SIGTERM or SIGHUP ends the run, then the settings are written back and
 // the library is shut down (also when the display goes away). Files given go to the song list
-// "Opened files" of the player, the running one if there is one.
-// Exit codes as a shell reads them: 0 after a run and when a running player took over, 1 when
-// the start failed or the running player could not be handed the files.
+// "Opened files" of the player, the running one if there is one. --help and --version answer
+// without a display.
+// Exit codes as a shell reads them: 0 after a run, after --help or --version and when a running
+// player took over, 1 when the start failed or the running player could not be handed the files.
 #include <QApplication>
 #include <QCoreApplication>
 
@@ -26,6 +27,7 @@
 #include "player/shell/player_message.h"
 #include "player/shell/player_shutdown.h"
 #include "player/shell/player_state.h"
+#include "player/shell/player_usage.h"
 #include "player/shell/raise_server.h"
 #include "player/shell/single_instance.h"
 #include "player/shell/window_start.h"
@@ -98,6 +100,7 @@ int FirstInstance(int argc, char** argv, bool holdsLock) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int answered = AnswerUsageOrVersion(argc, argv); answered >= 0) return answered;
     std::string problem;
     const int lock = platform::AcquireInstanceLock(kInstanceLockName, &problem);
     if (lock == 0) return SecondInstance(argc, argv);

@@ -201,6 +201,16 @@ TEST_F(CliTest, StandardOutputGetsTheBytesOfAFile) {
     }
 }
 
+// The library reports 98 (GetVersion) and the settings dialog shows "Tesalo 0.98": that is the
+// version, and the program, the pkg-config file and the AppStream release say the same.
+TEST_F(CliTest, EveryPlaceNamesTheLibrarysVersion) {
+    EXPECT_EQ(RunCommand(Tesalo("--version")).out, "tesalo 0.98.0\n");
+    const std::string pkgConfig = ReadWholeFile(TESALO_BUILD_DIR "/library/tesalo.pc");
+    EXPECT_NE(pkgConfig.find("\nVersion: 0.98.0\n"), std::string::npos) << pkgConfig;
+    const std::string metainfo = ReadWholeFile(TESALO_DEMO_DIR "/../com.vantrel.tesalo.metainfo.xml");
+    EXPECT_NE(metainfo.find("<release version=\"0.98.0\""), std::string::npos) << metainfo;
+}
+
 // Asked-for help and the version go to standard output and succeed; wrong usage does not.
 TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
     for (const char* arguments : {"--version", "-V"}) {
