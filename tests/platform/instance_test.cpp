@@ -52,6 +52,15 @@ protected:
         for (;;) pause();
     }
 
+    // The first word of the block as a later start sees it; -1 when it sees no block.
+    std::int64_t SeenWindow() const {
+        const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
+        if (seen == nullptr) return -1;
+        const std::uint32_t window = seen[0];
+        CloseInstanceBlock(seen, 32);
+        return window;
+    }
+
     static void Kill(pid_t pid) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -134,17 +143,14 @@ TEST_F(InstanceTest, OfPlayersStartedAtTheSameMomentExactlyOneGetsTheLock) {
 }
 
 TEST_F(InstanceTest, TheBlockCarriesTheWindowToASecondStartAndStartsZeroFilled) {
-    EXPECT_EQ(OpenInstanceBlock(name_.c_str(), 32), nullptr);
+    EXPECT_EQ(SeenWindow(), -1);
     bool mapFailed = true;
     auto* block = static_cast<std::uint32_t*>(CreateInstanceBlock(name_.c_str(), 32, &mapFailed));
     ASSERT_NE(block, nullptr);
     EXPECT_FALSE(mapFailed);
     EXPECT_EQ(block[0], 0u);
     block[0] = 0x12345678;
-    const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(seen[0], 0x12345678u);
-    CloseInstanceBlock(seen, 32);
+    EXPECT_EQ(SeenWindow(), 0x12345678);
     CloseInstanceBlock(block, 32);
 
     // The next first instance (after a crash the name is still there) starts from zeros.
@@ -168,15 +174,9 @@ TEST_F(InstanceTest, TheBlockOfAPlayerThatEndedWithoutCleaningUpTellsOfNoWindow)
         for (;;) pause();
     }
     ASSERT_EQ(ReadResult(report[0]), 1);
-    const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(seen[0], 7u);
-    CloseInstanceBlock(seen, 32);
-
+    EXPECT_EQ(SeenWindow(), 7);
     Kill(player);
-    seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
-    EXPECT_TRUE(seen == nullptr || seen[0] == 0) << "the dead player's window is still offered";
-    CloseInstanceBlock(seen, 32);
+    EXPECT_LE(SeenWindow(), 0) << "the dead player's window is still offered";
     close(report[0]);
     close(report[1]);
 }
@@ -196,10 +196,7 @@ TEST_F(InstanceTest, WhatAnotherUserPutInSharedMemoryDoesNotKeepTheBlockFromBein
     unlink(squatted.c_str());
     ASSERT_NE(block, nullptr);
     block[0] = 7;
-    const auto* seen = static_cast<const std::uint32_t*>(OpenInstanceBlock(name_.c_str(), 32));
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(seen[0], 7u);
-    CloseInstanceBlock(seen, 32);
+    EXPECT_EQ(SeenWindow(), 7);
     CloseInstanceBlock(block, 32);
 }
 
