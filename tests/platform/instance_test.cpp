@@ -75,7 +75,8 @@ int ReadResult(int fd) {
     return read(fd, &got, 1) == 1 ? got - '0' - 1 : -2;
 }
 
-constexpr uid_t kOtherUser = 65533;  // no account has it
+// No account has it; the player's process tests use 65533.
+constexpr uid_t kOtherUser = 65532;
 
 // What `what` returns when run without a runtime folder as the user kOtherUser (the folder under
 // /tmp is then that user's), in a child process.
@@ -188,7 +189,7 @@ TEST_F(InstanceTest, WhatAnotherUserPutInSharedMemoryDoesNotKeepTheBlockFromBein
     const int fd = open(squatted.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
     ASSERT_GE(fd, 0) << squatted;
     // Root may open any file: there the file belongs to another user; others cannot open it.
-    const bool foreign = getuid() == 0 ? fchown(fd, 65533, 65533) == 0 : fchmod(fd, 0) == 0;
+    const bool foreign = getuid() == 0 ? fchown(fd, kOtherUser, kOtherUser) == 0 : fchmod(fd, 0) == 0;
     close(fd);
     ASSERT_TRUE(foreign);
     bool mapFailed = false;
