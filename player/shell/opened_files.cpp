@@ -128,7 +128,7 @@ std::vector<std::string> CommandLineFiles(int argc, char** argv) {
 
 void OpenFiles(const MainWindowControls& controls, const std::vector<std::string>& files) {
     if (g_player.pendingAction == kPendingClose || files.empty()) return;
-    RaisePlayerWindow();
+    RaisePlayerWindow(controls.window);
     if (SomethingInFront(controls)) {
         QTimer::singleShot(kRetryMs, controls.window, [controls, files] { OpenFiles(controls, files); });
         return;

@@ -45,7 +45,7 @@ void RunMainWindow(const std::vector<std::string>& files) {
     MainWindow window;
     window.setWindowIcon(PlayerIcon(119));
     const MainWindowControls& controls = window.Controls();
-    ListenForRaise(&window, &RaisePlayerWindow,
+    ListenForRaise(&window, [&window] { RaisePlayerWindow(&window); },
                    [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
     InitMainWindow(controls);
     // After the library's start, which the window's first turn of events runs (the shutdown at

@@ -11,6 +11,7 @@
 
 class QLocalServer;
 class QObject;
+class QWidget;
 
 inline constexpr char kInstanceLockName[] = "MUTEX_TESALO";
 inline constexpr char kInstanceBlockName[] = "DDEFILEMAP_TESALO";
@@ -33,5 +34,5 @@ QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise,
 // being made. Shows nothing; true when the request was delivered.
 bool HandOverToRunningPlayer(const std::vector<std::string>& files = {});
 
-// Brings the player's window (or the dialog in front of it) to the front.
-void RaisePlayerWindow();
+// Brings the player's window, restored if minimized, and the dialog in front of it to the front.
+void RaisePlayerWindow(QWidget* window);

@@ -138,6 +138,18 @@ TEST_F(OpenedFilesTest, FilesHandedOverArriveInANewListThatIsSavedAndTheFirstPla
     EXPECT_EQ(Count(songLists), 2);
 }
 
+TEST_F(OpenedFilesTest, FilesHandedToAMinimizedWindowRestoreItAndMakeItActive) {
+    ShowList({{"Old", Song("old")}});
+    Listen();
+    window_->showMinimized();
+    DeliverReports();
+    ASSERT_TRUE(window_->isMinimized());
+    ASSERT_TRUE(HandOverToRunningPlayer({Song("song", 16)}));
+    ASSERT_TRUE(PlayUntil(Playing));
+    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_TRUE(PlayUntil([this] { return window_->isActiveWindow(); }));
+}
+
 TEST_F(OpenedFilesTest, TheListOnDiskIsReusedAndAFileItHoldsPlaysWithoutASecondRow) {
     const std::string kept = Song("kept", 16), added = Song("added", 16);
     ShowList({{"kept", kept}}, "Opened files", "snglst004.lst");
