@@ -21,12 +21,24 @@ QString ProgressText() {
                                                   : u"Reading the MIDI files...");
 }
 
+// Handles the window thread's events until the scan is through. The input goes to the progress
+// dialog once it shows: it keeps the window's buttons from the user meanwhile.
+void HandleEventsUntilScanned(const std::atomic<std::size_t>& scanned, std::size_t count,
+                              QProgressDialog& progress) {
+    while (scanned.load() < count) {
+        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::WaitForMoreEvents
+            : QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+        if (progress.isVisible()) progress.setValue(static_cast<int>(scanned.load()));
+    }
+}
+
 }  // namespace
 
 void ScanAside(std::size_t count, const std::function<void(std::size_t index)>& scanOne) {
     g_scanRunning = true;
     // One file shows a busy bar: its own progress is not known.
     QProgressDialog progress(ProgressText(), QString(), 0, count > 1 ? static_cast<int>(count) : 0);
+    progress.setWindowTitle(QStringLiteral("Tesalo"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setValue(0);  // from here the dialog shows itself after the delay
@@ -39,12 +51,7 @@ void ScanAside(std::size_t count, const std::function<void(std::size_t index)>& 
             dispatcher->wakeUp();  // the window thread may be waiting for events
         }
     });
-    while (scanned.load() < count) {
-        // The input goes to the progress dialog once it shows: it keeps the window's buttons.
-        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::WaitForMoreEvents
-            : QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
-        if (progress.isVisible()) progress.setValue(static_cast<int>(scanned.load()));
-    }
+    HandleEventsUntilScanned(scanned, count, progress);
     worker.join();
     g_scanRunning = false;
 }
