@@ -31,6 +31,9 @@ QMenu* MakeSongListMenu(QWidget* parent) {
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("id102"));
+    // A main window, not a dialog, to the window manager: it can be minimized and maximized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(QFont(QString::fromUtf16(u"ＭＳ Ｐゴシック"), 9));  // the window's template font
     controls_.window = this;
     controls_.status = &status_;

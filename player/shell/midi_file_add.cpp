@@ -4,8 +4,6 @@
 
 #include <QTreeWidget>
 
-#include <thread>
-
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
 #include "player/data/midi_scan.h"
@@ -13,6 +11,7 @@
 #include "player/data/song_list_flows.h"
 #include "player/data/song_list_view.h"
 #include "player/shell/player_message.h"
+#include "player/shell/scan_aside.h"
 
 namespace {
 
@@ -26,26 +25,31 @@ bool HaveTargetList(QTreeWidget* listView, bool toNewList, bool japaneseUi) {
     return true;
 }
 
+// Larger than any real MIDI file: refused before it is read (a file of gigabytes would be read
+// whole into memory).
+constexpr off_t kMaxMidiFileBytes = off_t{64} << 20;
+
 // Pre-scanning a file that is no MIDI file shows a box of its own: the files are named in one
-// message instead. Boxes that other threads (the library's) ask for go on as before.
+// message instead. Boxes that other threads (the library's, the window's) ask for go on as
+// before.
 platform::MessageBoxPresenter g_shownPresenter = nullptr;
-std::thread::id g_scanningThread;
+thread_local bool t_scanningThread = false;
 
 int QuietOnScanningThread(const std::u16string& text, const std::u16string& caption, unsigned flags) {
-    if (std::this_thread::get_id() != g_scanningThread && g_shownPresenter != nullptr) {
+    if (!t_scanningThread && g_shownPresenter != nullptr) {
         return g_shownPresenter(text, caption, flags);
     }
     return platform::kBoxResultOk;
 }
 
-bool IsFile(const std::string& path) {
+bool IsMidiSizedFile(const std::string& path) {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxMidiFileBytes;
 }
 
 // The file's song; false when it cannot stand in a list or plays for less than a second.
 bool ScanMidiSong(const std::string& path, SongListSong* song) {
-    if (!PathFitsList(path) || !IsFile(path)) return false;
+    if (!PathFitsList(path) || !IsMidiSizedFile(path)) return false;
     char16_t title[kTitleCapacity] = {};
     const std::uint32_t seconds = ScanMidiFile(path, title) / 1000;
     if (seconds == 0) return false;
@@ -57,18 +61,22 @@ bool ScanMidiSong(const std::string& path, SongListSong* song) {
 
 std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
                                         std::vector<std::string>* failed) {
-    g_scanningThread = std::this_thread::get_id();
+    std::vector<SongListSong> scanned(paths.size());
+    std::vector<char> usable(paths.size(), 0);
     g_shownPresenter = platform::SetMessageBoxPresenter(&QuietOnScanningThread);
+    ScanAside(paths.size(), [&](std::size_t index) {
+        t_scanningThread = true;
+        usable[index] = ScanMidiSong(paths[index], &scanned[index]);
+    });
+    platform::SetMessageBoxPresenter(g_shownPresenter);
     std::vector<SongListSong> songs;
-    for (const std::string& path : paths) {
-        SongListSong song{};
-        if (ScanMidiSong(path, &song)) {
-            songs.push_back(std::move(song));
+    for (std::size_t index = 0; index < paths.size(); ++index) {
+        if (usable[index] != 0) {
+            songs.push_back(std::move(scanned[index]));
         } else {
-            failed->push_back(path);
+            failed->push_back(paths[index]);
         }
     }
-    platform::SetMessageBoxPresenter(g_shownPresenter);
     return songs;
 }
 

@@ -20,8 +20,9 @@ int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& c
                  bool toNewList, bool japaneseUi);
 
 // The songs of the files that can be listed and play for a second or more, in order, each
-// pre-scanned for its play time and title without a message box of its own; the paths of the
-// others go to failed (a path with a line break cannot stand in a list).
+// pre-scanned (aside, see scan_aside.h) for its play time and title without a message box of its
+// own; the paths of the others go to failed (a path with a line break cannot stand in a list, a
+// file over 64 MB is no MIDI file and is not read).
 std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
                                         std::vector<std::string>* failed);
 

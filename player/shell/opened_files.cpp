@@ -19,6 +19,7 @@
 #include "player/shell/play_control.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"
+#include "player/shell/scan_aside.h"
 #include "player/shell/single_instance.h"
 
 namespace {
@@ -100,11 +101,12 @@ void PlayFocusedRow(const MainWindowControls& controls) {
     PlayCommand(controls);
 }
 
-// A dialog or menu in front works on the lists itself (the file chooser, the naming dialog).
+// A dialog or menu in front works on the lists itself (the file chooser, the naming dialog), and
+// so does a pre-scan that runs.
 bool SomethingInFront(const MainWindowControls& controls) {
     const QWidget* modal = QApplication::activeModalWidget();
     return (modal != nullptr && modal != controls.window) ||
-           QApplication::activePopupWidget() != nullptr;
+           QApplication::activePopupWidget() != nullptr || ScanAsideRunning();
 }
 
 }  // namespace
@@ -126,7 +128,7 @@ std::vector<std::string> CommandLineFiles(int argc, char** argv) {
 
 void OpenFiles(const MainWindowControls& controls, const std::vector<std::string>& files) {
     if (g_player.pendingAction == kPendingClose || files.empty()) return;
-    RaisePlayerWindow();
+    RaisePlayerWindow(controls.window);
     if (SomethingInFront(controls)) {
         QTimer::singleShot(kRetryMs, controls.window, [controls, files] { OpenFiles(controls, files); });
         return;

@@ -50,7 +50,7 @@ void RunMainWindow(const std::vector<std::string>& files) {
     const MainWindowControls& controls = window.Controls();
     // Only the first instance, which made the block, serves later starts.
     if (g_player.instanceBlock != nullptr) {
-        ListenForRaise(&window, &RaisePlayerWindow,
+        ListenForRaise(&window, [&window] { RaisePlayerWindow(&window); },
                        [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
     }
     InitMainWindow(controls);

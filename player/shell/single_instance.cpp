@@ -49,6 +49,14 @@ bool ConnectToRunningPlayer(QLocalSocket& socket) {
     }
 }
 
+// Restored when minimized, on top, and active: under a window manager the activation is the
+// _NET_ACTIVE_WINDOW request, which the manager grants.
+void BringForward(QWidget* window) {
+    if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 QString RaiseChannelName() {
@@ -69,10 +77,9 @@ bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
     return true;
 }
 
-void RaisePlayerWindow() {
-    QWidget* front = QApplication::activeModalWidget();
-    if (front == nullptr) return;
-    front->setWindowState((front->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    front->raise();
-    front->activateWindow();
+void RaisePlayerWindow(QWidget* window) {
+    BringForward(window);
+    // A dialog without owner (the file chooser) or a message box stays in front of it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != window) BringForward(modal);
 }

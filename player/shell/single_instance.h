@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 inline constexpr char kInstanceLockName[] = "MUTEX_TESALO";
 inline constexpr char kInstanceBlockName[] = "DDEFILEMAP_TESALO";
 inline constexpr int kInstanceBlockSize = 32;
@@ -21,5 +23,5 @@ QString RaiseChannelName();
 // being made. Shows nothing; true when the request was delivered.
 bool HandOverToRunningPlayer(const std::vector<std::string>& files = {});
 
-// Brings the player's window (or the dialog in front of it) to the front.
-void RaisePlayerWindow();
+// Brings the player's window, restored if minimized, and the dialog in front of it to the front.
+void RaisePlayerWindow(QWidget* window);

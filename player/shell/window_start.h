@@ -3,7 +3,7 @@
 
 #include "player/shell/main_window_controls.h"
 
-// Publishes the window's handle to later starts, fills the screen's work area, sets up the song
-// lists and the list view with the stored column widths; the library starts as soon as the
-// window's event loop runs.
+// Publishes the window's handle to later starts, opens maximized in the screen's work area
+// (title bar and frame included), sets up the song lists and the list view with the stored
+// column widths; the library starts as soon as the window's event loop runs.
 void InitMainWindow(const MainWindowControls& controls);

@@ -1,7 +1,6 @@
 // The player ended by its session (SIGTERM, SIGHUP: a logout) or by a display that goes away:
 // it saves what it holds, stops the song, gives back its instance files and ends with a normal
 // exit status, never killed by the signal nor by an abort.
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,10 +10,10 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <sstream>
 #include <thread>
 
 #include "tests/player/shell/process/player_process_fixture.h"
+#include "tests/player/shell/process/x_display.h"
 #include "tests/tools/cli_support.h"
 
 namespace {
@@ -32,51 +31,12 @@ std::string Describe(int status) {
 
 bool ExitedWith(int status, int code) { return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code; }
 
-bool XvfbInstalled() {
-    std::stringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');) {
-        if (access((folder + "/Xvfb").c_str(), X_OK) == 0) return true;
+bool Within10Seconds(const std::function<bool()>& done) {
+    for (int i = 0; i < 200; ++i) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
-}
-
-// A virtual display on a number the server finds free itself, its output in log; the server's
-// process id and the display's name, or -1 when it did not start.
-pid_t StartXvfb(const std::string& log, std::string* display) {
-    int numbers[2];
-    if (pipe(numbers) != 0) return -1;
-    const pid_t server = fork();
-    if (server == 0) {
-        close(numbers[0]);
-        const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(output, STDOUT_FILENO);
-        dup2(output, STDERR_FILENO);
-        const std::string fd = std::to_string(numbers[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(numbers[1]);
-    std::string number;
-    char c = 0;
-    while (read(numbers[0], &c, 1) == 1 && c != '\n') number += c;
-    close(numbers[0]);
-    if (number.empty()) {
-        kill(server, SIGKILL);
-        waitpid(server, nullptr, 0);
-        return -1;
-    }
-    *display = ":" + number;
-    return server;
-}
-
-// Ends the server; it removes its lock and socket itself, whatever it leaves is removed here.
-void StopXvfb(pid_t server, const std::string& display) {
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
-    const std::string number = display.substr(1);
-    std::filesystem::remove("/tmp/.X" + number + "-lock");
-    std::filesystem::remove("/tmp/.X11-unix/X" + number);
 }
 
 class PlayerEndTest : public PlayerProcessTest {
@@ -135,7 +95,7 @@ TEST_F(PlayerEndTest, ASignalWhileASongPlaysAndAMessageIsOpenStopsTheSongAndSave
 }
 
 TEST_F(PlayerEndTest, ADisplayThatGoesAwayWhileASongPlaysEndsThePlayerWithoutAnAbort) {
-    if (!XvfbInstalled()) GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb)";
+    if (!ProgramInstalled("Xvfb")) GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb)";
     std::string display;
     const pid_t server = StartXvfb(home_ + "/xvfb.log", &display);
     ASSERT_NE(server, -1) << "Xvfb did not start: " << ReadWholeFile(home_ + "/xvfb.log");

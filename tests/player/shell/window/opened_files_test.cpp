@@ -4,8 +4,10 @@
 // writes to the channel changes nothing.
 #include <QComboBox>
 #include <QLocalSocket>
+#include <QProgressDialog>
 #include <QTreeWidget>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -86,6 +88,29 @@ protected:
         return path;
     }
 
+    // A song of `notes` notes, 4 bytes each: big enough, its pre-scan takes a while.
+    std::string Long(const std::string& name, int notes) {
+        smf::Track track;
+        track.Name(0, name.c_str());
+        for (int i = 0; i < notes / 2; ++i) track.Event(0, {0x90, 60, 100}).Event(1, {0x80, 60, 0});
+        track.End(0);
+        return Write(name, smf::File(0, 96, {track}), 0);
+    }
+    // A playable song behind a hole of zeros that makes the file larger than any MIDI file (the
+    // header is looked for anywhere in a file).
+    std::string Oversized(const std::string& name) {
+        smf::Track track;
+        track.Name(0, name.c_str()).Event(0, {0x90, 60, 100}).Event(960, {0x80, 60, 0}).End(0);
+        return Write(name, smf::File(0, 96, {track}), 64 << 20);
+    }
+    std::string Write(const std::string& name, const smf::Bytes& bytes, off_t at) {
+        const std::string path = folder_ + name + ".mid";
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        EXPECT_EQ(pwrite(file, bytes.data(), bytes.size(), at), static_cast<ssize_t>(bytes.size()));
+        close(file);
+        return path;
+    }
+
     void* block_ = nullptr;
     int raised_ = 0;
 };
@@ -112,6 +137,18 @@ TEST_F(OpenedFilesTest, FilesHandedOverArriveInANewListThatIsSavedAndTheFirstPla
     // The list is found again by a later start.
     LoadSongListIndex();
     EXPECT_EQ(Count(songLists), 2);
+}
+
+TEST_F(OpenedFilesTest, FilesHandedToAMinimizedWindowRestoreItAndMakeItActive) {
+    ShowList({{"Old", Song("old")}});
+    Listen();
+    window_->showMinimized();
+    DeliverReports();
+    ASSERT_TRUE(window_->isMinimized());
+    ASSERT_TRUE(HandOverToRunningPlayer({Song("song", 16)}));
+    ASSERT_TRUE(PlayUntil(Playing));
+    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_TRUE(PlayUntil([this] { return window_->isActiveWindow(); }));
 }
 
 TEST_F(OpenedFilesTest, TheListOnDiskIsReusedAndAFileItHoldsPlaysWithoutASecondRow) {
@@ -148,6 +185,34 @@ TEST_F(OpenedFilesTest, FilesThatCannotBePlayedAreNamedInOneMessageAndTheOthersP
     EXPECT_EQ(ListName(), "Opened files");
     EXPECT_EQ(RowTitles(), std::vector<std::string>{"good"});
     EXPECT_TRUE(Playing());
+}
+
+TEST_F(OpenedFilesTest, AFileLargerThanAnyMidiFileIsNamedAndNotAdded) {
+    ShowList({{"Old", Song("old")}});
+    const std::string big = Oversized("big"), good = Song("good", 16);
+    std::u16string shown;
+    script_.Then(AnswerMessage(&shown));
+    Open({big, good});
+    EXPECT_EQ(QString::fromStdU16String(shown).toStdString(),
+              "These files cannot be played and were not added:\n" + big);
+    EXPECT_EQ(RowTitles(), std::vector<std::string>{"good"});
+    EXPECT_TRUE(Playing());
+}
+
+// The pre-scan runs aside: the window goes on with its events (the script's timer among them),
+// a long scan shows its progress in a dialog in front, and the rows keep the files' order.
+TEST_F(OpenedFilesTest, ALongPreScanLeavesTheWindowItsEventsAndShowsItsProgress) {
+    ShowList({{"Old", Song("old")}});
+    const std::string good = Song("good", 16), slow = Long("slow", 3000000);
+    bool progressDuringScan = false;
+    script_.Then([&progressDuringScan](QWidget* dialog) {
+        progressDuringScan = qobject_cast<QProgressDialog*>(dialog) != nullptr && Count(songLists) == 1;
+    });
+    Open({good, slow});
+    EXPECT_TRUE(progressDuringScan);
+    EXPECT_EQ(script_.Pending(), 0u);
+    EXPECT_EQ(RowTitles(), (std::vector<std::string>{"good", "slow"}));
+    EXPECT_EQ(Caption(), "good");
 }
 
 TEST_F(OpenedFilesTest, WhenNoFilePlaysNoListIsMadeAndTheShownOneStays) {

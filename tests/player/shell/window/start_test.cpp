@@ -1,7 +1,9 @@
 // The start: the library's format flags, the failures of its start (each with its message, the
 // window staying usable), the library's boxes from any thread, and handing over to a running
 // player.
+#include <QAbstractButton>
 #include <QLocalSocket>
+#include <QScreen>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -17,6 +19,7 @@
 #include "player/shell/player_state.h"
 #include "player/shell/raise_server.h"
 #include "player/shell/single_instance.h"
+#include "player/shell/window_layout.h"
 #include "player/shell/window_start.h"
 #include "tests/player/shell/window/window_fixture.h"
 
@@ -69,6 +72,25 @@ TEST_F(StartTest, TheOpenedWindowIsPublishedShowsTheListsAndPlays) {
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 1);
     ASSERT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+}
+
+TEST_F(StartTest, TheWindowOpensMaximizedWithItsFrameInTheWorkAreaAndFollowsItsSize) {
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
+    InitMainWindow(Controls());
+    DeliverReports();
+    const Qt::WindowFlags flags = window_->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+    EXPECT_TRUE(flags.testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(window_->isMaximized());
+    const QRect area = window_->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window_->frameGeometry()));
+    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), ControlRect(1016, window_->size()));
+    EXPECT_LE(ControlButton(Controls(), 1016)->geometry().bottom(), window_->height() - 1);
+    window_->showNormal();
+    window_->resize(500, 400);
+    DeliverReports();
+    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), ControlRect(1016, QSize(500, 400)));
+    EXPECT_EQ(Controls().listView->geometry(), ControlRect(1000, QSize(500, 400)));
 }
 
 TEST_F(StartTest, PlayWithoutLibraryShowsItsMessageAndReturnsToIdle) {
