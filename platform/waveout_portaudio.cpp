@@ -26,9 +26,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How far a stream may run ahead of real time before its callback waits (see KeepToRealTime),
-// and how long a sink must keep the pace by itself to count as one with a clock of its own.
-constexpr Clock::duration kMaxAhead = std::chrono::seconds(1);
+// How far beyond its own buffer a stream may run ahead of real time before its callback waits
+// (see KeepToRealTime), and how long a sink must keep the pace by itself to count as one with a
+// clock of its own.
+constexpr std::chrono::duration<double> kAheadMargin = std::chrono::milliseconds(250);
 constexpr Clock::duration kClockProbe = std::chrono::seconds(10);
 
 enum class SinkPace { kUnknown, kOwnClock, kHeld };
@@ -48,6 +49,7 @@ struct PortAudioState {
     WaveDevice* device = nullptr;
     unsigned bytesPerSample = 1;
     SinkPace pace = SinkPace::kUnknown;
+    Clock::duration maxAhead{};    // the stream's buffer and the margin
     Clock::time_point clockStart;  // real time of the first frame counted in framesOut
     std::uint64_t framesOut = 0;
 };
@@ -126,9 +128,9 @@ void KeepToRealTime(PortAudioState& state, unsigned long frames) {
     if (ahead < Clock::duration::zero()) {
         state.clockStart = now;  // fell behind (an underrun): count from here
         state.framesOut = 0;
-    } else if (ahead > kMaxAhead) {
+    } else if (ahead > state.maxAhead) {
         state.pace = SinkPace::kHeld;
-        std::this_thread::sleep_for(ahead - kMaxAhead);
+        std::this_thread::sleep_for(ahead - state.maxAhead);
     } else if (state.pace == SinkPace::kUnknown && produced > kClockProbe) {
         state.pace = SinkPace::kOwnClock;
     }
@@ -234,6 +236,10 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
                                         device.format.samplesPerSec, paFramesPerBufferUnspecified,
                                         paClipOff | paDitherOff, StreamCallback, state.get());
     if (error != paNoError) return ResultOfOpen(error);
+    // A stream starts with each write that finds it idle: a sink without a clock may only run
+    // ahead by what a card would buffer, or it would empty the queue before the next block.
+    state->maxAhead = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) + kAheadMargin);
     device.state = state;
     return kWaveOk;
 }
