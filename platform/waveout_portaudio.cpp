@@ -154,8 +154,10 @@ int StreamCallback(const void*, void* output, unsigned long frames,
     ApplyVolume(out, wanted, state.bytesPerSample,
                 state.device->volume.load(std::memory_order_relaxed));
     KeepToRealTime(state, frames);
-    // Completing (not aborting) lets the sound already handed over play to its end.
-    return QueueDrained(state) ? paComplete : paContinue;
+    if (!QueueDrained(state)) return paContinue;
+    // Completing lets the sound handed over play to its end; a call that had nothing to play
+    // (the start at open) leaves nothing to wait for, not even this call's silence.
+    return filled != 0 ? paComplete : paAbort;
 }
 
 // The kFormat* bits of the mono formats the device can play.
@@ -236,6 +238,10 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
                                         device.format.samplesPerSec, paFramesPerBufferUnspecified,
                                         paClipOff | paDitherOff, StreamCallback, state.get());
     if (error != paNoError) return ResultOfOpen(error);
+    // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
+    // playing stream that keeps the server's sink running: a start aborted at once leaves the
+    // stream stopped (corked) until the first block.
+    if (Pa_StartStream(state->stream) == paNoError) Pa_AbortStream(state->stream);
     // A stream starts with each write that finds it idle: a sink without a clock may only run
     // ahead by what a card would buffer, or it would empty the queue before the next block.
     state->maxAhead = std::chrono::duration_cast<Clock::duration>(
