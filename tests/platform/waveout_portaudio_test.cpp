@@ -121,7 +121,7 @@ TEST_F(PortAudioBackend, TheOneDeviceIsTheDefaultOutputAndSoIsTheMapper) {
 TEST_F(PortAudioBackend, StreamRunsOnlyWhileBlocksAreQueued) {
     WaveOutHandle handle = 0;
     const WaveFormat format = MonoFormat(22050, 8);
-    ASSERT_EQ(WaveOutOpen(&handle, 0, &format, window_), kWaveOk);
+    ASSERT_EQ(WaveOutOpen(&handle, kWaveMapper, &format, window_), kWaveOk);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const std::string opened = Played("default.raw");
     EXPECT_EQ(opened.find_first_not_of('\x80'), std::string::npos);
