@@ -29,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 // How far beyond its own buffer a stream may run ahead of real time before its callback waits
 // (see KeepToRealTime), and how long a sink must keep the pace by itself to count as one with a
 // clock of its own.
+constexpr double kDeviceBuffer = 0.2;  // seconds
 constexpr std::chrono::duration<double> kAheadMargin = std::chrono::milliseconds(250);
 constexpr Clock::duration kClockProbe = std::chrono::seconds(10);
 
@@ -87,8 +88,9 @@ PaStreamParameters MonoOutput(PaDeviceIndex device, unsigned bitsPerSample) {
     parameters.device = device;
     parameters.channelCount = 1;
     parameters.sampleFormat = bitsPerSample == 8 ? paUInt8 : paInt16;
-    // Blocks are long; a generous device buffer keeps the sound free of gaps.
-    parameters.suggestedLatency = Pa_GetDeviceInfo(device)->defaultHighOutputLatency;
+    // Blocks are long; a generous device buffer keeps the sound free of gaps, and the fewer
+    // times the sound server must be woken, the less a playing song costs.
+    parameters.suggestedLatency = std::max(Pa_GetDeviceInfo(device)->defaultHighOutputLatency, kDeviceBuffer);
     return parameters;
 }
 
