@@ -240,14 +240,14 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
                                         device.format.samplesPerSec, paFramesPerBufferUnspecified,
                                         paClipOff | paDitherOff, StreamCallback, state.get());
     if (error != paNoError) return ResultOfOpen(error);
-    // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
-    // playing stream that keeps the server's sink running: a start aborted at once leaves the
-    // stream stopped (corked) until the first block.
-    if (Pa_StartStream(state->stream) == paNoError) Pa_AbortStream(state->stream);
     // A stream starts with each write that finds it idle: a sink without a clock may only run
     // ahead by what a card would buffer, or it would empty the queue before the next block.
     state->maxAhead = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) + kAheadMargin);
+    // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
+    // playing stream that keeps the server's sink running: a start aborted at once leaves the
+    // stream stopped (corked) until the first block.
+    if (Pa_StartStream(state->stream) == paNoError) Pa_AbortStream(state->stream);
     device.state = state;
     return kWaveOk;
 }
