@@ -2,7 +2,8 @@
 // posted to a window (kMsgWaveOpened, kMsgWaveDone with the header in lParam, kMsgWaveClosed).
 //
 // The backend is chosen in-process before the device is opened: the sound card through
-// PortAudio (the default), a file that receives every queued block, or nothing at all.
+// PortAudio (the default; one device, the system's default output), a file that receives every
+// queued block, or nothing at all.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,8 @@
-// The PortAudio backend: the sound card. Each device is one of PortAudio's output devices; an
-// open device runs a callback stream in the exact format and plays the queued blocks back to
-// back, with silence whenever nothing is queued.
+// The PortAudio backend: the sound card. Its one device is PortAudio's default output, which the
+// sound server (PipeWire, PulseAudio) routes as the desktop's settings say; the other outputs
+// PortAudio lists (every ALSA PCM) are left alone. An open device runs a callback stream in the
+// exact format only while blocks are queued: it starts on a write and ends when the queue has
+// played out, so an idle player costs nothing and the server may suspend the card.
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 #include <portaudio.h>
@@ -10,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <map>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -25,9 +26,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How far a stream may run ahead of real time before its callback waits (see KeepToRealTime),
-// and how long a sink must keep the pace by itself to count as one with a clock of its own.
-constexpr Clock::duration kMaxAhead = std::chrono::seconds(1);
+// How far beyond its own buffer a stream may run ahead of real time before its callback waits
+// (see KeepToRealTime), and how long a sink must keep the pace by itself to count as one with a
+// clock of its own.
+constexpr double kDeviceBuffer = 0.2;  // seconds
+constexpr std::chrono::duration<double> kAheadMargin = std::chrono::milliseconds(250);
 constexpr Clock::duration kClockProbe = std::chrono::seconds(10);
 
 enum class SinkPace { kUnknown, kOwnClock, kHeld };
@@ -42,10 +45,12 @@ struct PortAudioState {
     std::mutex mutex;
     std::deque<QueuedBlock> queue;
     bool closing = false;
-    PaStream* stream = nullptr;
+    bool running = false;          // started, and the callback has not yet found the queue empty
+    PaStream* stream = nullptr;    // null once closed
     WaveDevice* device = nullptr;
     unsigned bytesPerSample = 1;
     SinkPace pace = SinkPace::kUnknown;
+    Clock::duration maxAhead{};    // the stream's buffer and the margin
     Clock::time_point clockStart;  // real time of the first frame counted in framesOut
     std::uint64_t framesOut = 0;
 };
@@ -73,15 +78,9 @@ bool PortAudioReady() {
     return ready;
 }
 
-// PortAudio's indices of its output devices, in its own order; the lock must be held.
-std::vector<PaDeviceIndex> OutputDevices() {
-    std::vector<PaDeviceIndex> devices;
-    if (!PortAudioReady()) return devices;
-    for (PaDeviceIndex i = 0; i < Pa_GetDeviceCount(); ++i) {
-        const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
-        if (info != nullptr && info->maxOutputChannels > 0) devices.push_back(i);
-    }
-    return devices;
+// PortAudio's default output device, or paNoDevice; the lock must be held.
+PaDeviceIndex DefaultOutput() {
+    return PortAudioReady() ? Pa_GetDefaultOutputDevice() : paNoDevice;
 }
 
 PaStreamParameters MonoOutput(PaDeviceIndex device, unsigned bitsPerSample) {
@@ -89,8 +88,9 @@ PaStreamParameters MonoOutput(PaDeviceIndex device, unsigned bitsPerSample) {
     parameters.device = device;
     parameters.channelCount = 1;
     parameters.sampleFormat = bitsPerSample == 8 ? paUInt8 : paInt16;
-    // Blocks are long; a generous device buffer keeps the sound free of gaps.
-    parameters.suggestedLatency = Pa_GetDeviceInfo(device)->defaultHighOutputLatency;
+    // Blocks are long; a generous device buffer keeps the sound free of gaps, and the fewer
+    // times the sound server must be woken, the less a playing song costs.
+    parameters.suggestedLatency = std::max(Pa_GetDeviceInfo(device)->defaultHighOutputLatency, kDeviceBuffer);
     return parameters;
 }
 
@@ -130,12 +130,20 @@ void KeepToRealTime(PortAudioState& state, unsigned long frames) {
     if (ahead < Clock::duration::zero()) {
         state.clockStart = now;  // fell behind (an underrun): count from here
         state.framesOut = 0;
-    } else if (ahead > kMaxAhead) {
+    } else if (ahead > state.maxAhead) {
         state.pace = SinkPace::kHeld;
-        std::this_thread::sleep_for(ahead - kMaxAhead);
+        std::this_thread::sleep_for(ahead - state.maxAhead);
     } else if (state.pace == SinkPace::kUnknown && produced > kClockProbe) {
         state.pace = SinkPace::kOwnClock;
     }
+}
+
+// Whether the queue has run dry; the stream then ends, and the next write starts it again.
+bool QueueDrained(PortAudioState& state) {
+    std::lock_guard lock(state.mutex);
+    if (!state.queue.empty()) return false;
+    state.running = false;
+    return true;
 }
 
 int StreamCallback(const void*, void* output, unsigned long frames,
@@ -148,7 +156,10 @@ int StreamCallback(const void*, void* output, unsigned long frames,
     ApplyVolume(out, wanted, state.bytesPerSample,
                 state.device->volume.load(std::memory_order_relaxed));
     KeepToRealTime(state, frames);
-    return paContinue;
+    if (!QueueDrained(state)) return paContinue;
+    // Completing lets the sound handed over play to its end; a call that had nothing to play
+    // (the start at open) leaves nothing to wait for, not even this call's silence.
+    return filled != 0 ? paComplete : paAbort;
 }
 
 // The kFormat* bits of the mono formats the device can play.
@@ -175,11 +186,10 @@ std::uint32_t SupportedFormats(PaDeviceIndex device) {
 // A device that is playing (ours, opened by the library at start) refuses every probe while it
 // is busy; it then keeps the formats found before it was opened. The lock must be held.
 std::uint32_t RememberedFormats(PaDeviceIndex device) {
-    static std::map<PaDeviceIndex, std::uint32_t>* found = new std::map<PaDeviceIndex, std::uint32_t>;
+    static std::uint32_t found = 0;
     const std::uint32_t formats = SupportedFormats(device);
-    if (formats != 0) (*found)[device] = formats;
-    const auto known = found->find(device);
-    return known != found->end() ? known->second : 0;
+    if (formats != 0) found = formats;
+    return found;
 }
 
 std::uint32_t ResultOfOpen(PaError error) {
@@ -196,23 +206,17 @@ std::uint32_t ResultOfOpen(PaError error) {
 
 std::uint32_t PortAudioDeviceCount() {
     std::lock_guard lock(PortAudioMutex());
-    return static_cast<std::uint32_t>(OutputDevices().size());
+    return DefaultOutput() != paNoDevice ? 1 : 0;
 }
 
 std::uint32_t PortAudioDefaultDevice() {
-    std::lock_guard lock(PortAudioMutex());
-    const std::vector<PaDeviceIndex> devices = OutputDevices();
-    if (devices.empty()) return kWaveMapper;
-    auto found = std::find(devices.begin(), devices.end(), Pa_GetDefaultOutputDevice());
-    return found != devices.end() ? static_cast<std::uint32_t>(found - devices.begin())
-                                  : kWaveMapper;
+    return PortAudioDeviceCount() == 1 ? 0 : kWaveMapper;
 }
 
-std::uint32_t PortAudioGetCaps(std::uint32_t index, WaveOutCaps* caps) {
+std::uint32_t PortAudioGetCaps(std::uint32_t, WaveOutCaps* caps) {
     std::lock_guard lock(PortAudioMutex());
-    const std::vector<PaDeviceIndex> devices = OutputDevices();
-    if (index >= devices.size()) return kWaveErrorBadDevice;
-    const PaDeviceIndex device = devices[index];
+    const PaDeviceIndex device = DefaultOutput();
+    if (device == paNoDevice) return kWaveErrorBadDevice;
     const PaDeviceInfo* info = Pa_GetDeviceInfo(device);
     const std::u16string name = Utf8ToUtf16(info->name != nullptr ? info->name : "");
     const std::size_t length = std::min(name.size(), std::size(caps->name) - 1);
@@ -223,26 +227,40 @@ std::uint32_t PortAudioGetCaps(std::uint32_t index, WaveOutCaps* caps) {
     return kWaveOk;
 }
 
-std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t index) {
+// The stream is opened here and started by the first write.
+std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
     std::lock_guard lock(PortAudioMutex());
-    const std::vector<PaDeviceIndex> devices = OutputDevices();
-    if (index >= devices.size()) return kWaveErrorBadDevice;
+    const PaDeviceIndex output = DefaultOutput();
+    if (output == paNoDevice) return kWaveErrorBadDevice;
     auto state = std::make_shared<PortAudioState>();
     state->device = &device;
     state->bytesPerSample = device.format.bitsPerSample / 8u;
-    const PaStreamParameters output = MonoOutput(devices[index], device.format.bitsPerSample);
-    PaError error = Pa_OpenStream(&state->stream, nullptr, &output, device.format.samplesPerSec,
-                                  paFramesPerBufferUnspecified, paClipOff | paDitherOff,
-                                  StreamCallback, state.get());
+    const PaStreamParameters parameters = MonoOutput(output, device.format.bitsPerSample);
+    const PaError error = Pa_OpenStream(&state->stream, nullptr, &parameters,
+                                        device.format.samplesPerSec, paFramesPerBufferUnspecified,
+                                        paClipOff | paDitherOff, StreamCallback, state.get());
     if (error != paNoError) return ResultOfOpen(error);
-    state->clockStart = Clock::now();
-    error = Pa_StartStream(state->stream);
-    if (error != paNoError) {
-        Pa_CloseStream(state->stream);
-        return ResultOfOpen(error);
-    }
+    // A stream starts with each write that finds it idle: a sink without a clock may only run
+    // ahead by what a card would buffer, or it would empty the queue before the next block.
+    state->maxAhead = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) + kAheadMargin);
+    // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
+    // playing stream that keeps the server's sink running: a start aborted at once leaves the
+    // stream stopped (corked) until the first block.
+    if (Pa_StartStream(state->stream) == paNoError) Pa_AbortStream(state->stream);
     device.state = state;
     return kWaveOk;
+}
+
+// Stops what is left of a stream that completed (its sound has played out by now) and starts it
+// again; PortAudio needs the stop before a start. The pace is counted anew from here.
+PaError RestartStream(PortAudioState& state) {
+    std::lock_guard lock(PortAudioMutex());
+    if (state.stream == nullptr) return paBadStreamPtr;
+    if (Pa_IsStreamStopped(state.stream) == 0) Pa_StopStream(state.stream);
+    state.clockStart = Clock::now();
+    state.framesOut = 0;
+    return Pa_StartStream(state.stream);
 }
 
 std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
@@ -253,10 +271,19 @@ std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
     } catch (const std::bad_alloc&) {
         return kWaveErrorNoMemory;
     }
+    {
+        std::lock_guard lock(state.mutex);
+        if (state.closing) return kWaveErrorBadHandle;
+        state.queue.push_back(std::move(block));
+        if (state.running) return kWaveOk;
+        state.running = true;
+    }
+    if (RestartStream(state) == paNoError) return kWaveOk;
+    // The stream did not start: nothing will play the block, so the write is refused.
     std::lock_guard lock(state.mutex);
-    if (state.closing) return kWaveErrorBadHandle;
-    state.queue.push_back(std::move(block));
-    return kWaveOk;
+    state.queue.pop_back();
+    state.running = false;
+    return kWaveErrorFailed;
 }
 
 std::uint32_t PortAudioClose(WaveDevice& device) {
@@ -268,8 +295,10 @@ std::uint32_t PortAudioClose(WaveDevice& device) {
     }
     // Stopping lets the sound already handed to the card play out; the callback has ended after.
     std::lock_guard lock(PortAudioMutex());
-    const PaError stopped = Pa_StopStream(state.stream);
+    const PaError stopped =
+        Pa_IsStreamStopped(state.stream) == 1 ? paNoError : Pa_StopStream(state.stream);
     const PaError closed = Pa_CloseStream(state.stream);
+    state.stream = nullptr;
     return stopped == paNoError && closed == paNoError ? kWaveOk : kWaveErrorFailed;
 }
 

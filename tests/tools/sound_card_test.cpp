@@ -1,12 +1,15 @@
 // `tesalo play` through PortAudio into an ALSA file device: the bytes that reach the sound card
-// are the bytes the file device receives for the same song.
+// are the bytes the file device receives for the same song. On a sound server the song plays on
+// the default sink in the format asked for.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "tests/support/smf_builder.h"
+#include "tests/support/sound_server.h"
 #include "tests/tools/cli_support.h"
 
 namespace fs = std::filesystem;
@@ -55,8 +58,11 @@ protected:
 
 }  // namespace
 
-TEST_F(SoundCardTest, PlayedBytesEqualTheRenderedBytes) {
-    std::ofstream(home + "/.asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \"" << home
+TEST_F(SoundCardTest, PlayedBytesEqualTheRenderedBytesOnTheDefaultDevice) {
+    // A second device listed before the default one gets nothing.
+    std::ofstream(home + "/.asoundrc") << "pcm.second { type file; slave.pcm \"null\"; file \"" << home
+                                       << "/SECOND.raw\"; format \"raw\" }\n"
+                                       << "pcm.!default { type file; slave.pcm \"null\"; file \"" << home
                                        << "/OUT.raw\"; format \"raw\" }\n";
     const std::string options = " -q 1 --voice " + home + "/voice.txt " + home + "/song.mid";
     const CommandResult played = RunCommand("HOME=" + home + " " + Tesalo("play" + options));
@@ -66,6 +72,25 @@ TEST_F(SoundCardTest, PlayedBytesEqualTheRenderedBytes) {
     const std::string reference = WithoutSilentEnds(ReadWholeFile(home + "/ref.raw"));
     ASSERT_GT(reference.size(), 40000u);  // about two seconds of sound, not silence
     EXPECT_TRUE(WithoutSilentEnds(ReadWholeFile(home + "/OUT.raw")) == reference);
+    EXPECT_EQ(ReadWholeFile(home + "/SECOND.raw").find_first_not_of('\0'), std::string::npos);
+}
+
+TEST_F(SoundCardTest, OnASoundServerPlaysOnTheDefaultSinkInTheChosenFormat) {
+    if (!SoundServer::Installed()) GTEST_SKIP() << "pulseaudio and pactl are not installed";
+    SoundServer server(home);
+    ASSERT_TRUE(server.Running()) << ReadWholeFile(home + "/pulseaudio.log");
+    for (const auto& [quality, spec] : {std::pair{"3", "s16le 1ch 44100Hz"}, std::pair{"0", "u8 1ch 22050Hz"}}) {
+        CommandResult played;
+        std::thread player([&] {
+            played = RunCommand(server.Environment() +
+                                Tesalo(std::string("play -q ") + quality + " --voice " + home + "/voice.txt " + home + "/song.mid"));
+        });
+        const SoundServer::Stream stream = server.FirstStream();
+        player.join();
+        EXPECT_EQ(played.exitCode, 0) << played.err;
+        EXPECT_EQ(stream.sink, "one");
+        EXPECT_EQ(stream.spec, spec);
+    }
 }
 
 TEST_F(SoundCardTest, WithoutASoundCardPlayExitsWithAMessage) {

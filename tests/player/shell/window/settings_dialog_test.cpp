@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "library/frame/state.h"
 #include "platform/waveout.h"
@@ -137,6 +139,27 @@ TEST_F(SettingsDialogTest, OkTakesTheQualityOnlyFromOneDevice) {
     std::u16string shown;
     Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(3); }, 1,
          AnswerMessage(&shown));
+    EXPECT_EQ(shown, u"SamplingFrequency was changed.\nPlease TESALO re-start.");
+    EXPECT_EQ(g_settings.waveQuality, 3);
+}
+
+// PortAudio lists every ALSA device (here a second one besides the default); the sound card is
+// one device all the same, so its four formats are listed once and OK takes the choice.
+TEST_F(SettingsDialogTest, OnTheSoundCardTheQualityIsChosenFromOneDevice) {
+    std::ofstream(folder_ + ".asoundrc")
+        << "pcm.second { type file; slave.pcm \"null\"; file \"" << folder_ << "second.raw\" }\n"
+        << "pcm.!default { type file; slave.pcm \"null\"; file \"" << folder_ << "default.raw\" }\n";
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    setenv("HOME", folder_.c_str(), 1);  // PortAudio reads the ALSA configuration once, now
+    platform::WaveOutUsePortAudio();
+    const QStringList entries = Entries();
+    std::u16string shown;
+    Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(3); }, 1,
+         AnswerMessage(&shown));
+    platform::WaveOutUseNull(platform::NullPacing::kManual);
+    setenv("HOME", home.c_str(), 1);
+
+    EXPECT_EQ(entries, QStringList({"22.05kHz/8Bit", "22.05kHz/16Bit", "44.1kHz/8Bit", "44.1kHz/16Bit"}));
     EXPECT_EQ(shown, u"SamplingFrequency was changed.\nPlease TESALO re-start.");
     EXPECT_EQ(g_settings.waveQuality, 3);
 }
