@@ -24,7 +24,8 @@ test: build
 test-asan: deps
 	$(call SANITIZER_BUILD,$(BUILD)-asan) -DTESALO_ASAN=ON
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 exitcode=66" \
+	cd $(BUILD)-asan && ASAN_OPTIONS="halt_on_error=1 detect_leaks=1 exitcode=66 fast_unwind_on_malloc=0" \
+	  LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp" \
 	  UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 exitcode=66" \
 	  ctest --output-on-failure -j $(JOBS)
 

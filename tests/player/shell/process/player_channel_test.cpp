@@ -106,9 +106,17 @@ bool LimitFiles(pid_t pid, rlim_t limit, rlimit* old) {
     return prlimit(pid, RLIMIT_NOFILE, &wanted, nullptr) == 0;
 }
 
+// The sanitizers' own files and a player many times slower move the counts these tests rely on.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
 }  // namespace
 
 TEST_F(PlayerProcessTest, IdleConnectionsNeitherUseUpThePlayersFilesNorStayOpen) {
+    if (kSanitized) GTEST_SKIP() << "descriptor counts and timings of a sanitized player differ";
     const pid_t player = LaunchPlayer("");
     ASSERT_TRUE(ChannelAppears()) << Log();
     rlimit old{};
@@ -123,6 +131,7 @@ TEST_F(PlayerProcessTest, IdleConnectionsNeitherUseUpThePlayersFilesNorStayOpen)
 }
 
 TEST_F(PlayerProcessTest, TheChannelOpensAgainOnceThePlayerHasFilesAgain) {
+    if (kSanitized) GTEST_SKIP() << "descriptor counts and timings of a sanitized player differ";
     const pid_t player = LaunchPlayer("");
     ASSERT_TRUE(ChannelAppears()) << Log();
     // Qt removes the socket when taking a client fails and it closes the channel.
