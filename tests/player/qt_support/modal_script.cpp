@@ -13,22 +13,27 @@ ModalScript::ModalScript() {
 }
 
 ModalScript& ModalScript::Then(Step step) {
-    steps_.push_back(std::move(step));
+    steps_.push_back({std::move(step), false});
+    return *this;
+}
+
+ModalScript& ModalScript::ThenProgress(Step step) {
+    steps_.push_back({std::move(step), true});
     return *this;
 }
 
 void ModalScript::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == handled_.data()) return;
-    // The progress of a long pre-scan (slow under the sanitizers) closes itself: nothing to answer.
-    if (qobject_cast<QProgressDialog*>(modal) != nullptr) return;
+    const bool progress = qobject_cast<QProgressDialog*>(modal) != nullptr;
+    if (progress && (steps_.empty() || !steps_.front().forProgress)) return;
     handled_ = modal;
     if (steps_.empty()) {
         ++unexpected_;
         if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
         return;
     }
-    const Step step = std::move(steps_.front());
+    const Step step = std::move(steps_.front().step);
     steps_.pop_front();
     step(modal);
 }

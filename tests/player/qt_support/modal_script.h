@@ -18,6 +18,9 @@ public:
 
     ModalScript();
     ModalScript& Then(Step step);
+    // A step for the progress window of a long pre-scan. Without one such windows, which close
+    // themselves (and show only when a scan is slow, as under the sanitizers), are left alone.
+    ModalScript& ThenProgress(Step step);
     int Unexpected() const { return unexpected_; }
     std::size_t Pending() const { return steps_.size(); }
 
@@ -25,7 +28,11 @@ private:
     void Poll();
     QTimer timer_;
     QPointer<QWidget> handled_;
-    std::deque<Step> steps_;
+    struct ScriptStep {
+        Step step;
+        bool forProgress;
+    };
+    std::deque<ScriptStep> steps_;
     int unexpected_ = 0;
 };
 

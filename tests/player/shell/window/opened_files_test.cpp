@@ -205,7 +205,7 @@ TEST_F(OpenedFilesTest, ALongPreScanLeavesTheWindowItsEventsAndShowsItsProgress)
     ShowList({{"Old", Song("old")}});
     const std::string good = Song("good", 16), slow = Long("slow", 3000000);
     bool progressDuringScan = false;
-    script_.Then([&progressDuringScan](QWidget* dialog) {
+    script_.ThenProgress([&progressDuringScan](QWidget* dialog) {
         progressDuringScan = qobject_cast<QProgressDialog*>(dialog) != nullptr && Count(songLists) == 1;
     });
     Open({good, slow});
