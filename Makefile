@@ -35,8 +35,8 @@ test-asan: deps
 test-tsan: deps
 	$(call SANITIZER_BUILD,$(BUILD)-tsan) -DTESALO_TSAN=ON
 	cmake --build $(BUILD)-tsan -j $(JOBS) --target library_tests platform_tests
-	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
-	TSAN_OPTIONS="halt_on_error=1 exitcode=66" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66 suppressions=$(CURDIR)/tests/tsan.supp" $(BUILD)-tsan/bin/platform_tests --gtest_brief=1
+	TSAN_OPTIONS="halt_on_error=1 exitcode=66 suppressions=$(CURDIR)/tests/tsan.supp" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
 
 # The player on the desktop; without a display, the first demo song rendered to a WAV file.
 run: build
