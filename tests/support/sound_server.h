@@ -21,10 +21,10 @@ public:
     std::string Environment() const;
     // What `pactl ARGUMENTS` prints.
     std::string Pactl(const std::string& arguments) const;
-    // The sample specification of the first stream that plays on the sink, and the sink's
+    // The sample format of the first stream that plays on the sink, and the sink's
     // name, once one plays, within 10 seconds ("s16le 1ch 44100Hz", "one"); empty when none does.
     struct Stream {
-        std::string sink, spec;
+        std::string sink, format;
     };
     Stream FirstStream() const;
     // The state of the sink named ("RUNNING", "IDLE", "SUSPENDED").

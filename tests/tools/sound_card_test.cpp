@@ -79,7 +79,7 @@ TEST_F(SoundCardTest, OnASoundServerPlaysOnTheDefaultSinkInTheChosenFormat) {
     if (!SoundServer::Installed()) GTEST_SKIP() << "pulseaudio and pactl are not installed";
     SoundServer server(home);
     ASSERT_TRUE(server.Running()) << ReadWholeFile(home + "/pulseaudio.log");
-    for (const auto& [quality, spec] : {std::pair{"3", "s16le 1ch 44100Hz"}, std::pair{"0", "u8 1ch 22050Hz"}}) {
+    for (const auto& [quality, format] : {std::pair{"3", "s16le 1ch 44100Hz"}, std::pair{"0", "u8 1ch 22050Hz"}}) {
         CommandResult played;
         std::thread player([&] {
             played = RunCommand(server.Environment() +
@@ -89,7 +89,7 @@ TEST_F(SoundCardTest, OnASoundServerPlaysOnTheDefaultSinkInTheChosenFormat) {
         player.join();
         EXPECT_EQ(played.exitCode, 0) << played.err;
         EXPECT_EQ(stream.sink, "one");
-        EXPECT_EQ(stream.spec, spec);
+        EXPECT_EQ(stream.format, format);
     }
 }
 

@@ -29,6 +29,6 @@ TEST_F(PlayerProcessTest, OnASoundServerTheStoredQualityPlaysOnTheDefaultSinkAnd
     const pid_t playing = StartPlayer(TESALO_BIN_DIR "/demo/glass_tide.mid");
     const SoundServer::Stream stream = server.FirstStream();
     EXPECT_EQ(stream.sink, "one") << Log();
-    EXPECT_EQ(stream.spec, "s16le 1ch 44100Hz");
+    EXPECT_EQ(stream.format, "s16le 1ch 44100Hz");
     Stop(playing);
 }
