@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "library/engine/midi_bytes.h"
+#include "midi/midi_bytes.h"
 #include "platform/codepage.h"
-#include "player/data/play_time.h"
-#include "player/data/smf_image.h"
+#include "midi/play_time.h"
+#include "midi/smf_image.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_session.h"
 

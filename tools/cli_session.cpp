@@ -6,9 +6,9 @@
 
 #include "library/tesalo.h"
 #include "platform/codepage.h"
-#include "player/data/midi_scan.h"
-#include "player/data/program_files.h"
-#include "player/data/smf_image.h"
+#include "midi/midi_scan.h"
+#include "voiceset/program_files.h"
+#include "midi/smf_image.h"
 
 void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
 

@@ -17,7 +17,7 @@ constexpr std::uint8_t kPrograms[15] = {48, 19, 52, 61, 73, 89, 65, 16, 49, 56, 
 constexpr std::uint8_t kChannels[15] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16};
 
 std::string ReadVoiceFile() {
-    std::ifstream in(TESALO_SOURCE_DIR "/player/resources/voice.txt", std::ios::binary);
+    std::ifstream in(TESALO_SOURCE_DIR "/voiceset/voice.txt", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -3,7 +3,7 @@
 // must lie within 10 cents of the key's pitch; every program and drum's loudness is reported
 // against the median. Exit status 1 when a pitch is off (or nothing could be rendered).
 //
-// Usage: voice_check [VOICE_FILE]   (default: the committed player/resources/voice.txt)
+// Usage: voice_check [VOICE_FILE]   (default: the committed voiceset/voice.txt)
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/voiceset/pitch.h"
-#include "player/resources/demogen/smf_writer.h"
+#include "voiceset/demogen/smf_writer.h"
 
 namespace {
 
@@ -172,7 +172,7 @@ int Report(const std::vector<Measured>& results) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string voiceFile = argc > 1 ? argv[1] : TESALO_SOURCE_DIR "/player/resources/voice.txt";
+    const std::string voiceFile = argc > 1 ? argv[1] : TESALO_SOURCE_DIR "/voiceset/voice.txt";
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("tesalo-voice-check-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);

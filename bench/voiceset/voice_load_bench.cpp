@@ -12,7 +12,7 @@
 namespace {
 
 std::string ReadVoiceFile() {
-    std::ifstream in(TESALO_SOURCE_DIR "/player/resources/voice.txt", std::ios::binary);
+    std::ifstream in(TESALO_SOURCE_DIR "/voiceset/voice.txt", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "library/engine/engine.h"
-#include "library/engine/midi_bytes.h"
+#include "midi/midi_bytes.h"
 #include "library/frame/frame.h"
 #include "library/frame/state.h"
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "player/data/text_cut.h"
+#include "player/model/text_cut.h"
 #include "player/shell/dialog_units.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "library/tesalo.h"
-#include "player/data/program_files.h"
-#include "player/data/settings.h"
-#include "player/data/settings_failure.h"
-#include "player/data/smf_image.h"
+#include "voiceset/program_files.h"
+#include "player/model/settings.h"
+#include "player/model/settings_failure.h"
+#include "midi/smf_image.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"
 

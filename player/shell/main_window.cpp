@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QTreeWidget>
 
-#include "player/data/song_list_files.h"
+#include "player/shell/lists/song_list_files.h"
 #include "player/shell/main_window_proc.h"
 #include "player/shell/notify_bridge.h"
 #include "player/shell/player_state.h"

@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "library/tesalo.h"
-#include "player/data/settings.h"
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_flows.h"
+#include "player/model/settings.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_flows.h"
 #include "player/shell/midi_file_dialog.h"
 #include "player/shell/play_control.h"
 #include "player/shell/player_state.h"

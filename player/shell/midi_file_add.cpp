@@ -6,10 +6,10 @@
 
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
-#include "player/data/midi_scan.h"
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_flows.h"
-#include "player/data/song_list_view.h"
+#include "midi/midi_scan.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_flows.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/player_message.h"
 #include "player/shell/scan_aside.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "player/data/song_list_text.h"
+#include "player/model/song_list_text.h"
 #include "player/shell/folder_entries.h"
 
 class QTreeWidget;

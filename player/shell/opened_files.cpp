@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <string_view>
 
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_flows.h"
-#include "player/data/song_list_view.h"
-#include "player/data/string_list.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_flows.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
 #include "player/shell/midi_file_add.h"
 #include "player/shell/play_control.h"
 #include "player/shell/player_message.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "library/tesalo.h"
-#include "player/data/settings.h"
-#include "player/data/smf_image.h"
-#include "player/data/song_list_view.h"
+#include "player/model/settings.h"
+#include "midi/smf_image.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/library_activity.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"

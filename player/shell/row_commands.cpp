@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "player/data/song_list_view.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/player_message.h"
 #include "player/shell/player_state.h"
 

@@ -2,7 +2,7 @@
 
 #include "library/tesalo.h"
 #include "platform/waveout.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "player/shell/player_message.h"
 
 namespace {

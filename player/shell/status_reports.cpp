@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "player/shell/player_state.h"
 #include "player/shell/status_display.h"
 #include "player/shell/status_panel.h"

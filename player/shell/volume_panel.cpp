@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "library/tesalo.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "player/resources/images.h"
 #include "player/shell/dialog_units.h"
 #include "player/shell/volume_rules.h"

@@ -1,7 +1,7 @@
 #include "player/shell/volume_rules.h"
 
 #include "library/tesalo.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 
 int SystemLevel(std::uint32_t deviceVolume) {
     return static_cast<int>(deviceVolume / kSystemVolumeStep);

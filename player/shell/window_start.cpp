@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "player/data/settings.h"
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_view.h"
-#include "player/data/string_list.h"
+#include "player/model/settings.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
 #include "player/shell/library_start.h"
 #include "player/shell/player_state.h"
 #include "player/shell/status_reports.h"

@@ -42,7 +42,7 @@ def notes(rng, count, channel=0, delta=48):
 
 
 def demo_songs():
-    return [p.read_bytes() for p in sorted((ROOT / "player/resources/demo").glob("*.mid"))]
+    return [p.read_bytes() for p in sorted((ROOT / "voiceset/demo").glob("*.mid"))]
 
 
 def truncated(rng, demos):
@@ -122,7 +122,7 @@ SONG_KINDS = [(truncated, 35), (mutated, 40), (huge_deltas, 35), (wrong_lengths,
 
 
 def voice_files(rng):
-    text = (ROOT / "player/resources/voice.txt").read_bytes()
+    text = (ROOT / "voiceset/voice.txt").read_bytes()
     first_tone = text.find(b"\n@001")
     drums = text.find(b"\n#")
     damaged = []

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "library/tesalo.h"
-#include "player/data/smf_image.h"
+#include "midi/smf_image.h"
 #include "tests/fuzz/fuzz_library.h"
 
 namespace {

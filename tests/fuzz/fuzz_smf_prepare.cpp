@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "player/data/midi_scan.h"
-#include "player/data/smf_image.h"
+#include "midi/midi_scan.h"
+#include "midi/smf_image.h"
 #include "tests/fuzz/fuzz_silence.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The demo songs shipped in player/resources/demo/, sorted.
+// The demo songs shipped in voiceset/demo/, sorted.
 std::vector<std::string> DemoSongs();
 
 // True when the shared corpus is beside the repository.

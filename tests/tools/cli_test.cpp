@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "player/data/midi_scan.h"
+#include "midi/midi_scan.h"
 #include "tests/support/smf_builder.h"
 #include "tests/support/test_songs.h"
 #include "tests/tools/cli_support.h"
@@ -207,7 +207,7 @@ TEST_F(CliTest, EveryPlaceNamesTheLibrarysVersion) {
     EXPECT_EQ(RunCommand(Tesalo("--version")).out, "tesalo 0.98.0\n");
     const std::string pkgConfig = ReadWholeFile(TESALO_BUILD_DIR "/library/tesalo.pc");
     EXPECT_NE(pkgConfig.find("\nVersion: 0.98.0\n"), std::string::npos) << pkgConfig;
-    const std::string metainfo = ReadWholeFile(TESALO_DEMO_DIR "/../com.vantrel.tesalo.metainfo.xml");
+    const std::string metainfo = ReadWholeFile(TESALO_SOURCE_DIR "/player/resources/com.vantrel.tesalo.metainfo.xml");
     EXPECT_NE(metainfo.find("<release version=\"0.98.0\""), std::string::npos) << metainfo;
 }
 

@@ -11,10 +11,10 @@
 #include <functional>
 
 #include "platform/codepage.h"
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_folder.h"
-#include "player/data/song_list_view.h"
-#include "player/data/string_list.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_folder.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
 #include "player/shell/folder_entries.h"
 #include "player/shell/midi_file_dialog.h"
 #include "player/shell/player_state.h"

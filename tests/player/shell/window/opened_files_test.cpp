@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "platform/instance.h"
-#include "player/data/song_list_files.h"
-#include "player/data/song_list_folder.h"
-#include "player/data/song_list_view.h"
-#include "player/data/string_list.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_folder.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/opened_files.h"
 #include "player/shell/player_state.h"

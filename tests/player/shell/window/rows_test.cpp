@@ -5,8 +5,8 @@
 #include <map>
 #include <sstream>
 
-#include "player/data/song_list_folder.h"
-#include "player/data/song_list_view.h"
+#include "player/shell/lists/song_list_folder.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -12,7 +12,7 @@
 
 #include "library/frame/state.h"
 #include "platform/waveout.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "player/shell/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -13,7 +13,7 @@
 #include "platform/instance.h"
 #include "platform/msgbox.h"
 #include "platform/waveout.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "player/shell/library_boxes.h"
 #include "player/shell/library_start.h"
 #include "player/shell/player_state.h"

@@ -6,7 +6,7 @@
 
 #include "library/frame/state.h"
 #include "library/tesalo.h"
-#include "player/data/settings.h"
+#include "player/model/settings.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
