@@ -11,8 +11,8 @@
 #include "player/model/song_list_text.h"
 #include "player/shell/lists/string_list.h"
 #include "player/model/text_cut.h"
-#include "player/shell/input_name_dialog.h"
-#include "player/shell/player_message.h"
+#include "player/shell/dialogs/input_name_dialog.h"
+#include "player/shell/dialogs/player_message.h"
 
 namespace {
 

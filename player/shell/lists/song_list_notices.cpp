@@ -4,7 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/language.h"
-#include "player/shell/player_message.h"
+#include "player/shell/dialogs/player_message.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QFontMetrics>
 
-#include "player/shell/status_display.h"
+#include "player/shell/status/status_display.h"
 #include "tests/player/shell/status/status_checks.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "player/resources/images.h"
-#include "player/shell/button_drawing.h"
-#include "player/shell/picture_button.h"
+#include "player/shell/status/button_drawing.h"
+#include "player/shell/status/picture_button.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // limit, and the figure "voices/requested(Req.)".
 #include <gtest/gtest.h>
 
-#include "player/shell/status_display.h"
+#include "player/shell/status/status_display.h"
 #include "tests/player/shell/status/status_checks.h"
 
 namespace {

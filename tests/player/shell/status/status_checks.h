@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-#include "player/shell/status_resources.h"
+#include "player/shell/status/status_resources.h"
 
 // The panel of an 800 x 160 window: left 1, top 100, 798 x 59.
 inline const QRect kPanel(1, 100, 798, 59);

@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-#include "player/shell/status_display.h"
-#include "player/shell/status_panel.h"
+#include "player/shell/status/status_display.h"
+#include "player/shell/status/status_panel.h"
 #include "tests/player/shell/status/status_checks.h"
 
 namespace {

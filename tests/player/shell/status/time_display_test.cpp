@@ -2,7 +2,7 @@
 // two frames alternate with every report.
 #include <gtest/gtest.h>
 
-#include "player/shell/status_display.h"
+#include "player/shell/status/status_display.h"
 #include "tests/player/shell/status/status_checks.h"
 
 namespace {

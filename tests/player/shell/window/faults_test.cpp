@@ -9,9 +9,9 @@
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/shell/library_boxes.h"
-#include "player/shell/library_start.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/library_boxes.h"
+#include "player/shell/window/library_start.h"
+#include "player/shell/window/player_state.h"
 #include "tests/platform/registry_support.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -15,9 +15,9 @@
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/shell/folder_entries.h"
-#include "player/shell/midi_file_dialog.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/folder_entries.h"
+#include "player/shell/window/midi_file_dialog.h"
+#include "player/shell/window/player_state.h"
 #include "tests/support/smf_builder.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -9,8 +9,8 @@
 #include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/library_activity.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/library_activity.h"
+#include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "player/shell/raise_request.h"
+#include "player/shell/window/raise_request.h"
 
 namespace {
 

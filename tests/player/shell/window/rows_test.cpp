@@ -7,7 +7,7 @@
 
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {

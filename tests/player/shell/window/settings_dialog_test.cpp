@@ -13,7 +13,7 @@
 #include "library/frame/state.h"
 #include "platform/waveout.h"
 #include "player/model/settings.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {

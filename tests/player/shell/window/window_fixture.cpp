@@ -18,8 +18,8 @@
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/shell/main_window_proc.h"
-#include "player/shell/player_state.h"
+#include "player/shell/window/main_window_proc.h"
+#include "player/shell/window/player_state.h"
 #include "tests/support/smf_builder.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "player/shell/main_window.h"
+#include "player/shell/window/main_window.h"
 #include "tests/player/qt_support/modal_script.h"
 
 struct TestRow {

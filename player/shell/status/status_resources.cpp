@@ -1,0 +1,50 @@
+#include "player/shell/status/status_resources.h"
+
+#include <QFontMetrics>
+
+#include "player/resources/images.h"
+
+namespace {
+
+constexpr int kPictureWidth = 240;
+constexpr int kPictureHeight = 100;
+constexpr int kCellHeight = 12;
+constexpr int kActivityStrip = 159;
+
+// A font height of 12 names the character cell (ascent and descent together), not the em: the
+// figures must fit the 13-pixel strips. Whatever face stands in for Tahoma, take the largest
+// pixel size whose cell still fits. The figures are as wide as Tahoma allows, so where it is
+// missing a condensed face stands in before the system's wider default.
+QFont StatusFont(const QImage& device) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setWeight(QFont::Normal);
+    // The labels are drawn again over themselves with every report: smoothed edges would pile
+    // up into a bold smear. Solid pixels need the full hinting to stay legible at this size.
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setItalic(false);
+    font.setUnderline(false);
+    for (int size = kCellHeight; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font, &device).height() <= kCellHeight) break;
+    }
+    return font;
+}
+
+}  // namespace
+
+StatusResources CreateStatusResources(const QPalette& palette) {
+    StatusResources resources;
+    // Qt's Dark role is the system's button-shadow colour.
+    resources.framePen = palette.color(QPalette::Dark);
+    resources.picture = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    resources.picture.fill(Qt::black);
+    resources.font = StatusFont(resources.picture);
+    resources.activity = PlayerImage(kActivityStrip);
+    return resources;
+}
+
+void ReleaseStatusResources(StatusResources& resources) {
+    resources = StatusResources{};
+}

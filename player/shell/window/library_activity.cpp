@@ -1,0 +1,40 @@
+#include "player/shell/window/library_activity.h"
+
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+
+std::mutex g_mutex;
+std::condition_variable g_changed;
+bool g_busy = false;
+// As in the window's procedure: an end reported before the new song's report 1 is the song
+// before's, and the new one still plays.
+bool g_startReportDue = false;
+
+}  // namespace
+
+void NoteSongStarting() {
+    std::lock_guard lock(g_mutex);
+    g_busy = true;
+    g_startReportDue = true;
+}
+
+void NoteLibraryReport(std::uintptr_t code, std::intptr_t value) {
+    if (code != 1 && code != 6) return;
+    {
+        std::lock_guard lock(g_mutex);
+        if (code == 1) {
+            g_startReportDue = false;
+            if (value == 1) g_busy = false;  // refused: nothing was started
+        } else if (code == 6 && !g_startReportDue) {
+            g_busy = false;
+        }
+    }
+    g_changed.notify_all();
+}
+
+bool WaitForLibraryIdle(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(g_mutex);
+    return g_changed.wait_for(lock, timeout, [] { return !g_busy; });
+}

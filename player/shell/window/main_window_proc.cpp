@@ -1,0 +1,125 @@
+#include "player/shell/window/main_window_proc.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include <functional>
+
+#include "library/tesalo.h"
+#include "player/model/settings.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_flows.h"
+#include "player/shell/window/midi_file_dialog.h"
+#include "player/shell/window/play_control.h"
+#include "player/shell/window/player_state.h"
+#include "player/shell/window/row_commands.h"
+#include "player/shell/window/settings_dialog.h"
+#include "player/shell/window/status_reports.h"
+#include "player/shell/status/status_resources.h"
+#include "player/shell/window/volume_panel.h"
+
+namespace {
+
+// While a song plays the window waits for the library's end report before it closes.
+void CloseCommand(const MainWindowControls& controls) {
+    if (g_player.isPlaying == 1) return StopFor(kPendingClose);
+    SaveUnsavedSongList(controls.listView, true);  // the user is told here, while the window is up
+    KeepColumnWidths(controls.listView);
+    ReleaseStatusResources(*controls.status);
+    controls.window->done(0);
+}
+
+// The menu hangs below button 1013, right edges aligned; the chosen entry is a command.
+void SongListMenu(const MainWindowControls& controls) {
+    QAbstractButton* button = ControlButton(controls, 1013);
+    QMenu* menu = controls.songListMenu;
+    const QPoint corner(button->width() - menu->sizeHint().width(), button->height());
+    QAction* chosen = menu->exec(button->mapToGlobal(corner));
+    if (chosen != nullptr) RunCommand(controls, chosen->data().toInt());
+}
+
+// A dialog from the main window runs without owner; the window is disabled meanwhile and comes
+// to the front again afterwards.
+int RunModalDialog(const MainWindowControls& controls, const std::function<int()>& dialog) {
+    QDialog* window = controls.window;
+    window->setEnabled(false);
+    const int result = dialog();
+    window->setEnabled(true);
+    window->raise();
+    window->activateWindow();
+    return result;
+}
+
+// The step of the previous (1034) or next (1035) command.
+int Step(int id) { return id == 1034 ? -1 : 1; }
+
+// Every command but the few that keep the focus where it is; true when the focus goes back to
+// the list view.
+bool HandleCommand(const MainWindowControls& controls, int id) {
+    QTreeWidget* view = controls.listView;
+    switch (id) {
+        case 1032: PlayCommand(controls); break;
+        case 1033: StopFor(kPendingStop); break;
+        case 1034:
+        case 1035:
+            if (g_player.isPlaying == 1) StopFor(id);
+            else MoveSelection(view, Step(id));
+            break;
+        case 1012:
+            if (RunModalDialog(controls, [view] { return MidiFileDialog(view, g_player.japaneseUi); }) == 1) {
+                SaveSongList(view);
+            }
+            break;
+        case 1011: if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view); break;
+        case 1014: if (SongListEditable()) { MoveSelectedRows(view, -1); SaveSongList(view); } break;
+        case 1015: if (SongListEditable()) { MoveSelectedRows(view, 1); SaveSongList(view); } break;
+        case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
+        case 1013: SongListMenu(controls); break;
+        case 1017: RunModalDialog(controls, [] { return VolumePanel(); }); break;
+        case 1037: RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); }); break;
+        case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
+        case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
+        case 40005: DeleteSongList(view, g_player.japaneseUi); break;
+        default: break;
+    }
+    return true;
+}
+
+}  // namespace
+
+void KeepColumnWidths(const QTreeWidget* listView) {
+    g_settings.colTitle = listView->columnWidth(1);
+    g_settings.colTime = listView->columnWidth(2);
+    g_settings.colFileTime = listView->columnWidth(3);
+}
+
+void RunCommand(const MainWindowControls& controls, int id) {
+    if (id == 1) return RunCommand(controls, g_player.isPlaying == 1 ? 1033 : 1032);
+    if (id == 2) return CloseCommand(controls);
+    if (HandleCommand(controls, id)) controls.listView->setFocus();
+}
+
+void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {
+    switch (code) {
+        case 1:
+            g_player.playReportDue = false;
+            if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
+            break;
+        case 3:
+        case 4:
+            DrawStatusReport(controls, code, value);
+            break;
+        case 5:
+            DrawStatusReport(controls, code, value);
+            g_player.elapsedMs += static_cast<int>(value);
+            break;
+        case 6:
+            // An end that comes before the new song's start report is the song before's.
+            if (g_player.isPlaying == 1 && !g_player.playReportDue) EndOfPlayback(controls, false);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,18 @@
+// The main window's procedure: the user's commands and the library's reports, over g_player
+// and g_settings. The window's widgets only translate clicks, keys and events into these calls.
+#pragma once
+
+#include <cstdint>
+
+#include "player/shell/window/main_window_controls.h"
+
+class QTreeWidget;
+
+// A command id: 1 (Enter), 2 (Escape, the close button), a button's id, a menu entry's id.
+void RunCommand(const MainWindowControls& controls, int id);
+
+// A "TEDLL_NOTIFY" report of the library: code and value.
+void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value);
+
+// The list view's column widths into g_settings, which are written at exit.
+void KeepColumnWidths(const QTreeWidget* listView);

@@ -1,0 +1,82 @@
+#include "player/shell/window/raise_request.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kRaiseLine = "raise";
+constexpr std::string_view kOpenWord = "open ";
+constexpr unsigned kOpenVersion = 1;
+
+bool Admissible(const std::string& path) {
+    return !path.empty() && path.size() <= kMaxOpenPath && path.front() == '/' &&
+           path.find('\0') == std::string::npos;
+}
+
+// "<version> <length>" with nothing else; false when the line is not that.
+bool ReadOpenLine(std::string_view line, unsigned* version, std::size_t* length) {
+    const char* end = line.data() + line.size();
+    auto [afterVersion, versionError] = std::from_chars(line.data(), end, *version);
+    if (versionError != std::errc{} || afterVersion == end || *afterVersion != ' ') return false;
+    auto [afterLength, lengthError] = std::from_chars(afterVersion + 1, end, *length);
+    return lengthError == std::errc{} && afterLength == end;
+}
+
+// The zero-ended paths of a payload; false when any is not an absolute path or the last lacks
+// its zero.
+bool SplitPaths(std::string_view payload, std::vector<std::string>* files) {
+    if (payload.empty() || payload.back() != '\0') return false;
+    std::size_t start = 0;
+    while (start < payload.size()) {
+        const std::size_t zero = payload.find('\0', start);
+        std::string path(payload.substr(start, zero - start));
+        if (!Admissible(path)) return false;
+        files->push_back(std::move(path));
+        start = zero + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string EncodeRaiseRequest(const std::vector<std::string>& files) {
+    std::string payload;
+    for (const std::string& path : files) {
+        if (!Admissible(path) || payload.size() + path.size() + 1 > kMaxOpenPayload) continue;
+        payload += path;
+        payload += '\0';
+    }
+    if (payload.empty()) return std::string(kRaiseLine) + '\n';
+    return std::string(kOpenWord) + std::to_string(kOpenVersion) + ' ' +
+           std::to_string(payload.size()) + '\n' + payload;
+}
+
+RequestRead TakeRaiseRequest(std::string& buffer, RaiseRequest* request) {
+    const std::size_t newline = buffer.find('\n');
+    if (newline == std::string::npos) {
+        return buffer.size() > kMaxRequestLine ? RequestRead::kBroken : RequestRead::kNeedMore;
+    }
+    if (newline > kMaxRequestLine) return RequestRead::kBroken;
+    const std::string_view line(buffer.data(), newline);
+    *request = RaiseRequest{};
+    if (line.substr(0, kOpenWord.size()) != kOpenWord) {
+        if (line == kRaiseLine) request->kind = RaiseRequest::kRaise;
+        buffer.erase(0, newline + 1);
+        return RequestRead::kTaken;
+    }
+    unsigned version = 0;
+    std::size_t length = 0;
+    if (!ReadOpenLine(line.substr(kOpenWord.size()), &version, &length) || length > kMaxOpenPayload) {
+        return RequestRead::kBroken;
+    }
+    if (buffer.size() - (newline + 1) < length) return RequestRead::kNeedMore;
+    const std::string_view payload(buffer.data() + newline + 1, length);
+    if (version == kOpenVersion && SplitPaths(payload, &request->files)) {
+        request->kind = RaiseRequest::kOpen;
+    } else {
+        request->files.clear();
+    }
+    buffer.erase(0, newline + 1 + length);
+    return RequestRead::kTaken;
+}

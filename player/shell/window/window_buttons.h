@@ -1,0 +1,15 @@
+// The main window's buttons: making them and switching them between the idle and playing states.
+#pragma once
+
+#include "player/shell/window/main_window_controls.h"
+
+class QAbstractButton;
+class QWidget;
+
+// A button of the window, named "id<id>", a tab stop.
+QAbstractButton* MakeControlButton(int id, QWidget* parent);
+
+// Play off, Stop on; settings, move and delete off while a song plays.
+void SetPlayingButtons(const MainWindowControls& controls);
+// The buttons back as they are at rest, and the caption back to "Tesalo".
+void SetIdleButtons(const MainWindowControls& controls);

@@ -1,0 +1,68 @@
+#include "player/shell/window/window_start.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "player/model/settings.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
+#include "player/shell/window/library_start.h"
+#include "player/shell/window/player_state.h"
+#include "player/shell/window/status_reports.h"
+
+namespace {
+
+// Bytes 0-3 of the shared block: nonzero tells a later start that this window exists.
+void PublishWindow(platform::WindowHandle window) {
+    if (g_player.instanceBlock == nullptr) return;
+    const auto handle = static_cast<std::uint32_t>(window);
+    std::memcpy(g_player.instanceBlock, &handle, sizeof handle);
+}
+
+// The stored width of the "Time" column was made for the handheld's small font: here the column
+// is at least as wide as a time text, so that the play time can be read.
+int TimeColumnWidth(const QTreeWidget* view) {
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int text = QFontMetrics(view->font()).horizontalAdvance(QStringLiteral("00:00"));
+    return std::max<int>(g_settings.colTime, text + 2 * margin + 1);
+}
+
+// The frame, title bar included, fills the work area: the window opens maximized. Restored, it
+// takes three quarters of the work area in its middle.
+void FillWorkArea(QDialog* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        QRect restored(QPoint(), area.size() * 3 / 4);
+        restored.moveCenter(area.center());
+        window->setGeometry(restored);
+    }
+    window->showMaximized();
+}
+
+}  // namespace
+
+void InitMainWindow(const MainWindowControls& controls) {
+    PublishWindow(controls.bridge);
+    controls.window->setWindowTitle(QStringLiteral("Tesalo"));
+    FillWorkArea(controls.window);
+    SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView),
+                      g_settings.colFileTime);
+    Bind(songLists, controls.window, controls.songListCombo);
+    LoadSongListIndex();  // drops an earlier index with its records
+    ShowSongList(controls.listView);
+    StartStatusPanel(controls);
+    // Opening the sound device takes a while: the window is on the screen first, and the
+    // library starts with the first turn of its event loop, before any click is handled.
+    const platform::WindowHandle bridge = controls.bridge;
+    QTimer::singleShot(0, controls.window, [bridge] { StartLibrary(bridge); });
+}
