@@ -8,13 +8,18 @@ DEMO_OUT ?= $(BUILD)/demo.wav
 CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE)
 
-.PHONY: run test test-asan test-tsan build deps clean timbre package
+.PHONY: all run test test-asan test-tsan build configure deps clean timbre package
+
+# `make` alone builds everything (programs, tests, previews) after installing what is missing.
+all: build
 
 deps:
 	@scripts/install-deps
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
@@ -39,7 +44,9 @@ test-tsan: deps
 	TSAN_OPTIONS="halt_on_error=1 exitcode=66 suppressions=$(CURDIR)/tests/tsan.supp" $(BUILD)-tsan/bin/library_tests --gtest_brief=1
 
 # The player on the desktop; without a display, the first demo song rendered to a WAV file.
-run: build
+# Builds only the two programs (and the files they load), not the tests.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tesalo-player tesalo-cli
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  $(BUILD)/bin/tesalo-player; \
 	else \
@@ -49,8 +56,7 @@ run: build
 	fi
 
 # How close each program of the voice set sounds to a sampled General MIDI set (bench/timbre).
-timbre: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+timbre: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file
 	bench/timbre/timbre $(BUILD)/bin/tesalo $(BUILD)/timbre
 
@@ -58,15 +64,20 @@ timbre: deps
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The sources laid out by .clang-format.
+.PHONY: format
+format:
+	git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i
+
+# Every build folder the Makefile, the fuzzing and the benchmarks' baseline make.
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan build-fuzz build-baseline
 
 # Speed and memory of `tesalo render` beside the baseline commit (bench/baseline-commit) and the
 # peer synthesizers, the render loop per voice-sample, batch rendering: bench/results.md.
 # BENCH_RUNS=N runs per figure (default 3), BENCH_QUICK=1 a short check.
 .PHONY: bench
-bench: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file demo-files render_bench
 	bench/bench.py --build $(BUILD) --jobs $(JOBS)
 
