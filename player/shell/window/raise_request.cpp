@@ -8,10 +8,49 @@ namespace {
 constexpr std::string_view kRaiseLine = "raise";
 constexpr std::string_view kOpenWord = "open ";
 constexpr unsigned kOpenVersion = 1;
+constexpr std::string_view kActivateWord = "activate ";
+constexpr std::string_view kWaylandWord = "wayland";
+constexpr std::string_view kX11Word = "x11";
+// "activate wayland " and the longest token.
+constexpr std::size_t kMaxActivateLine = kActivateWord.size() + kWaylandWord.size() + 1 + kMaxActivationToken;
 
 bool Admissible(const std::string& path) {
     return !path.empty() && path.size() <= kMaxOpenPath && path.front() == '/' &&
            path.find('\0') == std::string::npos;
+}
+
+bool AdmissibleToken(std::string_view token) {
+    if (token.empty() || token.size() > kMaxActivationToken) return false;
+    for (const char byte : token) {
+        if (byte <= ' ' || byte > '~') return false;
+    }
+    return true;
+}
+
+// "<kind> <token>"; false when the line is not that.
+bool ReadActivateLine(std::string_view line, ActivationToken* activation) {
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos || !AdmissibleToken(line.substr(space + 1))) return false;
+    const std::string_view kind = line.substr(0, space);
+    if (kind != kWaylandWord && kind != kX11Word) return false;
+    activation->kind = kind == kWaylandWord ? ActivationToken::kWayland : ActivationToken::kX11;
+    activation->token = line.substr(space + 1);
+    return true;
+}
+
+// How long the line at the front of buffer may be.
+std::size_t LineBound(const std::string& buffer) {
+    return buffer.compare(0, kActivateWord.size(), kActivateWord) == 0 ? kMaxActivateLine : kMaxRequestLine;
+}
+
+// A line other than "open": raise, activate or ignored.
+void ReadLine(std::string_view line, RaiseRequest* request) {
+    if (line == kRaiseLine) {
+        request->kind = RaiseRequest::kRaise;
+    } else if (line.substr(0, kActivateWord.size()) == kActivateWord &&
+               ReadActivateLine(line.substr(kActivateWord.size()), &request->activation)) {
+        request->kind = RaiseRequest::kActivate;
+    }
 }
 
 // "<version> <length>" with nothing else; false when the line is not that.
@@ -52,16 +91,23 @@ std::string EncodeRaiseRequest(const std::vector<std::string>& files) {
            std::to_string(payload.size()) + '\n' + payload;
 }
 
+std::string EncodeActivationRequest(const ActivationToken& activation) {
+    if (!AdmissibleToken(activation.token)) return {};
+    const std::string_view kind = activation.kind == ActivationToken::kWayland ? kWaylandWord : kX11Word;
+    return std::string(kActivateWord) + std::string(kind) + ' ' + activation.token + '\n';
+}
+
 RequestRead TakeRaiseRequest(std::string& buffer, RaiseRequest* request) {
     const std::size_t newline = buffer.find('\n');
+    const std::size_t bound = LineBound(buffer);
     if (newline == std::string::npos) {
-        return buffer.size() > kMaxRequestLine ? RequestRead::kBroken : RequestRead::kNeedMore;
+        return buffer.size() > bound ? RequestRead::kBroken : RequestRead::kNeedMore;
     }
-    if (newline > kMaxRequestLine) return RequestRead::kBroken;
+    if (newline > bound) return RequestRead::kBroken;
     const std::string_view line(buffer.data(), newline);
     *request = RaiseRequest{};
     if (line.substr(0, kOpenWord.size()) != kOpenWord) {
-        if (line == kRaiseLine) request->kind = RaiseRequest::kRaise;
+        ReadLine(line, request);
         buffer.erase(0, newline + 1);
         return RequestRead::kTaken;
     }

@@ -3,7 +3,11 @@
 // any byte but the zero that ends it:
 //   raise\n
 //   open <version> <length>\n<length bytes: absolute paths, each ended by a zero byte>
+//   activate <wayland|x11> <token>\n
 // Version 1 is the one written here; a request of another version is passed over whole.
+// "activate" hands over the token the desktop gave the later start. It comes after the raise or
+// open request: a player that predates it drops the client on its longer line, having served
+// the request before it.
 #pragma once
 
 #include <cstddef>
@@ -14,10 +18,20 @@
 inline constexpr std::size_t kMaxRequestLine = 64;
 inline constexpr std::size_t kMaxOpenPayload = 1 << 20;
 inline constexpr std::size_t kMaxOpenPath = 4095;
+// A token is printable ASCII without spaces; its line alone may pass kMaxRequestLine.
+inline constexpr std::size_t kMaxActivationToken = 255;
+
+// The desktop's permission for a later start to bring a window forward: an xdg-activation token
+// under Wayland, a startup notification id under X11.
+struct ActivationToken {
+    enum Kind { kWayland, kX11 } kind = kX11;
+    std::string token;
+};
 
 struct RaiseRequest {
-    enum Kind { kRaise, kOpen, kIgnored } kind = kIgnored;
+    enum Kind { kRaise, kOpen, kActivate, kIgnored } kind = kIgnored;
     std::vector<std::string> files;  // for kOpen, in the order given
+    ActivationToken activation;      // for kActivate
 };
 
 enum class RequestRead {
@@ -30,7 +44,13 @@ enum class RequestRead {
 // absolute and at most kMaxOpenPath bytes; others are left out) as fit kMaxOpenPayload.
 std::string EncodeRaiseRequest(const std::vector<std::string>& files);
 
-// Takes the first request off the front of buffer. An unknown line or an "open" request whose
-// payload is not a list of absolute paths is taken as kIgnored; a line that is too long, or an
-// "open" line without a readable length within the bound, breaks the stream.
+// The "activate" request of the token; empty when the token is empty, longer than
+// kMaxActivationToken or holds a byte other than printable ASCII without the space.
+std::string EncodeActivationRequest(const ActivationToken& activation);
+
+// Takes the first request off the front of buffer. An unknown line, an "open" request whose
+// payload is not a list of absolute paths or an "activate" line of an unknown kind or a token
+// that could not be encoded is taken as kIgnored; a line that is too long (kMaxRequestLine, or
+// for an "activate" line the longest token's), or an "open" line without a readable length
+// within the bound, breaks the stream.
 RequestRead TakeRaiseRequest(std::string& buffer, RaiseRequest* request);

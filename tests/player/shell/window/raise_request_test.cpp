@@ -106,4 +106,73 @@ TEST(RaiseRequestTest, AnUnreadableOrTooLargeLengthOrAnEndlessLineBreaksTheStrea
     EXPECT_EQ(buffer, "open 1 7\n/a.m");
 }
 
+// The token a later start was given comes after its raise or open request, on a line of its own.
+class ActivationRequestTest : public ::testing::Test {
+protected:
+    static std::string LongestToken() {
+        std::string token;
+        for (std::size_t i = 0; i < kMaxActivationToken; ++i) token += static_cast<char>('!' + i % 94);
+        return token;
+    }
+};
+
+TEST_F(ActivationRequestTest, BothKindsOfTokenComeBackBehindTheRequestTheyFollow) {
+    const std::string x11 = "tesalo-launch/12-3_TIME4017";
+    const std::string bytes = EncodeRaiseRequest({"/a.mid"}) +
+                              EncodeActivationRequest({ActivationToken::kWayland, LongestToken()}) +
+                              EncodeActivationRequest({ActivationToken::kX11, x11});
+    EXPECT_NE(bytes.find("\0activate wayland "s), std::string::npos);
+    EXPECT_NE(bytes.find("\nactivate x11 " + x11 + "\n"), std::string::npos);
+    std::string buffer;
+    std::vector<RaiseRequest> taken;
+    for (char byte : bytes) {
+        buffer += byte;
+        ASSERT_NE(TakeAll(buffer, &taken), RequestRead::kBroken);
+    }
+    ASSERT_EQ(taken.size(), 3u);
+    EXPECT_EQ(taken[0].kind, RaiseRequest::kOpen);
+    EXPECT_EQ(taken[1].kind, RaiseRequest::kActivate);
+    EXPECT_EQ(taken[1].activation.kind, ActivationToken::kWayland);
+    EXPECT_EQ(taken[1].activation.token, LongestToken());
+    EXPECT_EQ(taken[2].kind, RaiseRequest::kActivate);
+    EXPECT_EQ(taken[2].activation.kind, ActivationToken::kX11);
+    EXPECT_EQ(taken[2].activation.token, x11);
+    EXPECT_TRUE(buffer.empty());
+}
+
+TEST_F(ActivationRequestTest, ATokenThatIsEmptyTooLongOrNotPlainTextIsNotSent) {
+    for (const std::string& token : {""s, LongestToken() + "x", "two words"s, "tab\there"s, "new\nline"s,
+                                     "caf\xC3\xA9"s, "zero\0byte"s, "del\x7F"s}) {
+        EXPECT_EQ(EncodeActivationRequest({ActivationToken::kX11, token}), "") << token;
+    }
+}
+
+TEST_F(ActivationRequestTest, ABadTokenOrKindIsPassedOverAndTheNextRequestServed) {
+    for (const std::string& line : {"activate x11 two words\n"s, "activate x11 \x01\x02\n"s, "activate x11 \n"s,
+                                    "activate x11\n"s, "activate mir abc\n"s, "activate  x11 abc\n"s,
+                                    "activate x11 caf\xC3\xA9\n"s, "activate wayland zero\0byte\n"s}) {
+        std::string buffer = line + "raise\n";
+        std::vector<RaiseRequest> taken;
+        EXPECT_EQ(TakeAll(buffer, &taken), RequestRead::kNeedMore);
+        ASSERT_EQ(taken.size(), 2u) << line;
+        EXPECT_EQ(taken[0].kind, RaiseRequest::kIgnored) << line;
+        EXPECT_TRUE(taken[0].activation.token.empty()) << line;
+        EXPECT_EQ(taken[1].kind, RaiseRequest::kRaise);
+    }
+}
+
+TEST_F(ActivationRequestTest, OnlyTheActivateLineMayPassTheBoundOfTheOtherLines) {
+    const std::string longest = "activate wayland " + LongestToken();
+    std::string buffer = longest;  // not yet ended: waited for
+    RaiseRequest request;
+    EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kNeedMore);
+    buffer += "\n";
+    EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kTaken);
+    EXPECT_EQ(request.kind, RaiseRequest::kActivate);
+    for (const std::string& line : {longest + "x", longest + "x\n", "hello " + std::string(kMaxRequestLine, 'h') + "\n"}) {
+        buffer = line;
+        EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kBroken) << line;
+    }
+}
+
 }  // namespace
