@@ -8,7 +8,6 @@
 #include <deque>
 #include <memory>
 
-#include "player/shell/window/raise_request.h"
 #include "player/shell/window/single_instance.h"
 
 namespace {
@@ -22,15 +21,25 @@ constexpr int kListenCheckMs = 1000;
 
 using Clients = std::deque<QPointer<QLocalSocket>>;
 
+struct Handlers {
+    std::function<void()> raise;
+    OpenFilesHandler open;
+    ActivateHandler activate;
+};
+
 // Runs what a request asks. Files are opened from the event loop, not from inside the socket's
 // signal: opening may show a message box, and its event loop must not read this client again.
-void Serve(QObject* server, const RaiseRequest& request, const std::function<void()>& raise,
-           const OpenFilesHandler& open) {
-    if (request.kind == RaiseRequest::kRaise || (request.kind == RaiseRequest::kOpen && !open)) {
-        raise();
+// A token waits in the same queue, so it is used after the files before it are opened.
+void Serve(QObject* server, const RaiseRequest& request, const Handlers& handlers) {
+    if (request.kind == RaiseRequest::kRaise || (request.kind == RaiseRequest::kOpen && !handlers.open)) {
+        handlers.raise();
     } else if (request.kind == RaiseRequest::kOpen) {
-        QMetaObject::invokeMethod(server, [open, files = request.files] { open(files); },
+        QMetaObject::invokeMethod(server, [open = handlers.open, files = request.files] { open(files); },
                                   Qt::QueuedConnection);
+    } else if (request.kind == RaiseRequest::kActivate && handlers.activate) {
+        QMetaObject::invokeMethod(
+            server, [activate = handlers.activate, activation = request.activation] { activate(activation); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -40,8 +49,7 @@ void Drop(QLocalSocket* client) {
 }
 
 // Takes what the client sent so far; a request stays in its buffer until it is complete.
-void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer,
-                 const std::function<void()>& raise, const OpenFilesHandler& open) {
+void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer, const Handlers& handlers) {
     const QByteArray bytes = client->readAll();
     buffer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     RaiseRequest request;
@@ -53,7 +61,7 @@ void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer,
             Drop(client);
             return;
         }
-        Serve(server, request, raise, open);
+        Serve(server, request, handlers);
     }
 }
 
@@ -68,12 +76,11 @@ void KeepRoom(Clients& clients) {
     }
 }
 
-void TakeClient(QLocalServer* server, QLocalSocket* client, Clients& clients,
-                const std::function<void()>& raise, const OpenFilesHandler& open) {
+void TakeClient(QLocalServer* server, QLocalSocket* client, Clients& clients, const Handlers& handlers) {
     KeepRoom(clients);
     clients.emplace_back(client);
     auto buffer = std::make_shared<std::string>();
-    auto serve = [server, client, buffer, raise, open] { ServeClient(server, client, *buffer, raise, open); };
+    auto serve = [server, client, buffer, handlers] { ServeClient(server, client, *buffer, handlers); };
     QObject::connect(client, &QLocalSocket::readyRead, client, serve);
     QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(kClientTimeoutMs, client, [client] { Drop(client); });
@@ -88,7 +95,8 @@ bool Listen(QLocalServer* server, const QString& name) {
 
 }  // namespace
 
-QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenFilesHandler open) {
+QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenFilesHandler open,
+                             ActivateHandler activate) {
     const QString name = RaiseChannelName();
     auto* server = new QLocalServer(parent);
     server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -97,8 +105,9 @@ QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenF
         return nullptr;
     }
     auto clients = std::make_shared<Clients>();
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, clients, raise, open] {
-        while (QLocalSocket* client = server->nextPendingConnection()) TakeClient(server, client, *clients, raise, open);
+    const Handlers handlers{std::move(raise), std::move(open), std::move(activate)};
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, clients, handlers] {
+        while (QLocalSocket* client = server->nextPendingConnection()) TakeClient(server, client, *clients, handlers);
     });
     auto* check = new QTimer(server);
     // Qt closes the listening socket when taking a client fails, without a signal, and still
