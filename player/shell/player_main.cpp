@@ -50,8 +50,10 @@ void RunMainWindow(const std::vector<std::string>& files) {
     const MainWindowControls& controls = window.Controls();
     // Only the first instance, which made the block, serves later starts.
     if (g_player.instanceBlock != nullptr) {
-        ListenForRaise(&window, [&window] { RaisePlayerWindow(&window); },
-                       [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); });
+        ListenForRaise(
+            &window, [&window] { RaisePlayerWindow(&window); },
+            [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); },
+            [&window](const ActivationToken& activation) { ActivatePlayerWindow(&window, activation); });
     }
     InitMainWindow(controls);
     // After the library's start, which the window's first turn of events runs (the shutdown at

@@ -1,6 +1,7 @@
 #include "player/shell/window/single_instance.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QThread>
@@ -10,7 +11,7 @@
 #include <cstring>
 
 #include "platform/instance.h"
-#include "player/shell/window/raise_request.h"
+#include "player/shell/window/x11_activation.h"
 
 namespace {
 
@@ -49,12 +50,39 @@ bool ConnectToRunningPlayer(QLocalSocket& socket) {
     }
 }
 
+// The activate requests of the tokens the desktop gave this start.
+std::string ActivationRequests() {
+    return EncodeActivationRequest({ActivationToken::kWayland, qgetenv("XDG_ACTIVATION_TOKEN").toStdString()}) +
+           EncodeActivationRequest({ActivationToken::kX11, qgetenv("DESKTOP_STARTUP_ID").toStdString()});
+}
+
 // Restored when minimized, on top, and active: under a window manager the activation is the
 // _NET_ACTIVE_WINDOW request, which the manager grants.
 void BringForward(QWidget* window) {
     if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
+}
+
+// A dialog without owner (the file chooser) or a message box that stays in front of the window;
+// nullptr when there is none.
+QWidget* ModalInFront(QWidget* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != window ? modal : nullptr;
+}
+
+// Qt's Wayland shell takes the token of the next activation from the environment, and removes it.
+void ActivateOnWayland(QWidget* window, const std::string& token) {
+    qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+    QWidget* modal = ModalInFront(window);
+    BringForward(modal != nullptr ? modal : window);
+}
+
+void ActivateOnX11(QWidget* window, const std::string& startupId) {
+    RaisePlayerWindow(window);
+    std::vector<std::uint32_t> windows = {static_cast<std::uint32_t>(window->winId())};
+    if (QWidget* modal = ModalInFront(window)) windows.push_back(static_cast<std::uint32_t>(modal->winId()));
+    ActivateX11Windows(windows, startupId);
 }
 
 }  // namespace
@@ -68,7 +96,7 @@ bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
     if (!WaitForFirstWindow(files.empty() ? 0 : kWindowWaitMs)) return false;
     QLocalSocket socket;
     if (!ConnectToRunningPlayer(socket)) return false;
-    const std::string request = EncodeRaiseRequest(files);
+    const std::string request = EncodeRaiseRequest(files) + ActivationRequests();
     socket.write(request.data(), static_cast<qint64>(request.size()));
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(kHandOverWaitMs)) return false;
@@ -79,7 +107,14 @@ bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
 
 void RaisePlayerWindow(QWidget* window) {
     BringForward(window);
-    // A dialog without owner (the file chooser) or a message box stays in front of it.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != window) BringForward(modal);
+    if (QWidget* modal = ModalInFront(window)) BringForward(modal);
+}
+
+void ActivatePlayerWindow(QWidget* window, const ActivationToken& activation) {
+    const QString platform = QGuiApplication::platformName();
+    if (activation.kind == ActivationToken::kWayland && platform.startsWith(QStringLiteral("wayland"))) {
+        ActivateOnWayland(window, activation.token);
+    } else if (activation.kind == ActivationToken::kX11 && platform == QStringLiteral("xcb")) {
+        ActivateOnX11(window, activation.token);
+    }
 }

@@ -1,15 +1,22 @@
 // The player on a desktop with a window manager (Xvfb and openbox): it opens maximized with its
 // title bar and frame inside the work area, and a later start brings it forward, restored from
-// minimized or from behind another window, and active.
+// minimized or from behind another window, and active; a later start's startup id activates it
+// with the launch's time and ends the launch's startup feedback.
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <sstream>
 #include <thread>
 
 #include "tests/player/shell/process/player_process_fixture.h"
+#include "tests/player/shell/process/root_watch.h"
 #include "tests/player/shell/process/x_display.h"
 #include "tests/tools/cli_support.h"
 
@@ -38,6 +45,21 @@ struct Rect {
     long x, y, width, height;
 };
 
+// Longer than any token the channel carries.
+constexpr std::size_t kTokenTooLong = 300;
+
+// Writes the bytes to the raise channel at path as one client, and closes it.
+bool SendToChannel(const std::string& path, const std::string& bytes) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool sent = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                      send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+    close(fd);
+    return sent;
+}
+
 class PlayerDesktopTest : public PlayerProcessTest {
 protected:
     void SetUp() override {
@@ -62,8 +84,8 @@ protected:
     }
 
     std::string X(const std::string& command) const { return RunCommand("DISPLAY=" + display_ + " " + command).out; }
-    pid_t Player(const std::string& arguments = "") {
-        return LaunchPlayer(arguments, "QT_QPA_PLATFORM=xcb DISPLAY=" + display_);
+    pid_t Player(const std::string& arguments = "", const std::string& environment = "") {
+        return LaunchPlayer(arguments, "QT_QPA_PLATFORM=xcb DISPLAY=" + display_ + " " + environment);
     }
     // The id of the player's main window once it is on the screen, else 0.
     long PlayerWindow() const {
@@ -82,11 +104,24 @@ protected:
         const std::vector<long> stacking = Numbers(X("xprop -root _NET_CLIENT_LIST_STACKING"));
         return !stacking.empty() && stacking.back() == window;
     }
-    // A later start, which hands over and ends.
-    void StartAgain() {
-        const pid_t second = Player();
+    // A later start, with more environment settings, which hands over and ends.
+    void StartAgain(const std::string& environment = "") {
+        const pid_t second = Player("", environment);
         const int status = WaitForExit(second);
         EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0) << Log();
+    }
+    // Another window in front of the player's, and active.
+    void Cover(long window) {
+        RunCommand("DISPLAY=" + display_ + " xmessage -geometry 800x600+50+50 -name cover cover >" + home_ +
+                   "/cover.log 2>&1 &");
+        std::string cover;
+        ASSERT_TRUE(Within10Seconds([&] { return !(cover = X("xdotool search --onlyvisible --classname cover")).empty(); }));
+        X("xdotool windowactivate --sync " + cover);
+        ASSERT_TRUE(Within10Seconds([&] { return ActiveWindow() != window && !OnTop(window); }));
+    }
+    // A startup id as a launcher makes it, with the server's time then.
+    static std::string StartupId(std::uint32_t time) {
+        return "tesalo-test-" + std::to_string(getpid()) + "_TIME" + std::to_string(time);
     }
 
     pid_t server_ = -1, manager_ = -1;
@@ -127,14 +162,49 @@ TEST_F(PlayerDesktopTest, ALaterStartBringsThePlayerForwardFromMinimizedAndFromB
     EXPECT_TRUE(Within10Seconds([&] { return HasState(window, "Normal") && ActiveWindow() == window; }))
         << X("xprop -id " + id + " WM_STATE") << X("xprop -root _NET_ACTIVE_WINDOW");
 
-    RunCommand("DISPLAY=" + display_ + " xmessage -geometry 800x600+50+50 -name cover cover >" + home_ + "/cover.log 2>&1 &");
-    std::string cover;
-    ASSERT_TRUE(Within10Seconds([&] { return !(cover = X("xdotool search --onlyvisible --classname cover")).empty(); }));
-    X("xdotool windowactivate --sync " + cover);
-    ASSERT_TRUE(Within10Seconds([&] { return ActiveWindow() != window && !OnTop(window); }));
+    Cover(window);
     StartAgain();
     EXPECT_TRUE(Within10Seconds([&] { return ActiveWindow() == window && OnTop(window); }))
         << X("xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW");
+}
+
+TEST_F(PlayerDesktopTest, ALaterStartsStartupIdActivatesThePlayerAtTheLaunchsTimeAndEndsItsFeedback) {
+    const pid_t player = Player();
+    const long window = PlayerWindow();
+    ASSERT_NE(window, 0) << Log();
+    Cover(window);
+    RootWatch root(display_);
+    ASSERT_TRUE(root.Watching());
+    const std::uint32_t time = root.ServerTime();
+    ASSERT_NE(time, 0u);
+    const std::string id = StartupId(time);
+    StartAgain("DESKTOP_STARTUP_ID=" + id);
+    EXPECT_TRUE(root.ReadUntil([&root] { return !root.StartupMessages().empty(); })) << Log();
+    EXPECT_EQ(root.StartupMessages(), std::vector<std::string>{"remove: ID=" + id});
+    const ActivationRequest fromLaunch{static_cast<std::uint32_t>(window), 1, time};
+    EXPECT_NE(std::find(root.ActivationRequests().begin(), root.ActivationRequests().end(), fromLaunch),
+              root.ActivationRequests().end());
+    EXPECT_TRUE(Within10Seconds([&] { return ActiveWindow() == window && OnTop(window); }))
+        << X("xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW");
+    EXPECT_EQ(waitpid(player, nullptr, WNOHANG), 0);
+}
+
+TEST_F(PlayerDesktopTest, BadTokensNeitherEndNorHoldUpThePlayer) {
+    const pid_t player = Player();
+    ASSERT_NE(PlayerWindow(), 0) << Log();
+    RootWatch root(display_);
+    ASSERT_TRUE(root.Watching());
+    // Not sent by a later start: it only raises.
+    StartAgain("DESKTOP_STARTUP_ID='two words' XDG_ACTIVATION_TOKEN=" + std::string(kTokenTooLong, 't'));
+    // Sent by a stranger: passed over, or, on a line past every bound, the stranger is dropped.
+    EXPECT_TRUE(SendToChannel(ChannelPath(), "raise\nactivate x11 \x01\x02\nactivate x11 caf\xC3\xA9\n"
+                                             "activate wayland on-x11\nactivate x11 say\"hi\\_TIME7\n"
+                                             "activate x11 " + std::string(kTokenTooLong, 'z') + "\n"));
+    const std::string id = StartupId(root.ServerTime());
+    StartAgain("DESKTOP_STARTUP_ID=" + id);
+    EXPECT_TRUE(root.ReadUntil([&root] { return root.StartupMessages().size() >= 2; })) << Log();
+    EXPECT_EQ(root.StartupMessages(), (std::vector<std::string>{"remove: ID=\"say\\\"hi\\\\_TIME7\"", "remove: ID=" + id}));
+    EXPECT_EQ(waitpid(player, nullptr, WNOHANG), 0) << Log();
 }
 
 }  // namespace

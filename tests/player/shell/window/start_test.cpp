@@ -6,8 +6,11 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
@@ -135,6 +138,61 @@ TEST_F(StartTest, ALaterStartRaisesTheRunningPlayerOnlyOnceItsWindowExists) {
     EXPECT_TRUE(PlayUntil([&raised] { return raised == 1; }));
     platform::CloseInstanceBlock(block, kInstanceBlockSize);
     platform::RemoveInstanceBlock(kInstanceBlockName);
+}
+
+// A later start hands over the tokens the desktop put in its environment, each after its raise.
+class TokenHandOverTest : public StartTest {
+protected:
+    void SetUp() override {
+        StartTest::SetUp();
+        ASSERT_NE(ListenForRaise(
+                      window_.get(), [this] { served_.push_back("raise"); }, {},
+                      [this](const ActivationToken& activation) {
+                          served_.push_back((activation.kind == ActivationToken::kWayland ? "wayland " : "x11 ") +
+                                            activation.token);
+                      }),
+                  nullptr);
+        bool mapFailed = false;
+        block_ = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
+        ASSERT_NE(block_, nullptr);
+        const std::uint32_t window = 7;
+        std::memcpy(block_, &window, sizeof window);
+    }
+    void TearDown() override {
+        unsetenv("XDG_ACTIVATION_TOKEN");
+        unsetenv("DESKTOP_STARTUP_ID");
+        if (block_ != nullptr) {
+            platform::CloseInstanceBlock(block_, kInstanceBlockSize);
+            platform::RemoveInstanceBlock(kInstanceBlockName);
+        }
+        StartTest::TearDown();
+    }
+    // What the running player served for one later start, once it served `count` requests.
+    std::vector<std::string> ServedForALaterStart(std::size_t count) {
+        served_.clear();
+        EXPECT_TRUE(HandOverToRunningPlayer());
+        PlayUntil([this, count] { return served_.size() >= count; });
+        DeliverReports();
+        return served_;
+    }
+
+    std::vector<std::string> served_;
+    void* block_ = nullptr;
+};
+
+TEST_F(TokenHandOverTest, BothTokensOfTheEnvironmentFollowTheRaise) {
+    setenv("XDG_ACTIVATION_TOKEN", "wl-42", 1);
+    setenv("DESKTOP_STARTUP_ID", "launcher-7_TIME42", 1);
+    EXPECT_EQ(ServedForALaterStart(3), (std::vector<std::string>{"raise", "wayland wl-42", "x11 launcher-7_TIME42"}));
+    unsetenv("XDG_ACTIVATION_TOKEN");
+    EXPECT_EQ(ServedForALaterStart(2), (std::vector<std::string>{"raise", "x11 launcher-7_TIME42"}));
+}
+
+TEST_F(TokenHandOverTest, WithoutATokenOrWithABadOneOnlyTheRaiseIsSent) {
+    EXPECT_EQ(ServedForALaterStart(1), std::vector<std::string>{"raise"});
+    setenv("DESKTOP_STARTUP_ID", "two words", 1);
+    setenv("XDG_ACTIVATION_TOKEN", std::string(kMaxActivationToken + 1, 't').c_str(), 1);
+    EXPECT_EQ(ServedForALaterStart(1), std::vector<std::string>{"raise"});
 }
 
 }  // namespace
