@@ -19,7 +19,8 @@ RootWatch::RootWatch(const std::string& display) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     // Property changes carry the time; launchers listen for property changes, the window manager
     // for structure changes.
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const std::uint32_t events =
+        XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root, XCB_CW_EVENT_MASK, &events);
     begin_ = Atom("_NET_STARTUP_INFO_BEGIN");
     more_ = Atom("_NET_STARTUP_INFO");
@@ -40,7 +41,8 @@ xcb_atom_t RootWatch::Atom(const char* name) const {
 
 std::uint32_t RootWatch::ServerTime() {
     lastPropertyTime_ = 0;
-    xcb_change_property(connection_, XCB_PROP_MODE_APPEND, root_, clock_, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_change_property(connection_, XCB_PROP_MODE_APPEND, root_, clock_, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
     xcb_flush(connection_);
     ReadUntil([this] { return lastPropertyTime_ != 0; });
     return lastPropertyTime_;
@@ -51,7 +53,8 @@ bool RootWatch::ReadUntil(const std::function<bool()>& done) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
             // A sent event has the highest bit of its type set.
             const std::uint8_t type = event->response_type & 0x7F;
-            if (type == XCB_CLIENT_MESSAGE) Take(*reinterpret_cast<xcb_client_message_event_t*>(event));
+            if (type == XCB_CLIENT_MESSAGE)
+                Take(*reinterpret_cast<xcb_client_message_event_t*>(event));
             if (type == XCB_PROPERTY_NOTIFY) {
                 const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
                 if (change->atom == clock_) lastPropertyTime_ = change->time;
@@ -66,7 +69,8 @@ bool RootWatch::ReadUntil(const std::function<bool()>& done) {
 
 void RootWatch::Take(const xcb_client_message_event_t& message) {
     if (message.type == active_ && message.format == 32) {
-        activationRequests_.push_back({message.window, message.data.data32[0], message.data.data32[1]});
+        activationRequests_.push_back(
+            {message.window, message.data.data32[0], message.data.data32[1]});
     } else if ((message.type == begin_ || message.type == more_) && message.format == 8) {
         TakePiece(message);
     }

@@ -39,7 +39,8 @@ private:
 
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = XCB_WINDOW_NONE;
-    xcb_atom_t begin_ = XCB_ATOM_NONE, more_ = XCB_ATOM_NONE, active_ = XCB_ATOM_NONE, clock_ = XCB_ATOM_NONE;
+    xcb_atom_t begin_ = XCB_ATOM_NONE, more_ = XCB_ATOM_NONE, active_ = XCB_ATOM_NONE,
+               clock_ = XCB_ATOM_NONE;
     std::uint32_t lastPropertyTime_ = 0;
     std::string message_;  // the startup-notification message being put together
     bool inMessage_ = false;
