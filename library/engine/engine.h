@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 // The image's header is there, its division usable and its first track inside the image.
 bool SongCanStart();

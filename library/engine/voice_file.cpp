@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "library/engine/engine.h"
+#include "library/engine/engine_state.h"
 #include "library/engine/voice_envelope.h"
 #include "library/engine/voice_text.h"
 #include "library/frame/frame.h"
@@ -95,11 +96,11 @@ void WriteGuardSamples(TONEENTRY& tone) {
 // An alternate tone plays a copy of a lower tone's waveform (guard samples included).
 bool CopyAlternateWaveform(TONEENTRY& tone, std::int64_t index, std::int64_t ownerIndex,
                            std::int64_t loopLength) {
-    if (ownerIndex >= index || g.toneTable[ownerIndex].sampleData == nullptr) {
+    if (ownerIndex >= index || engine.toneTable[ownerIndex].sampleData == nullptr) {
         ShowLibraryMessage(kTextAlternate, kTextAlternate);
         return false;
     }
-    const TONEENTRY& owner = g.toneTable[ownerIndex];
+    const TONEENTRY& owner = engine.toneTable[ownerIndex];
     const std::size_t stored = static_cast<std::size_t>(owner.sampleLength) + kGuardSamples;
     tone.sampleData = AllocateBytes(static_cast<std::size_t>(owner.sampleLength) + kToneSpare);
     if (tone.sampleData == nullptr) {
@@ -121,7 +122,7 @@ bool ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTRY& tone,
         ShowMemoryError();
         return false;
     }
-    ReadSamples(text, pos, g.tables.charValue, tone.sampleData, static_cast<std::size_t>(count));
+    ReadSamples(text, pos, engine.tables.charValue, tone.sampleData, static_cast<std::size_t>(count));
     tone.loopLength = FitLoop(loopLength, count);
     tone.guardLoopLength = tone.loopLength;
     WriteGuardSamples(tone);
@@ -130,7 +131,7 @@ bool ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTRY& tone,
 
 void SetEnvelope(TONEENTRY& tone) {
     if (ClampEnvelopeParameters(tone)) ShowLibraryMessage(kTextEnvelope, kTextEnvelope);
-    ComputeEnvelope(tone, g.sampleRate);
+    ComputeEnvelope(tone, engine.sampleRate);
 }
 
 // One tone entry from just after its "@"; false when the load must stop (message shown).
@@ -140,7 +141,7 @@ bool ReadToneEntry(const VoiceText& text, std::size_t& pos) {
         ShowLibraryMessage(kTextToneNumber, kTextToneNumber);
         return false;
     }
-    TONEENTRY& tone = g.toneTable[index];
+    TONEENTRY& tone = engine.toneTable[index];
     SkipToComma(text, pos);
     StepPast(text, pos);
     CopyName(text, pos, tone.name, sizeof tone.name);
@@ -162,7 +163,7 @@ bool ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
     const std::int64_t entry = ReadNumber(text, pos);
     const std::int64_t slot = entry == 1 ? kDefaultDrumSlot : entry - 25;
     if (slot < 0 || slot > 62) return true;
-    DRUMENTRY& drum = g.drumTable[slot];
+    DRUMENTRY& drum = engine.drumTable[slot];
     StepPast(text, pos);
     CopyName(text, pos, drum.name, sizeof drum.name);
     const std::int64_t reference = ReadNumber(text, pos);
@@ -182,7 +183,7 @@ bool ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
         return false;
     }
     const auto length = static_cast<std::size_t>(drum.sampleLength);
-    ReadSamples(text, pos, g.tables.charValue, drum.sampleData, length);
+    ReadSamples(text, pos, engine.tables.charValue, drum.sampleData, length);
     // A read just past the end (the last half pair at 44100 Hz) finds silence.
     drum.sampleData[length] = kSilence;
     return true;
@@ -207,12 +208,12 @@ bool ReadDrumEntries(const VoiceText& text) {
 
 // A program the file leaves out plays silence with tone 1's timing.
 bool FillUndefinedTones() {
-    const TONEENTRY& first = g.toneTable[0];
+    const TONEENTRY& first = engine.toneTable[0];
     if (first.sampleData == nullptr) {
         ShowLibraryMessage(kTextNoFirstToneJa, kTextNoFirstToneEn);
         return false;
     }
-    for (TONEENTRY& tone : g.toneTable) {
+    for (TONEENTRY& tone : engine.toneTable) {
         if (tone.sampleData != nullptr) continue;
         const auto length = static_cast<std::size_t>(first.sampleLength);
         std::uint8_t* silence = AllocateBytes(length + kToneSpare);
@@ -231,7 +232,7 @@ bool FillUndefinedTones() {
 // A drum key the file leaves out plays the default drum sound (slot 1).
 void AliasUndefinedDrums() {
     for (int slot = kFirstFallbackSlot; slot <= kLastFallbackSlot; ++slot) {
-        DRUMENTRY& drum = g.drumTable[slot];
+        DRUMENTRY& drum = engine.drumTable[slot];
         if (drum.aliasSlot == 0 && drum.sampleLength == 0) drum.aliasSlot = kDefaultDrumSlot;
     }
 }
@@ -252,16 +253,16 @@ bool LoadVoiceText(const VoiceText& text) {
 }  // namespace
 
 void ClearVoiceTable() {
-    for (TONEENTRY& tone : g.toneTable) tone = TONEENTRY{};
-    for (DRUMENTRY& drum : g.drumTable) drum = DRUMENTRY{};
+    for (TONEENTRY& tone : engine.toneTable) tone = TONEENTRY{};
+    for (DRUMENTRY& drum : engine.drumTable) drum = DRUMENTRY{};
 }
 
 void FreeVoiceTable() {
-    for (TONEENTRY& tone : g.toneTable) {
+    for (TONEENTRY& tone : engine.toneTable) {
         std::free(tone.sampleData);
         tone.sampleData = nullptr;
     }
-    for (DRUMENTRY& drum : g.drumTable) {
+    for (DRUMENTRY& drum : engine.drumTable) {
         std::free(drum.sampleData);
         drum.sampleData = nullptr;
     }
