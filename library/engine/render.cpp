@@ -5,8 +5,6 @@
 #include "library/engine/engine.h"
 #include "library/engine/engine_state.h"
 #include "library/engine/voice_render.h"
-#include "library/frame/frame.h"
-#include "library/frame/messages.h"
 
 // Samples of a stretch; the product is taken in 32 bits as the tables were designed for.
 std::uint32_t StretchSamples(std::uint32_t ticks) {
@@ -45,14 +43,11 @@ static void RenderStretch(std::int32_t* mix, std::uint32_t n) {
     for (std::int32_t i = 0; i < count; ++i) FinishVoice(cursors[i]);
 }
 
-extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {
+bool RenderTicks(std::uint32_t ticks) {
     const std::uint32_t n = StretchSamples(ticks);
-    if (n == 0) return 1;
-    if (std::int64_t{engine.blockSamples} + n > 2 * std::int64_t{engine.sampleRate}) {
-        ShowLibraryMessage(kTextBufferOverJa, kTextBufferOverEn);
-        return 0;
-    }
+    if (n == 0) return true;
+    if (std::int64_t{engine.blockSamples} + n > 2 * std::int64_t{engine.sampleRate}) return false;
     RenderStretch(engine.mixCursor + engine.blockSamples, n);
     engine.blockSamples += static_cast<std::int32_t>(n);
-    return 1;
+    return true;
 }

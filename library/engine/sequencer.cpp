@@ -6,7 +6,6 @@
 #include "library/engine/engine.h"
 #include "library/engine/engine_state.h"
 #include "midi/midi_bytes.h"
-#include "library/frame/frame.h"
 
 namespace {
 
@@ -108,6 +107,7 @@ Event HandleEvent(std::uint32_t n) {
 }
 
 struct BlockTimer {
+    const BlockClock& clock;
     std::uint32_t segmentStart;
     std::uint32_t yieldThreshold;
     std::uint32_t busyBefore;  // busy milliseconds of the segments before the last yield
@@ -115,22 +115,22 @@ struct BlockTimer {
     // The time given away to other threads does not count as busy time.
     void YieldPast(std::uint32_t n) {
         if (n <= yieldThreshold) return;
-        busyBefore += TickCountMs() - segmentStart;
-        YieldTimeSlice();
-        segmentStart = TickCountMs();
+        busyBefore += clock.nowMs() - segmentStart;
+        clock.yield();
+        segmentStart = clock.nowMs();
         yieldThreshold += 100;
     }
-    std::uint32_t Busy() const { return busyBefore + (TickCountMs() - segmentStart); }
+    std::uint32_t Busy() const { return busyBefore + (clock.nowMs() - segmentStart); }
 };
 
 // Renders ticks and counts their musical time.
-void Render(std::uint32_t ticks, std::uint32_t* musicalUs) {
-    WaveSynth(ticks);
-    *musicalUs += ticks * engine.usPerTick;
+void Render(std::uint32_t ticks, BlockReport* report) {
+    if (!RenderTicks(ticks)) report->refusedStretches += 1;
+    report->musicalUs += ticks * engine.usPerTick;
 }
 
 // Events from block offset n to the end of the block or of the track.
-void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
+void RunEvents(std::uint32_t n, BlockReport* report, BlockTimer& timer) {
     const std::uint32_t blockTicks = engine.division;
     for (;;) {
         std::uint32_t delta = 0;
@@ -142,10 +142,9 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
         // In 64 bits: a delta near 2^32 must end the block, not wrap round to a short stretch.
         const bool blockEnds = std::uint64_t{n} + delta >= blockTicks;
         if (!blockEnds) {
-            if (delta != 0) WaveSynth(delta);
-            *musicalUs += delta * engine.usPerTick;
+            Render(delta, report);
         } else {
-            Render(blockTicks - n, musicalUs);
+            Render(blockTicks - n, report);
             engine.blockStartTick += blockTicks;
         }
         n += delta;
@@ -154,14 +153,17 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
     }
 }
 
-void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musicalUs) {
+// The block's figures once it is in the buffer: its load is the busy time in percent of the
+// time the buffer plays.
+void FinishReport(const WAVEBUFFER& buffer, std::uint32_t busyMs, BlockReport* report) {
     const double bytesPerSecond = (engine.bitsPerSample == 16 ? 2.0 : 1.0) * engine.sampleRate;
     const double playMs = buffer.header.length / bytesPerSecond * 1000.0;
-    const auto load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
-    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(load + busyMs * 65536u));
-    PostNotify(kNotifyDuration, musicalUs / 1000);
-    PostNotify(kNotifyPolyphony, engine.peakVoices + engine.peakRequests * 256);
-    PostNotify(kNotifyBlockCount, engine.blocksRendered);
+    report->rendered = true;
+    report->busyMs = busyMs;
+    report->load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
+    report->peakVoices = engine.peakVoices;
+    report->peakRequests = engine.peakRequests;
+    report->blockCount = engine.blocksRendered;
 }
 
 // Whole event-free blocks that come to no sample at all (a tempo so fast that a quarter note
@@ -210,26 +212,26 @@ void StartSong() {
     std::memset(engine.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(engine.mixLength));
 }
 
-extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
-    BlockTimer timer{TickCountMs(), 100, 0};
+BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock) {
+    BlockTimer timer{clock, clock.nowMs(), 100, 0};
     engine.peakVoices = 0;
     engine.peakRequests = 0;
-    buffer->header.length = 0;
-    std::uint32_t musicalUs = 0;
+    buffer.header.length = 0;
+    BlockReport report{};
     if (BytesLeft() == 0) {
         engine.bStop.store(1, std::memory_order_relaxed);
-        return 0;
+        return report;
     }
-    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &musicalUs);
+    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report.musicalUs);
     if (n >= engine.division) {
         engine.blockStartTick += engine.division;
-        Render(engine.division, &musicalUs);
+        Render(engine.division, &report);
     } else {
-        if (n > 0) Render(n, &musicalUs);
-        RunEvents(n, &musicalUs, timer);
+        if (n > 0) Render(n, &report);
+        RunEvents(n, &report, timer);
     }
-    WaveSet(buffer);
+    WaveSet(&buffer);
     engine.blocksRendered += 1;
-    Report(*buffer, timer.Busy(), musicalUs);
-    return 1;
+    FinishReport(buffer, timer.Busy(), &report);
+    return report;
 }
