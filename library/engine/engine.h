@@ -36,6 +36,19 @@ BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock);
 // seconds (nothing is rendered).
 bool RenderTicks(std::uint32_t ticks);
 
+// Why a voice file was refused; kNone when it loaded.
+enum class VoiceFileError { kNone, kVersion, kToneNumber, kAlternate, kNoFirstTone, kMemory };
+
+// What loading a voice file came to: how many tones had envelope parameters out of range
+// (clamped, the load goes on), then the error that stopped the load.
+struct VoiceFileResult {
+    std::int32_t envelopesClamped;
+    VoiceFileError error;
+};
+
+// Loads the tones and drums of a voice file image into the voice table.
+VoiceFileResult LoadVoiceFile(const std::uint8_t* image, std::int32_t length);
+
 // Clears one voice to its free state.
 void ClearVoice(Voice& voice);
 // Renders one active voice over n samples added into mix (the current stretch).
