@@ -14,8 +14,8 @@ namespace {
 constexpr std::uint8_t kEmptySample[1] = {32};
 
 void FindSample(DrumCursor& cursor) {
-    const DRUMENTRY* entry = &g.drumTable[cursor.voice->key & 63];
-    if (entry->aliasSlot > 0 && entry->aliasSlot < 64) entry = &g.drumTable[entry->aliasSlot];
+    const DRUMENTRY* entry = &engine.drumTable[cursor.voice->key & 63];
+    if (entry->aliasSlot > 0 && entry->aliasSlot < 64) entry = &engine.drumTable[entry->aliasSlot];
     if (entry->sampleData == nullptr) {
         cursor.data = kEmptySample;
         cursor.length = 0;
@@ -40,10 +40,10 @@ std::uint32_t SamplesUsed(const DrumCursor& cursor) {
 
 void FreeDrumVoice(Voice& voice) {
     ClearVoice(voice);
-    --g.activeVoices;
-    if (g.activeVoices < g.requestedNotes) --g.requestedNotes;
-    g.activeVoices = std::max(g.activeVoices, 0);
-    g.requestedNotes = std::max(g.requestedNotes, 0);
+    --engine.activeVoices;
+    if (engine.activeVoices < engine.requestedNotes) --engine.requestedNotes;
+    engine.activeVoices = std::max(engine.activeVoices, 0);
+    engine.requestedNotes = std::max(engine.requestedNotes, 0);
 }
 
 }  // namespace
@@ -52,9 +52,9 @@ DrumCursor StartDrum(Voice& voice, std::uint32_t n, std::int32_t loudness, std::
     DrumCursor cursor{};
     cursor.voice = &voice;
     FindSample(cursor);
-    cursor.scale = g.tables.sampleScale[g.tables.levelTable[loudness][row][16]];
+    cursor.scale = engine.tables.sampleScale[engine.tables.levelTable[loudness][row][16]];
     cursor.clock = voice.clock;
-    cursor.pairs = g.sampleRate == 44100;
+    cursor.pairs = engine.sampleRate == 44100;
     cursor.count = SoundingCount(cursor, n);
     return cursor;
 }

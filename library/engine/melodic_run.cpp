@@ -49,7 +49,7 @@ std::uint32_t ModClock(const Voice& voice) {
 }
 
 std::int32_t EnvelopeLevel(const MelodicRun& run) {
-    return g.tables.levelTable[run.loudness][run.row][run.voice->stage];
+    return engine.tables.levelTable[run.loudness][run.row][run.voice->stage];
 }
 
 }  // namespace

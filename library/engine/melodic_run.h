@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "library/engine/wave_run.h"
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 struct MelodicRun {
     Voice* voice;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "library/engine/engine.h"
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void Write8(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool f
 
 void Write16(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool filtered) {
     if (count <= 0) return;
-    const EchoTaps taps = TapsFor(g.sampleRate);
+    const EchoTaps taps = TapsFor(engine.sampleRate);
     Store16(out, 0, To16(x[0]));
     if (filtered) {
         for (std::int32_t j = 1; j < count; ++j) Store16(out, j, To16(Filter(x, j) + Echo(x, j, taps)));
@@ -70,17 +70,17 @@ void Write16(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool 
 
 // The last second of the block becomes the end of the history that later blocks read.
 void UpdateHistory(const std::int32_t* x, std::int32_t count) {
-    const std::int32_t kept = std::min(count, g.sampleRate);
-    std::memmove(g.mixCursor - kept, x + count - kept, sizeof(std::int32_t) * static_cast<std::size_t>(kept));
+    const std::int32_t kept = std::min(count, engine.sampleRate);
+    std::memmove(engine.mixCursor - kept, x + count - kept, sizeof(std::int32_t) * static_cast<std::size_t>(kept));
 }
 
 }  // namespace
 
 extern "C" TESALO_API int32_t WaveSet(WAVEBUFFER* buffer) {
-    const std::int32_t count = g.blockSamples;
-    const std::int32_t* x = g.mixCursor;
-    const bool filtered = g.bLPFDelay.load(std::memory_order_relaxed) == 1;
-    if (g.bitsPerSample == 16) {
+    const std::int32_t count = engine.blockSamples;
+    const std::int32_t* x = engine.mixCursor;
+    const bool filtered = engine.bLPFDelay.load(std::memory_order_relaxed) == 1;
+    if (engine.bitsPerSample == 16) {
         Write16(buffer->data, x, count, filtered);
         buffer->header.length = static_cast<std::uint32_t>(2 * count);
     } else {
@@ -88,6 +88,6 @@ extern "C" TESALO_API int32_t WaveSet(WAVEBUFFER* buffer) {
         buffer->header.length = static_cast<std::uint32_t>(count);
     }
     if (filtered) UpdateHistory(x, count);
-    g.blockSamples = 0;
+    engine.blockSamples = 0;
     return 1;
 }

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "library/engine/engine.h"
+#include "library/engine/engine_state.h"
 #include "library/engine/voice_render.h"
-#include "library/frame/frame.h"
-#include "library/frame/messages.h"
-#include "library/frame/state.h"
 
 // Samples of a stretch; the product is taken in 32 bits as the tables were designed for.
 std::uint32_t StretchSamples(std::uint32_t ticks) {
-    const std::uint32_t product = g.usPerTick * static_cast<std::uint32_t>(g.sampleRate);
+    const std::uint32_t product = engine.usPerTick * static_cast<std::uint32_t>(engine.sampleRate);
     return static_cast<std::uint32_t>(static_cast<double>(product) * 0.000001 * static_cast<double>(ticks));
 }
 
@@ -22,13 +20,13 @@ constexpr std::uint32_t kTileSamples = 512;
 // when it has rendered, so the voices after it see one voice fewer: their rows follow the
 // count of voices as it will stand when their turn comes.
 static std::int32_t StartVoices(std::uint32_t n, VoiceCursor* cursors) {
-    const std::int32_t limit = g.polyLimit.load(std::memory_order_relaxed);
-    std::int32_t active = g.activeVoices;
+    const std::int32_t limit = engine.polyLimit.load(std::memory_order_relaxed);
+    std::int32_t active = engine.activeVoices;
     std::int32_t started = 0;
     for (std::int32_t i = 0; i < limit; ++i) {
-        if (g.voices[i].key == 0) continue;
+        if (engine.voices[i].key == 0) continue;
         VoiceCursor& cursor = cursors[started++];
-        cursor = StartVoice(g.voices[i], n, std::clamp(active, 0, kMaxVoices));
+        cursor = StartVoice(engine.voices[i], n, std::clamp(active, 0, kMaxVoices));
         if (FreesVoice(cursor)) active = std::max(active - 1, 0);
     }
     return started;
@@ -45,14 +43,11 @@ static void RenderStretch(std::int32_t* mix, std::uint32_t n) {
     for (std::int32_t i = 0; i < count; ++i) FinishVoice(cursors[i]);
 }
 
-extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {
+bool RenderTicks(std::uint32_t ticks) {
     const std::uint32_t n = StretchSamples(ticks);
-    if (n == 0) return 1;
-    if (std::int64_t{g.blockSamples} + n > 2 * std::int64_t{g.sampleRate}) {
-        ShowLibraryMessage(kTextBufferOverJa, kTextBufferOverEn);
-        return 0;
-    }
-    RenderStretch(g.mixCursor + g.blockSamples, n);
-    g.blockSamples += static_cast<std::int32_t>(n);
-    return 1;
+    if (n == 0) return true;
+    if (std::int64_t{engine.blockSamples} + n > 2 * std::int64_t{engine.sampleRate}) return false;
+    RenderStretch(engine.mixCursor + engine.blockSamples, n);
+    engine.blockSamples += static_cast<std::int32_t>(n);
+    return true;
 }

@@ -4,9 +4,8 @@
 #include <cstring>
 
 #include "library/engine/engine.h"
+#include "library/engine/engine_state.h"
 #include "midi/midi_bytes.h"
-#include "library/frame/frame.h"
-#include "library/frame/state.h"
 
 namespace {
 
@@ -15,23 +14,23 @@ enum class Event { kHandled, kTrackEnd };
 constexpr std::uint32_t kDefaultTempo = 500000;
 constexpr std::uint32_t kSlowestTempo = 1935483;  // 31 quarter notes per minute
 
-const std::uint8_t* ImageEnd() { return g.smfImage + g.smfLength; }
+const std::uint8_t* ImageEnd() { return engine.smfImage + engine.smfLength; }
 
 // Bytes left between the track position and the end of the image.
 std::uint32_t BytesLeft() {
-    return g.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - g.trackPtr) : 0;
+    return engine.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - engine.trackPtr) : 0;
 }
 
 // The quantity at the track position; false when the image end cuts it off (that ends the track).
-bool ReadTrackQuantity(std::uint32_t* value) { return ReadQuantity(&g.trackPtr, ImageEnd(), value); }
+bool ReadTrackQuantity(std::uint32_t* value) { return ReadQuantity(&engine.trackPtr, ImageEnd(), value); }
 
 void SetTempo(const std::uint8_t* data, std::uint32_t length) {
     if (length < 3) return;
     std::uint32_t tempo = BigEndian24(data);
     if (tempo == 0) return;
     if (60000000 / tempo < 31) tempo = kSlowestTempo;
-    g.tempo = tempo;
-    g.usPerTick = tempo / g.division;
+    engine.tempo = tempo;
+    engine.usPerTick = tempo / engine.division;
 }
 
 void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t value, std::uint8_t ch) {
@@ -56,7 +55,7 @@ void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t v
 
 void HandleTwoByteEvent(std::uint8_t status, std::uint8_t first, std::uint8_t second, std::uint32_t n) {
     const auto ch = static_cast<std::uint8_t>((status & 0x0F) + 1);
-    ChannelState& channel = g.channels[ch];
+    ChannelState& channel = engine.channels[ch];
     switch (status & 0xF0) {
         case 0x80: VoiceManager(1, first, second, ch, n); break;
         case 0x90: VoiceManager(second > 0 ? 2 : 1, first, second, ch, n); break;
@@ -72,10 +71,10 @@ void HandleTwoByteEvent(std::uint8_t status, std::uint8_t first, std::uint8_t se
 Event HandleMeta() {
     std::uint32_t length = 0;
     if (BytesLeft() == 0) return Event::kTrackEnd;
-    const std::uint8_t type = *g.trackPtr++;
+    const std::uint8_t type = *engine.trackPtr++;
     if (!ReadTrackQuantity(&length) || length > BytesLeft()) return Event::kTrackEnd;
-    const std::uint8_t* data = g.trackPtr;
-    g.trackPtr += length;
+    const std::uint8_t* data = engine.trackPtr;
+    engine.trackPtr += length;
     if (type == 0x2F) return Event::kTrackEnd;
     if (type == 0x51) SetTempo(data, length);
     return Event::kHandled;
@@ -84,30 +83,31 @@ Event HandleMeta() {
 // One event at the track position; reaching the image end anywhere in it ends the track.
 Event HandleEvent(std::uint32_t n) {
     if (BytesLeft() == 0) return Event::kTrackEnd;
-    const std::uint8_t status = ReadStatus(&g.trackPtr, g.runningStatus);
+    const std::uint8_t status = ReadStatus(&engine.trackPtr, engine.runningStatus);
     const StatusClass statusClass = kStatusClasses[status];
     // Taken before the data bytes are checked: a song cut off inside the event still hands it
     // to the next song.
-    if (statusClass <= kTwoDataBytes) g.runningStatus = status;
+    if (statusClass <= kTwoDataBytes) engine.runningStatus = status;
     switch (statusClass) {
         case kOneDataByte:
             if (BytesLeft() < 1) return Event::kTrackEnd;
-            if ((status & 0xF0) == 0xC0) g.channels[(status & 0x0F) + 1].program = *g.trackPtr & 0x7F;
-            g.trackPtr += 1;
+            if ((status & 0xF0) == 0xC0) engine.channels[(status & 0x0F) + 1].program = *engine.trackPtr & 0x7F;
+            engine.trackPtr += 1;
             return Event::kHandled;
         case kTwoDataBytes:
             if (BytesLeft() < 2) return Event::kTrackEnd;
-            g.trackPtr += 2;
-            HandleTwoByteEvent(status, g.trackPtr[-2] & 0x7F, g.trackPtr[-1] & 0x7F, n);
+            engine.trackPtr += 2;
+            HandleTwoByteEvent(status, engine.trackPtr[-2] & 0x7F, engine.trackPtr[-1] & 0x7F, n);
             return Event::kHandled;
         case kExclusive:
-            return SkipExclusive(&g.trackPtr, ImageEnd()) ? Event::kHandled : Event::kTrackEnd;
+            return SkipExclusive(&engine.trackPtr, ImageEnd()) ? Event::kHandled : Event::kTrackEnd;
         case kMeta: return HandleMeta();
         default: return Event::kHandled;
     }
 }
 
 struct BlockTimer {
+    const BlockClock& clock;
     std::uint32_t segmentStart;
     std::uint32_t yieldThreshold;
     std::uint32_t busyBefore;  // busy milliseconds of the segments before the last yield
@@ -115,38 +115,37 @@ struct BlockTimer {
     // The time given away to other threads does not count as busy time.
     void YieldPast(std::uint32_t n) {
         if (n <= yieldThreshold) return;
-        busyBefore += TickCountMs() - segmentStart;
-        YieldTimeSlice();
-        segmentStart = TickCountMs();
+        busyBefore += clock.nowMs() - segmentStart;
+        clock.yield();
+        segmentStart = clock.nowMs();
         yieldThreshold += 100;
     }
-    std::uint32_t Busy() const { return busyBefore + (TickCountMs() - segmentStart); }
+    std::uint32_t Busy() const { return busyBefore + (clock.nowMs() - segmentStart); }
 };
 
 // Renders ticks and counts their musical time.
-void Render(std::uint32_t ticks, std::uint32_t* musicalUs) {
-    WaveSynth(ticks);
-    *musicalUs += ticks * g.usPerTick;
+void Render(std::uint32_t ticks, BlockReport* report) {
+    if (!RenderTicks(ticks)) report->refusedStretches += 1;
+    report->musicalUs += ticks * engine.usPerTick;
 }
 
 // Events from block offset n to the end of the block or of the track.
-void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
-    const std::uint32_t blockTicks = g.division;
+void RunEvents(std::uint32_t n, BlockReport* report, BlockTimer& timer) {
+    const std::uint32_t blockTicks = engine.division;
     for (;;) {
         std::uint32_t delta = 0;
         if (HandleEvent(n) == Event::kTrackEnd || !ReadTrackQuantity(&delta)) {
-            g.bStop.store(1, std::memory_order_relaxed);
+            engine.bStop.store(1, std::memory_order_relaxed);
             return;
         }
-        g.nextEventTick += delta;
+        engine.nextEventTick += delta;
         // In 64 bits: a delta near 2^32 must end the block, not wrap round to a short stretch.
         const bool blockEnds = std::uint64_t{n} + delta >= blockTicks;
         if (!blockEnds) {
-            if (delta != 0) WaveSynth(delta);
-            *musicalUs += delta * g.usPerTick;
+            Render(delta, report);
         } else {
-            Render(blockTicks - n, musicalUs);
-            g.blockStartTick += blockTicks;
+            Render(blockTicks - n, report);
+            engine.blockStartTick += blockTicks;
         }
         n += delta;
         timer.YieldPast(n);
@@ -154,14 +153,17 @@ void RunEvents(std::uint32_t n, std::uint32_t* musicalUs, BlockTimer& timer) {
     }
 }
 
-void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musicalUs) {
-    const double bytesPerSecond = (g.bitsPerSample == 16 ? 2.0 : 1.0) * g.sampleRate;
+// The block's figures once it is in the buffer: its load is the busy time in percent of the
+// time the buffer plays.
+void FinishReport(const WAVEBUFFER& buffer, std::uint32_t busyMs, BlockReport* report) {
+    const double bytesPerSecond = (engine.bitsPerSample == 16 ? 2.0 : 1.0) * engine.sampleRate;
     const double playMs = buffer.header.length / bytesPerSecond * 1000.0;
-    const auto load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
-    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(load + busyMs * 65536u));
-    PostNotify(kNotifyDuration, musicalUs / 1000);
-    PostNotify(kNotifyPolyphony, g.peakVoices + g.peakRequests * 256);
-    PostNotify(kNotifyBlockCount, g.blocksRendered);
+    report->rendered = true;
+    report->busyMs = busyMs;
+    report->load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
+    report->peakVoices = engine.peakVoices;
+    report->peakRequests = engine.peakRequests;
+    report->blockCount = engine.blocksRendered;
 }
 
 // Whole event-free blocks that come to no sample at all (a tempo so fast that a quarter note
@@ -169,68 +171,67 @@ void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musica
 // damaged file's huge delta would keep the device busy for hours with nothing to play. Their
 // musical time goes into the block's report. Returns the ticks left before the next event.
 std::uint32_t SkipSilentBlocks(std::uint32_t n, std::uint32_t* musicalUs) {
-    if (StretchSamples(g.division) != 0) return n;
-    const std::uint32_t skipped = n / g.division * g.division;
-    const std::uint64_t skippedUs = std::uint64_t{skipped} * g.usPerTick;
+    if (StretchSamples(engine.division) != 0) return n;
+    const std::uint32_t skipped = n / engine.division * engine.division;
+    const std::uint64_t skippedUs = std::uint64_t{skipped} * engine.usPerTick;
     *musicalUs = static_cast<std::uint32_t>(std::min<std::uint64_t>(skippedUs, UINT32_MAX));
-    g.blockStartTick += skipped;
+    engine.blockStartTick += skipped;
     return n - skipped;
 }
 
 // A division with its top bit set is taken as a plain number.
-std::uint32_t Division() { return BigEndian16(g.smfImage + 12); }
+std::uint32_t Division() { return BigEndian16(engine.smfImage + 12); }
 
 void ResetChannels() {
-    for (ChannelState& channel : g.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
+    for (ChannelState& channel : engine.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
 }
 
 }  // namespace
 
 bool SongCanStart() {
-    if (g.smfImage == nullptr || g.smfLength < 22) return false;
-    const std::uint64_t trackStart = 16 + std::uint64_t{BigEndian32(g.smfImage + 4)};
-    return Division() != 0 && trackStart <= static_cast<std::uint64_t>(g.smfLength);
+    if (engine.smfImage == nullptr || engine.smfLength < 22) return false;
+    const std::uint64_t trackStart = 16 + std::uint64_t{BigEndian32(engine.smfImage + 4)};
+    return Division() != 0 && trackStart <= static_cast<std::uint64_t>(engine.smfLength);
 }
 
 void StartSong() {
-    g.trackPtr = g.smfImage + 16 + BigEndian32(g.smfImage + 4);
-    g.division = Division();
+    engine.trackPtr = engine.smfImage + 16 + BigEndian32(engine.smfImage + 4);
+    engine.division = Division();
     std::uint32_t firstDelta = 0;
     ReadTrackQuantity(&firstDelta);  // the first event is taken at tick 0
-    g.tempo = kDefaultTempo;
-    g.usPerTick = kDefaultTempo / g.division;
-    g.nextEventTick = 0;
-    g.blockStartTick = 0;
-    g.blocksRendered = 0;
-    g.blocksPlayed = 0;
-    g.activeVoices = 0;
-    g.requestedNotes = 0;
-    g.bStop.store(0, std::memory_order_relaxed);
-    for (Voice& voice : g.voices) ClearVoice(voice);
+    engine.tempo = kDefaultTempo;
+    engine.usPerTick = kDefaultTempo / engine.division;
+    engine.nextEventTick = 0;
+    engine.blockStartTick = 0;
+    engine.blocksRendered = 0;
+    engine.activeVoices = 0;
+    engine.requestedNotes = 0;
+    engine.bStop.store(0, std::memory_order_relaxed);
+    for (Voice& voice : engine.voices) ClearVoice(voice);
     ResetChannels();
-    std::memset(g.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(g.mixLength));
+    std::memset(engine.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(engine.mixLength));
 }
 
-extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
-    BlockTimer timer{TickCountMs(), 100, 0};
-    g.peakVoices = 0;
-    g.peakRequests = 0;
-    buffer->header.length = 0;
-    std::uint32_t musicalUs = 0;
+BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock) {
+    BlockTimer timer{clock, clock.nowMs(), 100, 0};
+    engine.peakVoices = 0;
+    engine.peakRequests = 0;
+    buffer.header.length = 0;
+    BlockReport report{};
     if (BytesLeft() == 0) {
-        g.bStop.store(1, std::memory_order_relaxed);
-        return 0;
+        engine.bStop.store(1, std::memory_order_relaxed);
+        return report;
     }
-    const std::uint32_t n = SkipSilentBlocks(g.nextEventTick - g.blockStartTick, &musicalUs);
-    if (n >= g.division) {
-        g.blockStartTick += g.division;
-        Render(g.division, &musicalUs);
+    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report.musicalUs);
+    if (n >= engine.division) {
+        engine.blockStartTick += engine.division;
+        Render(engine.division, &report);
     } else {
-        if (n > 0) Render(n, &musicalUs);
-        RunEvents(n, &musicalUs, timer);
+        if (n > 0) Render(n, &report);
+        RunEvents(n, &report, timer);
     }
-    WaveSet(buffer);
-    g.blocksRendered += 1;
-    Report(*buffer, timer.Busy(), musicalUs);
-    return 1;
+    WaveSet(&buffer);
+    engine.blocksRendered += 1;
+    FinishReport(buffer, timer.Busy(), &report);
+    return report;
 }

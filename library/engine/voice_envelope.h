@@ -1,7 +1,7 @@
 // The envelope of a tone: the voice clock at which each of its 33 stages ends.
 #pragma once
 
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 // Sets each of attackRate, decay1Rate, decay2Rate, decay1Steps above 15 to 15, so that the
 // envelope stays within its 32 stages. Returns whether any was above 15.

@@ -1,14 +1,12 @@
-// TeVoiceSet: the voice file's tone and drum entries into the voice table.
+// A voice file's tone and drum entries into the voice table.
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "library/engine/engine.h"
+#include "library/engine/engine_state.h"
 #include "library/engine/voice_envelope.h"
 #include "library/engine/voice_text.h"
-#include "library/frame/frame.h"
-#include "library/frame/messages.h"
-#include "library/frame/state.h"
 
 namespace {
 
@@ -21,16 +19,6 @@ constexpr std::uint8_t kSilence = 32;
 constexpr int kFirstFallbackSlot = 2;
 constexpr int kLastFallbackSlot = 62;
 constexpr int kDefaultDrumSlot = 1;
-
-const char16_t kTextVersionJa[] =
-    u"音色定義ファイルのバージョンが異なります\nTeVoiceSet()呼び出しは失敗しました";
-const char16_t kTextVersionEn[] = u"The versions of tone definition file(voice.txt) differ.";
-const char16_t kTextToneNumber[] = u"Invalid tone number difinition.";
-const char16_t kTextAlternate[] = u"Voice.txt altanate table error";
-const char16_t kTextEnvelope[] = u"Voice.txt envelope parameter error";
-const char16_t kTextNoFirstToneJa[] =
-    u"音色定義ファイル @001 Piano が未定義です\nTeVoiceSet()呼び出しは失敗しました";
-const char16_t kTextNoFirstToneEn[] = u"tone definition file @001 Piano is not defined.";
 
 struct FreeBytes {
     void operator()(std::uint8_t* bytes) const { std::free(bytes); }
@@ -93,54 +81,44 @@ void WriteGuardSamples(TONEENTRY& tone) {
 }
 
 // An alternate tone plays a copy of a lower tone's waveform (guard samples included).
-bool CopyAlternateWaveform(TONEENTRY& tone, std::int64_t index, std::int64_t ownerIndex,
-                           std::int64_t loopLength) {
-    if (ownerIndex >= index || g.toneTable[ownerIndex].sampleData == nullptr) {
-        ShowLibraryMessage(kTextAlternate, kTextAlternate);
-        return false;
+VoiceFileError CopyAlternateWaveform(TONEENTRY& tone, std::int64_t index, std::int64_t ownerIndex,
+                                     std::int64_t loopLength) {
+    if (ownerIndex >= index || engine.toneTable[ownerIndex].sampleData == nullptr) {
+        return VoiceFileError::kAlternate;
     }
-    const TONEENTRY& owner = g.toneTable[ownerIndex];
+    const TONEENTRY& owner = engine.toneTable[ownerIndex];
     const std::size_t stored = static_cast<std::size_t>(owner.sampleLength) + kGuardSamples;
     tone.sampleData = AllocateBytes(static_cast<std::size_t>(owner.sampleLength) + kToneSpare);
-    if (tone.sampleData == nullptr) {
-        ShowMemoryError();
-        return false;
-    }
+    if (tone.sampleData == nullptr) return VoiceFileError::kMemory;
     std::memcpy(tone.sampleData, owner.sampleData, stored);
     tone.sampleLength = owner.sampleLength;
     tone.loopLength = FitLoop(loopLength, tone.sampleLength);
     tone.guardLoopLength = owner.guardLoopLength;  // reads past the guard follow the owner's loop
-    return true;
+    return VoiceFileError::kNone;
 }
 
-bool ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTRY& tone,
-                     std::int32_t count, std::int64_t loopLength) {
+VoiceFileError ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTRY& tone,
+                               std::int32_t count, std::int64_t loopLength) {
     tone.sampleLength = count;
     tone.sampleData = AllocateWaveform(count, kToneSpare);
-    if (tone.sampleData == nullptr) {
-        ShowMemoryError();
-        return false;
-    }
-    ReadSamples(text, pos, g.tables.charValue, tone.sampleData, static_cast<std::size_t>(count));
+    if (tone.sampleData == nullptr) return VoiceFileError::kMemory;
+    ReadSamples(text, pos, engine.tables.charValue, tone.sampleData, static_cast<std::size_t>(count));
     tone.loopLength = FitLoop(loopLength, count);
     tone.guardLoopLength = tone.loopLength;
     WriteGuardSamples(tone);
-    return true;
+    return VoiceFileError::kNone;
 }
 
-void SetEnvelope(TONEENTRY& tone) {
-    if (ClampEnvelopeParameters(tone)) ShowLibraryMessage(kTextEnvelope, kTextEnvelope);
-    ComputeEnvelope(tone, g.sampleRate);
+void SetEnvelope(TONEENTRY& tone, VoiceFileResult& result) {
+    if (ClampEnvelopeParameters(tone)) result.envelopesClamped += 1;
+    ComputeEnvelope(tone, engine.sampleRate);
 }
 
-// One tone entry from just after its "@"; false when the load must stop (message shown).
-bool ReadToneEntry(const VoiceText& text, std::size_t& pos) {
+// One tone entry from just after its "@"; an error stops the load.
+VoiceFileError ReadToneEntry(const VoiceText& text, std::size_t& pos, VoiceFileResult& result) {
     const std::int64_t index = std::int64_t{ReadNumber(text, pos)} - 1;
-    if (index < 0 || index > 127) {
-        ShowLibraryMessage(kTextToneNumber, kTextToneNumber);
-        return false;
-    }
-    TONEENTRY& tone = g.toneTable[index];
+    if (index < 0 || index > 127) return VoiceFileError::kToneNumber;
+    TONEENTRY& tone = engine.toneTable[index];
     SkipToComma(text, pos);
     StepPast(text, pos);
     CopyName(text, pos, tone.name, sizeof tone.name);
@@ -148,21 +126,21 @@ bool ReadToneEntry(const VoiceText& text, std::size_t& pos) {
     std::free(tone.sampleData);
     tone.sampleData = nullptr;
     const std::int64_t ownerIndex = -std::int64_t{counts.samples} - 1;
-    const bool loaded = counts.samples < 0
-                            ? CopyAlternateWaveform(tone, index, ownerIndex, counts.loopLength)
-                            : ReadOwnWaveform(text, pos, tone, counts.samples, counts.loopLength);
-    if (!loaded) return false;
-    SetEnvelope(tone);
+    const VoiceFileError error =
+        counts.samples < 0 ? CopyAlternateWaveform(tone, index, ownerIndex, counts.loopLength)
+                           : ReadOwnWaveform(text, pos, tone, counts.samples, counts.loopLength);
+    if (error != VoiceFileError::kNone) return error;
+    SetEnvelope(tone, result);
     StepPast(text, pos);
-    return true;
+    return VoiceFileError::kNone;
 }
 
-// One drum entry from just after its "#"; false when the load must stop (message shown).
-bool ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
+// One drum entry from just after its "#"; an error stops the load.
+VoiceFileError ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
     const std::int64_t entry = ReadNumber(text, pos);
     const std::int64_t slot = entry == 1 ? kDefaultDrumSlot : entry - 25;
-    if (slot < 0 || slot > 62) return true;
-    DRUMENTRY& drum = g.drumTable[slot];
+    if (slot < 0 || slot > 62) return VoiceFileError::kNone;
+    DRUMENTRY& drum = engine.drumTable[slot];
     StepPast(text, pos);
     CopyName(text, pos, drum.name, sizeof drum.name);
     const std::int64_t reference = ReadNumber(text, pos);
@@ -170,114 +148,103 @@ bool ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
         const std::int64_t target = reference - 25;
         drum.aliasSlot = target >= 0 && target <= 63 ? static_cast<std::int32_t>(target)
                                                      : kDefaultDrumSlot;
-        return true;
+        return VoiceFileError::kNone;
     }
     drum.aliasSlot = 0;
     const std::int32_t count = ReadNumber(text, pos);
     drum.sampleLength = count > 0 ? count : 0;
     std::free(drum.sampleData);
     drum.sampleData = AllocateWaveform(drum.sampleLength, kDrumSpare);
-    if (drum.sampleData == nullptr) {
-        ShowMemoryError();
-        return false;
-    }
+    if (drum.sampleData == nullptr) return VoiceFileError::kMemory;
     const auto length = static_cast<std::size_t>(drum.sampleLength);
-    ReadSamples(text, pos, g.tables.charValue, drum.sampleData, length);
+    ReadSamples(text, pos, engine.tables.charValue, drum.sampleData, length);
     // A read just past the end (the last half pair at 44100 Hz) finds silence.
     drum.sampleData[length] = kSilence;
-    return true;
+    return VoiceFileError::kNone;
 }
 
-bool ReadToneEntries(const VoiceText& text, std::size_t pos) {
+VoiceFileError ReadToneEntries(const VoiceText& text, std::size_t pos, VoiceFileResult& result) {
     for (pos = FindByte(text, pos, '@'); pos < text.length; pos = FindByte(text, pos, '@')) {
         ++pos;
-        if (!ReadToneEntry(text, pos)) return false;
+        const VoiceFileError error = ReadToneEntry(text, pos, result);
+        if (error != VoiceFileError::kNone) return error;
     }
-    return true;
+    return VoiceFileError::kNone;
 }
 
-bool ReadDrumEntries(const VoiceText& text) {
+VoiceFileError ReadDrumEntries(const VoiceText& text) {
     for (std::size_t pos = FindByte(text, 0, '#'); pos < text.length;
          pos = FindByte(text, pos, '#')) {
         ++pos;
-        if (!ReadDrumEntry(text, pos)) return false;
+        const VoiceFileError error = ReadDrumEntry(text, pos);
+        if (error != VoiceFileError::kNone) return error;
     }
-    return true;
+    return VoiceFileError::kNone;
 }
 
 // A program the file leaves out plays silence with tone 1's timing.
-bool FillUndefinedTones() {
-    const TONEENTRY& first = g.toneTable[0];
-    if (first.sampleData == nullptr) {
-        ShowLibraryMessage(kTextNoFirstToneJa, kTextNoFirstToneEn);
-        return false;
-    }
-    for (TONEENTRY& tone : g.toneTable) {
+VoiceFileError FillUndefinedTones() {
+    const TONEENTRY& first = engine.toneTable[0];
+    if (first.sampleData == nullptr) return VoiceFileError::kNoFirstTone;
+    for (TONEENTRY& tone : engine.toneTable) {
         if (tone.sampleData != nullptr) continue;
         const auto length = static_cast<std::size_t>(first.sampleLength);
         std::uint8_t* silence = AllocateBytes(length + kToneSpare);
-        if (silence == nullptr) {
-            ShowMemoryError();
-            return false;
-        }
+        if (silence == nullptr) return VoiceFileError::kMemory;
         std::memset(silence, kSilence, length + kGuardSamples);
         tone = first;
         std::memset(tone.name, 0, sizeof tone.name);
         tone.sampleData = silence;
     }
-    return true;
+    return VoiceFileError::kNone;
 }
 
 // A drum key the file leaves out plays the default drum sound (slot 1).
 void AliasUndefinedDrums() {
     for (int slot = kFirstFallbackSlot; slot <= kLastFallbackSlot; ++slot) {
-        DRUMENTRY& drum = g.drumTable[slot];
+        DRUMENTRY& drum = engine.drumTable[slot];
         if (drum.aliasSlot == 0 && drum.sampleLength == 0) drum.aliasSlot = kDefaultDrumSlot;
     }
 }
 
-bool LoadVoiceText(const VoiceText& text) {
+// Tones, drums, then the tones and drums the file leaves out; the first error stops the load.
+VoiceFileError LoadVoiceText(const VoiceText& text, VoiceFileResult& result) {
     std::size_t pos = 0;
-    if (ReadNumber(text, pos) != kVoiceFileVersion) {
-        ShowLibraryMessage(kTextVersionJa, kTextVersionEn);
-        return false;
-    }
-    if (!ReadToneEntries(text, pos) || !ReadDrumEntries(text) || !FillUndefinedTones()) {
-        return false;
-    }
-    AliasUndefinedDrums();
-    return true;
+    if (ReadNumber(text, pos) != kVoiceFileVersion) return VoiceFileError::kVersion;
+    VoiceFileError error = ReadToneEntries(text, pos, result);
+    if (error == VoiceFileError::kNone) error = ReadDrumEntries(text);
+    if (error == VoiceFileError::kNone) error = FillUndefinedTones();
+    if (error == VoiceFileError::kNone) AliasUndefinedDrums();
+    return error;
 }
 
 }  // namespace
 
 void ClearVoiceTable() {
-    for (TONEENTRY& tone : g.toneTable) tone = TONEENTRY{};
-    for (DRUMENTRY& drum : g.drumTable) drum = DRUMENTRY{};
+    for (TONEENTRY& tone : engine.toneTable) tone = TONEENTRY{};
+    for (DRUMENTRY& drum : engine.drumTable) drum = DRUMENTRY{};
 }
 
 void FreeVoiceTable() {
-    for (TONEENTRY& tone : g.toneTable) {
+    for (TONEENTRY& tone : engine.toneTable) {
         std::free(tone.sampleData);
         tone.sampleData = nullptr;
     }
-    for (DRUMENTRY& drum : g.drumTable) {
+    for (DRUMENTRY& drum : engine.drumTable) {
         std::free(drum.sampleData);
         drum.sampleData = nullptr;
     }
 }
 
-extern "C" TESALO_API int32_t TeVoiceSet(const uint8_t* image, int32_t length) {
-    if (g.bInitialized == 0) {
-        ShowNotInitialized(u"TeVoiceSet");
-        return 0;
-    }
+VoiceFileResult LoadVoiceFile(const std::uint8_t* image, std::int32_t length) {
+    VoiceFileResult result{0, VoiceFileError::kNone};
     const std::size_t imageLength = image != nullptr && length > 0 ? length : 0;
     WorkingCopy copy(AllocateBytes(imageLength + kCopySpare));
     if (copy == nullptr) {
-        ShowMemoryError();
-        return 0;
+        result.error = VoiceFileError::kMemory;
+        return result;
     }
     const VoiceText text{copy.get(), StripComments(image, imageLength, copy.get())};
-    return LoadVoiceText(text) ? 1 : 0;
+    result.error = LoadVoiceText(text, result);
+    return result;
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "library/engine/engine.h"
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 namespace {
 
@@ -16,15 +16,15 @@ enum Request : std::int32_t {
     kNoteOnFresh = 4,  // note on that never takes over a sounding voice while free ones remain
 };
 
-std::int32_t PolyLimit() { return g.polyLimit.load(std::memory_order_relaxed); }
+std::int32_t PolyLimit() { return engine.polyLimit.load(std::memory_order_relaxed); }
 
 const TONEENTRY& ChannelTone(std::uint8_t channel) {
-    return g.toneTable[g.channels[channel].program & 127];
+    return engine.toneTable[engine.channels[channel].program & 127];
 }
 
 void RaisePeaks() {
-    g.peakVoices = std::max(g.peakVoices, g.activeVoices);
-    g.peakRequests = std::max(g.peakRequests, g.requestedNotes);
+    engine.peakVoices = std::max(engine.peakVoices, engine.activeVoices);
+    engine.peakRequests = std::max(engine.peakRequests, engine.requestedNotes);
 }
 
 // Drum keys 25..87 have slots 0..62; every other key plays the default drum, slot 1.
@@ -42,9 +42,9 @@ std::int32_t OldestVoice(std::uint32_t tickOffset, std::int32_t limit) {
     std::int32_t candidate = 0;
     std::uint32_t smallest = tickOffset;
     for (std::int32_t i = limit - 1; i >= 0; --i) {
-        if (g.voices[i].startTick <= smallest) {
+        if (engine.voices[i].startTick <= smallest) {
             candidate = i;
-            smallest = g.voices[i].startTick;
+            smallest = engine.voices[i].startTick;
         }
     }
     return candidate;
@@ -53,13 +53,13 @@ std::int32_t OldestVoice(std::uint32_t tickOffset, std::int32_t limit) {
 std::int32_t ChooseDrumVoice(std::uint8_t drumIndex, std::uint32_t tickOffset, std::int32_t limit) {
     if (IsHiHat(drumIndex)) {
         for (std::int32_t i = 0; i < limit; ++i) {
-            const Voice& voice = g.voices[i];
+            const Voice& voice = engine.voices[i];
             if (voice.channel == kDrumChannel && IsHiHat(voice.key)) return i;
         }
     }
     for (std::int32_t i = limit - 1; i >= 0; --i) {
-        if (g.voices[i].key == 0) {
-            ++g.activeVoices;
+        if (engine.voices[i].key == 0) {
+            ++engine.activeVoices;
             return i;
         }
     }
@@ -69,9 +69,9 @@ std::int32_t ChooseDrumVoice(std::uint8_t drumIndex, std::uint32_t tickOffset, s
 // A full pool gives up a drum voice or a voice of the same key before any other.
 std::int32_t StealMelodicVoice(std::uint8_t key, std::uint8_t channel, std::uint32_t tickOffset,
                                std::int32_t limit) {
-    g.activeVoices = limit;
+    engine.activeVoices = limit;
     for (std::int32_t i = limit - 1; i >= 0; --i) {
-        const Voice& voice = g.voices[i];
+        const Voice& voice = engine.voices[i];
         if ((voice.key == key && voice.channel == channel) || voice.channel == kDrumChannel) return i;
     }
     return OldestVoice(tickOffset, limit);
@@ -79,11 +79,11 @@ std::int32_t StealMelodicVoice(std::uint8_t key, std::uint8_t channel, std::uint
 
 std::int32_t ChooseMelodicVoice(std::int32_t request, std::uint8_t key, std::uint8_t channel,
                                 std::uint32_t tickOffset, std::int32_t limit) {
-    if (g.activeVoices >= limit) return StealMelodicVoice(key, channel, tickOffset, limit);
+    if (engine.activeVoices >= limit) return StealMelodicVoice(key, channel, tickOffset, limit);
     for (std::int32_t i = 0; i < limit; ++i) {
-        const Voice& voice = g.voices[i];
+        const Voice& voice = engine.voices[i];
         if (voice.key == 0) {
-            ++g.activeVoices;
+            ++engine.activeVoices;
             return i;
         }
         if (request == kNoteOn && voice.key == key && voice.channel == channel) return i;
@@ -109,15 +109,15 @@ std::uint8_t NoteLevel(std::uint8_t velocity, std::uint8_t key) {
 // The cycle frequency of the tuned and bent key, as table positions per output sample.
 double GeneralStep(double tuneCents, int key, double pitchBend) {
     const double f = 13.75 * std::pow(2.0, (tuneCents * 0.01 + key + pitchBend - 9) / 12);
-    return 64.0 / (g.sampleRate / f) * 16384.0;
+    return 64.0 / (engine.sampleRate / f) * 16384.0;
 }
 
 // The common case (no bend, no detune or a whole octave) needs no power function.
 double NoteStep(double tuneCents, std::uint8_t key, double pitchBend) {
     if (pitchBend == 0.0) {
-        if (tuneCents == 0.0) return g.tables.pitchStep[key];
-        if (tuneCents == 1200.0) return g.tables.pitchStep[key] * 2.0;
-        if (tuneCents == -1200.0) return g.tables.pitchStep[key] * 0.5;
+        if (tuneCents == 0.0) return engine.tables.pitchStep[key];
+        if (tuneCents == 1200.0) return engine.tables.pitchStep[key] * 2.0;
+        if (tuneCents == -1200.0) return engine.tables.pitchStep[key] * 0.5;
     }
     return GeneralStep(tuneCents, key, pitchBend);
 }
@@ -128,7 +128,7 @@ void SetModulation(Voice& voice, const TONEENTRY& tone) {
     voice.modCount = 0;
     voice.modStart = tone.modDelay * 1102;
     voice.modPeriod = 880 - speed * 55;
-    if (g.sampleRate == 44100) {
+    if (engine.sampleRate == 44100) {
         voice.modStart *= 2;
         voice.modPeriod *= 2;
     }
@@ -136,7 +136,7 @@ void SetModulation(Voice& voice, const TONEENTRY& tone) {
 
 void StartVoice(Voice& voice, std::uint8_t key, std::uint8_t velocity, std::uint8_t channel,
                 std::uint32_t tickOffset) {
-    const ChannelState& state = g.channels[channel];
+    const ChannelState& state = engine.channels[channel];
     const TONEENTRY& tone = ChannelTone(channel);
     ClearVoice(voice);
     voice.program = state.program;
@@ -155,9 +155,9 @@ std::int32_t NoteOn(std::int32_t request, std::uint8_t key, std::uint8_t velocit
     std::int32_t index = channel == kDrumChannel
                              ? ChooseDrumVoice(DrumIndex(key), tickOffset, limit)
                              : ChooseMelodicVoice(request, key, channel, tickOffset, limit);
-    ++g.requestedNotes;
+    ++engine.requestedNotes;
     if (index < 0 || index >= limit) index = limit - 1;
-    StartVoice(g.voices[index], key, velocity, channel, tickOffset);
+    StartVoice(engine.voices[index], key, velocity, channel, tickOffset);
     return index;
 }
 
@@ -167,38 +167,38 @@ void NoteOff(std::uint8_t key, std::uint8_t channel) {
     if (channel != kDrumChannel) {
         const std::int32_t limit = PolyLimit();
         for (std::int32_t i = 0; i < limit; ++i) {
-            Voice& voice = g.voices[i];
+            Voice& voice = engine.voices[i];
             if (voice.key == key && voice.channel == channel) {
                 ClearVoice(voice);
-                --g.activeVoices;
+                --engine.activeVoices;
             }
         }
     }
-    if (g.activeVoices < g.requestedNotes) --g.requestedNotes;
-    g.activeVoices = std::max(g.activeVoices, 0);
-    g.requestedNotes = std::max(g.requestedNotes, 0);
+    if (engine.activeVoices < engine.requestedNotes) --engine.requestedNotes;
+    engine.activeVoices = std::max(engine.activeVoices, 0);
+    engine.requestedNotes = std::max(engine.requestedNotes, 0);
 }
 
 void AllNotesOff(std::uint8_t channel) {
     const std::int32_t limit = PolyLimit();
     for (std::int32_t i = 0; i < limit; ++i) {
-        Voice& voice = g.voices[i];
+        Voice& voice = engine.voices[i];
         if (voice.channel == channel) {
             ClearVoice(voice);
-            --g.activeVoices;
-            --g.requestedNotes;
+            --engine.activeVoices;
+            --engine.requestedNotes;
         }
     }
-    g.activeVoices = std::max(g.activeVoices, 0);
-    g.requestedNotes = std::max(g.requestedNotes - 1, 0);
+    engine.activeVoices = std::max(engine.activeVoices, 0);
+    engine.requestedNotes = std::max(engine.requestedNotes - 1, 0);
 }
 
 void Retune(std::uint8_t channel) {
     const std::int32_t limit = PolyLimit();
     const double tuneCents = ChannelTone(channel).tuneCents;
-    const double pitchBend = g.channels[channel].pitchBend;
+    const double pitchBend = engine.channels[channel].pitchBend;
     for (std::int32_t i = 0; i < limit; ++i) {
-        Voice& voice = g.voices[i];
+        Voice& voice = engine.voices[i];
         if (voice.channel == channel) voice.step = GeneralStep(tuneCents, voice.key, pitchBend);
     }
 }

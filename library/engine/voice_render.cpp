@@ -25,7 +25,7 @@ void NextRun(MelodicCursor& cursor) {
     cursor.runCount = std::min(end - voice.clock, rest);  // bounded even if a clock wraps
     cursor.at = cursor.runStart;
     cursor.phase14 = static_cast<std::int64_t>(voice.phase);
-    cursor.scale = g.tables.sampleScale[run.level];
+    cursor.scale = engine.tables.sampleScale[run.level];
     cursor.step = run.playStep;
     // Where the run leaves the phase: what adding the run's samples returns.
     voice.phase = static_cast<double>(cursor.phase14 + std::int64_t{cursor.runCount} * cursor.step);
@@ -35,7 +35,7 @@ void NextRun(MelodicCursor& cursor) {
 
 }  // namespace
 
-std::int32_t ActiveRow() { return std::clamp(g.activeVoices, 0, kMaxVoices); }
+std::int32_t ActiveRow() { return std::clamp(engine.activeVoices, 0, kMaxVoices); }
 
 MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n, std::int32_t loudness,
                            std::int32_t row) {
@@ -65,8 +65,8 @@ void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mi
 
 VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
     VoiceCursor cursor{};
-    const ChannelState& channel = g.channels[voice.channel];
-    VolumeTable& volume = *g.volumeTable.load(std::memory_order_acquire);
+    const ChannelState& channel = engine.channels[voice.channel];
+    VolumeTable& volume = *engine.volumeTable.load(std::memory_order_acquire);
     const std::int32_t loudness = std::atomic_ref(volume[channel.volume][channel.expression][voice.level])
                                       .load(std::memory_order_relaxed);
     if (voice.channel == kDrumChannel) {
@@ -74,7 +74,7 @@ VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
         cursor.drum = StartDrum(voice, n, loudness, row);
         return cursor;
     }
-    const TONEENTRY& tone = g.toneTable[voice.program & 127];
+    const TONEENTRY& tone = engine.toneTable[voice.program & 127];
     if (tone.sampleData == nullptr || voice.stage >= 32) return cursor;
     cursor.kind = VoiceCursor::Kind::kMelodic;
     cursor.melodic = StartMelodic(voice, tone, n, loudness, row);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "library/engine/melodic_run.h"
-#include "library/frame/state.h"
+#include "library/engine/engine_state.h"
 
 // Row of levelTable for the voices sounding now: activeVoices, limited to 0..32.
 std::int32_t ActiveRow();

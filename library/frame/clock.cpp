@@ -1,4 +1,4 @@
-// The millisecond counter and the time-slice yield the sequencer uses for its load figure.
+// The millisecond counter and the yield that the frame hands the sequencer for its load figure.
 #include <chrono>
 #include <thread>
 

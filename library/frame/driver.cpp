@@ -46,6 +46,7 @@ extern "C" TESALO_API int32_t TePlay(void) {
     }
     if (!SongCanStart()) return RefusePlay();
     StartSong();
+    g.blocksPlayed = 0;
     g.playStarting.store(1, std::memory_order_relaxed);
     // A buffer that got no block this time may still be prepared from the last song; it is
     // never queued.

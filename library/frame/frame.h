@@ -1,4 +1,4 @@
-// The frame's helpers shared by its files and the engine.
+// The frame's helpers shared by its files.
 #pragma once
 
 #include <cstdint>

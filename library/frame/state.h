@@ -1,88 +1,18 @@
-// The library's one state record and the records it is made of.
+// The library's one state record: the engine's state and what the frame keeps beside it.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <thread>
 
+#include "library/engine/engine_state.h"
 #include "platform/messages.h"
 #include "platform/waveout.h"
-#include "library/tesalo.h"
 
-// One output buffer: two seconds of PCM and the device's header for it.
-struct WAVEBUFFER {
-    std::uint8_t* data;             // capacity + 32 bytes
-    std::int32_t capacity;          // bytes of two seconds of output
-    platform::BlockHeader header;   // length = bytes of the current block
-};
-
-struct ChannelState {
-    std::uint8_t program;
-    std::uint8_t volume;      // 0..15 (controller 7 >> 3)
-    std::uint8_t expression;  // 0..15 (controller 11 >> 3)
-    double pitchBend;         // semitones
-    std::uint8_t bendRange;   // semitones
-    std::uint8_t rpnMsb;
-    std::uint8_t rpnLsb;
-};
-
-struct Voice {
-    std::uint8_t program;
-    std::uint8_t key;      // MIDI key, or drum index on the drum channel; 0 = free
-    std::uint8_t level;    // 0..15
-    std::uint8_t channel;  // 1..16
-    double step;           // phase advance per output sample, 1/16384 of a wave sample
-    std::int32_t firstPass;
-    double phase;          // wave position in 1/16384 of a sample; whole units only
-    std::uint32_t clock;   // output samples since note-on
-    std::uint32_t startTick;
-    std::int32_t stage;    // envelope stage 0..32
-    std::int32_t modStart;
-    std::int32_t modPeriod;
-    std::uint8_t modMode;
-    std::int32_t modCount;
-};
-
-struct TONEENTRY {
-    char name[36];
-    std::uint8_t* sampleData;  // sampleLength samples + 64 guard samples (+6 spare bytes)
-    double tuneCents;
-    std::uint8_t attackRate;
-    std::uint8_t decay1Rate;
-    std::uint8_t decay2Rate;
-    std::uint8_t decay1Steps;
-    std::int32_t stageEnd[33];  // voice clock at which each stage ends; -1 never
-    std::uint8_t modMode;
-    std::uint8_t modSpeed;
-    std::uint8_t modDelay;
-    std::int32_t sampleLength;
-    std::int32_t loopLength;
-    std::int32_t guardLoopLength;  // loop length of the tone that owns the waveform
-};
-
-struct DRUMENTRY {
-    char name[32];
-    std::int32_t aliasSlot;  // 0: own samples; else the slot whose samples play
-    std::int32_t sampleLength;
-    std::uint8_t* sampleData;  // sampleLength samples (+32 spare bytes)
-};
-
-constexpr int kDrumChannel = 10;
-constexpr int kMaxVoices = 32;
-
-// Loudness bytes [channel volume][expression][note level].
-using VolumeTable = std::uint8_t[16][16][16];
-
-struct EngineTables {
-    double pitchStep[128];
-    std::uint8_t levelTable[65][33][33];  // [loudness][active voices][stage]
-    std::int16_t sampleScale[129][65];    // [amplitude][wave sample]
-    std::uint8_t charValue[256];          // wave character -> sample, 255 for others
-};
-
+// The voice level's gain by the count of active voices, for the level table.
 extern const std::int32_t polyGain[33];
 
-struct LibraryState {
+struct LibraryState : EngineState {
     // A process may end through exit() without TeCleanUp (its window system went away): the
     // ready thread is then left to end with it instead of aborting the process.
     ~LibraryState();
@@ -97,47 +27,16 @@ struct LibraryState {
     platform::WaveOutHandle waveOut;
     platform::WaveFormat waveFormat;
     char16_t errorText[256];
-    std::int32_t sampleRate;
-    std::int32_t bitsPerSample;
     WAVEBUFFER waveBuffers[2];
-    std::int32_t* mixBuffer;
-    std::int32_t mixLength;
-    std::int32_t* mixCursor;
-    std::int32_t blockSamples;
-    // song image and options
-    std::uint8_t* smfImage;
-    std::int32_t smfLength;
-    std::atomic<std::int32_t> polyLimit;
-    std::atomic<std::int32_t> bLPFDelay;
-    // voice table and lookup tables
-    TONEENTRY toneTable[128];
-    DRUMENTRY drumTable[64];
-    EngineTables tables;
-    // Built aside, then published through volumeTable. The caller may build four tables while
-    // the renderer still reads an older one, so every entry is read and written as an atomic
-    // byte: the renderer gets one whole entry of some table, never a torn or racing read.
+    // The master level's tables, built aside, then published through the engine's volumeTable.
+    // The caller may build four tables while the renderer still reads an older one, so every
+    // entry is read and written as an atomic byte: the renderer gets one whole entry of some
+    // table, never a torn or racing read.
     VolumeTable volumeTables[4];
     int volumeSlot;
-    std::atomic<VolumeTable*> volumeTable;
-    // sequencer
-    const std::uint8_t* trackPtr;
-    std::uint8_t runningStatus;
-    std::uint32_t division;
-    std::uint32_t tempo;
-    std::uint32_t usPerTick;
-    std::uint32_t blockStartTick;
-    std::uint32_t nextEventTick;
-    std::atomic<std::int32_t> bStop;
-    std::int32_t blocksRendered;
+    // playback
     std::int32_t blocksPlayed;
     std::atomic<std::int32_t> playStarting;  // TePlay is queueing its first blocks
-    ChannelState channels[17];               // 1..16; 0 unused
-    // voices
-    Voice voices[33];
-    std::int32_t activeVoices;
-    std::int32_t requestedNotes;
-    std::int32_t peakVoices;
-    std::int32_t peakRequests;
 };
 
 extern LibraryState g;

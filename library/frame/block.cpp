@@ -1,0 +1,34 @@
+// The exported block entry points: the engine renders, the frame shows and posts what it reports.
+#include "library/engine/engine.h"
+#include "library/frame/frame.h"
+#include "library/frame/messages.h"
+
+namespace {
+
+// The block's busy time is read from the frame's millisecond counter.
+constexpr BlockClock kBlockClock{TickCountMs, YieldTimeSlice};
+
+void ShowBufferOver() { ShowLibraryMessage(kTextBufferOverJa, kTextBufferOverEn); }
+
+void PostReport(const BlockReport& report) {
+    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(report.load + report.busyMs * 65536u));
+    PostNotify(kNotifyDuration, report.musicalUs / 1000);
+    PostNotify(kNotifyPolyphony, report.peakVoices + report.peakRequests * 256);
+    PostNotify(kNotifyBlockCount, report.blockCount);
+}
+
+}  // namespace
+
+extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
+    const BlockReport report = RenderBlock(*buffer, kBlockClock);
+    if (!report.rendered) return 0;
+    for (std::int32_t i = 0; i < report.refusedStretches; ++i) ShowBufferOver();
+    PostReport(report);
+    return 1;
+}
+
+extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {
+    if (RenderTicks(ticks)) return 1;
+    ShowBufferOver();
+    return 0;
+}
