@@ -158,10 +158,10 @@ void Report(const WAVEBUFFER& buffer, std::uint32_t busyMs, std::uint32_t musica
     const double bytesPerSecond = (g.bitsPerSample == 16 ? 2.0 : 1.0) * g.sampleRate;
     const double playMs = buffer.header.length / bytesPerSecond * 1000.0;
     const auto load = playMs > 0.0 ? static_cast<std::uint32_t>(busyMs * 100.0 / playMs) : 0u;
-    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(load + busyMs * 65536u));
-    PostNotify(kNotifyDuration, musicalUs / 1000);
-    PostNotify(kNotifyPolyphony, g.peakVoices + g.peakRequests * 256);
-    PostNotify(kNotifyBlockCount, g.blocksRendered);
+    PostNotify(TE_NOTIFY_LOAD, static_cast<std::intptr_t>(load + busyMs * 65536u));
+    PostNotify(TE_NOTIFY_DURATION, musicalUs / 1000);
+    PostNotify(TE_NOTIFY_POLYPHONY, g.peakVoices + g.peakRequests * 256);
+    PostNotify(TE_NOTIFY_BLOCK_COUNT, g.blocksRendered);
 }
 
 // Whole event-free blocks that come to no sample at all (a tempo so fast that a quarter note

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
@@ -86,7 +87,7 @@ int FirstInstance(int argc, char** argv, bool holdsLock) {
     InstallFontFaces();
     g_player = PlayerState{};
     if (holdsLock && !MakeInstanceBlock()) return 1;
-    g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
+    g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g_player.japaneseUi = SystemLanguageIsJapanese();
     // Only this process writes them now: what a killed save left behind can go.
     platform::RemoveStaleRegistryFiles();

@@ -103,19 +103,19 @@ void RunCommand(const MainWindowControls& controls, int id) {
 
 void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {
     switch (code) {
-        case 1:
+        case TE_NOTIFY_PLAY:
             g_player.playReportDue = false;
             if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
             break;
-        case 3:
-        case 4:
+        case TE_NOTIFY_POLYPHONY:
+        case TE_NOTIFY_LOAD:
             DrawStatusReport(controls, code, value);
             break;
-        case 5:
+        case TE_NOTIFY_DURATION:
             DrawStatusReport(controls, code, value);
             g_player.elapsedMs += static_cast<int>(value);
             break;
-        case 6:
+        case TE_NOTIFY_END:
             // An end that comes before the new song's start report is the song before's.
             if (g_player.isPlaying == 1 && !g_player.playReportDue) EndOfPlayback(controls, false);
             break;

@@ -17,6 +17,7 @@ void PlayCommand(const MainWindowControls& controls);
 // Asks the library to stop for the reason; its end report carries the reason out.
 void StopFor(int pendingAction);
 
-// Report 6, or report 1 with 1 when the library refused the song (refused then true: auto
-// repeat does not start the list again, so a library that refuses every song ends the round).
+// Report TE_NOTIFY_END, or TE_NOTIFY_PLAY with 1 when the library refused the song (refused then
+// true: auto repeat does not start the list again, so a library that refuses every song ends the
+// round).
 void EndOfPlayback(const MainWindowControls& controls, bool refused);

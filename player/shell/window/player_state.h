@@ -20,10 +20,10 @@ struct PlayerState {
     int pendingAction = kPendingNone;
     int elapsedMs = 0;           // play time of the current song
     int busyFrame = 0;           // frame 0 or 1 of the activity picture
-    std::uint32_t notifyMessage = 0;  // the registered "TEDLL_NOTIFY"
+    std::uint32_t notifyMessage = 0;  // the registered TE_NOTIFY_MESSAGE
     bool japaneseUi = false;
-    // Set by TePlay, cleared by its report 1: an end report that comes before it belongs to the
-    // song before and must not end the new one.
+    // Set by TePlay, cleared by its report TE_NOTIFY_PLAY: an end report that comes before it
+    // belongs to the song before and must not end the new one.
     bool playReportDue = false;
     void* instanceBlock = nullptr;    // the 32-byte block shared with later starts
 };

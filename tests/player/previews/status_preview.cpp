@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "library/tesalo.h"
 #include "player/shell/status/picture_button.h"
 #include "player/shell/status/status_display.h"
 #include "player/shell/status/status_panel.h"
@@ -47,13 +48,13 @@ void ReportASong(PanelWindow& window) {
     int busyFrame = 0;
     StatusResources& r = window.resources;
     DrawTimeDisplay(r, window.panel(), 0, busyFrame);
-    DrawPolyDisplay(r, window.panel(), 0, 16);
+    DrawPolyDisplay(r, window.panel(), 0, TE_POLY_DEFAULT);
     DrawCpuDisplay(r, window.panel(), 0);
     for (int block = 1; block <= 24; ++block) {
         const unsigned load = static_cast<unsigned>(block < 20 ? block * 6 : 45);
         const unsigned voices = static_cast<unsigned>(block < 18 ? block : 24 - block);
         DrawCpuDisplay(r, window.panel(), load + 65536u * (load * 5 / 10));
-        DrawPolyDisplay(r, window.panel(), voices + 256u * (voices + 2), 16);
+        DrawPolyDisplay(r, window.panel(), voices + 256u * (voices + 2), TE_POLY_DEFAULT);
         DrawTimeDisplay(r, window.panel(), block * 517, busyFrame);
     }
 }

@@ -43,7 +43,7 @@ void WindowTest::SetUp() {
         setenv(name, folder_.c_str(), 1);
     }
     g_player = PlayerState{};
-    g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
+    g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g_settings = PlayerSettings{};
     window_ = std::make_unique<MainWindow>();
     window_->resize(640, 480);
