@@ -92,7 +92,7 @@ static void ResetOptions() {
 
 extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t masterVolume,
                                      int32_t bWaveMapper) {
-    g.bJapanese = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11 ? 1 : 0;
+    g.bJapanese = platform::SystemLanguageIsJapanese() ? 1 : 0;
     g.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g.parentWindow = parent;
     if (g.bInitialized == 1) {

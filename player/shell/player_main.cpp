@@ -14,6 +14,7 @@
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
 #include "player/model/settings.h"
@@ -88,7 +89,7 @@ int FirstInstance(int argc, char** argv, bool holdsLock) {
     g_player = PlayerState{};
     if (holdsLock && !MakeInstanceBlock()) return 1;
     g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
-    g_player.japaneseUi = SystemLanguageIsJapanese();
+    g_player.japaneseUi = platform::SystemLanguageIsJapanese();
     // Only this process writes them now: what a killed save left behind can go.
     platform::RemoveStaleRegistryFiles();
     RemoveStaleSongListFiles(ProgramDirectory());

@@ -29,6 +29,3 @@ struct PlayerState {
 };
 
 extern PlayerState g_player;
-
-// The interface is Japanese when the system language's primary language is Japanese.
-bool SystemLanguageIsJapanese();

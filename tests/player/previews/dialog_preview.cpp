@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "library/tesalo.h"
+#include "platform/language.h"
 #include "platform/waveout.h"
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/player_state.h"
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     InstallFontFaces();
-    g_player.japaneseUi = SystemLanguageIsJapanese();
+    g_player.japaneseUi = platform::SystemLanguageIsJapanese();
     platform::WaveOutUseNull(platform::NullPacing::kInstant);
     TeInit(TE_FORMAT_22K_8, 0, 16, 0);
     TeSetSystemVolume(0x99999999u);
