@@ -48,7 +48,7 @@ int SecondInstance(int argc, char** argv) {
 
 void RunMainWindow(const std::vector<std::string>& files) {
     MainWindow window;
-    window.setWindowIcon(PlayerIcon(119));
+    window.setWindowIcon(PlayerIcon(kImageProgram));
     const MainWindowControls& controls = window.Controls();
     // Only the first instance, which made the block, serves later starts.
     if (g_player.instanceBlock != nullptr) {
