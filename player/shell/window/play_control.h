@@ -11,7 +11,7 @@ void ResetRowMarks(const MainWindowControls& controls);
 // skipped. 1 when a song was handed to the library; 0 after the message, or with no row.
 int PlaySongAt(const MainWindowControls& controls);
 
-// Command 1032: plays the focused row (row 0, focused, when none has the focus).
+// Command kCommandPlay: plays the focused row (row 0, focused, when none has the focus).
 void PlayCommand(const MainWindowControls& controls);
 
 // Asks the library to stop for the reason; its end report carries the reason out.

@@ -4,14 +4,16 @@
 
 #include <cstdint>
 
+#include "player/resources/window_ids.h"
+
 // Why playback is being stopped; the end-of-playback report carries it out.
 enum PendingAction {
     kPendingNone = 0,
     kPendingClose = 1,
     kPendingOpen = 3,  // files handed over from the desktop: their first plays next
-    kPendingStop = 1033,
-    kPendingPrevious = 1034,
-    kPendingNext = 1035,
+    kPendingStop = kCommandStop,
+    kPendingPrevious = kCommandPrevious,
+    kPendingNext = kCommandNext,
 };
 
 struct PlayerState {
