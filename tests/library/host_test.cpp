@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/waveout.h"
 #include "tests/library/library_fixture.h"
+#include "tests/doubles/waveout_null.h"
 
 namespace fs = std::filesystem;
 

@@ -12,6 +12,7 @@
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/library_start.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/platform/registry_support.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -14,6 +14,7 @@
 #include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {

@@ -12,7 +12,6 @@
 #include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/msgbox.h"
-#include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/library_start.h"
@@ -21,6 +20,7 @@
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_layout.h"
 #include "player/shell/window/window_start.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
