@@ -25,7 +25,7 @@ int WaitForTheEnd(void) {
     uint32_t code;
     intptr_t value;
     while (TeWaitNotify(60000, &code, &value)) {
-        if (code == 6) return value == 0;
+        if (code == TE_NOTIFY_END) return value == 0;
     }
     return 0;
 }

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     TeWindow window = TeCreateNotifyWindow();
     int played = 0;
     /* bWaveMapper 1: the default output device, 22050 Hz 16 bit, full level. */
-    if (voice != NULL && song != NULL && TeInit(TE_FORMAT_22K_16, window, 16, 1) == 1) {
+    if (voice != NULL && song != NULL && TeInit(TE_FORMAT_22K_16, window, TE_LEVEL_MAX, 1) == 1) {
         TeVoiceSet(voice, voiceLength);
         TeSetStatus(24, 1);
         TeDataSet(song, songLength);

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     TeWindow window = TeCreateNotifyWindow();
     int rendered = 0;
     TeSetOutputFile(argv[3]);
-    if (voice != NULL && song != NULL && TeInit(TE_FORMAT_44K_16, window, 16, 0) == 1) {
+    if (voice != NULL && song != NULL && TeInit(TE_FORMAT_44K_16, window, TE_LEVEL_MAX, 0) == 1) {
         TeVoiceSet(voice, voiceLength);
         TeSetStatus(24, 1);
         TeDataSet(song, songLength);

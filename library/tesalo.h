@@ -17,16 +17,16 @@
  *
  * NOTIFICATIONS
  *   Everything that happens later is reported by posting the message registered as
- *   "TEDLL_NOTIFY" (RegisterMessageName gives the same number everywhere in the process) to the
- *   parent window; wParam is the code, lParam the value:
- *     0  TeInit is done: 0 initialised, 1 failed (none after an allocation failure)
- *     1  TePlay is done: 0 started, 1 failed
- *     4  a block is rendered: load + 65536 x busy ms (load: the busy time in percent of the
- *        block's playing time)
- *     5  then: the block's musical length in ms
- *     3  then: peak voices + 256 x peak notes requested during the block
- *     2  then: blocks rendered since TePlay
- *     6  playback is over: 0 the song ended or TeStop, 1 the device refused a block
+ *   TE_NOTIFY_MESSAGE, "TEDLL_NOTIFY" (RegisterMessageName gives the same number everywhere in the
+ *   process), to the parent window; wParam is the code (TE_NOTIFY_*), lParam the value:
+ *     0  INIT: TeInit is done: 0 initialised, 1 failed (none after an allocation failure)
+ *     1  PLAY: TePlay is done: 0 started, 1 failed
+ *     4  LOAD: a block is rendered: load + 65536 x busy ms (load: the busy time in percent of
+ *        the block's playing time)
+ *     5  DURATION: then the block's musical length in ms
+ *     3  POLYPHONY: then peak voices + 256 x peak notes requested during the block
+ *     2  BLOCK_COUNT: then blocks rendered since TePlay
+ *     6  END: playback is over: 0 the song ended or TeStop, 1 the device refused a block
  *   TePlay posts 4, 5, 3, 2 for each of the first two blocks before its code 1.
  *
  * THREADS
@@ -59,18 +59,38 @@ extern "C" {
 typedef uintptr_t TeWindow;             /* a message window of the platform layer */
 typedef struct WAVEBUFFER WAVEBUFFER;   /* one output buffer of the library */
 
+/* The message posted to the parent window for every notification, by its registered name. */
+#define TE_NOTIFY_MESSAGE "TEDLL_NOTIFY"
+/* Notification codes: the message's wParam (NOTIFICATIONS above tells their lParam). */
+#define TE_NOTIFY_INIT 0u         /* TeInit is done */
+#define TE_NOTIFY_PLAY 1u         /* TePlay is done */
+#define TE_NOTIFY_BLOCK_COUNT 2u  /* blocks rendered since TePlay */
+#define TE_NOTIFY_POLYPHONY 3u    /* peak voices and notes of the block */
+#define TE_NOTIFY_LOAD 4u         /* load and busy time of the block */
+#define TE_NOTIFY_DURATION 5u     /* the block's musical length */
+#define TE_NOTIFY_END 6u          /* playback is over */
+
+/* Voices that may sound at once (TeSetStatus): the range and the limit TeInit sets. */
+#define TE_POLY_MIN 8
+#define TE_POLY_MAX 32
+#define TE_POLY_DEFAULT 16
+
+/* Synthesizer output level (TeInit, SetMasterVolume): silent .. full. */
+#define TE_LEVEL_MIN 0
+#define TE_LEVEL_MAX 16
+
 /* Output formats of TeInit, all mono. Any other value plays at 22050 Hz, 8 bit. */
 #define TE_FORMAT_22K_8 0x0010u   /* 22050 samples per second, 8 bit unsigned */
 #define TE_FORMAT_22K_16 0x0040u  /* 22050 samples per second, 16 bit signed */
 #define TE_FORMAT_44K_8 0x0100u   /* 44100 samples per second, 8 bit unsigned */
 #define TE_FORMAT_44K_16 0x0400u  /* 44100 samples per second, 16 bit signed */
 
-/* Opens the output device, starts the library's thread, builds the tables; polyLimit 16, filter
+/* Opens the output device, starts the library's thread, builds the tables; polyLimit TE_POLY_DEFAULT, filter
  * off. 1; 0 when already initialised or the device refuses to open (both also post code 0 with
  * value 1), or out of memory.
  *   waveFormatFlag  one TE_FORMAT_* value
- *   parent          the window that receives "TEDLL_NOTIFY"
- *   masterVolume    synthesizer level 0..16, as SetMasterVolume
+ *   parent          the window that receives TE_NOTIFY_MESSAGE
+ *   masterVolume    synthesizer level TE_LEVEL_MIN..TE_LEVEL_MAX, as SetMasterVolume
  *   bWaveMapper     non-zero: the system's default output device; 0: the first device that lists
  *                   the format flag, else the default one */
 TESALO_API int32_t TeInit(uint32_t waveFormatFlag, TeWindow parent, uint8_t masterVolume,
@@ -82,12 +102,14 @@ TESALO_API int32_t TeCleanUp(void);
  * count. A later call replaces the tones and drums that its file defines. The caller may free the
  * image afterwards. 1; 0 when not initialised or the file is refused. */
 TESALO_API int32_t TeVoiceSet(const uint8_t* image, int32_t length);
-/* polyLimit: voices that may sound at once, 8..32; other values keep the current limit.
+/* polyLimit: voices that may sound at once, TE_POLY_MIN..TE_POLY_MAX; other values keep the
+ * current limit.
  * bLPFDelay: 1 the low-pass filter on the output (and the echo, at 16 bits); other values off.
  * Both apply to what is rendered after the call. Always 1. */
 TESALO_API int32_t TeSetStatus(int32_t polyLimit, int32_t bLPFDelay);
-/* Synthesizer output level 0 (silent) .. 16 (full), scaling every voice; above 16 counts as 16.
- * Also before TeInit, which then sets its own level. Always 1. */
+/* Synthesizer output level TE_LEVEL_MIN (silent) .. TE_LEVEL_MAX (full), scaling every voice;
+ * above the full level counts as full. Also before TeInit, which then sets its own level.
+ * Always 1. */
 TESALO_API int32_t SetMasterVolume(uint8_t level);
 /* Copies a Standard MIDI File image of length bytes for the next TePlay; the caller may free its
  * own at once. Only the first track chunk plays: merge other tracks into it first. The image is

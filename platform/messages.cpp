@@ -131,19 +131,6 @@ WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context) {
     return AddWindow(std::move(window));
 }
 
-void* GetWindowUserData(WindowHandle window) {
-    WindowTable& table = Table();
-    std::lock_guard lock(table.mutex);
-    Window* found = FindWindow(table, window);
-    return found != nullptr ? found->userData : nullptr;
-}
-
-bool IsMessageWindow(WindowHandle window) {
-    WindowTable& table = Table();
-    std::lock_guard lock(table.mutex);
-    return FindWindow(table, window) != nullptr;
-}
-
 bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam) {
     std::shared_ptr<BridgeTarget> bridge;

@@ -41,9 +41,6 @@ PLATFORM_API std::uint32_t RegisterMessageName(const char* name);
 PLATFORM_API WindowHandle CreateMessageWindow(WindowProc proc, void* userData);
 // Creates a window whose posts call callback(context, ...) on the posting thread.
 PLATFORM_API WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context);
-void* GetWindowUserData(WindowHandle window);
-// True while the window exists.
-bool IsMessageWindow(WindowHandle window);
 
 // Queues a message for the window from any thread; false when the window does not exist.
 PLATFORM_API bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

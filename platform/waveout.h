@@ -2,13 +2,12 @@
 // posted to a window (kMsgWaveOpened, kMsgWaveDone with the header in lParam, kMsgWaveClosed).
 //
 // The backend is chosen in-process before the device is opened: the sound card through
-// PortAudio (the default; one device, the system's default output), a file that receives every
-// queued block, or nothing at all.
+// PortAudio (the default; one device, the system's default output) or a file that receives every
+// queued block. The tests bring a device of their own (tests/doubles) through the same choice.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "platform/export.h"
 #include "platform/messages.h"
@@ -93,21 +92,5 @@ PLATFORM_API void WaveOutUsePortAudio();
 // One device that writes every queued block, in order, to path: a WAV file, or the raw bytes.
 // The file appears complete at close (it is written aside and renamed).
 PLATFORM_API void WaveOutUseFile(const char* path, bool raw);
-enum class NullPacing {
-    kInstant,   // every block is done as soon as it is queued
-    kRealTime,  // a block is done after its playing time
-    kManual,    // blocks are done only when WaveOutNullComplete says so (tests)
-};
-// One device that discards the bytes.
-void WaveOutUseNull(NullPacing pacing);
-// Manual pacing: completes up to count queued blocks, oldest first; returns how many.
-int WaveOutNullComplete(int count);
-// Null device: blocks queued and not yet done.
-int WaveOutNullPending();
-// Null devices: as many as formats has entries, each with its kFormat* bits (tests of device
-// lists). Until the first call: one device with every format.
-void WaveOutNullDevices(const std::vector<std::uint32_t>& formats);
-// Null device: the next `count` writes fail with kWaveErrorFailed (tests of refused blocks).
-void WaveOutNullFailWrites(int count);
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 // The table of functions each wave output backend fills, and the device record they share.
-// Only the platform's own waveout files include this.
+// Only the platform's own waveout files include this, and the tests' null device, which links the
+// platform's static archive.
 #pragma once
 
 #include <atomic>
@@ -39,7 +40,7 @@ void SelectWaveOutBackend(const WaveOutBackend* backend);
 // The backend used until another one is chosen.
 const WaveOutBackend* PortAudioBackend();
 
-// The file and null backends: one device that takes every format.
+// Backends of one device that takes every format: the file, and the tests' null device.
 std::uint32_t SingleDeviceCount();
 std::uint32_t SingleDeviceDefault();
 std::uint32_t DescribeSingleDevice(const char16_t* name, WaveOutCaps* caps);

@@ -7,7 +7,7 @@
 NoticeInbox::NoticeInbox(std::uint32_t wakeEvery, std::uint64_t stopAfterMs)
     : wakeEvery_(wakeEvery == 0 ? 1 : wakeEvery),
       stopAfterMs_(stopAfterMs),
-      notifyMessage_(platform::RegisterMessageName("TEDLL_NOTIFY")),
+      notifyMessage_(platform::RegisterMessageName(TE_NOTIFY_MESSAGE)),
       window_(platform::CreateBridgeWindow(Arrive, this)) {}
 
 // No notification arrives after this: the window waits for a post in progress.
@@ -21,9 +21,9 @@ void NoticeInbox::Arrive(void* context, std::uint32_t message, std::uintptr_t wP
     {
         std::lock_guard lock(inbox.mutex_);
         inbox.arrived_.push_back({code, lParam});
-        inbox.urgent_ = inbox.urgent_ || code == 1 || code == 6;
+        inbox.urgent_ = inbox.urgent_ || code == TE_NOTIFY_PLAY || code == TE_NOTIFY_END;
         wake = inbox.urgent_ || inbox.arrived_.size() >= inbox.wakeEvery_;
-        if (code == 5) inbox.reportedMs_ += static_cast<std::uint32_t>(lParam);
+        if (code == TE_NOTIFY_DURATION) inbox.reportedMs_ += static_cast<std::uint32_t>(lParam);
         if (inbox.stopAfterMs_ != 0 && !inbox.stopped_ && inbox.reportedMs_ >= inbox.stopAfterMs_) {
             inbox.stopped_ = true;
             TeStop();

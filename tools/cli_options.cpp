@@ -23,8 +23,8 @@ struct NumberOption {
 
 const NumberOption kNumberOptions[] = {
     {"-q", 0, 3, &CliOptions::quality},
-    {"-p", 8, 32, &CliOptions::polyphony},
-    {"-m", 0, 16, &CliOptions::level},
+    {"-p", TE_POLY_MIN, TE_POLY_MAX, &CliOptions::polyphony},
+    {"-m", TE_LEVEL_MIN, TE_LEVEL_MAX, &CliOptions::level},
     {"-j", 1, 256, &CliOptions::jobs},
     {"--max-seconds", 1, 1000000, &CliOptions::maxSeconds},
 };

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "library/tesalo.h"
+
 struct CliOptions {
     int quality = 0;       // 0..3: 22050/8, 22050/16, 44100/8, 44100/16
     int rate = 0;          // --rate 22050|44100; after parsing, the rate of quality
     int bits = 0;          // --bits 8|16; after parsing, the bits of quality
-    int polyphony = 16;    // 8..32
+    int polyphony = TE_POLY_DEFAULT;  // TE_POLY_MIN..TE_POLY_MAX
     bool lowPass = false;  // filter (and echo at 16 bits)
-    int level = 16;        // synthesizer level 0..16
+    int level = TE_LEVEL_MAX;         // synthesizer level TE_LEVEL_MIN..TE_LEVEL_MAX
     std::string voiceFile; // empty: voice.txt beside the program, if there
     bool raw = false;      // render: the device's bytes without a WAV header
     std::string codesFile; // render: every notification, one "CODE VALUE" line each

@@ -37,12 +37,12 @@ public:
     }
 
     void Update(std::uint32_t code, std::intptr_t value) {
-        if (code == 4) load_ = static_cast<unsigned>(value & 0xFFFF);
-        if (code == 3) {
+        if (code == TE_NOTIFY_LOAD) load_ = static_cast<unsigned>(value & 0xFFFF);
+        if (code == TE_NOTIFY_POLYPHONY) {
             voices_ = static_cast<unsigned>(value & 0xFF);
             notes_ = static_cast<unsigned>((value >> 8) & 0xFF);
         }
-        if (code != 2 || !live_) return;
+        if (code != TE_NOTIFY_BLOCK_COUNT || !live_) return;
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start_).count();
         const std::uint64_t shown = std::min<std::uint64_t>(static_cast<std::uint64_t>(elapsed), totalMs_);

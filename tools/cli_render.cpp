@@ -50,7 +50,7 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
                 const RenderProgress& progress, std::vector<Notice>* notices) {
     const NoticeHandler onNotice = [&](std::uint32_t code, std::intptr_t value) {
         notices->push_back({code, value});
-        if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
+        if (code == TE_NOTIFY_DURATION) progress.advance(static_cast<std::uint32_t>(value));
     };
     const bool ok = PlaySong(song, inbox, onNotice, nullptr);
     if (ok && inbox.StoppedAtLimit()) {

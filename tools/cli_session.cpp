@@ -83,14 +83,14 @@ bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler&
         inbox.Take(&notices, 100);
         for (const Notice& notice : notices) {
             onNotice(notice.code, notice.value);
-            if (!started && notice.code == 1) {
+            if (!started && notice.code == TE_NOTIFY_PLAY) {
                 ReportRefusal(song);
                 return false;
             }
-            if (notice.code == 6 && notice.value != 0) {
+            if (notice.code == TE_NOTIFY_END && notice.value != 0) {
                 ReportError(song.path + ": playback stopped: the output device refused a block");
             }
-            if (notice.code == 6) return notice.value == 0;
+            if (notice.code == TE_NOTIFY_END) return notice.value == 0;
         }
         if (started && !stopSent && stopRequested && stopRequested()) {
             TeStop();

@@ -6,7 +6,7 @@
 #include "library/engine/engine.h"
 #include "library/frame/state.h"
 #include "library/tesalo.h"
-#include "platform/waveout.h"
+#include "tests/doubles/waveout_null.h"
 
 namespace {
 

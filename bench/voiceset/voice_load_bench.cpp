@@ -7,7 +7,7 @@
 
 #include "library/tesalo.h"
 #include "platform/messages.h"
-#include "platform/waveout.h"
+#include "tests/doubles/waveout_null.h"
 
 namespace {
 

@@ -11,10 +11,10 @@ constexpr BlockClock kBlockClock{TickCountMs, YieldTimeSlice};
 void ShowBufferOver() { ShowLibraryMessage(kTextBufferOverJa, kTextBufferOverEn); }
 
 void PostReport(const BlockReport& report) {
-    PostNotify(kNotifyLoad, static_cast<std::intptr_t>(report.load + report.busyMs * 65536u));
-    PostNotify(kNotifyDuration, report.musicalUs / 1000);
-    PostNotify(kNotifyPolyphony, report.peakVoices + report.peakRequests * 256);
-    PostNotify(kNotifyBlockCount, report.blockCount);
+    PostNotify(TE_NOTIFY_LOAD, static_cast<std::intptr_t>(report.load + report.busyMs * 65536u));
+    PostNotify(TE_NOTIFY_DURATION, report.musicalUs / 1000);
+    PostNotify(TE_NOTIFY_POLYPHONY, report.peakVoices + report.peakRequests * 256);
+    PostNotify(TE_NOTIFY_BLOCK_COUNT, report.blockCount);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ static void EndPlayStart() {
 
 static std::int32_t RefusePlay() {
     EndPlayStart();
-    PostNotify(kNotifyPlay, 1);
+    PostNotify(TE_NOTIFY_PLAY, 1);
     return 0;
 }
 
@@ -34,14 +34,14 @@ static std::int32_t RefusePlay() {
 static std::int32_t EndRefused(const char16_t* japanese, const char16_t* english) {
     g.bStop.store(1, std::memory_order_relaxed);
     ShowLibraryMessage(japanese, english);
-    PostNotify(kNotifyEnd, 1);
+    PostNotify(TE_NOTIFY_END, 1);
     return 0;
 }
 
 extern "C" TESALO_API int32_t TePlay(void) {
     if (g.bInitialized == 0) {
         ShowNotInitialized(u"TePlay");
-        PostNotify(kNotifyPlay, 1);
+        PostNotify(TE_NOTIFY_PLAY, 1);
         return 0;
     }
     if (!SongCanStart()) return RefusePlay();
@@ -62,8 +62,8 @@ extern "C" TESALO_API int32_t TePlay(void) {
         }
         ++queued;
     }
-    PostNotify(kNotifyPlay, 0);
-    if (queued == 0) PostNotify(kNotifyEnd, 0);
+    PostNotify(TE_NOTIFY_PLAY, 0);
+    if (queued == 0) PostNotify(TE_NOTIFY_END, 0);
     EndPlayStart();
     return 1;
 }
@@ -78,7 +78,7 @@ extern "C" TESALO_API int32_t TeSetNextBuffer(void) {
     WAVEBUFFER& buffer = g.waveBuffers[g.blocksRendered % 2];
     if (g.blocksPlayed >= g.blocksRendered) {
         g.bStop.store(1, std::memory_order_relaxed);
-        PostNotify(kNotifyEnd, 0);
+        PostNotify(TE_NOTIFY_END, 0);
         // The caller may start the next song the moment it sees the report, clearing bStop:
         // nothing of this song may be read or rendered after it.
         return 1;

@@ -3,24 +3,15 @@
 
 #include <cstdint>
 
-// Notification codes of the "TEDLL_NOTIFY" message.
-enum NotifyCode : std::uint32_t {
-    kNotifyInit = 0,
-    kNotifyPlay = 1,
-    kNotifyBlockCount = 2,
-    kNotifyPolyphony = 3,
-    kNotifyLoad = 4,
-    kNotifyDuration = 5,
-    kNotifyEnd = 6,
-};
+#include "library/tesalo.h"
 
-// Posts "TEDLL_NOTIFY" with code and value to the parent window.
+// Posts TE_NOTIFY_MESSAGE with code (TE_NOTIFY_*) and value to the parent window.
 void PostNotify(std::uint32_t code, std::intptr_t value);
 // Shows a library message box (caption "TESALO.DLL") in the language chosen by TeInit.
 void ShowLibraryMessage(const char16_t* japanese, const char16_t* english);
 // Builds pitchStep, levelTable, sampleScale and charValue for the current sample rate.
 void BuildEngineTables();
-// Fills volumeTable for master level m (0..16) and publishes it.
+// Fills volumeTable for master level m (TE_LEVEL_MIN..TE_LEVEL_MAX) and publishes it.
 void BuildVolumeTable(std::uint8_t m);
 // Milliseconds of a steady counter.
 std::uint32_t TickCountMs();

@@ -14,7 +14,7 @@ extern "C" TESALO_API TeWindow TeCreateNotifyWindow(void) {
 }
 
 extern "C" TESALO_API int32_t TeWaitNotify(uint32_t timeoutMs, uint32_t* code, intptr_t* value) {
-    const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
+    const std::uint32_t notify = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     const std::uint32_t start = TickCountMs();
     for (std::uint32_t waited = 0; waited <= timeoutMs; waited = TickCountMs() - start) {
         platform::WindowMessage message{};

@@ -87,17 +87,17 @@ static void ResetOptions() {
     g.runningStatus = 0;  // kept from song to song, but not from one TeInit to the next
     g.smfLength = 0;
     g.bLPFDelay.store(0, std::memory_order_relaxed);
-    g.polyLimit.store(16, std::memory_order_relaxed);
+    g.polyLimit.store(TE_POLY_DEFAULT, std::memory_order_relaxed);
 }
 
 extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t masterVolume,
                                      int32_t bWaveMapper) {
-    g.bJapanese = (platform::GetSystemDefaultLanguage() & 0x3FF) == 0x11 ? 1 : 0;
-    g.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
+    g.bJapanese = platform::SystemLanguageIsJapanese() ? 1 : 0;
+    g.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g.parentWindow = parent;
     if (g.bInitialized == 1) {
         ShowLibraryMessage(kTextAlreadyInitializedJa, kTextAlreadyInitializedEn);
-        PostNotify(kNotifyInit, 1);
+        PostNotify(TE_NOTIFY_INIT, 1);
         return 0;
     }
     const std::uint32_t device = ChooseDevice(flag, bWaveMapper);
@@ -105,7 +105,7 @@ extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t mas
     StartReadyThread();
     if (!OpenDevice(device)) {
         EndReadyThreadWithoutDevice();
-        PostNotify(kNotifyInit, 1);
+        PostNotify(TE_NOTIFY_INIT, 1);
         return 0;
     }
     if (!AllocateBuffers()) {
@@ -118,7 +118,7 @@ extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t mas
     BuildVolumeTable(masterVolume);
     BuildEngineTables();
     g.bInitialized = 1;
-    PostNotify(kNotifyInit, 0);
+    PostNotify(TE_NOTIFY_INIT, 0);
     return 1;
 }
 
@@ -154,7 +154,7 @@ extern "C" TESALO_API int32_t TeDataSet(const uint8_t* image, int32_t length) {
 }
 
 extern "C" TESALO_API int32_t TeSetStatus(int32_t limit, int32_t lpfDelay) {
-    if (limit >= 8 && limit <= 32) g.polyLimit.store(limit, std::memory_order_relaxed);
+    if (limit >= TE_POLY_MIN && limit <= TE_POLY_MAX) g.polyLimit.store(limit, std::memory_order_relaxed);
     g.bLPFDelay.store(lpfDelay, std::memory_order_relaxed);
     return 1;
 }

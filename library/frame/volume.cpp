@@ -9,7 +9,7 @@
 // voice reads a finished table. A caller that changes the level four times while one voice is
 // rendered rewrites the slot it reads: the entries are atomic bytes, so it gets one whole byte.
 void BuildVolumeTable(std::uint8_t m) {
-    if (m > 16) m = 16;
+    if (m > TE_LEVEL_MAX) m = TE_LEVEL_MAX;
     g.volumeSlot = (g.volumeSlot + 1) % 4;
     VolumeTable& table = g.volumeTables[g.volumeSlot];
     for (int v = 0; v < 16; ++v) {

@@ -6,18 +6,22 @@
 
 #include <cstdint>
 
+#include "library/tesalo.h"
+
 // Each field bears its registry value's name; every value is a DWORD in the store.
 struct PlayerSettings {
     std::int32_t bChainPlay = 0;     // 1: when a song ends, play the next row
     std::int32_t bAutoRepeat = 0;    // 1: with chain play, go on from the first row after the last
-    std::int32_t polyLimit = 16;     // most voices at once, 8..32 (not checked when read)
+    std::int32_t polyLimit = TE_POLY_DEFAULT;  // most voices at once, TE_POLY_MIN..TE_POLY_MAX
+                                               // (not checked when read)
     std::int32_t bLPFDelay = 0;      // 1: low-pass filter and delay effect on
     std::int32_t bWaveMapper = 0;    // 1: force the system wave mapper
     std::int32_t waveQuality = 0;    // output format 0..3: 22.05 kHz 8/16-bit, 44.1 kHz 8/16-bit
     std::int32_t colTitle = 160;     // list view column widths in pixels: "Title",
     std::int32_t colTime = 40;       //   "Time",
     std::int32_t colFileTime = 140;  //   "FileName"
-    std::int32_t masterVolume = 16;  // the synthesizer's output level 0..16
+    std::int32_t masterVolume = TE_LEVEL_MAX;  // the synthesizer's output level
+                                               // TE_LEVEL_MIN..TE_LEVEL_MAX
 };
 
 // The player's one settings record: the defaults until LoadSettings.

@@ -7,6 +7,45 @@
 #include <QImage>
 #include <QPixmap>
 
+// The pictures' ids, by what they show.
+enum ImageId : int {
+    kImageProgram = 119,  // the program's icon
+    // Button pictures, each with its disabled look, and the focus marks.
+    kImagePlay = 125,
+    kImagePlayDisabled = 128,
+    kImageFocus = 129,
+    kImageStop = 130,
+    kImageStopDisabled = 132,
+    kImagePrevious = 133,
+    kImagePreviousDisabled = 134,
+    kImageNext = 135,
+    kImageNextDisabled = 136,
+    kImageSettings = 137,
+    kImageSettingsDisabled = 138,
+    kImageAddFiles = 140,
+    kImageDeleteRows = 141,
+    kImageAddFilesDisabled = 142,
+    kImageDeleteRowsDisabled = 143,
+    kImageSongListMenu = 144,
+    kImageSongListMenuDisabled = 145,
+    kImageSongListMenuFocus = 146,
+    kImageMoveUp = 153,
+    kImageMoveDown = 154,
+    kImageMoveUpDisabled = 155,
+    kImageMoveDownDisabled = 156,
+    kImageClose = 157,
+    kImageVolume = 169,
+    // The volume panel's marks.
+    kImageVolumeLoud = 170,
+    kImageVolumeSoft = 172,
+    // Song rows.
+    kImageRowPlaying = 149,
+    kImageRowNormal = 150,
+    kImageRowTitle = 158,
+    kImageRowFailed = 171,
+    kImageActivity = 159,  // the activity strip
+};
+
 struct ImageEntry {
     int id;
     const char* file;  // under :/images/
@@ -16,47 +55,47 @@ struct ImageEntry {
 // An id's first row is its natural size; the program's icon has more rows, one per size the
 // desktop asks for.
 inline constexpr ImageEntry kImages[] = {
-    {119, "program-32.png", 32, 32},
-    {119, "program-16.png", 16, 16},
-    {119, "program-48.png", 48, 48},
-    {119, "program-64.png", 64, 64},
-    {119, "program-128.png", 128, 128},
-    {119, "program-256.png", 256, 256},
+    {kImageProgram, "program-32.png", 32, 32},
+    {kImageProgram, "program-16.png", 16, 16},
+    {kImageProgram, "program-48.png", 48, 48},
+    {kImageProgram, "program-64.png", 64, 64},
+    {kImageProgram, "program-128.png", 128, 128},
+    {kImageProgram, "program-256.png", 256, 256},
     // Button pictures: 32 x 32, seen through a 22 x 22 button (the song-list menu: 33 x 19).
-    {125, "play.png", 32, 32},
-    {128, "play-disabled.png", 32, 32},
-    {129, "focus.png", 32, 32},
-    {130, "stop.png", 32, 32},
-    {132, "stop-disabled.png", 32, 32},
-    {133, "previous.png", 32, 32},
-    {134, "previous-disabled.png", 32, 32},
-    {135, "next.png", 32, 32},
-    {136, "next-disabled.png", 32, 32},
-    {137, "settings.png", 32, 32},
-    {138, "settings-disabled.png", 32, 32},
-    {140, "add-files.png", 32, 32},
-    {141, "delete-rows.png", 32, 32},
-    {142, "add-files-disabled.png", 32, 32},
-    {143, "delete-rows-disabled.png", 32, 32},
-    {144, "song-list-menu.png", 32, 32},
-    {145, "song-list-menu-disabled.png", 32, 32},
-    {146, "song-list-menu-focus.png", 32, 32},
-    {153, "move-up.png", 32, 32},
-    {154, "move-down.png", 32, 32},
-    {155, "move-up-disabled.png", 32, 32},
-    {156, "move-down-disabled.png", 32, 32},
-    {157, "close.png", 32, 32},
-    {169, "volume.png", 32, 32},
+    {kImagePlay, "play.png", 32, 32},
+    {kImagePlayDisabled, "play-disabled.png", 32, 32},
+    {kImageFocus, "focus.png", 32, 32},
+    {kImageStop, "stop.png", 32, 32},
+    {kImageStopDisabled, "stop-disabled.png", 32, 32},
+    {kImagePrevious, "previous.png", 32, 32},
+    {kImagePreviousDisabled, "previous-disabled.png", 32, 32},
+    {kImageNext, "next.png", 32, 32},
+    {kImageNextDisabled, "next-disabled.png", 32, 32},
+    {kImageSettings, "settings.png", 32, 32},
+    {kImageSettingsDisabled, "settings-disabled.png", 32, 32},
+    {kImageAddFiles, "add-files.png", 32, 32},
+    {kImageDeleteRows, "delete-rows.png", 32, 32},
+    {kImageAddFilesDisabled, "add-files-disabled.png", 32, 32},
+    {kImageDeleteRowsDisabled, "delete-rows-disabled.png", 32, 32},
+    {kImageSongListMenu, "song-list-menu.png", 32, 32},
+    {kImageSongListMenuDisabled, "song-list-menu-disabled.png", 32, 32},
+    {kImageSongListMenuFocus, "song-list-menu-focus.png", 32, 32},
+    {kImageMoveUp, "move-up.png", 32, 32},
+    {kImageMoveDown, "move-down.png", 32, 32},
+    {kImageMoveUpDisabled, "move-up-disabled.png", 32, 32},
+    {kImageMoveDownDisabled, "move-down-disabled.png", 32, 32},
+    {kImageClose, "close.png", 32, 32},
+    {kImageVolume, "volume.png", 32, 32},
     // The volume panel's loud and soft marks, on the dialog's face.
-    {170, "volume-loud.png", 16, 16},
-    {172, "volume-soft.png", 16, 16},
+    {kImageVolumeLoud, "volume-loud.png", 16, 16},
+    {kImageVolumeSoft, "volume-soft.png", 16, 16},
     // Song rows, on the list's own background.
-    {149, "row-playing.png", 16, 16},
-    {150, "row-normal.png", 16, 16},
-    {158, "row-title.png", 16, 16},
-    {171, "row-failed.png", 16, 16},
+    {kImageRowPlaying, "row-playing.png", 16, 16},
+    {kImageRowNormal, "row-normal.png", 16, 16},
+    {kImageRowTitle, "row-title.png", 16, 16},
+    {kImageRowFailed, "row-failed.png", 16, 16},
     // Frames of 12 x 12 side by side; the time display alternates frames 0 and 1.
-    {159, "activity.png", 96, 12},
+    {kImageActivity, "activity.png", 96, 12},
 };
 
 // The row of an id at its natural size; nullptr for an id that has no picture.

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "library/tesalo.h"
 #include "platform/instance.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
 #include "player/model/settings.h"
@@ -46,7 +48,7 @@ int SecondInstance(int argc, char** argv) {
 
 void RunMainWindow(const std::vector<std::string>& files) {
     MainWindow window;
-    window.setWindowIcon(PlayerIcon(119));
+    window.setWindowIcon(PlayerIcon(kImageProgram));
     const MainWindowControls& controls = window.Controls();
     // Only the first instance, which made the block, serves later starts.
     if (g_player.instanceBlock != nullptr) {
@@ -88,8 +90,8 @@ int FirstInstance(int argc, char** argv, bool holdsLock) {
     InstallFontFaces();
     g_player = PlayerState{};
     if (holdsLock && !MakeInstanceBlock()) return 1;
-    g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
-    g_player.japaneseUi = SystemLanguageIsJapanese();
+    g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
+    g_player.japaneseUi = platform::SystemLanguageIsJapanese();
     // Only this process writes them now: what a killed save left behind can go.
     platform::RemoveStaleRegistryFiles();
     RemoveStaleSongListFiles(ProgramDirectory());

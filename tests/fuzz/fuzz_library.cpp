@@ -10,7 +10,7 @@
 #include "library/frame/state.h"
 #include "library/tesalo.h"
 #include "platform/event.h"
-#include "platform/waveout.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/fuzz/fuzz_silence.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Playback with two buffers on a device whose blocks finish only when the test says so.
-#include "platform/waveout.h"
 #include "tests/library/library_fixture.h"
+#include "tests/doubles/waveout_null.h"
 
 using DriverTest = LibraryTest;
 using smf::Track;

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/waveout.h"
 #include "tests/library/library_fixture.h"
+#include "tests/doubles/waveout_null.h"
 
 namespace fs = std::filesystem;
 
@@ -19,7 +19,7 @@ TEST_F(HostTest, WaitNotifyTakesOnlyNotificationsAndGivesUpAfterItsTime) {
     std::uint32_t code = 99;
     std::intptr_t value = 99;
     EXPECT_EQ(TeWaitNotify(20, &code, &value), 0);
-    const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
+    const std::uint32_t notify = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     platform::PostWindowMessage(window, platform::RegisterMessageName("OTHER"), 1, 2);
     platform::PostWindowMessage(window, notify, 4, 65537);
     platform::PostWindowMessage(window, notify, 6, 0);

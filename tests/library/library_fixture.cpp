@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "platform/msgbox.h"
-#include "platform/waveout.h"
+#include "tests/doubles/waveout_null.h"
 
 std::vector<ShownBox> LibraryTest::boxes;
 

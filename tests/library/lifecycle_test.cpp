@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "platform/waveout.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/library/library_fixture.h"
 
 using LifecycleTest = LibraryTest;

@@ -25,4 +25,24 @@ TEST(SystemLanguage, JapaneseWhenTheFirstSetVariableStartsWithJa) {
     }
 }
 
+// Every sublanguage of Japanese counts, and no other primary language does.
+TEST(SystemLanguage, JapaneseByThePrimaryLanguageOfTheId) {
+    EXPECT_TRUE(IsJapaneseLanguage(kLangJapanese));
+    EXPECT_TRUE(IsJapaneseLanguage(0x0011));
+    EXPECT_TRUE(IsJapaneseLanguage(0x0811));
+    EXPECT_FALSE(IsJapaneseLanguage(kLangEnglish));
+    EXPECT_FALSE(IsJapaneseLanguage(0x0412));  // Korean
+}
+
+TEST(SystemLanguage, TheTextsFollowTheDefaultLanguage) {
+    {
+        LocaleEnvironment env(nullptr, "ja_JP.UTF-8", nullptr);
+        EXPECT_TRUE(SystemLanguageIsJapanese());
+    }
+    {
+        LocaleEnvironment env(nullptr, nullptr, "de_DE.UTF-8");
+        EXPECT_FALSE(SystemLanguageIsJapanese());
+    }
+}
+
 }  // namespace platform

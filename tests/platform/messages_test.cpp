@@ -20,15 +20,23 @@ struct Call {
 };
 
 std::vector<Call> calls;
+// Whether a post to the window succeeded while its procedure heard of its destruction.
+bool postedWhileDestroyed = false;
+constexpr std::uint32_t kMsgPostedWhileDestroyed = 0x8010;
 
 std::intptr_t RecordingProc(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) {
-    // A destroyed window is still a window while its procedure hears of it.
-    if (message == kMsgDestroy) {
-        EXPECT_TRUE(IsMessageWindow(window));
-    }
     calls.push_back(Call{window, message, wParam, lParam});
     return 42;
+}
+
+// Records like RecordingProc, and posts to the window while it is being destroyed.
+std::intptr_t PostingProc(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+    if (message == kMsgDestroy) {
+        postedWhileDestroyed = PostWindowMessage(window, kMsgPostedWhileDestroyed, 0, 0);
+    }
+    return RecordingProc(window, message, wParam, lParam);
 }
 
 TEST(MessageNames, SameNameSameNumberFromTheRegisteredRange) {
@@ -47,9 +55,7 @@ TEST(MessageNames, SameNameSameNumberFromTheRegisteredRange) {
 
 TEST(MessageWindows, PostFromAnotherThreadIsTakenAndDispatchedByTheOwner) {
     calls.clear();
-    int user = 0;
-    const WindowHandle window = CreateMessageWindow(RecordingProc, &user);
-    EXPECT_EQ(GetWindowUserData(window), &user);
+    const WindowHandle window = CreateMessageWindow(RecordingProc, nullptr);
     std::thread([window] {
         EXPECT_TRUE(PostWindowMessage(window, 0x8001, 1, -1));
         EXPECT_TRUE(PostWindowMessage(window, 0x8002, 2, -2));
@@ -89,20 +95,24 @@ TEST(MessageWindows, EachThreadTakesOnlyItsOwnWindowsMessages) {
 
 TEST(MessageWindows, DestroyTellsTheProcedureThenPostsFail) {
     calls.clear();
-    const WindowHandle window = CreateMessageWindow(RecordingProc, nullptr);
+    const WindowHandle window = CreateMessageWindow(PostingProc, nullptr);
     ASSERT_TRUE(PostWindowMessage(window, 0x8004, 0, 0));
     ASSERT_TRUE(DestroyMessageWindow(window));
 
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].message, kMsgDestroy);
-    EXPECT_FALSE(IsMessageWindow(window));
+    // A destroyed window is still a window while its procedure hears of it.
+    EXPECT_TRUE(postedWhileDestroyed);
     EXPECT_FALSE(PostWindowMessage(window, 0x8005, 0, 0));
     EXPECT_FALSE(DestroyMessageWindow(window));
 
-    // The message queued before the window went is dropped at dispatch.
+    // The messages queued before the window went are dropped at dispatch.
     WindowMessage msg{};
-    ASSERT_EQ(WaitWindowMessage(&msg, 0), 1);
-    EXPECT_EQ(DispatchWindowMessage(msg), 0);
+    for (std::uint32_t queued : {0x8004u, kMsgPostedWhileDestroyed}) {
+        ASSERT_EQ(WaitWindowMessage(&msg, 0), 1);
+        EXPECT_EQ(msg.message, queued);
+        EXPECT_EQ(DispatchWindowMessage(msg), 0);
+    }
     EXPECT_EQ(calls.size(), 1u);
 
     const WindowHandle next = CreateMessageWindow(RecordingProc, nullptr);

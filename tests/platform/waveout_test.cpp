@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/waveout_backend.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/platform/wave_test_support.h"
 
 namespace platform {

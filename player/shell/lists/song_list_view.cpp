@@ -19,10 +19,10 @@ constexpr int kStateColumnWidth = 18;
 
 // The pictures by number: their icons among the player's images.
 constexpr int kPictures[] = {
-    150,  // row normal
-    149,  // row playing
-    158,  // title mark
-    171,  // row failed
+    kImageRowNormal,
+    kImageRowPlaying,
+    kImageRowTitle,  // title mark
+    kImageRowFailed,
 };
 
 QIcon PictureIcon(int picture) { return PlayerIcon(kPictures[picture]); }

@@ -1,5 +1,5 @@
-// The main window's song-list view (control 1000): one row per song of the current list, in
-// the list's order. The view is the working copy of the list; its file is written from it.
+// The main window's song-list view (control kControlSongList): one row per song of the current
+// list, in the list's order. The view is the working copy of the list; its file is written from it.
 #pragma once
 
 #include <QtCore/qnamespace.h>

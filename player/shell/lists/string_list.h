@@ -17,7 +17,7 @@ struct StringList {
     StringListEntry* entries;  // in the order added; nullptr while empty
 };
 
-// The song lists, shown in the main window's combo box 1022.
+// The song lists, shown in the main window's combo box kControlSongListCombo.
 extern StringList songLists;
 
 void Bind(StringList& list, QWidget* owner, QComboBox* combo);

@@ -1,10 +1,9 @@
 #include "player/shell/status/button_drawing.h"
 
 #include "player/resources/images.h"
+#include "player/resources/window_ids.h"
 
 namespace {
-
-constexpr int kSongListMenu = 1013;
 
 struct ButtonPictures {
     int id;
@@ -12,18 +11,18 @@ struct ButtonPictures {
 };
 
 const ButtonPictures kButtons[] = {
-    {1032, 125, 128},  // Play
-    {1033, 130, 132},  // Stop
-    {1034, 133, 134},  // Previous
-    {1035, 135, 136},  // Next
-    {1037, 137, 138},  // Settings
-    {1012, 140, 142},  // Add files
-    {1011, 141, 143},  // Delete rows
-    {1013, 144, 145},  // Song-list menu
-    {1014, 153, 155},  // Move up
-    {1015, 154, 156},  // Move down
-    {1016, 157, 157},  // Close
-    {1017, 169, 169},  // Volume
+    {kCommandPlay, kImagePlay, kImagePlayDisabled},
+    {kCommandStop, kImageStop, kImageStopDisabled},
+    {kCommandPrevious, kImagePrevious, kImagePreviousDisabled},
+    {kCommandNext, kImageNext, kImageNextDisabled},
+    {kCommandSettings, kImageSettings, kImageSettingsDisabled},
+    {kCommandAddFiles, kImageAddFiles, kImageAddFilesDisabled},
+    {kCommandDeleteRows, kImageDeleteRows, kImageDeleteRowsDisabled},
+    {kCommandSongListMenu, kImageSongListMenu, kImageSongListMenuDisabled},
+    {kCommandMoveUp, kImageMoveUp, kImageMoveUpDisabled},
+    {kCommandMoveDown, kImageMoveDown, kImageMoveDownDisabled},
+    {kCommandCloseButton, kImageClose, kImageClose},
+    {kCommandVolume, kImageVolume, kImageVolume},
 };
 
 const ButtonPictures* FindButton(int id) {
@@ -40,8 +39,9 @@ int DrawButton(int id, QPainter& painter, const QRect& rect, ButtonState state, 
     if (button == nullptr) return 0;
     painter.save();
     painter.setClipRect(rect);  // the 32 x 32 pictures show only as far as the button goes
-    painter.fillRect(rect, id == kSongListMenu ? face : QColor(Qt::black));
-    if (state.focused) painter.drawImage(rect.topLeft(), PlayerImage(id == kSongListMenu ? 146 : 129));
+    painter.fillRect(rect, id == kCommandSongListMenu ? face : QColor(Qt::black));
+    const int mark = id == kCommandSongListMenu ? kImageSongListMenuFocus : kImageFocus;
+    if (state.focused) painter.drawImage(rect.topLeft(), PlayerImage(mark));
     // A disabled button cannot be pressed: it never shows the pressed offset.
     const bool pressed = state.pressed && !state.disabled;
     const QPoint at = rect.topLeft() + (pressed ? QPoint(1, 1) : QPoint(0, 0));
@@ -51,5 +51,5 @@ int DrawButton(int id, QPainter& painter, const QRect& rect, ButtonState state, 
 }
 
 QSize PictureButtonSize(int id) {
-    return id == kSongListMenu ? QSize(33, 19) : QSize(22, 22);
+    return id == kCommandSongListMenu ? QSize(33, 19) : QSize(22, 22);
 }

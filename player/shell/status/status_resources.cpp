@@ -9,7 +9,6 @@ namespace {
 constexpr int kPictureWidth = 240;
 constexpr int kPictureHeight = 100;
 constexpr int kCellHeight = 12;
-constexpr int kActivityStrip = 159;
 
 // A font height of 12 names the character cell (ascent and descent together), not the em: the
 // figures must fit the 13-pixel strips. Whatever face stands in for Tahoma, take the largest
@@ -41,7 +40,7 @@ StatusResources CreateStatusResources(const QPalette& palette) {
     resources.picture = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
     resources.picture.fill(Qt::black);
     resources.font = StatusFont(resources.picture);
-    resources.activity = PlayerImage(kActivityStrip);
+    resources.activity = PlayerImage(kImageActivity);
     return resources;
 }
 

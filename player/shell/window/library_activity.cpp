@@ -3,12 +3,14 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "library/tesalo.h"
+
 namespace {
 
 std::mutex g_mutex;
 std::condition_variable g_changed;
 bool g_busy = false;
-// As in the window's procedure: an end reported before the new song's report 1 is the song
+// As in the window's procedure: an end reported before the new song's TE_NOTIFY_PLAY is the song
 // before's, and the new one still plays.
 bool g_startReportDue = false;
 
@@ -21,13 +23,13 @@ void NoteSongStarting() {
 }
 
 void NoteLibraryReport(std::uintptr_t code, std::intptr_t value) {
-    if (code != 1 && code != 6) return;
+    if (code != TE_NOTIFY_PLAY && code != TE_NOTIFY_END) return;
     {
         std::lock_guard lock(g_mutex);
-        if (code == 1) {
+        if (code == TE_NOTIFY_PLAY) {
             g_startReportDue = false;
             if (value == 1) g_busy = false;  // refused: nothing was started
-        } else if (code == 6 && !g_startReportDue) {
+        } else if (code == TE_NOTIFY_END && !g_startReportDue) {
             g_busy = false;
         }
     }

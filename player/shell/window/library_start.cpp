@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "library/tesalo.h"
+#include "platform/language.h"
 #include "voiceset/program_files.h"
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
@@ -16,7 +17,7 @@ namespace {
 // the one every device takes.
 int FailedInit() {
     ShowPlayerMessage(u"PCM Audioを初期化できません\n起動に失敗しました");
-    if (!ResetWaveQuality()) ShowPlayerMessage(SettingsSaveFailure(SystemLanguageIsJapanese()));
+    if (!ResetWaveQuality()) ShowPlayerMessage(SettingsSaveFailure(platform::SystemLanguageIsJapanese()));
     return 0;
 }
 

@@ -20,10 +20,10 @@ namespace {
 // The song-list menu has its Japanese texts in both interface languages.
 QMenu* MakeSongListMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->addAction(QString::fromUtf16(u"新規ソングリストの追加(&A)..."))->setData(40001);
+    menu->addAction(QString::fromUtf16(u"新規ソングリストの追加(&A)..."))->setData(kCommandNewSongList);
     menu->addSeparator();
-    menu->addAction(QString::fromUtf16(u"名前の編集(&E)..."))->setData(40004);
-    menu->addAction(QString::fromUtf16(u"削除(&D)"))->setData(40005);
+    menu->addAction(QString::fromUtf16(u"名前の編集(&E)..."))->setData(kCommandRenameSongList);
+    menu->addAction(QString::fromUtf16(u"削除(&D)"))->setData(kCommandDeleteSongList);
     return menu;
 }
 
@@ -46,7 +46,7 @@ MainWindow::MainWindow() {
         connect(controls_.buttons[i], &QAbstractButton::clicked, this,
                 [this, id] { RunCommand(controls_, id); });
     }
-    ControlButton(controls_, 1033)->setEnabled(false);  // until a song plays
+    ControlButton(controls_, kCommandStop)->setEnabled(false);  // until a song plays
     controls_.songListMenu = MakeSongListMenu(this);
     connect(controls_.songListCombo, &QComboBox::activated, this,
             [this] { ShowSongList(controls_.listView); });
@@ -55,7 +55,7 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() { DestroyNotifyBridge(controls_.bridge); }
 
-void MainWindow::reject() { RunCommand(controls_, 2); }
+void MainWindow::reject() { RunCommand(controls_, kCommandClose); }
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() != BridgeEvent::kType) return QDialog::event(event);
@@ -70,7 +70,7 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        RunCommand(controls_, 1);
+        RunCommand(controls_, kCommandPlayOrStop);
     } else {
         QDialog::keyPressEvent(event);  // Escape ends in reject()
     }

@@ -13,7 +13,7 @@ public:
     ~MainWindow() override;
     const MainWindowControls& Controls() const { return controls_; }
 
-    // Escape and the title bar's close button: command 2, which may wait for the song's end.
+    // Escape and the title bar's close button: kCommandClose, which may wait for the song's end.
     void reject() override;
 
 protected:

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/messages.h"
+#include "player/resources/window_ids.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -17,13 +18,15 @@ struct StatusResources;
 inline constexpr std::uint32_t kMsgCommand = 0x0111;
 
 // The picture buttons in the order of the status panel's row, then the two on the right edge.
-inline constexpr std::array<int, 12> kButtonIds = {1032, 1033, 1034, 1035, 1037, 1012,
-                                                   1011, 1014, 1015, 1017, 1016, 1013};
+inline constexpr std::array<int, 12> kButtonIds = {
+    kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
+    kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume,
+    kCommandCloseButton, kCommandSongListMenu};
 
 struct MainWindowControls {
     QDialog* window = nullptr;
-    QTreeWidget* listView = nullptr;  // 1000
-    QComboBox* songListCombo = nullptr;  // 1022
+    QTreeWidget* listView = nullptr;     // kControlSongList
+    QComboBox* songListCombo = nullptr;  // kControlSongListCombo
     std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
     QMenu* songListMenu = nullptr;
     StatusResources* status = nullptr;  // the status panel's drawing resources

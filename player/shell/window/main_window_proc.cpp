@@ -31,9 +31,9 @@ void CloseCommand(const MainWindowControls& controls) {
     controls.window->done(0);
 }
 
-// The menu hangs below button 1013, right edges aligned; the chosen entry is a command.
+// The menu hangs below its button, right edges aligned; the chosen entry is a command.
 void SongListMenu(const MainWindowControls& controls) {
-    QAbstractButton* button = ControlButton(controls, 1013);
+    QAbstractButton* button = ControlButton(controls, kCommandSongListMenu);
     QMenu* menu = controls.songListMenu;
     const QPoint corner(button->width() - menu->sizeHint().width(), button->height());
     QAction* chosen = menu->exec(button->mapToGlobal(corner));
@@ -52,36 +52,36 @@ int RunModalDialog(const MainWindowControls& controls, const std::function<int()
     return result;
 }
 
-// The step of the previous (1034) or next (1035) command.
-int Step(int id) { return id == 1034 ? -1 : 1; }
+// The step of the previous or next command.
+int Step(int id) { return id == kCommandPrevious ? -1 : 1; }
 
 // Every command but the few that keep the focus where it is; true when the focus goes back to
 // the list view.
 bool HandleCommand(const MainWindowControls& controls, int id) {
     QTreeWidget* view = controls.listView;
     switch (id) {
-        case 1032: PlayCommand(controls); break;
-        case 1033: StopFor(kPendingStop); break;
-        case 1034:
-        case 1035:
+        case kCommandPlay: PlayCommand(controls); break;
+        case kCommandStop: StopFor(kPendingStop); break;
+        case kCommandPrevious:
+        case kCommandNext:
             if (g_player.isPlaying == 1) StopFor(id);
             else MoveSelection(view, Step(id));
             break;
-        case 1012:
+        case kCommandAddFiles:
             if (RunModalDialog(controls, [view] { return MidiFileDialog(view, g_player.japaneseUi); }) == 1) {
                 SaveSongList(view);
             }
             break;
-        case 1011: if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view); break;
-        case 1014: if (SongListEditable()) { MoveSelectedRows(view, -1); SaveSongList(view); } break;
-        case 1015: if (SongListEditable()) { MoveSelectedRows(view, 1); SaveSongList(view); } break;
-        case 1016: platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0); break;
-        case 1013: SongListMenu(controls); break;
-        case 1017: RunModalDialog(controls, [] { return VolumePanel(); }); break;
-        case 1037: RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); }); break;
-        case 40001: return CreateSongList(view, g_player.japaneseUi) == 1;
-        case 40004: return RenameSongList(view, g_player.japaneseUi) == 1;
-        case 40005: DeleteSongList(view, g_player.japaneseUi); break;
+        case kCommandDeleteRows: if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view); break;
+        case kCommandMoveUp: if (SongListEditable()) { MoveSelectedRows(view, -1); SaveSongList(view); } break;
+        case kCommandMoveDown: if (SongListEditable()) { MoveSelectedRows(view, 1); SaveSongList(view); } break;
+        case kCommandCloseButton: platform::PostWindowMessage(controls.bridge, kMsgCommand, kCommandClose, 0); break;
+        case kCommandSongListMenu: SongListMenu(controls); break;
+        case kCommandVolume: RunModalDialog(controls, [] { return VolumePanel(); }); break;
+        case kCommandSettings: RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); }); break;
+        case kCommandNewSongList: return CreateSongList(view, g_player.japaneseUi) == 1;
+        case kCommandRenameSongList: return RenameSongList(view, g_player.japaneseUi) == 1;
+        case kCommandDeleteSongList: DeleteSongList(view, g_player.japaneseUi); break;
         default: break;
     }
     return true;
@@ -96,26 +96,26 @@ void KeepColumnWidths(const QTreeWidget* listView) {
 }
 
 void RunCommand(const MainWindowControls& controls, int id) {
-    if (id == 1) return RunCommand(controls, g_player.isPlaying == 1 ? 1033 : 1032);
-    if (id == 2) return CloseCommand(controls);
+    if (id == kCommandPlayOrStop) return RunCommand(controls, g_player.isPlaying == 1 ? kCommandStop : kCommandPlay);
+    if (id == kCommandClose) return CloseCommand(controls);
     if (HandleCommand(controls, id)) controls.listView->setFocus();
 }
 
 void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {
     switch (code) {
-        case 1:
+        case TE_NOTIFY_PLAY:
             g_player.playReportDue = false;
             if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
             break;
-        case 3:
-        case 4:
+        case TE_NOTIFY_POLYPHONY:
+        case TE_NOTIFY_LOAD:
             DrawStatusReport(controls, code, value);
             break;
-        case 5:
+        case TE_NOTIFY_DURATION:
             DrawStatusReport(controls, code, value);
             g_player.elapsedMs += static_cast<int>(value);
             break;
-        case 6:
+        case TE_NOTIFY_END:
             // An end that comes before the new song's start report is the song before's.
             if (g_player.isPlaying == 1 && !g_player.playReportDue) EndOfPlayback(controls, false);
             break;

@@ -8,7 +8,7 @@
 
 class QTreeWidget;
 
-// A command id: 1 (Enter), 2 (Escape, the close button), a button's id, a menu entry's id.
+// A command id (CommandId): Enter, Escape, a button's, a menu entry's.
 void RunCommand(const MainWindowControls& controls, int id);
 
 // A "TEDLL_NOTIFY" report of the library: code and value.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "library/tesalo.h"
 #include "player/shell/window/library_activity.h"
 
 const QEvent::Type BridgeEvent::kType = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -13,7 +14,7 @@ namespace {
 void PostToReceiver(void* receiver, std::uint32_t message, std::uintptr_t wParam,
                     std::intptr_t lParam) {
     // The same number as everywhere in the process; g_player is the GUI thread's own.
-    static const std::uint32_t notify = platform::RegisterMessageName("TEDLL_NOTIFY");
+    static const std::uint32_t notify = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     if (message == notify) NoteLibraryReport(wParam, lParam);
     QCoreApplication::postEvent(static_cast<QObject*>(receiver),
                                 new BridgeEvent(message, wParam, lParam));

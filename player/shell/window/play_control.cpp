@@ -133,7 +133,7 @@ void EndOfPlayback(const MainWindowControls& controls, bool refused) {
     g_player.pendingAction = kPendingNone;
     if (action == kPendingClose) {
         g_player.isPlaying = 0;
-        platform::PostWindowMessage(controls.bridge, kMsgCommand, 2, 0);
+        platform::PostWindowMessage(controls.bridge, kMsgCommand, kCommandClose, 0);
     } else if (action == kPendingStop) {
         BackToIdle(controls);
     } else if (action == kPendingOpen) {

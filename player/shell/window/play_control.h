@@ -11,12 +11,13 @@ void ResetRowMarks(const MainWindowControls& controls);
 // skipped. 1 when a song was handed to the library; 0 after the message, or with no row.
 int PlaySongAt(const MainWindowControls& controls);
 
-// Command 1032: plays the focused row (row 0, focused, when none has the focus).
+// Command kCommandPlay: plays the focused row (row 0, focused, when none has the focus).
 void PlayCommand(const MainWindowControls& controls);
 
 // Asks the library to stop for the reason; its end report carries the reason out.
 void StopFor(int pendingAction);
 
-// Report 6, or report 1 with 1 when the library refused the song (refused then true: auto
-// repeat does not start the list again, so a library that refuses every song ends the round).
+// Report TE_NOTIFY_END, or TE_NOTIFY_PLAY with 1 when the library refused the song (refused then
+// true: auto repeat does not start the list again, so a library that refuses every song ends the
+// round).
 void EndOfPlayback(const MainWindowControls& controls, bool refused);

@@ -4,14 +4,16 @@
 
 #include <cstdint>
 
+#include "player/resources/window_ids.h"
+
 // Why playback is being stopped; the end-of-playback report carries it out.
 enum PendingAction {
     kPendingNone = 0,
     kPendingClose = 1,
     kPendingOpen = 3,  // files handed over from the desktop: their first plays next
-    kPendingStop = 1033,
-    kPendingPrevious = 1034,
-    kPendingNext = 1035,
+    kPendingStop = kCommandStop,
+    kPendingPrevious = kCommandPrevious,
+    kPendingNext = kCommandNext,
 };
 
 struct PlayerState {
@@ -20,15 +22,12 @@ struct PlayerState {
     int pendingAction = kPendingNone;
     int elapsedMs = 0;           // play time of the current song
     int busyFrame = 0;           // frame 0 or 1 of the activity picture
-    std::uint32_t notifyMessage = 0;  // the registered "TEDLL_NOTIFY"
+    std::uint32_t notifyMessage = 0;  // the registered TE_NOTIFY_MESSAGE
     bool japaneseUi = false;
-    // Set by TePlay, cleared by its report 1: an end report that comes before it belongs to the
-    // song before and must not end the new one.
+    // Set by TePlay, cleared by its report TE_NOTIFY_PLAY: an end report that comes before it
+    // belongs to the song before and must not end the new one.
     bool playReportDue = false;
     void* instanceBlock = nullptr;    // the 32-byte block shared with later starts
 };
 
 extern PlayerState g_player;
-
-// The interface is Japanese when the system language's primary language is Japanese.
-bool SystemLanguageIsJapanese();

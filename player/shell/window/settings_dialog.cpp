@@ -93,7 +93,7 @@ void SettingsWindow::BuildLowerPart(const SettingsForm& form) {
     autoRepeat_ =
         Place(new QCheckBox(QStringLiteral("&AutoRepeat"), this), "id1016", kAutoRepeatUnits, down);
     auto* icon = Place(new QLabel(this), nullptr, kIconUnits, down);
-    icon->setPixmap(PlayerIcon(119).pixmap(kIconPixels, kIconPixels));
+    icon->setPixmap(PlayerIcon(kImageProgram).pixmap(kIconPixels, kIconPixels));
     icon->setAlignment(Qt::AlignCenter);
     Place(new QLabel(QStringLiteral("Software\n Synthesizer"), this), nullptr, kSynthesizerUnits,
           down);
@@ -141,7 +141,7 @@ void SettingsWindow::StepPolyLimit(int step) {
 
 int SettingsDialog(bool japaneseUi) {
     SettingsWindow dialog(japaneseUi ? kJapaneseSettings : kEnglishSettings, japaneseUi);
-    dialog.setWindowIcon(PlayerIcon(119));
+    dialog.setWindowIcon(PlayerIcon(kImageProgram));
     dialog.exec();
     return 0;
 }

@@ -37,9 +37,9 @@ std::vector<std::u16string> QualityEntries() {
     return entries;
 }
 
-bool CanLowerPolyLimit(unsigned polyLimit) { return polyLimit > kFewestVoices; }
+bool CanLowerPolyLimit(unsigned polyLimit) { return polyLimit > TE_POLY_MIN; }
 
-bool CanRaisePolyLimit(unsigned polyLimit) { return polyLimit < kMostVoices; }
+bool CanRaisePolyLimit(unsigned polyLimit) { return polyLimit < TE_POLY_MAX; }
 
 SettingsChoice CurrentChoice() {
     SettingsChoice choice;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "library/tesalo.h"
+
 // Four entries for each device that plays 22.05 kHz 8-bit mono, in device order, a format the
 // device lacks shown as "NotSupported"; the single entry "WaveDevice Error" when none qualifies.
 std::vector<std::u16string> QualityEntries();
 
-constexpr int kFewestVoices = 8;
-constexpr int kMostVoices = 32;
-// Whether "<" and ">" may step on from a polyphony limit.
+// Whether "<" and ">" may step on from a polyphony limit, within TE_POLY_MIN..TE_POLY_MAX.
 bool CanLowerPolyLimit(unsigned polyLimit);
 bool CanRaisePolyLimit(unsigned polyLimit);
 
@@ -19,7 +19,7 @@ bool CanRaisePolyLimit(unsigned polyLimit);
 struct SettingsChoice {
     int qualityEntries = 0;  // entries in the quality list
     int quality = 0;         // the selected one, -1 for none
-    unsigned polyLimit = 16;
+    unsigned polyLimit = TE_POLY_DEFAULT;
     bool chainPlay = false;
     bool autoRepeat = false;
     bool lpfDelay = false;

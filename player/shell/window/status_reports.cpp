@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "library/tesalo.h"
 #include "player/model/settings.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/status/status_display.h"
@@ -13,14 +14,16 @@ void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code, s
     const QRect panel = StatusPanelRect(controls.window->size());
     const auto word = static_cast<std::uint32_t>(value);
     QRect changed;
-    if (code == 3) changed = DrawPolyDisplay(status, panel, word, g_settings.polyLimit);
-    if (code == 4) changed = DrawCpuDisplay(status, panel, word);
-    if (code == 5) changed = DrawTimeDisplay(status, panel, g_player.elapsedMs, g_player.busyFrame);
+    if (code == TE_NOTIFY_POLYPHONY) changed = DrawPolyDisplay(status, panel, word, g_settings.polyLimit);
+    if (code == TE_NOTIFY_LOAD) changed = DrawCpuDisplay(status, panel, word);
+    if (code == TE_NOTIFY_DURATION) changed = DrawTimeDisplay(status, panel, g_player.elapsedMs, g_player.busyFrame);
     if (!changed.isNull()) controls.window->update(changed);
 }
 
 void StartStatusPanel(const MainWindowControls& controls) {
     *controls.status = CreateStatusResources(controls.window->palette());
-    for (const std::uintptr_t code : {5u, 3u, 4u}) DrawStatusReport(controls, code, 0);
+    for (const std::uintptr_t code : {TE_NOTIFY_DURATION, TE_NOTIFY_POLYPHONY, TE_NOTIFY_LOAD}) {
+        DrawStatusReport(controls, code, 0);
+    }
     controls.window->update();
 }

@@ -51,8 +51,8 @@ VolumeWindow::VolumeWindow() {
     setFixedSize(DialogUnitsToPixels(kPanelUnits, base_).size());
     Place(new QLabel(QStringLiteral("System\nVolume"), this), nullptr, kSystemLabelUnits);
     Place(new QLabel(QStringLiteral("Tesalo\nOutput"), this), nullptr, kOutputLabelUnits);
-    Place(new QLabel(this), nullptr, kLoudUnits)->setPixmap(PlayerPixmap(170));
-    Place(new QLabel(this), nullptr, kSoftUnits)->setPixmap(PlayerPixmap(172));
+    Place(new QLabel(this), nullptr, kLoudUnits)->setPixmap(PlayerPixmap(kImageVolumeLoud));
+    Place(new QLabel(this), nullptr, kSoftUnits)->setPixmap(PlayerPixmap(kImageVolumeSoft));
     systemLevel_ = SystemLevel(TeGetSystemVolume());
     QSlider* system =
         Slider("id1057", kSystemSliderUnits, kTopSystemLevel, kTopSystemLevel - systemLevel_);

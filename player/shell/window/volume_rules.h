@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
+#include "library/tesalo.h"
+
 constexpr int kTopSystemLevel = 5;
-constexpr int kTopOutputLevel = 16;
+constexpr int kTopOutputLevel = TE_LEVEL_MAX;  // the slider's top: the synthesizer's full level
 // One system step: level 5 is full volume on both channels.
 constexpr std::uint32_t kSystemVolumeStep = 0x33333333u;
 

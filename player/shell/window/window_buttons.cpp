@@ -15,6 +15,9 @@ QAbstractButton* MakeControlButton(int id, QWidget* parent) { return new Picture
 
 namespace {
 
+// The buttons that change the settings or the list: off while a song plays.
+constexpr int kEditButtons[] = {kCommandSettings, kCommandMoveUp, kCommandMoveDown, kCommandDeleteRows};
+
 void Enable(const MainWindowControls& controls, int id, bool enabled) {
     if (QAbstractButton* button = ControlButton(controls, id)) button->setEnabled(enabled);
 }
@@ -22,14 +25,14 @@ void Enable(const MainWindowControls& controls, int id, bool enabled) {
 }  // namespace
 
 void SetPlayingButtons(const MainWindowControls& controls) {
-    Enable(controls, 1032, false);
-    Enable(controls, 1033, true);
-    for (int id : {1037, 1014, 1015, 1011}) Enable(controls, id, false);
+    Enable(controls, kCommandPlay, false);
+    Enable(controls, kCommandStop, true);
+    for (int id : kEditButtons) Enable(controls, id, false);
 }
 
 void SetIdleButtons(const MainWindowControls& controls) {
-    Enable(controls, 1032, true);
-    Enable(controls, 1033, false);
-    for (int id : {1037, 1014, 1015, 1011}) Enable(controls, id, true);
+    Enable(controls, kCommandPlay, true);
+    Enable(controls, kCommandStop, false);
+    for (int id : kEditButtons) Enable(controls, id, true);
     controls.window->setWindowTitle(QStringLiteral("Tesalo"));
 }

@@ -10,8 +10,9 @@ namespace {
 
 constexpr int kButtonSize = 22;
 // The buttons in the panel's row, left to right, 23 pixels apart.
-constexpr std::array<int, 10> kRowButtons = {1032, 1033, 1034, 1035, 1037,
-                                             1012, 1011, 1014, 1015, 1017};
+constexpr std::array<int, 10> kRowButtons = {
+    kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
+    kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume};
 
 int RowIndex(int id) {
     for (std::size_t i = 0; i < kRowButtons.size(); ++i) {
@@ -29,10 +30,10 @@ QRect PanelRect(QSize client) {
 QRect ControlRect(int id, QSize client) {
     const int w = client.width(), h = client.height();
     const QRect panel = PanelRect(client);
-    if (id == 1022) return QRect(1, 1, w - 50, 100);
-    if (id == 1000) return QRect(1, 26, w - 2, h - 88);
-    if (id == 1016) return QRect(w - 28, panel.top() + 35, kButtonSize, kButtonSize);
-    if (id == 1013) return QRect(w - 40, 3, 33, 19);
+    if (id == kControlSongListCombo) return QRect(1, 1, w - 50, 100);
+    if (id == kControlSongList) return QRect(1, 26, w - 2, h - 88);
+    if (id == kCommandCloseButton) return QRect(w - 28, panel.top() + 35, kButtonSize, kButtonSize);
+    if (id == kCommandSongListMenu) return QRect(w - 40, 3, 33, 19);
     const int index = RowIndex(id);
     if (index < 0) return QRect();
     return QRect(panel.left() + 6 + 23 * index, panel.top() + 4, kButtonSize, kButtonSize);
@@ -40,12 +41,12 @@ QRect ControlRect(int id, QSize client) {
 
 void LayoutControls(const MainWindowControls& controls, QSize client) {
     // The combo box shows one line; the 100 pixels are its dropped list's height.
-    const QRect combo = ControlRect(1022, client);
+    const QRect combo = ControlRect(kControlSongListCombo, client);
     controls.songListCombo->setGeometry(combo.x(), combo.y(), combo.width(),
                                         controls.songListCombo->sizeHint().height());
     controls.songListCombo->setMaxVisibleItems(
         qMax(1, combo.height() / qMax(1, controls.songListCombo->fontMetrics().height())));
-    controls.listView->setGeometry(ControlRect(1000, client));
+    controls.listView->setGeometry(ControlRect(kControlSongList, client));
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
         controls.buttons[i]->setGeometry(ControlRect(kButtonIds[i], client));
     }

@@ -7,11 +7,12 @@
 #include <cstdio>
 
 #include "library/tesalo.h"
-#include "platform/waveout.h"
+#include "platform/language.h"
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/settings_dialog.h"
 #include "player/shell/window/volume_panel.h"
+#include "tests/doubles/waveout_null.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     InstallFontFaces();
-    g_player.japaneseUi = SystemLanguageIsJapanese();
+    g_player.japaneseUi = platform::SystemLanguageIsJapanese();
     platform::WaveOutUseNull(platform::NullPacing::kInstant);
     TeInit(TE_FORMAT_22K_8, 0, 16, 0);
     TeSetSystemVolume(0x99999999u);

@@ -6,9 +6,9 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "platform/language.h"
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/midi_file_dialog.h"
-#include "player/shell/window/player_state.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     InstallFontFaces();
     g_midiFileFolder = argv[1];
     if (g_midiFileFolder.back() != '/') g_midiFileFolder += '/';
-    const bool japaneseUi = SystemLanguageIsJapanese();
+    const bool japaneseUi = platform::SystemLanguageIsJapanese();
     bool saved = false;
     // The dialog is modal: the picture is taken from inside its own event loop.
     QTimer::singleShot(200, [&saved, out = argv[2]] {

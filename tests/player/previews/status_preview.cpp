@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "library/tesalo.h"
+#include "player/resources/window_ids.h"
 #include "player/shell/status/picture_button.h"
 #include "player/shell/status/status_display.h"
 #include "player/shell/status/status_panel.h"
@@ -29,16 +31,17 @@ protected:
 
 void PlaceButtons(PanelWindow& window) {
     const QRect panel = window.panel();
-    const int row[] = {1032, 1033, 1034, 1035, 1037, 1012, 1011, 1014, 1015, 1017};
+    const int row[] = {kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
+                       kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume};
     for (int i = 0; i < 10; ++i) {
         auto* button = new PictureButton(row[i], &window);
         button->move(panel.left() + 6 + 23 * i, panel.top() + 4);
-        if (row[i] == 1033) button->setEnabled(false);  // idle: Stop is off
-        if (row[i] == 1035) button->setDown(true);
-        if (row[i] == 1032) button->setFocus();
+        if (row[i] == kCommandStop) button->setEnabled(false);  // idle: Stop is off
+        if (row[i] == kCommandNext) button->setDown(true);
+        if (row[i] == kCommandPlay) button->setFocus();
     }
-    (new PictureButton(1016, &window))->move(window.width() - 28, panel.top() + 35);
-    (new PictureButton(1013, &window))->move(window.width() - 40, 3);
+    (new PictureButton(kCommandCloseButton, &window))->move(window.width() - 28, panel.top() + 35);
+    (new PictureButton(kCommandSongListMenu, &window))->move(window.width() - 40, 3);
 }
 
 // The start's drawing with 0, then a song's first seconds: the load climbs past 100 % and
@@ -47,13 +50,13 @@ void ReportASong(PanelWindow& window) {
     int busyFrame = 0;
     StatusResources& r = window.resources;
     DrawTimeDisplay(r, window.panel(), 0, busyFrame);
-    DrawPolyDisplay(r, window.panel(), 0, 16);
+    DrawPolyDisplay(r, window.panel(), 0, TE_POLY_DEFAULT);
     DrawCpuDisplay(r, window.panel(), 0);
     for (int block = 1; block <= 24; ++block) {
         const unsigned load = static_cast<unsigned>(block < 20 ? block * 6 : 45);
         const unsigned voices = static_cast<unsigned>(block < 18 ? block : 24 - block);
         DrawCpuDisplay(r, window.panel(), load + 65536u * (load * 5 / 10));
-        DrawPolyDisplay(r, window.panel(), voices + 256u * (voices + 2), 16);
+        DrawPolyDisplay(r, window.panel(), voices + 256u * (voices + 2), TE_POLY_DEFAULT);
         DrawTimeDisplay(r, window.panel(), block * 517, busyFrame);
     }
 }

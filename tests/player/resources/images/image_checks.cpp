@@ -1,11 +1,21 @@
 #include "tests/player/resources/images/image_checks.h"
 
+#include "player/resources/images.h"
+
 const std::vector<ButtonImages>& MainWindowButtons() {
     static const std::vector<ButtonImages> buttons = {
-        {125, 128, 129, {22, 22}}, {130, 132, 129, {22, 22}}, {133, 134, 129, {22, 22}},
-        {135, 136, 129, {22, 22}}, {137, 138, 129, {22, 22}}, {140, 142, 129, {22, 22}},
-        {141, 143, 129, {22, 22}}, {144, 145, 146, {33, 19}}, {153, 155, 129, {22, 22}},
-        {154, 156, 129, {22, 22}}, {157, 157, 129, {22, 22}}, {169, 169, 129, {22, 22}},
+        {kImagePlay, kImagePlayDisabled, kImageFocus, {22, 22}},
+        {kImageStop, kImageStopDisabled, kImageFocus, {22, 22}},
+        {kImagePrevious, kImagePreviousDisabled, kImageFocus, {22, 22}},
+        {kImageNext, kImageNextDisabled, kImageFocus, {22, 22}},
+        {kImageSettings, kImageSettingsDisabled, kImageFocus, {22, 22}},
+        {kImageAddFiles, kImageAddFilesDisabled, kImageFocus, {22, 22}},
+        {kImageDeleteRows, kImageDeleteRowsDisabled, kImageFocus, {22, 22}},
+        {kImageSongListMenu, kImageSongListMenuDisabled, kImageSongListMenuFocus, {33, 19}},
+        {kImageMoveUp, kImageMoveUpDisabled, kImageFocus, {22, 22}},
+        {kImageMoveDown, kImageMoveDownDisabled, kImageFocus, {22, 22}},
+        {kImageClose, kImageClose, kImageFocus, {22, 22}},
+        {kImageVolume, kImageVolume, kImageFocus, {22, 22}},
     };
     return buttons;
 }

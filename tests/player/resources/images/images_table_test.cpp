@@ -9,9 +9,14 @@
 namespace {
 
 // The numbers the main window, its list and its dialogs load.
-constexpr int kUsedIds[] = {119, 125, 128, 129, 130, 132, 133, 134, 135, 136, 137, 138, 140, 141,
-                            142, 143, 144, 145, 146, 149, 150, 153, 154, 155, 156, 157, 158, 159,
-                            169, 170, 171, 172};
+constexpr int kUsedIds[] = {
+    kImageProgram, kImagePlay, kImagePlayDisabled, kImageFocus, kImageStop, kImageStopDisabled,
+    kImagePrevious, kImagePreviousDisabled, kImageNext, kImageNextDisabled, kImageSettings,
+    kImageSettingsDisabled, kImageAddFiles, kImageDeleteRows, kImageAddFilesDisabled,
+    kImageDeleteRowsDisabled, kImageSongListMenu, kImageSongListMenuDisabled, kImageSongListMenuFocus,
+    kImageRowPlaying, kImageRowNormal, kImageMoveUp, kImageMoveDown, kImageMoveUpDisabled,
+    kImageMoveDownDisabled, kImageClose, kImageRowTitle, kImageActivity, kImageVolume,
+    kImageVolumeLoud, kImageRowFailed, kImageVolumeSoft};
 
 QImage CompiledIn(const ImageEntry& entry) {
     return QImage(QStringLiteral(":/images/") + QString::fromLatin1(entry.file));
@@ -25,7 +30,7 @@ TEST(ImageTable, EveryNumberTheWindowsUseHasAPicture) {
 }
 
 TEST(ImageTable, EveryRowIsCompiledInAtItsSize) {
-    PlayerImage(125);  // registers the pictures
+    PlayerImage(kImagePlay);  // registers the pictures
     for (const ImageEntry& entry : kImages) {
         const QImage image = CompiledIn(entry);
         ASSERT_FALSE(image.isNull()) << entry.file;
@@ -34,11 +39,11 @@ TEST(ImageTable, EveryRowIsCompiledInAtItsSize) {
 }
 
 TEST(ImageTable, ANumberIsLoadedAtItsNaturalSize) {
-    EXPECT_EQ(PlayerImage(125).size(), QSize(32, 32));
-    EXPECT_EQ(PlayerImage(150).size(), QSize(16, 16));
-    EXPECT_EQ(PlayerImage(159).size(), QSize(96, 12));
-    EXPECT_EQ(PlayerImage(119).size(), QSize(32, 32));
-    EXPECT_EQ(PlayerPixmap(146).size(), QSize(32, 32));
+    EXPECT_EQ(PlayerImage(kImagePlay).size(), QSize(32, 32));
+    EXPECT_EQ(PlayerImage(kImageRowNormal).size(), QSize(16, 16));
+    EXPECT_EQ(PlayerImage(kImageActivity).size(), QSize(96, 12));
+    EXPECT_EQ(PlayerImage(kImageProgram).size(), QSize(32, 32));
+    EXPECT_EQ(PlayerPixmap(kImageSongListMenuFocus).size(), QSize(32, 32));
 }
 
 TEST(ImageTable, AnUnknownNumberHasNoPicture) {
@@ -49,13 +54,13 @@ TEST(ImageTable, AnUnknownNumberHasNoPicture) {
 }
 
 TEST(ImageTable, TheProgramIconHoldsEveryDesktopSizeAsDrawn) {
-    const QIcon icon = PlayerIcon(119);
+    const QIcon icon = PlayerIcon(kImageProgram);
     for (int size : {16, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
     }
     // The small sizes are their own drawings, not the large one scaled down.
     for (const ImageEntry& entry : kImages) {
-        if (entry.id != 119) continue;
+        if (entry.id != kImageProgram) continue;
         const QImage drawn = CompiledIn(entry).convertToFormat(QImage::Format_ARGB32);
         const QImage given = icon.pixmap(entry.width).toImage().convertToFormat(QImage::Format_ARGB32);
         EXPECT_EQ(given, drawn) << entry.file;

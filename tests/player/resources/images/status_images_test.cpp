@@ -9,7 +9,7 @@ namespace {
 constexpr int kFrame = 12;
 
 TEST(RowImages, RowPicturesAreSmallWithATransparentSurround) {
-    for (int id : {150, 149, 158, 171}) {
+    for (int id : {kImageRowNormal, kImageRowPlaying, kImageRowTitle, kImageRowFailed}) {
         const QImage image = PlayerImage(id);
         ASSERT_EQ(image.size(), QSize(16, 16)) << id;
         EXPECT_TRUE(image.hasAlphaChannel()) << id;
@@ -22,7 +22,7 @@ TEST(RowImages, RowPicturesAreSmallWithATransparentSurround) {
 }
 
 TEST(RowImages, TheFourRowStatesLookDifferent) {
-    const QImage pictures[] = {PlayerImage(150), PlayerImage(149), PlayerImage(158), PlayerImage(171)};
+    const QImage pictures[] = {PlayerImage(kImageRowNormal), PlayerImage(kImageRowPlaying), PlayerImage(kImageRowTitle), PlayerImage(kImageRowFailed)};
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b) EXPECT_NE(pictures[a], pictures[b]) << a << " " << b;
     }
@@ -42,7 +42,7 @@ bool HasLight(const QImage& frame) {
 }
 
 TEST(ActivityStrip, TheTwoFramesShownDifferAndBothShowSomething) {
-    const QImage strip = PlayerImage(159);
+    const QImage strip = PlayerImage(kImageActivity);
     ASSERT_EQ(strip.size(), QSize(96, 12));
     EXPECT_NE(Frame(strip, 0), Frame(strip, 1));
     EXPECT_TRUE(HasLight(Frame(strip, 0)));
@@ -50,7 +50,7 @@ TEST(ActivityStrip, TheTwoFramesShownDifferAndBothShowSomething) {
 }
 
 TEST(ActivityStrip, IsOpaqueOnBlackLikeTheStatusPanel) {
-    const QImage strip = PlayerImage(159);
+    const QImage strip = PlayerImage(kImageActivity);
     for (int y = 0; y < strip.height(); ++y) {
         for (int x = 0; x < strip.width(); ++x) ASSERT_EQ(qAlpha(strip.pixel(x, y)), 255) << x << "," << y;
     }

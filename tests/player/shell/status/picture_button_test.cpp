@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "player/resources/images.h"
+#include "player/resources/window_ids.h"
 #include "player/shell/status/button_drawing.h"
 #include "player/shell/status/picture_button.h"
 
@@ -12,7 +13,11 @@ namespace {
 
 const QColor kFace(0xD4, 0xD0, 0xC8);
 const QColor kOutside(0xFF, 0x00, 0xFF);
-const int kButtons[] = {1032, 1033, 1034, 1035, 1037, 1012, 1011, 1013, 1014, 1015, 1016, 1017};
+const int kButtons[] = {kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext,
+                        kCommandSettings, kCommandAddFiles, kCommandDeleteRows, kCommandSongListMenu,
+                        kCommandMoveUp, kCommandMoveDown, kCommandCloseButton, kCommandVolume};
+// Ids of other controls and commands, and ids no one has.
+const int kNotButtons[] = {0, kControlSongList, kControlSongListCombo, 1036, kCommandClose};
 
 QImage Canvas(QSize size) {
     QImage canvas(size, QImage::Format_RGB32);
@@ -51,7 +56,7 @@ TEST(DrawButton, DrawsTheTwelveButtonsAndNothingElse) {
         QPainter painter(&canvas);
         EXPECT_EQ(DrawButton(id, painter, QRect(0, 0, 22, 22), {}, kFace), 1) << id;
     }
-    for (int id : {0, 1000, 1022, 1036, 2}) {
+    for (int id : kNotButtons) {
         QImage canvas = Canvas(QSize(40, 40));
         QPainter painter(&canvas);
         EXPECT_EQ(DrawButton(id, painter, QRect(0, 0, 22, 22), {}, kFace), 0) << id;
@@ -61,24 +66,25 @@ TEST(DrawButton, DrawsTheTwelveButtonsAndNothingElse) {
 }
 
 TEST(DrawButton, ADisabledButtonShowsItsDisabledPictureUnmoved) {
-    EXPECT_TRUE(ShowsPicture(Drawn(1032, {.disabled = true}), 128, {0, 0}, Qt::black));
-    EXPECT_TRUE(ShowsPicture(Drawn(1032, {.pressed = true, .disabled = true}), 128, {0, 0}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.disabled = true}), kImagePlayDisabled, {0, 0}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.pressed = true, .disabled = true}), kImagePlayDisabled,
+                             {0, 0}, Qt::black));
 }
 
 TEST(DrawButton, APressedButtonShowsItsPictureOnePixelRightAndDown) {
-    const QImage view = Drawn(1032, {.pressed = true});
-    EXPECT_TRUE(ShowsPicture(view, 125, {1, 1}, Qt::black));
+    const QImage view = Drawn(kCommandPlay, {.pressed = true});
+    EXPECT_TRUE(ShowsPicture(view, kImagePlay, {1, 1}, Qt::black));
     for (int i = 0; i < 22; ++i) {
         EXPECT_EQ(view.pixelColor(i, 0), QColor(Qt::black));
         EXPECT_EQ(view.pixelColor(0, i), QColor(Qt::black));
     }
-    EXPECT_TRUE(ShowsPicture(Drawn(1032, {}), 125, {0, 0}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {}), kImagePlay, {0, 0}, Qt::black));
 }
 
 TEST(DrawButton, TheSongListMenuSitsOnTheButtonFace) {
-    const QImage view = Drawn(1013, {});
+    const QImage view = Drawn(kCommandSongListMenu, {});
     EXPECT_EQ(view.size(), QSize(33, 19));
-    EXPECT_TRUE(ShowsPicture(view, 144, {0, 0}, kFace));
+    EXPECT_TRUE(ShowsPicture(view, kImageSongListMenu, {0, 0}, kFace));
 }
 
 // Where the picture is clear the focus mark shows; where both are clear, the face.
@@ -94,9 +100,12 @@ bool ShowsMarkUnderPicture(const QImage& view, int mark, int picture, QColor fac
 }
 
 TEST(DrawButton, TheFocusMarkLiesUnderThePicture) {
-    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(1033, {.focused = true}), 129, 130, Qt::black));
-    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(1013, {.focused = true}), 146, 144, kFace));
-    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(1033, {.disabled = true, .focused = true}), 129, 132, Qt::black));
+    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.focused = true}), kImageFocus, kImageStop,
+                                      Qt::black));
+    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandSongListMenu, {.focused = true}),
+                                      kImageSongListMenuFocus, kImageSongListMenu, kFace));
+    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.disabled = true, .focused = true}), kImageFocus,
+                                      kImageStopDisabled, Qt::black));
 }
 
 TEST(DrawButton, ThePicturesEndAtTheButtonsEdge) {
@@ -116,7 +125,7 @@ TEST(DrawButton, ThePicturesEndAtTheButtonsEdge) {
 }
 
 TEST(PictureButton, IsNamedByItsIdSizedAndATabStop) {
-    PictureButton play(1032), menu(1013);
+    PictureButton play(kCommandPlay), menu(kCommandSongListMenu);
     EXPECT_EQ(play.objectName(), "id1032");
     EXPECT_EQ(play.size(), QSize(22, 22));
     EXPECT_EQ(menu.size(), QSize(33, 19));
@@ -128,12 +137,12 @@ QImage Grabbed(PictureButton& button) {
 }
 
 TEST(PictureButton, PaintsItsStateAsDrawButtonDoes) {
-    PictureButton play(1032);
-    EXPECT_TRUE(ShowsPicture(Grabbed(play), 125, {0, 0}, Qt::black));
+    PictureButton play(kCommandPlay);
+    EXPECT_TRUE(ShowsPicture(Grabbed(play), kImagePlay, {0, 0}, Qt::black));
     play.setDown(true);
-    EXPECT_TRUE(ShowsPicture(Grabbed(play), 125, {1, 1}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Grabbed(play), kImagePlay, {1, 1}, Qt::black));
     play.setEnabled(false);
-    EXPECT_TRUE(ShowsPicture(Grabbed(play), 128, {0, 0}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Grabbed(play), kImagePlayDisabled, {0, 0}, Qt::black));
 }
 
 }  // namespace

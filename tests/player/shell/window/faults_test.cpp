@@ -12,6 +12,7 @@
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/library_start.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/platform/registry_support.h"
 #include "tests/player/shell/window/window_fixture.h"
 
@@ -29,7 +30,7 @@ protected:
     // Plays the row to its end, answering no message.
     void PlayToTheEnd(int row) {
         Focus(row);
-        Command(1032);
+        Command(kCommandPlay);
         ASSERT_EQ(g_player.isPlaying, 1);
         ASSERT_TRUE(PlayUntil(Idle));
     }
@@ -45,7 +46,7 @@ TEST_F(FaultTest, AFullDiskWhileSavingTheListKeepsTheOldFileAndThePlayerPlays) {
     script_.Then(AnswerMessage(&message));
     {
         FullDisk disk(old.size() / 3);
-        Command(1011);
+        Command(kCommandDeleteRows);
     }
     EXPECT_EQ(ReadText(ListPath()), old);
     EXPECT_NE(message.find(u"could not be saved"), std::u16string::npos);
@@ -55,7 +56,7 @@ TEST_F(FaultTest, AFullDiskWhileSavingTheListKeepsTheOldFileAndThePlayerPlays) {
     }
     PlayToTheEnd(1);
     Focus(0);
-    Command(1015);  // moves A below B, with room again: the earlier change is written too
+    Command(kCommandMoveDown);  // moves A below B, with room again: the earlier change is written too
     EXPECT_NE(ReadText(ListPath()), old);
     EXPECT_LT(ReadText(ListPath()).find("b.mid"), ReadText(ListPath()).find("a.mid"));
     EXPECT_EQ(ReadText(ListPath()).find("c.mid"), std::string::npos);
@@ -69,7 +70,7 @@ TEST_F(FaultTest, AListFileDeletedWhileShownIsWrittenAgainByTheNextEdit) {
     PlayToTheEnd(0);
     EXPECT_EQ(View()->topLevelItemCount(), 2);
     Focus(0);
-    Command(1015);
+    Command(kCommandMoveDown);
     const std::string written = ReadText(ListPath());
     EXPECT_NE(written.find("##SONGTITLE\r\nSongs\r\n"), std::string::npos) << written;
     EXPECT_LT(written.find("b.mid"), written.find("a.mid")) << written;
@@ -92,12 +93,12 @@ TEST_F(FaultTest, SongsThatVanishOrBreakAfterTheyWereListedFailOnPlay) {
         std::vector<std::u16string> shown(expected[row].size());
         for (std::u16string& text : shown) script_.Then(AnswerMessage(&text));
         Focus(row);
-        Command(1032);
+        Command(kCommandPlay);
         DeliverReports();
         EXPECT_EQ(shown, expected[row]) << row;
         EXPECT_EQ(Picture(row), row < 2 ? kPictureFailed : kPictureNormal) << row;
         EXPECT_EQ(g_player.isPlaying, 0) << row;
-        EXPECT_TRUE(ButtonEnabled(1032)) << row;
+        EXPECT_TRUE(ButtonEnabled(kCommandPlay)) << row;
     }
     PlayToTheEnd(3);
     RemoveLibraryBoxes();
@@ -113,15 +114,15 @@ TEST_F(FaultTest, ABlockRefusedInTheMiddleOfASongReturnsThePlayerToIdle) {
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     DeliverReports();
     ASSERT_EQ(g_player.isPlaying, 1);
     platform::WaveOutNullFailWrites(1);
     ASSERT_TRUE(PlayUntil(Idle));
     EXPECT_EQ(shown, u"DataBlock cannot be transmitted to waveFormOutDevice.");
     EXPECT_EQ(Picture(0), kPictureNormal);
-    EXPECT_TRUE(ButtonEnabled(1032));
-    EXPECT_FALSE(ButtonEnabled(1033));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
+    EXPECT_FALSE(ButtonEnabled(kCommandStop));
     // Nothing of the refused song is rendered after its end.
     ASSERT_TRUE(PlayUntil([] { return platform::WaveOutNullPending() == 0; }));
     DeliverReports();

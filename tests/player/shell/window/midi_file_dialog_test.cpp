@@ -1,4 +1,4 @@
-// The MIDI file selection dialog, opened by the main window's add button (1012): the rows of a
+// The MIDI file selection dialog, opened by the main window's add button: the rows of a
 // folder, moving between folders, and adding the chosen files to the current or a new list.
 #include <QDialog>
 #include <QPushButton>
@@ -123,7 +123,7 @@ TEST_F(MidiFileDialogTest, AVanishedLastFolderFallsBackToHome) {
         rows = Rows(dialog);
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
     else unsetenv("HOME");
     EXPECT_EQ(rows, "..|here.mid");
@@ -147,7 +147,7 @@ TEST_F(MidiFileDialogTest, FoldersComeFirstThenFilesEachByNameIgnoringCase) {
         row0Selected = Files(dialog)->currentItem() != first || first->isSelected();
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(rows, "..|A|b|Y.MID|z.mid");
     EXPECT_EQ(sizes, "(Folder);(Folder);(Folder);100;1,000;");
     EXPECT_FALSE(row0Selected) << "row 0 has the focus and is not selected";
@@ -161,14 +161,14 @@ TEST_F(MidiFileDialogTest, DotDotStaysOnTopAndTheRootHasNone) {
         rows = Rows(dialog);
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(rows, "..|!early");
     g_midiFileFolder = "/";
     script_.Then([&](QWidget* dialog) {
         rows = Rows(dialog);
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_NE(rows.substr(0, 2), "..");
 }
 
@@ -190,7 +190,7 @@ TEST_F(MidiFileDialogTest, EnterAndDoubleClickOpenFolders) {
         QTest::keyClick(files, Qt::Key_Return);
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(inside, "..|deep.mid");
     EXPECT_EQ(back, "..|inner");
     EXPECT_EQ(g_midiFileFolder, music_ + "inner/");
@@ -204,12 +204,13 @@ TEST_F(MidiFileDialogTest, OnlyFoldersChosenAddsNothingAndSavesTheList) {
         Choose(dialog, {"..", "A"});
         Press(dialog, "id1012");
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(Titles(), "Old;");
     EXPECT_NE(ListFile().find("##SONGTITLE\r\nMine\r\n"), std::string::npos) << "saved on result 1";
 }
 
-// The add button with no list at all asks for a new list's name first, like button 1013.
+// The add button with no list at all asks for a new list's name first, like the song-list menu
+// button.
 TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
     MusicSong("two.mid", 4);
     MusicSong("one.mid", 6);
@@ -221,7 +222,7 @@ TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
     // While the files are read (slowly under the sanitizers) the file dialog may be the modal
     // window again: it closes itself once they are added.
     script_.Then([](QWidget*) {});
-    Command(1012);
+    Command(kCommandAddFiles);
     ASSERT_EQ(Count(songLists), 1);
     EXPECT_EQ(Titles(), "song;song;");
     // Display order: one.mid (6 quarters, 2.999808 s) before two.mid (4 quarters, 1.999872 s).
@@ -232,8 +233,8 @@ TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
                           "##SONGFILE\r\n1\r\n" + music_ + "two.mid\r\nsong\r\n\r\n");
 }
 
-// Button 1013 with nothing chosen: the new list stays, empty, the message shows and the
-// dialog stays open until cancelled; nothing is written.
+// The song-list menu button with nothing chosen: the new list stays, empty, the message shows and
+// the dialog stays open until cancelled; nothing is written.
 TEST_F(MidiFileDialogTest, NoFileChosenKeepsTheNewListAndTheDialog) {
     g_player.japaneseUi = true;
     ShowList({{"Old", Song("old", 4)}}, "Mine");
@@ -251,7 +252,7 @@ TEST_F(MidiFileDialogTest, NoFileChosenKeepsTheNewListAndTheDialog) {
         stillOpen = dialog == fileDialog && dialog->isVisible();
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(message, u"Midファイルが選択されていません\n１つ以上のファイルを選択してください");
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(Count(songLists), 2);
@@ -275,7 +276,7 @@ TEST_F(MidiFileDialogTest, EveryFileThatPlaysIsAddedAndTheOthersAreNamedTogether
         Press(dialog, "id1012");
     });
     script_.Then(AnswerMessage(&message));
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(script_.Unexpected(), 0) << "one message, no box per file";
     ASSERT_EQ(View()->topLevelItemCount(), 2);
     EXPECT_EQ(RowPath(View(), 0), music_ + "a.mid");
@@ -302,7 +303,7 @@ TEST_F(MidiFileDialogTest, WhenNoChosenFilePlaysTheDialogStays) {
         rowsAfter = Rows(dialog);
         static_cast<QDialog*>(dialog)->reject();
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(rowsAfter, "..|empty.mid") << "the dialog stayed open";
     EXPECT_EQ(View()->topLevelItemCount(), 0);
     EXPECT_NE(message.find(u"empty.mid"), std::u16string::npos);
@@ -319,17 +320,17 @@ TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
         Choose(dialog, {"café.mid"});
         Press(dialog, "id1012");
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     EXPECT_EQ(rows, "..|café.mid");
     ASSERT_EQ(View()->topLevelItemCount(), 1);
     EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "café.mid");
     EXPECT_EQ(View()->topLevelItem(0)->data(kColumnFileName, kPathBytesRole).toByteArray().toStdString(),
               music_ + "caf\xE9.mid");
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
-    Command(1033);
+    Command(kCommandStop);
     EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
 }
 
@@ -353,16 +354,16 @@ TEST_F(MidiFileDialogTest, ALongPathAndATitleWithLineBreaksAreListedSavedAndPlay
         Choose(dialog, {"song.mid"});
         Press(dialog, "id1012");
     });
-    Command(1012);
+    Command(kCommandAddFiles);
     LoadSongListIndex();
     ShowSongList(View());
     ASSERT_EQ(View()->topLevelItemCount(), 1) << ListFile();
     EXPECT_EQ(Titles(), "Innocent    ##SONGFILE  9  /etc/passwd  Injected row;");
     EXPECT_EQ(RowPath(View(), 0), deep + "song.mid");
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(g_player.isPlaying, 1);
-    Command(1033);
+    Command(kCommandStop);
     EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
 }
 

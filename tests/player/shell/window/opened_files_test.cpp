@@ -239,7 +239,7 @@ TEST_F(OpenedFilesTest, FilesWaitWhileADialogInFrontWorksOnTheLists) {
         listsWhileNaming = Count(songLists);
         CancelDialog()(dialog);
     });
-    Command(40001);  // the naming dialog of a new list
+    Command(kCommandNewSongList);  // the naming dialog of a new list
     EXPECT_EQ(listsWhileNaming, 1);
     ASSERT_TRUE(PlayUntil(Playing));
     EXPECT_EQ(ListName(), "Opened files");

@@ -6,11 +6,11 @@
 
 #include "library/tesalo.h"
 #include "platform/messages.h"
-#include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/library_activity.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
@@ -23,21 +23,21 @@ TEST_F(PlayTest, PlayWithoutFocusStartsRowZeroFocusedButNotSelected) {
     ShowList({{"One", Song("one")}, {"Two", Song("two")}});
     View()->clearSelection();
     View()->setCurrentItem(nullptr);
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(g_player.currentSong, 0);
     EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
     EXPECT_TRUE(View()->selectedItems().isEmpty());
     EXPECT_EQ(Picture(0), kPicturePlaying);
     EXPECT_EQ(Caption(), "One");
-    EXPECT_FALSE(ButtonEnabled(1032));
-    EXPECT_TRUE(ButtonEnabled(1033));
-    for (int id : {1037, 1014, 1015, 1011}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+    EXPECT_FALSE(ButtonEnabled(kCommandPlay));
+    EXPECT_TRUE(ButtonEnabled(kCommandStop));
+    for (int id : {kCommandSettings, kCommandMoveUp, kCommandMoveDown, kCommandDeleteRows}) EXPECT_FALSE(ButtonEnabled(id)) << id;
     // The song ends by itself: idle again, the caption back.
     ASSERT_TRUE(PlayUntil(Idle));
     EXPECT_EQ(Picture(0), kPictureNormal);
-    EXPECT_TRUE(ButtonEnabled(1032));
-    EXPECT_FALSE(ButtonEnabled(1033));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
+    EXPECT_FALSE(ButtonEnabled(kCommandStop));
     EXPECT_EQ(Caption(), "Tesalo");
 }
 
@@ -47,21 +47,21 @@ TEST_F(PlayTest, ChainPlayMarksEveryUnplayableRowAndShowsOneMessage) {
     Focus(1);
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(shown, u"SMFファイルの読み込みに失敗しました");
     EXPECT_EQ(Picture(0), kPictureNormal);
     EXPECT_EQ(Picture(1), kPictureFailed);
     EXPECT_EQ(Picture(2), kPictureFailed);
     EXPECT_EQ(Caption(), "C");
     EXPECT_EQ(g_player.isPlaying, 0);
-    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
 }
 
 TEST_F(PlayTest, ChainPlaySkipsToTheNextPlayableRowWithoutMessage) {
     ShowList({{"A", Missing("a")}, {"B", Song("b")}});
     g_settings.bChainPlay = 1;
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(g_player.currentSong, 1);
     EXPECT_EQ(Picture(0), kPictureFailed);
     EXPECT_EQ(Picture(1), kPicturePlaying);
@@ -73,7 +73,7 @@ TEST_F(PlayTest, WithoutChainPlayAFailedRowIsTheOnlyOneTried) {
     Focus(0);
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_EQ(Picture(0), kPictureFailed);
     EXPECT_EQ(Picture(1), kPictureNormal);
     EXPECT_EQ(g_player.isPlaying, 0);
@@ -82,9 +82,9 @@ TEST_F(PlayTest, WithoutChainPlayAFailedRowIsTheOnlyOneTried) {
 
 TEST_F(PlayTest, PreviousOnTheFirstRowAndNextOnTheLastStopPlayback) {
     ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
-    for (auto [row, command] : {std::pair{0, 1034}, std::pair{1, 1035}}) {
+    for (auto [row, command] : {std::pair{0, kCommandPrevious}, std::pair{1, kCommandNext}}) {
         Focus(row);
-        Command(1032);
+        Command(kCommandPlay);
         ASSERT_EQ(g_player.isPlaying, 1);
         Command(command);
         EXPECT_EQ(g_player.pendingAction, command);
@@ -92,15 +92,15 @@ TEST_F(PlayTest, PreviousOnTheFirstRowAndNextOnTheLastStopPlayback) {
         ASSERT_TRUE(PlayUntil(Idle));
         EXPECT_EQ(g_player.pendingAction, 0);
         EXPECT_EQ(Picture(row), kPictureNormal);
-        EXPECT_TRUE(ButtonEnabled(1032));
+        EXPECT_TRUE(ButtonEnabled(kCommandPlay));
     }
 }
 
 TEST_F(PlayTest, NextWhilePlayingPlaysTheFollowingRowAndMovesTheSelection) {
     ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}, {"Three", Song("three")}});
     Focus(0);
-    Command(1032);
-    Command(1035);
+    Command(kCommandPlay);
+    Command(kCommandNext);
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1 && g_player.pendingAction == 0; }));
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
@@ -114,7 +114,7 @@ TEST_F(PlayTest, AutoRepeatStartsRowZeroAgainOnlyWithChainPlay) {
     g_settings.bChainPlay = 1;
     g_settings.bAutoRepeat = 1;
     Focus(1);
-    Command(1032);
+    Command(kCommandPlay);
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 0; }));
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
@@ -129,22 +129,22 @@ TEST_F(PlayTest, ChainPlayWithoutAutoRepeatEndsAfterTheLastRow) {
     ShowList({{"One", Song("one")}, {"Two", Song("two")}});
     g_settings.bChainPlay = 1;
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1; }));
     EXPECT_EQ(Picture(1), kPicturePlaying);
     ASSERT_TRUE(PlayUntil(Idle));
-    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
 }
 
 TEST_F(PlayTest, ARefusedSongReturnsToIdleAndStrayEndReportsChangeNothing) {
     ShowList({{"One", Song("one", 40)}, {"Two", Song("two", 40)}});
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     DeliverReports();
     platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 1, 1);
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 0);
-    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
     EXPECT_EQ(Picture(0), kPictureNormal);
     // The stopped song's own end report comes later and finds the window idle.
     platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 6, 0);
@@ -156,7 +156,7 @@ TEST_F(PlayTest, AnEndReportOfTheSongBeforeDoesNotEndTheNewOne) {
     ShowList({{"One", Song("one", 40)}});
     Focus(0);
     platform::PostWindowMessage(Controls().bridge, g_player.notifyMessage, 6, 0);
-    Command(1032);  // its start report is queued behind the old end report
+    Command(kCommandPlay);  // its start report is queued behind the old end report
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
@@ -169,11 +169,11 @@ TEST_F(PlayTest, TheLibraryCountsAsIdleOnceItsEndOrRefusalIsPosted) {
     ShowList({{"One", Song("one", 40)}});
     Focus(0);
     platform::WaveOutNullFailWrites(1);
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_TRUE(WaitForLibraryIdle(milliseconds(0))) << "a refused song never started";
     DeliverReports();
 
-    Command(1032);
+    Command(kCommandPlay);
     EXPECT_FALSE(WaitForLibraryIdle(milliseconds(0)));
     TeStop();
     platform::WaveOutNullComplete(2);  // the two queued blocks play out
@@ -184,7 +184,7 @@ TEST_F(PlayTest, TheLibraryCountsAsIdleOnceItsEndOrRefusalIsPosted) {
 TEST_F(PlayTest, TimeReportsAddUpFromZeroForEachSong) {
     ShowList({{"One", Song("one", 40)}});
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     DeliverReports();
     const int first = g_player.elapsedMs;
     // Two blocks of a quarter note: 96 ticks of 500000 / 96 = 5208 whole microseconds, 499 ms.

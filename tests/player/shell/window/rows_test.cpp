@@ -57,15 +57,15 @@ TEST_F(RowsTest, PreviousAndNextWhileIdleMoveFocusAndSelectionWithinTheRows) {
     ShowFive();
     Select({0, 2});
     View()->setCurrentItem(View()->topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
-    Command(1034);
+    Command(kCommandPrevious);
     EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
     EXPECT_EQ(SelectedTitles(), "AB");  // only the focused row's selection moves
     EXPECT_EQ(g_player.isPlaying, 0);
     View()->setCurrentItem(View()->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
-    Command(1035);  // already the last row
+    Command(kCommandNext);  // already the last row
     EXPECT_EQ(View()->currentItem(), View()->topLevelItem(4));
     View()->setCurrentItem(nullptr);
-    Command(1035);  // no focus: every selection goes, row 0 gets it
+    Command(kCommandNext);  // no focus: every selection goes, row 0 gets it
     EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
     EXPECT_EQ(SelectedTitles(), "A");
 }
@@ -73,9 +73,9 @@ TEST_F(RowsTest, PreviousAndNextWhileIdleMoveFocusAndSelectionWithinTheRows) {
 TEST_F(RowsTest, DeletingRowsAboveThePlayingRowKeepsItsSongMarked) {
     ShowFive();
     Focus(3);
-    Command(1032);
+    Command(kCommandPlay);
     Select({0, 2, 4});
-    Command(1011);
+    Command(kCommandDeleteRows);
     EXPECT_EQ(Titles(), "BD");
     EXPECT_EQ(g_player.currentSong, 1);
     EXPECT_EQ(Picture(1), kPicturePlaying);
@@ -85,11 +85,11 @@ TEST_F(RowsTest, DeletingRowsAboveThePlayingRowKeepsItsSongMarked) {
 TEST_F(RowsTest, DeletingThePlayingRowIsRefusedAndDeletesNothing) {
     ShowFive();
     Focus(1);
-    Command(1032);
+    Command(kCommandPlay);
     Select({0, 1});
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
-    Command(1011);
+    Command(kCommandDeleteRows);
     EXPECT_EQ(shown, u"The item under playing cannot be deleted.");
     EXPECT_EQ(Titles(), "ABCDE");
     EXPECT_EQ(g_player.currentSong, 1);
@@ -98,13 +98,13 @@ TEST_F(RowsTest, DeletingThePlayingRowIsRefusedAndDeletesNothing) {
 TEST_F(RowsTest, MovingBlocksKeepsTheirOrderAndTheSelection) {
     ShowFive();
     Select({1, 2, 4});
-    Command(1014);  // the block B C and the single E each move one place
+    Command(kCommandMoveUp);  // the block B C and the single E each move one place
     EXPECT_EQ(Titles(), "BCAED");
     EXPECT_EQ(SelectedTitles(), "BCE");
-    Command(1014);  // row 0 is selected now: nothing moves
+    Command(kCommandMoveUp);  // row 0 is selected now: nothing moves
     EXPECT_EQ(Titles(), "BCAED");
     Select({0, 2});
-    Command(1015);
+    Command(kCommandMoveDown);
     EXPECT_EQ(Titles(), "CBEAD");
     for (int row = 0; row < 5; ++row) EXPECT_EQ(OrderData(row), row);
     EXPECT_EQ(SavedTitles(), "CBEAD");
@@ -113,7 +113,7 @@ TEST_F(RowsTest, MovingBlocksKeepsTheirOrderAndTheSelection) {
 TEST_F(RowsTest, MovingDownWithTheLastRowSelectedMovesNothing) {
     ShowFive();
     Select({1, 4});
-    Command(1015);
+    Command(kCommandMoveDown);
     EXPECT_EQ(Titles(), "ABCDE");
 }
 

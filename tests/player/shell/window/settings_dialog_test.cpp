@@ -1,4 +1,4 @@
-// The settings dialog opened by the main window's button 1037, answered from the test's script.
+// The settings dialog opened by the main window's settings button, answered from the test's script.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,7 @@
 #include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
@@ -56,7 +57,7 @@ protected:
             PressLater(dialog, close);
         });
         if (message) script_.Then(message);
-        Command(1037);
+        Command(kCommandSettings);
         EXPECT_EQ(script_.Pending(), 0u);
     }
     QStringList Entries() {

@@ -15,7 +15,6 @@
 #include "library/tesalo.h"
 #include "platform/instance.h"
 #include "platform/msgbox.h"
-#include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/library_start.h"
@@ -24,6 +23,7 @@
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_layout.h"
 #include "player/shell/window/window_start.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {
@@ -71,7 +71,7 @@ TEST_F(StartTest, TheOpenedWindowIsPublishedShowsTheListsAndPlays) {
     EXPECT_EQ(View()->topLevelItemCount(), 1);
     EXPECT_EQ(View()->columnWidth(1), 201);
     DeliverReports();  // the library starts once the window's events run
-    Command(1032);
+    Command(kCommandPlay);
     DeliverReports();
     EXPECT_EQ(g_player.isPlaying, 1);
     ASSERT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
@@ -87,13 +87,13 @@ TEST_F(StartTest, TheWindowOpensMaximizedWithItsFrameInTheWorkAreaAndFollowsItsS
     EXPECT_TRUE(window_->isMaximized());
     const QRect area = window_->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window_->frameGeometry()));
-    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), ControlRect(1016, window_->size()));
-    EXPECT_LE(ControlButton(Controls(), 1016)->geometry().bottom(), window_->height() - 1);
+    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(), ControlRect(kCommandCloseButton, window_->size()));
+    EXPECT_LE(ControlButton(Controls(), kCommandCloseButton)->geometry().bottom(), window_->height() - 1);
     window_->showNormal();
     window_->resize(500, 400);
     DeliverReports();
-    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), ControlRect(1016, QSize(500, 400)));
-    EXPECT_EQ(Controls().listView->geometry(), ControlRect(1000, QSize(500, 400)));
+    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(), ControlRect(kCommandCloseButton, QSize(500, 400)));
+    EXPECT_EQ(Controls().listView->geometry(), ControlRect(kControlSongList, QSize(500, 400)));
 }
 
 TEST_F(StartTest, PlayWithoutLibraryShowsItsMessageAndReturnsToIdle) {
@@ -102,12 +102,12 @@ TEST_F(StartTest, PlayWithoutLibraryShowsItsMessageAndReturnsToIdle) {
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
     InstallLibraryBoxes();
-    Command(1032);
+    Command(kCommandPlay);
     DeliverReports();
     RemoveLibraryBoxes();
     EXPECT_EQ(shown, u"Tesalo is not initialized.");
     EXPECT_EQ(g_player.isPlaying, 0);
-    EXPECT_TRUE(ButtonEnabled(1032));
+    EXPECT_TRUE(ButtonEnabled(kCommandPlay));
 }
 
 TEST_F(StartTest, ALibraryBoxAskedForByAnotherThreadWaitsForItsAnswer) {

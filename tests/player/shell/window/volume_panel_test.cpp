@@ -1,4 +1,4 @@
-// The volume panel opened by the main window's button 1017: both sliders act while they move.
+// The volume panel opened by the main window's volume button: both sliders act while they move.
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -23,7 +23,7 @@ protected:
             step(panel);
             QTimer::singleShot(0, panel, [panel] { QTest::keyClick(panel, Qt::Key_Escape); });
         });
-        Command(1017);
+        Command(kCommandVolume);
         EXPECT_EQ(script_.Pending(), 0u);
         EXPECT_TRUE(window_->isEnabled());
     }
@@ -89,7 +89,7 @@ TEST_F(VolumePanelTest, OkClosesThePanel) {
         QTimer::singleShot(
             0, panel, [panel] { panel->findChild<QPushButton*>(QStringLiteral("id1"))->click(); });
     });
-    Command(1017);
+    Command(kCommandVolume);
     EXPECT_EQ(script_.Pending(), 0u);
     EXPECT_TRUE(window_->isEnabled());
 }

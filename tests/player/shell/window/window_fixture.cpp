@@ -11,7 +11,6 @@
 
 #include "library/tesalo.h"
 #include "platform/messages.h"
-#include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "midi/smf_image.h"
 #include "player/shell/lists/song_list_files.h"
@@ -20,6 +19,7 @@
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/player_state.h"
+#include "tests/doubles/waveout_null.h"
 #include "tests/support/smf_builder.h"
 
 namespace {
@@ -43,7 +43,7 @@ void WindowTest::SetUp() {
         setenv(name, folder_.c_str(), 1);
     }
     g_player = PlayerState{};
-    g_player.notifyMessage = platform::RegisterMessageName("TEDLL_NOTIFY");
+    g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g_settings = PlayerSettings{};
     window_ = std::make_unique<MainWindow>();
     window_->resize(640, 480);

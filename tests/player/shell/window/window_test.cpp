@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, EnterPlaysTheFocusedRowAndStopsWhilePlaying) {
 TEST_F(MainWindowTest, ClosingWhilePlayingStopsFirstAndKeepsTheDraggedWidths) {
     ShowList({{"One", Song("one", 40)}});
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     View()->header()->resizeSection(kColumnTitle, 222);
     QTest::keyClick(View(), Qt::Key_Escape);
     EXPECT_EQ(g_player.pendingAction, kPendingClose);
@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, ClosingWhilePlayingStopsFirstAndKeepsTheDraggedWidths) {
 
 TEST_F(MainWindowTest, TheCloseButtonClosesThroughTheCancelCommand) {
     ShowList({});
-    ControlButton(Controls(), 1016)->click();
+    ControlButton(Controls(), kCommandCloseButton)->click();
     EXPECT_TRUE(window_->isVisible());  // posted, as the button's command is
     DeliverReports();
     EXPECT_FALSE(window_->isVisible());
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, AnotherListDuringASongReplacesTheRowsAndChainPlayGoesOnIn
     ASSERT_EQ(View()->topLevelItemCount(), 1);
     g_settings.bChainPlay = 1;
     Focus(0);
-    Command(1032);
+    Command(kCommandPlay);
     combo->setCurrentIndex(1);
     emit combo->activated(1);
     EXPECT_EQ(View()->topLevelItem(0)->text(kColumnTitle), "X");
@@ -101,16 +101,16 @@ TEST_F(MainWindowTest, ControlsArePlacedByTheClientSizeAndFollowIt) {
     // 1024 x 740: the panel's top is 680, its buttons 23 pixels apart from x 7.
     const QSize client(1024, 740);
     EXPECT_EQ(PanelRect(client), QRect(QPoint(1, 680), QPoint(1022, 738)));
-    EXPECT_EQ(ControlRect(1022, client), QRect(1, 1, 974, 100));
-    EXPECT_EQ(ControlRect(1000, client), QRect(1, 26, 1022, 652));
-    EXPECT_EQ(ControlRect(1032, client), QRect(7, 684, 22, 22));
-    EXPECT_EQ(ControlRect(1017, client), QRect(214, 684, 22, 22));
-    EXPECT_EQ(ControlRect(1016, client), QRect(996, 715, 22, 22));
-    EXPECT_EQ(ControlRect(1013, client), QRect(984, 3, 33, 19));
+    EXPECT_EQ(ControlRect(kControlSongListCombo, client), QRect(1, 1, 974, 100));
+    EXPECT_EQ(ControlRect(kControlSongList, client), QRect(1, 26, 1022, 652));
+    EXPECT_EQ(ControlRect(kCommandPlay, client), QRect(7, 684, 22, 22));
+    EXPECT_EQ(ControlRect(kCommandVolume, client), QRect(214, 684, 22, 22));
+    EXPECT_EQ(ControlRect(kCommandCloseButton, client), QRect(996, 715, 22, 22));
+    EXPECT_EQ(ControlRect(kCommandSongListMenu, client), QRect(984, 3, 33, 19));
     window_->resize(800, 600);
     EXPECT_EQ(View()->geometry(), QRect(1, 26, 798, 512));
-    EXPECT_EQ(ControlButton(Controls(), 1035)->geometry(), QRect(76, 544, 22, 22));
-    EXPECT_EQ(ControlButton(Controls(), 1016)->geometry(), QRect(772, 575, 22, 22));
+    EXPECT_EQ(ControlButton(Controls(), kCommandNext)->geometry(), QRect(76, 544, 22, 22));
+    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(), QRect(772, 575, 22, 22));
 }
 
 }  // namespace

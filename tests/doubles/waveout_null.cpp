@@ -1,5 +1,7 @@
 // The null backend: one device, "null", that discards the bytes. Its pacing decides when a block
 // is done: at once, after its playing time, or when a test says so.
+#include "tests/doubles/waveout_null.h"
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>

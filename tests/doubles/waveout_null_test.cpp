@@ -1,3 +1,6 @@
+// The tests' null device: its pacings, its pending blocks and the writes it refuses.
+#include "tests/doubles/waveout_null.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/platform/wave_test_support.h"
