@@ -1,19 +1,17 @@
 // `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
-#include <unistd.h>
-
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "library/tesalo.h"
-#include "platform/waveout.h"
+#include "platform/waveout_file.h"
 #include "tools/cli_commands.h"
+#include "tools/cli_output.h"
 #include "tools/cli_progress.h"
 #include "tools/cli_render.h"
 #include "tools/cli_session.h"
+#include "tools/cli_signals.h"
 
 namespace {
 
@@ -52,12 +50,18 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
         notices->push_back({code, value});
         if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
     };
-    const bool ok = PlaySong(song, inbox, onNotice, nullptr);
+    const bool ok = PlaySong(song, inbox, onNotice, [] { return StopSignal() != 0; });
     if (ok && inbox.StoppedAtLimit()) {
         ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
                     " s of audio (--max-seconds)");
     }
     return ok;
+}
+
+bool WriteCodesIfAsked(const CliOptions& options, const std::vector<Notice>& notices) {
+    if (options.codesFile.empty() || WriteCodes(options.codesFile, notices)) return true;
+    ReportError(options.codesFile + ": cannot be written");
+    return false;
 }
 
 }  // namespace
@@ -67,33 +71,43 @@ std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
     return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
 }
 
-int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
+namespace {
+
+// The library renders the song into the open output; false (reported) when it did not play to
+// its end.
+bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song, const RenderOutput& output,
+                      const RenderProgress& progress, std::vector<Notice>* notices) {
+    platform::WaveOutUseOpenFile(output.file(), options.raw);
+    // The render wakes for every 16 blocks (4 notifications each).
+    NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
+    const StartResult started = StartLibrary(options, inbox.window());
+    if (started == StartResult::kNoDevice) ReportUnwritable(output.name(), platform::WaveOutFileError());
+    if (started != StartResult::kStarted) return false;
+    const bool ok = RenderSong(song, inbox, options, progress, notices);
+    TeCleanUp();
+    return ok;
+}
+
+}  // namespace
+
+int RenderInto(const CliOptions& options, RenderOutput& output, const RenderProgress& progress) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
     const std::uint32_t playMs = RenderedMs(options, ScanSong(options.songs[0]).playMs);
-    if (!FitsInOneFile(options, playMs)) {
-        ReleaseSong(&song);
-        return kExitFailure;
-    }
-    progress.begin(playMs);
-    platform::WaveOutUseFile(options.output.c_str(), options.raw);
-    // The render wakes for every 16 blocks (4 notifications each).
-    NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
     std::vector<Notice> notices;
-    const StartResult started = StartLibrary(options, inbox.window());
-    if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
-    bool ok = started == StartResult::kStarted;
+    bool ok = FitsInOneFile(options, playMs);
     if (ok) {
-        ok = RenderSong(song, inbox, options, progress, &notices);
-        TeCleanUp();
+        progress.begin(playMs);
+        ok = RenderOpenOutput(options, song, output, progress, &notices);
     }
-    // A device that was opened has written the file; a failed render leaves none behind.
-    if (!ok && started != StartResult::kNoDevice) std::remove(options.output.c_str());
     ReleaseSong(&song);
-    if (ok && !options.codesFile.empty() && !WriteCodes(options.codesFile, notices)) {
-        ReportError(options.codesFile + ": cannot be written");
-        ok = false;
+    // A stopped or failed render leaves nothing behind.
+    if (StopSignal() != 0) {
+        output.Discard();
+        return StoppedExitCode();
     }
+    ok = ok && output.Complete() && WriteCodesIfAsked(options, notices);
+    if (!ok) output.Discard();
     return ok ? kExitOk : kExitFailure;
 }
 
@@ -101,44 +115,11 @@ namespace {
 
 // One song into one file, with its own progress bar.
 int RenderWithProgressBar(const CliOptions& options) {
+    RenderOutput output;
+    if (!output.Open(options.output, options.raw)) return kExitFailure;
     ProgressBar bar;
-    return RenderToFile(options, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
-                                  [&bar](std::uint32_t ms) { bar.Add(ms); }});
-}
-
-bool CopyToStandardOutput(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    char chunk[65536];
-    bool ok = true;
-    for (std::size_t got; ok && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
-        ok = std::fwrite(chunk, 1, got, stdout) == got;
-    }
-    std::fclose(file);
-    return ok && std::fflush(stdout) == 0;
-}
-
-// "-o -": the song is rendered into a temporary file that is then copied to standard output, so
-// the bytes, the WAV header's sizes included, are those a file gets.
-int RenderToStandardOutput(const CliOptions& options) {
-    std::string path = (std::filesystem::temp_directory_path() / "tesalo-render-XXXXXX").string();
-    const int fd = mkstemp(path.data());
-    if (fd < 0) {
-        ReportError("no temporary file for the output can be made");
-        return kExitFailure;
-    }
-    close(fd);
-    CliOptions toFile = options;
-    toFile.output = path;
-    // A reader that goes away must not end the program before the temporary file is removed.
-    std::signal(SIGPIPE, SIG_IGN);
-    int result = RenderWithProgressBar(toFile);
-    if (result == kExitOk && !CopyToStandardOutput(path)) {
-        ReportError("standard output cannot be written");
-        result = kExitFailure;
-    }
-    std::remove(path.c_str());
-    return result;
+    return RenderInto(options, output, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
+                                        [&bar](std::uint32_t ms) { bar.Add(ms); }});
 }
 
 }  // namespace
@@ -149,6 +130,7 @@ int RunRender(const CliOptions& options) {
         PrintUsage();
         return kExitUsage;
     }
+    CatchStopSignals();
     if (IsBatchRender(options)) return RenderBatch(options);
-    return options.output == "-" ? RenderToStandardOutput(options) : RenderWithProgressBar(options);
+    return RenderWithProgressBar(options);
 }

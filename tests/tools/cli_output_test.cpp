@@ -1,0 +1,120 @@
+// Where `tesalo render` writes, when the folders it writes in are shared with others or the
+// files it names are not what they seem: planted links, an output that is also an input, a
+// disk that takes no more, songs too long for a WAV file.
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/support/smf_builder.h"
+#include "tests/support/test_songs.h"
+#include "tests/tools/cli_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A second of a chord, named "Output".
+smf::Bytes OneSecondSong() {
+    smf::Track track;
+    track.Name(0, "Output").Event(0, {0xC0, 0}).Event(0, {0x90, 60, 100}).Event(0, {0x90, 64, 100});
+    track.Event(96, {0x80, 60, 0}).Event(0, {0x80, 64, 0}).End(96);
+    return smf::File(0, 96, {track});
+}
+
+// Another local user watching a shared folder: for every name that appears in it, a link
+// NAME.part to the victim's file, ready before the program can open that name.
+class LinkPlanter {
+public:
+    LinkPlanter(const std::string& folder, const std::string& victim) {
+        int ready[2];
+        if (pipe(ready) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(ready[0]);
+            Plant(folder, victim, ready[1]);
+        }
+        close(ready[1]);
+        char byte;
+        while (read(ready[0], &byte, 1) < 0 && errno == EINTR) {
+        }
+        close(ready[0]);
+    }
+    ~LinkPlanter() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+
+private:
+    [[noreturn]] static void Plant(const std::string& folder, const std::string& victim, int ready) {
+        const int watch = inotify_init1(IN_CLOEXEC);
+        inotify_add_watch(watch, folder.c_str(), IN_CREATE);
+        close(ready);
+        alignas(inotify_event) char events[sizeof(inotify_event) + NAME_MAX + 1];
+        for (ssize_t got; (got = read(watch, events, sizeof events)) > 0;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events);
+            const std::string name = event->len > 0 ? event->name : "";
+            if (name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0) continue;
+            if (!name.empty()) symlink(victim.c_str(), (folder + "/" + name + ".part").c_str());
+        }
+        _exit(0);
+    }
+    pid_t pid_ = -1;
+};
+
+class CliOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = MakeTempFolder();
+        fs::create_directory(Path("shared"));
+        ASSERT_TRUE(WriteBytes(Path("song.mid"), OneSecondSong()));
+        std::ofstream(Path("victim")) << "the victim's own file";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string Path(const std::string& name) const { return folder + "/" + name; }
+    std::string Victim() const { return ReadWholeFile(Path("victim")); }
+    // The regular files of a folder (planted links are no files of the program's).
+    std::vector<std::string> FilesIn(const std::string& name) const {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(Path(name))) {
+            if (entry.is_regular_file() && !entry.is_symlink()) files.push_back(entry.path().filename());
+        }
+        return files;
+    }
+
+    std::string folder;
+};
+
+}  // namespace
+
+// The file beside the output that a render is written into first, and the temporary file that
+// standard output is rendered into, are made new: a link planted at any name the program may
+// choose is never followed, and the victim's file it points to is left as it was.
+TEST_F(CliOutputTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
+    const CommandResult single = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("single.wav")));
+    ASSERT_EQ(single.exitCode, 0) << single.err;
+    const std::string expected = ReadWholeFile(Path("single.wav"));
+
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/out.wav.part").c_str()), 0);
+    const CommandResult beside = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/out.wav")));
+    EXPECT_EQ(beside.exitCode, 0) << beside.err;
+    EXPECT_TRUE(ReadWholeFile(Path("shared/out.wav")) == expected);
+    EXPECT_TRUE(Victim() == "the victim's own file");
+
+    std::ofstream(Path("victim")) << "the victim's own file";
+    fs::create_directory(Path("tmp"));
+    {
+        const LinkPlanter planter(Path("tmp"), Path("victim"));
+        const CommandResult piped = RunCommand("(TMPDIR=" + Path("tmp") + " " +
+                                               Tesalo("render " + Path("song.mid") + " -o - | cat") + ")");
+        EXPECT_EQ(piped.exitCode, 0) << piped.err;
+        EXPECT_TRUE(piped.out == expected);
+    }
+    EXPECT_TRUE(Victim() == "the victim's own file");
+    EXPECT_TRUE(FilesIn("tmp").empty());
+}
