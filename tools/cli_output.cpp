@@ -25,6 +25,17 @@ mode_t NewFileMode() {
 
 }  // namespace
 
+std::string InputAt(const std::string& output, const std::vector<std::string>& inputs) {
+    struct stat out;
+    const int found = output == "-" ? fstat(STDOUT_FILENO, &out) : stat(output.c_str(), &out);
+    if (found != 0) return "";
+    for (const std::string& input : inputs) {
+        struct stat in;
+        if (stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) return input;
+    }
+    return "";
+}
+
 void ReportUnwritable(const std::string& name, int error) {
     ReportError(name + ": cannot be written: " + std::strerror(error));
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class RenderOutput {
 public:
@@ -47,6 +48,10 @@ private:
     long long start_ = -1;  // where the bytes written straight into a regular file begin
     bool open_ = false;
 };
+
+// The input among inputs that output ("-": standard output) is the same file as, under any name
+// (same device and inode); empty when there is none.
+std::string InputAt(const std::string& output, const std::vector<std::string>& inputs);
 
 // "NAME: cannot be written: REASON" on stderr for the errno.
 void ReportUnwritable(const std::string& name, int error);

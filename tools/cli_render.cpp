@@ -124,6 +124,20 @@ int RenderWithProgressBar(const CliOptions& options) {
 
 }  // namespace
 
+bool NoOutputIsAnInput(const CliOptions& options, std::vector<std::string> outputs) {
+    std::vector<std::string> inputs = options.songs;
+    if (!options.voiceFile.empty()) inputs.push_back(options.voiceFile);
+    if (!options.codesFile.empty()) outputs.push_back(options.codesFile);
+    for (const std::string& output : outputs) {
+        const std::string input = InputAt(output, inputs);
+        if (input.empty()) continue;
+        ReportError((output == "-" ? std::string("standard output") : output) + ": is also an input (" + input +
+                    "); nothing was rendered");
+        return false;
+    }
+    return true;
+}
+
 int RunRender(const CliOptions& options) {
     if (options.songs.empty() || options.output.empty()) {
         ReportError("render takes SONG -o OUT, or SONG... -o FOLDER/");
@@ -132,5 +146,6 @@ int RunRender(const CliOptions& options) {
     }
     CatchStopSignals();
     if (IsBatchRender(options)) return RenderBatch(options);
+    if (!NoOutputIsAnInput(options, {options.output})) return kExitUsage;
     return RenderWithProgressBar(options);
 }

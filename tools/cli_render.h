@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "tools/cli_options.h"
 #include "tools/cli_output.h"
@@ -18,6 +20,10 @@ struct RenderProgress {
 std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs);
 // Renders options.songs[0] into the opened output and completes it; a failed render discards it.
 int RenderInto(const CliOptions& options, RenderOutput& output, const RenderProgress& progress);
+
+// False, with the reason on stderr, when one of the outputs or the --codes file is a song or
+// the voice file under any name: rendering would destroy it.
+bool NoOutputIsAnInput(const CliOptions& options, std::vector<std::string> outputs);
 
 // True when the command line asks for a folder of renders: several songs, or -o naming a
 // folder (an existing one, or a name that ends with '/').

@@ -285,6 +285,9 @@ int RenderBatch(const CliOptions& options) {
         return kExitFailure;
     }
     std::vector<BatchSong> songs = PlanOutputs(options);
+    std::vector<std::string> outputs;
+    for (const BatchSong& song : songs) outputs.push_back(song.output);
+    if (!NoOutputIsAnInput(options, outputs)) return kExitUsage;
     const auto start = std::chrono::steady_clock::now();
     Batch(options, songs, WorkerCount(options, songs.size())).Run();
     if (StopSignal() != 0) return StoppedExitCode();

@@ -118,3 +118,29 @@ TEST_F(CliOutputTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
     EXPECT_TRUE(Victim() == "the victim's own file");
     EXPECT_TRUE(FilesIn("tmp").empty());
 }
+
+// An output that is an input under any name (itself, a link, a hard link, standard output) would
+// destroy the song it renders: it is refused before anything is rendered, the input untouched.
+TEST_F(CliOutputTest, AnOutputThatIsAlsoAnInputIsRefused) {
+    const std::string song = ReadWholeFile(Path("song.mid"));
+    ASSERT_EQ(symlink(Path("song.mid").c_str(), Path("link.wav").c_str()), 0);
+    ASSERT_EQ(link(Path("song.mid").c_str(), Path("hard.wav").c_str()), 0);
+    fs::create_directory(Path("out"));
+    ASSERT_TRUE(WriteBytes(Path("out/tune.wav"), OneSecondSong()));
+    std::ofstream(Path("voice.txt")) << "not read: refused first";
+    const std::string one = Path("song.mid");
+    for (const std::string& arguments :
+         {"render " + one + " -o " + one, "render " + one + " -o " + Path("link.wav"),
+          "render " + one + " -o " + Path("hard.wav"), "render " + one + " -o " + Path("a.wav") + " --codes " + one,
+          "render " + one + " -o - >>" + one, "render --voice " + Path("voice.txt") + " " + one + " -o " + Path("voice.txt"),
+          "render " + one + " " + Path("out/tune.wav") + " -o " + Path("out/")}) {
+        const CommandResult result = RunCommand("(" + Tesalo(arguments) + ")");
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_NE(result.err.find("is also an input"), std::string::npos) << arguments << "\n" << result.err;
+        EXPECT_TRUE(ReadWholeFile(Path("song.mid")) == song) << arguments;
+        EXPECT_TRUE(ReadWholeFile(Path("out/tune.wav")) == song) << arguments;
+    }
+    EXPECT_EQ(ReadWholeFile(Path("voice.txt")), "not read: refused first");
+    EXPECT_FALSE(fs::exists(Path("a.wav")));
+    EXPECT_FALSE(fs::exists(Path("out/song.wav")));
+}
