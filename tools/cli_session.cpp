@@ -9,8 +9,11 @@
 #include "midi/midi_scan.h"
 #include "voiceset/program_files.h"
 #include "midi/smf_image.h"
+#include "tools/cli_text.h"
 
-void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
+void ReportError(const std::string& message) {
+    std::fprintf(stderr, "tesalo: %s\n", Printable(message).c_str());
+}
 
 bool PrepareSong(const std::string& path, PreparedSong* song) {
     song->path = path;

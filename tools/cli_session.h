@@ -44,5 +44,6 @@ struct SongInfo {
 };
 SongInfo ScanSong(const std::string& path);
 
-// "file: message" on stderr, in the program's own voice.
+// "file: message" on stderr, in the program's own voice; control characters (from file names)
+// shown escaped.
 void ReportError(const std::string& message);
