@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "library/tesalo.h"
+#include "platform/msgbox.h"
 #include "platform/waveout_file.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_output.h"
@@ -50,7 +51,8 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
         notices->push_back({code, value});
         if (code == 5) progress.advance(static_cast<std::uint32_t>(value));
     };
-    const bool ok = PlaySong(song, inbox, onNotice, [] { return StopSignal() != 0; });
+    const bool ok = PlaySong(song, inbox, onNotice, [] { return StopSignal() != 0; },
+                             [] { return platform::WaveOutFileError() != 0; });
     if (ok && inbox.StoppedAtLimit()) {
         ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
                     " s of audio (--max-seconds)");
@@ -73,19 +75,36 @@ std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
 
 namespace {
 
-// The library renders the song into the open output; false (reported) when it did not play to
-// its end.
+platform::MessageBoxPresenter shownBefore = nullptr;
+
+// The library's own message about a device that failed says less than the program does.
+int QuietAfterAWriteFailed(const std::u16string& text, const std::u16string& caption, unsigned flags) {
+    if (platform::WaveOutFileError() != 0) return platform::kBoxResultOk;
+    if (shownBefore != nullptr) return shownBefore(text, caption, flags);
+    // The default presenter is reached through ShowMessageBox alone (the boxes come one at a
+    // time, from the library's thread).
+    platform::SetMessageBoxPresenter(nullptr);
+    const int pressed = platform::ShowMessageBox(text, caption, flags);
+    platform::SetMessageBoxPresenter(QuietAfterAWriteFailed);
+    return pressed;
+}
+
+// The library renders the song into the open output; false when it did not play to its end or
+// the output could not be written, which is told once, with the reason.
 bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song, const RenderOutput& output,
                       const RenderProgress& progress, std::vector<Notice>* notices) {
     platform::WaveOutUseOpenFile(output.file(), options.raw);
     // The render wakes for every 16 blocks (4 notifications each).
     NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
+    shownBefore = platform::SetMessageBoxPresenter(QuietAfterAWriteFailed);
     const StartResult started = StartLibrary(options, inbox.window());
-    if (started == StartResult::kNoDevice) ReportUnwritable(output.name(), platform::WaveOutFileError());
-    if (started != StartResult::kStarted) return false;
-    const bool ok = RenderSong(song, inbox, options, progress, notices);
-    TeCleanUp();
-    return ok;
+    const bool ok = started == StartResult::kStarted && RenderSong(song, inbox, options, progress, notices);
+    if (started == StartResult::kStarted) TeCleanUp();
+    platform::SetMessageBoxPresenter(shownBefore);
+    const int error = platform::WaveOutFileError();
+    if (error != 0) ReportUnwritable(output.name(), error);
+    if (error == 0 && started == StartResult::kNoDevice) ReportError(output.name() + ": cannot be written");
+    return ok && error == 0;
 }
 
 }  // namespace

@@ -77,9 +77,10 @@ static void ReportRefusal(const PreparedSong& song) {
 }
 
 bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
-              const StopRequest& stopRequested) {
+              const StopRequest& stopRequested, const std::function<bool()>& outputFailed) {
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
     const bool started = TePlay() == 1;
+    const auto explained = [&outputFailed] { return outputFailed && outputFailed(); };
     bool stopSent = false;
     std::vector<Notice> notices;
     for (;;) {
@@ -87,10 +88,10 @@ bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler&
         for (const Notice& notice : notices) {
             onNotice(notice.code, notice.value);
             if (!started && notice.code == 1) {
-                ReportRefusal(song);
+                if (!explained()) ReportRefusal(song);
                 return false;
             }
-            if (notice.code == 6 && notice.value != 0) {
+            if (notice.code == 6 && notice.value != 0 && !explained()) {
                 ReportError(song.path + ": playback stopped: the output device refused a block");
             }
             if (notice.code == 6) return notice.value == 0;

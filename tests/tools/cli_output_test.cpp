@@ -144,3 +144,27 @@ TEST_F(CliOutputTest, AnOutputThatIsAlsoAnInputIsRefused) {
     EXPECT_FALSE(fs::exists(Path("a.wav")));
     EXPECT_FALSE(fs::exists(Path("out/song.wav")));
 }
+
+// A device that takes nothing (/dev/full), a file size limit, standard output on a full device:
+// the program says which output could not be written and why, once, exits 1 and leaves no
+// partial file.
+TEST_F(CliOutputTest, AnOutputThatCannotBeWrittenIsNamedWithTheReason) {
+    const std::string song = Path("song.mid");
+    const std::string limited = "(ulimit -f 8; exec " + Tesalo("render -q 3 " + song + " -o " + Path("shared/a.wav")) + ")";
+    const struct {
+        std::string command;
+        std::string message;
+    } cases[] = {
+        {Tesalo("render -q 3 " + song + " -o /dev/full"), "/dev/full: cannot be written: No space left on device"},
+        {Tesalo("render --raw " + song + " -o /dev/full"), "/dev/full: cannot be written: No space left on device"},
+        {"(" + Tesalo("render " + song + " -o - >/dev/full") + ")",
+         "standard output: cannot be written: No space left on device"},
+        {limited, Path("shared/a.wav") + ": cannot be written: File too large"},
+    };
+    for (const auto& [command, message] : cases) {
+        const CommandResult result = RunCommand(command);
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_EQ(result.err, "tesalo: " + message + "\n") << command;
+        EXPECT_TRUE(fs::is_empty(Path("shared"))) << command;
+    }
+}
