@@ -32,14 +32,16 @@ bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
     return true;
 }
 
-// A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence.
-constexpr std::uint64_t kLargestOutput = 0xFFFFFFFFull - 44;
+// A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence. Raw output
+// has no limit.
+constexpr std::uint64_t kLargestWav = 0xFFFFFFFFull - 44;
 
 bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
     const std::uint64_t bytes = std::uint64_t{playMs} * BytesPerSecondOfQuality(options.quality) / 1000;
-    if (bytes <= kLargestOutput) return true;
+    if (options.raw || bytes <= kLargestWav) return true;
     ReportError(options.songs[0] + ": plays for " + std::to_string(playMs / 3600000) +
-                " hours, more than one output file can hold at this quality");
+                " hours, more than a WAV file can hold at this quality: render it with --raw, or its "
+                "beginning with --max-seconds");
     return false;
 }
 

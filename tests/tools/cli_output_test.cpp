@@ -168,3 +168,22 @@ TEST_F(CliOutputTest, AnOutputThatCannotBeWrittenIsNamedWithTheReason) {
         EXPECT_TRUE(fs::is_empty(Path("shared"))) << command;
     }
 }
+
+// A WAV file counts its bytes in 32 bits, so a song longer than that is refused before anything
+// is rendered, with the ways out; raw output has no such limit (here the render starts and meets
+// a file size limit instead).
+TEST_F(CliOutputTest, OnlyAWavFileHasALengthLimit) {
+    smf::Track silence;
+    silence.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // about 388 hours at 96 ticks a quarter note
+    ASSERT_TRUE(WriteBytes(Path("long.mid"), smf::File(0, 96, {silence})));
+    const CommandResult wav = RunCommand(Tesalo("render -q 2 " + Path("long.mid") + " -o " + Path("shared/a.wav")));
+    EXPECT_EQ(wav.exitCode, 1);
+    EXPECT_EQ(wav.err, "tesalo: " + Path("long.mid") +
+                           ": plays for 388 hours, more than a WAV file can hold at this quality: render it with "
+                           "--raw, or its beginning with --max-seconds\n");
+    const CommandResult raw = RunCommand(
+        "(ulimit -f 64; exec " + Tesalo("render --raw -q 2 " + Path("long.mid") + " -o " + Path("shared/a.raw")) + ")");
+    EXPECT_EQ(raw.exitCode, 1);
+    EXPECT_EQ(raw.err, "tesalo: " + Path("shared/a.raw") + ": cannot be written: File too large\n");
+    EXPECT_TRUE(fs::is_empty(Path("shared")));
+}
