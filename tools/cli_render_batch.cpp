@@ -2,6 +2,7 @@
 // processes (the library holds one state per process, so a worker is a forked copy of this
 // program that renders one song), with one progress bar for the batch and a summary line.
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,26 +87,32 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
     _exit(result);
 }
 
+// The worker's pipes for its progress and its messages; false (reported) when the system
+// refuses one.
+bool MakeWorkerPipes(const BatchSong& song, int progress[2], int messages[2]) {
+    if (pipe(progress) == 0) {
+        if (pipe(messages) == 0) return true;
+        close(progress[0]);
+        close(progress[1]);
+    }
+    ReportError(song.path + ": no worker can be started (no pipe)");
+    return false;
+}
+
 // Forks a worker for the song into an output made here; false (reported) when the output cannot
 // be made or the system refuses a pipe or a process.
 bool StartWorker(const CliOptions& options, BatchSong* song, Worker* worker) {
     auto output = std::make_shared<RenderOutput>();
-    if (!output->Open(song->output, options.raw)) return false;
     int progress[2];
     int messages[2];
-    if (pipe(progress) != 0) {
-        ReportError(song->path + ": no worker can be started (no pipe)");
-        return false;
-    }
-    if (pipe(messages) != 0) {
-        close(progress[0]);
-        close(progress[1]);
-        ReportError(song->path + ": no worker can be started (no pipe)");
-        return false;
-    }
+    if (!output->Open(song->output, options.raw) || !MakeWorkerPipes(*song, progress, messages)) return false;
     std::fflush(nullptr);
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
+        // A worker whose program was killed outright stops as if it had been asked to.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) raise(SIGTERM);
         close(progress[0]);
         close(messages[0]);
         RunWorker(options, *song, *output, progress[1], messages[1]);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <sstream>
 #include <thread>
 
 #include "tests/support/smf_builder.h"
@@ -57,8 +58,22 @@ public:
         ended_ = true;
         return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
     }
-    // True while a process of the group is alive.
-    bool GroupAlive() const { return kill(-pid_, 0) == 0; }
+    // The processes of the group that run (one that has ended and waits to be collected by
+    // whoever inherited it does not count).
+    int GroupRunning() const {
+        int running = 0;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator("/proc", error)) {
+            std::istringstream stat(ReadWholeFile(entry.path() / "stat"));
+            std::string fields;
+            std::getline(stat, fields, ')');  // the pid and the program's name, which may hold spaces
+            char state = 0;
+            pid_t parent = 0, group = 0;
+            if (stat >> state >> parent >> group && group == pid_ && state != 'Z') ++running;
+        }
+        return running;
+    }
+    bool GroupRuns() const { return GroupRunning() > 0; }
 
 private:
     pid_t pid_ = -1;
@@ -97,30 +112,42 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
     std::string Path(const std::string& name) const { return folder + "/" + name; }
 
+    // Waits until the render is under way (until it holds a file in the folder).
+    static void WaitUntilWriting(Running& tesalo, const std::string& writes) {
+        while (tesalo.Alive() && !HoldsAnyFile(writes) && !HoldsFileIn(tesalo.pid(), writes)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
     // Waits until the render is under way (until it holds a file in the folder), then sends the
     // signal to the group or to the program alone; expects all of it stopped and nothing left.
     void ExpectStopsCleanly(const std::string& arguments, const std::string& writes, int signal, bool group) {
         SCOPED_TRACE(arguments + " signal " + std::to_string(signal) + (group ? " to the group" : ""));
         Running tesalo(arguments, Path("tmp"));
-        while (tesalo.Alive() && !HoldsAnyFile(writes) && !HoldsFileIn(tesalo.pid(), writes)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        WaitUntilWriting(tesalo, writes);
         ASSERT_TRUE(tesalo.Alive()) << "the render ended before it could be stopped";
         kill(group ? -tesalo.pid() : tesalo.pid(), signal);
         EXPECT_EQ(tesalo.Wait(), 128 + signal);
-        EXPECT_FALSE(tesalo.GroupAlive()) << "a worker outlived the program";
+        EXPECT_FALSE(tesalo.GroupRuns()) << "a worker outlived the program";
         EXPECT_TRUE(fs::is_empty(Path("out")));
         EXPECT_TRUE(fs::is_empty(Path("tmp")));
     }
+
+    // Four songs of hours, two workers.
+    std::string Batch() const;
 
     std::string folder;
 };
 
 }  // namespace
 
+std::string CliSignalTest::Batch() const {
+    return "render -q 3 --max-seconds 36000 -j 2 " + Path("a.mid") + " " + Path("b.mid") + " " + Path("c.mid") + " " +
+           Path("d.mid") + " -o " + Path("out/");
+}
+
 TEST_F(CliSignalTest, ABatchStopsItsWorkersAndLeavesNoFile) {
-    const std::string batch = "render -q 3 --max-seconds 36000 -j 2 " + Path("a.mid") + " " + Path("b.mid") + " " +
-                              Path("c.mid") + " " + Path("d.mid") + " -o " + Path("out/");
+    const std::string batch = Batch();
     ExpectStopsCleanly(batch, Path("out"), SIGINT, true);
     ExpectStopsCleanly(batch, Path("out"), SIGTERM, false);
     ExpectStopsCleanly(batch, Path("out"), SIGHUP, false);
@@ -132,4 +159,23 @@ TEST_F(CliSignalTest, OneSongStopsAndLeavesNoFile) {
     ExpectStopsCleanly(song + " -o " + Path("out/a.wav"), Path("out"), SIGTERM, false);
     ExpectStopsCleanly(song + " -o -", Path("tmp"), SIGINT, true);
     ExpectStopsCleanly(song + " --raw -o " + Path("out/a.raw"), Path("out"), SIGHUP, false);
+}
+
+// A program killed outright cannot stop its workers: each stops by itself when it loses its
+// program, and removes its file.
+TEST_F(CliSignalTest, TheWorkersOfAKilledProgramStopAndLeaveNoFile) {
+    Running tesalo(Batch(), Path("tmp"));
+    // Both workers started: the program is not between making a file for a worker and starting
+    // it, the one moment when a program killed outright leaves a file behind.
+    while (tesalo.Alive() && tesalo.GroupRunning() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(tesalo.Alive()) << "the render ended before it could be stopped";
+    kill(tesalo.pid(), SIGKILL);
+    tesalo.Wait();
+    // Bounded only so that workers that never end fail the test instead of hanging it.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (tesalo.GroupRuns() && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_FALSE(tesalo.GroupRuns()) << "a worker outlived the program";
+    EXPECT_TRUE(fs::is_empty(Path("out")));
 }
