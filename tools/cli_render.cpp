@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "library/tesalo.h"
+#include "platform/file_replace.h"
 #include "platform/msgbox.h"
 #include "platform/waveout_file.h"
 #include "tools/cli_commands.h"
@@ -16,20 +17,17 @@
 
 namespace {
 
-// The codes file appears whole or not at all.
+// The codes file appears whole or not at all, through a temporary file made new (a planted
+// link is never followed); false (reported) when it cannot be written.
 bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
-    const std::string part = path + ".part";
-    std::FILE* file = std::fopen(part.c_str(), "w");
-    if (file == nullptr) return false;
+    std::string lines;
     for (const Notice& notice : notices) {
-        std::fprintf(file, "%u %lld\n", notice.code, static_cast<long long>(notice.value));
+        lines += std::to_string(notice.code) + " " + std::to_string(static_cast<long long>(notice.value)) + "\n";
     }
-    const bool written = std::fclose(file) == 0;
-    if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
-        std::remove(part.c_str());
-        return false;
-    }
-    return true;
+    int error = 0;
+    if (platform::ReplaceFileContents(path, lines, &error)) return true;
+    ReportUnwritable(path, error);
+    return false;
 }
 
 // A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence. Raw output
@@ -63,9 +61,7 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
 }
 
 bool WriteCodesIfAsked(const CliOptions& options, const std::vector<Notice>& notices) {
-    if (options.codesFile.empty() || WriteCodes(options.codesFile, notices)) return true;
-    ReportError(options.codesFile + ": cannot be written");
-    return false;
+    return options.codesFile.empty() || WriteCodes(options.codesFile, notices);
 }
 
 }  // namespace

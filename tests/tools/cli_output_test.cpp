@@ -106,6 +106,13 @@ TEST_F(CliOutputTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
     EXPECT_TRUE(ReadWholeFile(Path("shared/out.wav")) == expected);
     EXPECT_TRUE(Victim() == "the victim's own file");
 
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/codes.part").c_str()), 0);
+    const CommandResult codes = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/b.wav") +
+                                                  " --codes " + Path("shared/codes")));
+    EXPECT_EQ(codes.exitCode, 0) << codes.err;
+    EXPECT_NE(ReadWholeFile(Path("shared/codes")).find("6 0\n"), std::string::npos);
+    EXPECT_TRUE(Victim() == "the victim's own file");
+
     std::ofstream(Path("victim")) << "the victim's own file";
     fs::create_directory(Path("tmp"));
     {
