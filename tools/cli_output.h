@@ -19,8 +19,6 @@ public:
     bool Open(const std::string& output, bool raw);
     // The open file the render writes into.
     int file() const { return file_; }
-    // The name the render is written under until it is complete; empty when there is none.
-    const std::string& temporary() const { return temporary_; }
     // The name the output is reported by.
     const std::string& name() const { return name_; }
     // Puts the rendered bytes in place: false with the reason on stderr.
