@@ -9,6 +9,7 @@
 #include "midi/smf_image.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_session.h"
+#include "tools/cli_text.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ bool PrintInfo(const std::string& path) {
     if (!ReadHeader(path, &header)) return false;
     const SongInfo info = ScanSong(path);
     std::printf("file: %s\nformat: %u, tracks: %u, division: %u\ntitle: %s\nplay time: %s (%u ms)\n",
-                path.c_str(), header.format, header.tracks, header.division, info.title.c_str(),
+                Printable(path).c_str(), header.format, header.tracks, header.division, Printable(info.title).c_str(),
                 platform::Utf16ToUtf8(FormatPlayTime(info.playMs / 1000)).c_str(), info.playMs);
     return true;
 }

@@ -13,6 +13,7 @@
 #include "platform/waveout.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_session.h"
+#include "tools/cli_text.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ std::string Clock(std::uint64_t ms) {
 class StatusLine {
 public:
     StatusLine(const std::string& path, const SongInfo& info)
-        : name_(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title),
+        : name_(Printable(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title)),
           totalMs_(info.playMs), start_(std::chrono::steady_clock::now()), live_(isatty(2) != 0) {
         if (!live_) std::fprintf(stderr, "playing %s (%s)", name_.c_str(), Clock(totalMs_).c_str());
     }

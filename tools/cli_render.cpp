@@ -1,46 +1,45 @@
 // `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
-#include <unistd.h>
-
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "library/tesalo.h"
-#include "platform/waveout.h"
+#include "platform/file_replace.h"
+#include "platform/msgbox.h"
+#include "platform/waveout_file.h"
 #include "tools/cli_commands.h"
+#include "tools/cli_output.h"
 #include "tools/cli_progress.h"
 #include "tools/cli_render.h"
 #include "tools/cli_session.h"
+#include "tools/cli_signals.h"
 
 namespace {
 
-// The codes file appears whole or not at all.
+// The codes file appears whole or not at all, through a temporary file made new (a planted
+// link is never followed); false (reported) when it cannot be written.
 bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
-    const std::string part = path + ".part";
-    std::FILE* file = std::fopen(part.c_str(), "w");
-    if (file == nullptr) return false;
+    std::string lines;
     for (const Notice& notice : notices) {
-        std::fprintf(file, "%u %lld\n", notice.code, static_cast<long long>(notice.value));
+        lines += std::to_string(notice.code) + " " + std::to_string(static_cast<long long>(notice.value)) + "\n";
     }
-    const bool written = std::fclose(file) == 0;
-    if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
-        std::remove(part.c_str());
-        return false;
-    }
-    return true;
+    int error = 0;
+    if (platform::ReplaceFileContents(path, lines, &error)) return true;
+    ReportUnwritable(path, error);
+    return false;
 }
 
-// A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence.
-constexpr std::uint64_t kLargestOutput = 0xFFFFFFFFull - 44;
+// A WAV file counts its bytes in 32 bits; a broken file can claim weeks of silence. Raw output
+// has no limit.
+constexpr std::uint64_t kLargestWav = 0xFFFFFFFFull - 44;
 
 bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
     const std::uint64_t bytes = std::uint64_t{playMs} * BytesPerSecondOfQuality(options.quality) / 1000;
-    if (bytes <= kLargestOutput) return true;
+    if (options.raw || bytes <= kLargestWav) return true;
     ReportError(options.songs[0] + ": plays for " + std::to_string(playMs / 3600000) +
-                " hours, more than one output file can hold at this quality");
+                " hours, more than a WAV file can hold at this quality: render it with --raw, or its "
+                "beginning with --max-seconds");
     return false;
 }
 
@@ -52,12 +51,17 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
         notices->push_back({code, value});
         if (code == TE_NOTIFY_DURATION) progress.advance(static_cast<std::uint32_t>(value));
     };
-    const bool ok = PlaySong(song, inbox, onNotice, nullptr);
+    const bool ok = PlaySong(song, inbox, onNotice, [] { return StopSignal() != 0; },
+                             [] { return platform::WaveOutFileError() != 0; });
     if (ok && inbox.StoppedAtLimit()) {
         ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
                     " s of audio (--max-seconds)");
     }
     return ok;
+}
+
+bool WriteCodesIfAsked(const CliOptions& options, const std::vector<Notice>& notices) {
+    return options.codesFile.empty() || WriteCodes(options.codesFile, notices);
 }
 
 }  // namespace
@@ -67,33 +71,60 @@ std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
     return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
 }
 
-int RenderToFile(const CliOptions& options, const RenderProgress& progress) {
+namespace {
+
+platform::MessageBoxPresenter shownBefore = nullptr;
+
+// The library's own message about a device that failed says less than the program does.
+int QuietAfterAWriteFailed(const std::u16string& text, const std::u16string& caption, unsigned flags) {
+    if (platform::WaveOutFileError() != 0) return platform::kBoxResultOk;
+    if (shownBefore != nullptr) return shownBefore(text, caption, flags);
+    // The default presenter is reached through ShowMessageBox alone (the boxes come one at a
+    // time, from the library's thread).
+    platform::SetMessageBoxPresenter(nullptr);
+    const int pressed = platform::ShowMessageBox(text, caption, flags);
+    platform::SetMessageBoxPresenter(QuietAfterAWriteFailed);
+    return pressed;
+}
+
+// The library renders the song into the open output; false when it did not play to its end or
+// the output could not be written, which is told once, with the reason.
+bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song, const RenderOutput& output,
+                      const RenderProgress& progress, std::vector<Notice>* notices) {
+    platform::WaveOutUseOpenFile(output.file(), options.raw);
+    // The render wakes for every 16 blocks (4 notifications each).
+    NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
+    shownBefore = platform::SetMessageBoxPresenter(QuietAfterAWriteFailed);
+    const StartResult started = StartLibrary(options, inbox.window());
+    const bool ok = started == StartResult::kStarted && RenderSong(song, inbox, options, progress, notices);
+    if (started == StartResult::kStarted) TeCleanUp();
+    platform::SetMessageBoxPresenter(shownBefore);
+    const int error = platform::WaveOutFileError();
+    if (error != 0) ReportUnwritable(output.name(), error);
+    if (error == 0 && started == StartResult::kNoDevice) ReportError(output.name() + ": cannot be written");
+    return ok && error == 0;
+}
+
+}  // namespace
+
+int RenderInto(const CliOptions& options, RenderOutput& output, const RenderProgress& progress) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
     const std::uint32_t playMs = RenderedMs(options, ScanSong(options.songs[0]).playMs);
-    if (!FitsInOneFile(options, playMs)) {
-        ReleaseSong(&song);
-        return kExitFailure;
-    }
-    progress.begin(playMs);
-    platform::WaveOutUseFile(options.output.c_str(), options.raw);
-    // The render wakes for every 16 blocks (4 notifications each).
-    NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
     std::vector<Notice> notices;
-    const StartResult started = StartLibrary(options, inbox.window());
-    if (started == StartResult::kNoDevice) ReportError(options.output + ": cannot be written");
-    bool ok = started == StartResult::kStarted;
+    bool ok = FitsInOneFile(options, playMs);
     if (ok) {
-        ok = RenderSong(song, inbox, options, progress, &notices);
-        TeCleanUp();
+        progress.begin(playMs);
+        ok = RenderOpenOutput(options, song, output, progress, &notices);
     }
-    // A device that was opened has written the file; a failed render leaves none behind.
-    if (!ok && started != StartResult::kNoDevice) std::remove(options.output.c_str());
     ReleaseSong(&song);
-    if (ok && !options.codesFile.empty() && !WriteCodes(options.codesFile, notices)) {
-        ReportError(options.codesFile + ": cannot be written");
-        ok = false;
+    // A stopped or failed render leaves nothing behind.
+    if (StopSignal() != 0) {
+        output.Discard();
+        return StoppedExitCode();
     }
+    ok = ok && output.Complete() && WriteCodesIfAsked(options, notices);
+    if (!ok) output.Discard();
     return ok ? kExitOk : kExitFailure;
 }
 
@@ -101,47 +132,28 @@ namespace {
 
 // One song into one file, with its own progress bar.
 int RenderWithProgressBar(const CliOptions& options) {
+    RenderOutput output;
+    if (!output.Open(options.output, options.raw)) return kExitFailure;
     ProgressBar bar;
-    return RenderToFile(options, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
-                                  [&bar](std::uint32_t ms) { bar.Add(ms); }});
-}
-
-bool CopyToStandardOutput(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    char chunk[65536];
-    bool ok = true;
-    for (std::size_t got; ok && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
-        ok = std::fwrite(chunk, 1, got, stdout) == got;
-    }
-    std::fclose(file);
-    return ok && std::fflush(stdout) == 0;
-}
-
-// "-o -": the song is rendered into a temporary file that is then copied to standard output, so
-// the bytes, the WAV header's sizes included, are those a file gets.
-int RenderToStandardOutput(const CliOptions& options) {
-    std::string path = (std::filesystem::temp_directory_path() / "tesalo-render-XXXXXX").string();
-    const int fd = mkstemp(path.data());
-    if (fd < 0) {
-        ReportError("no temporary file for the output can be made");
-        return kExitFailure;
-    }
-    close(fd);
-    CliOptions toFile = options;
-    toFile.output = path;
-    // A reader that goes away must not end the program before the temporary file is removed.
-    std::signal(SIGPIPE, SIG_IGN);
-    int result = RenderWithProgressBar(toFile);
-    if (result == kExitOk && !CopyToStandardOutput(path)) {
-        ReportError("standard output cannot be written");
-        result = kExitFailure;
-    }
-    std::remove(path.c_str());
-    return result;
+    return RenderInto(options, output, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
+                                        [&bar](std::uint32_t ms) { bar.Add(ms); }});
 }
 
 }  // namespace
+
+bool NoOutputIsAnInput(const CliOptions& options, std::vector<std::string> outputs) {
+    std::vector<std::string> inputs = options.songs;
+    if (!options.voiceFile.empty()) inputs.push_back(options.voiceFile);
+    if (!options.codesFile.empty()) outputs.push_back(options.codesFile);
+    for (const std::string& output : outputs) {
+        const std::string input = InputAt(output, inputs);
+        if (input.empty()) continue;
+        ReportError((output == "-" ? std::string("standard output") : output) + ": is also an input (" + input +
+                    "); nothing was rendered");
+        return false;
+    }
+    return true;
+}
 
 int RunRender(const CliOptions& options) {
     if (options.songs.empty() || options.output.empty()) {
@@ -149,6 +161,8 @@ int RunRender(const CliOptions& options) {
         PrintUsage();
         return kExitUsage;
     }
+    CatchStopSignals();
     if (IsBatchRender(options)) return RenderBatch(options);
-    return options.output == "-" ? RenderToStandardOutput(options) : RenderWithProgressBar(options);
+    if (!NoOutputIsAnInput(options, {options.output})) return kExitUsage;
+    return RenderWithProgressBar(options);
 }

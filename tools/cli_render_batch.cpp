@@ -2,14 +2,17 @@
 // processes (the library holds one state per process, so a worker is a forked copy of this
 // program that renders one song), with one progress bar for the batch and a summary line.
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <string>
 #include <system_error>
@@ -21,6 +24,7 @@
 #include "tools/cli_progress.h"
 #include "tools/cli_render.h"
 #include "tools/cli_session.h"
+#include "tools/cli_signals.h"
 
 namespace fs = std::filesystem;
 
@@ -39,6 +43,7 @@ struct BatchSong {
 struct Worker {
     pid_t pid = -1;
     BatchSong* song = nullptr;
+    std::shared_ptr<RenderOutput> output;  // made before the fork: removed here if the worker fails
     int progressFd = -1;
     int messageFd = -1;
     std::string progressBytes;
@@ -69,48 +74,60 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
     return songs;
 }
 
-[[noreturn]] void RunWorker(const CliOptions& options, const BatchSong& song, int progressFd, int messageFd) {
+[[noreturn]] void RunWorker(const CliOptions& options, const BatchSong& song, RenderOutput& output,
+                            int progressFd, int messageFd) {
     dup2(messageFd, 2);
     close(messageFd);
     CliOptions one = options;
     one.songs = {song.path};
     one.output = song.output;
     const auto send = [progressFd](std::uint32_t ms) { platform::WriteAll(progressFd, &ms, sizeof ms); };
-    const int result = RenderToFile(one, {[](std::uint32_t) {}, send});
+    const int result = RenderInto(one, output, {[](std::uint32_t) {}, send});
     std::fflush(nullptr);
     _exit(result);
 }
 
-// Forks a worker for the song; false (reported) when the system refuses a pipe or a process.
-bool StartWorker(const CliOptions& options, BatchSong* song, Worker* worker) {
-    int progress[2];
-    int messages[2];
-    if (pipe(progress) != 0) {
-        ReportError(song->path + ": no worker can be started (no pipe)");
-        return false;
-    }
-    if (pipe(messages) != 0) {
+// The worker's pipes for its progress and its messages; false (reported) when the system
+// refuses one.
+bool MakeWorkerPipes(const BatchSong& song, int progress[2], int messages[2]) {
+    if (pipe(progress) == 0) {
+        if (pipe(messages) == 0) return true;
         close(progress[0]);
         close(progress[1]);
-        ReportError(song->path + ": no worker can be started (no pipe)");
-        return false;
     }
+    ReportError(song.path + ": no worker can be started (no pipe)");
+    return false;
+}
+
+// Forks a worker for the song into an output made here; false (reported) when the output cannot
+// be made or the system refuses a pipe or a process.
+bool StartWorker(const CliOptions& options, BatchSong* song, Worker* worker) {
+    auto output = std::make_shared<RenderOutput>();
+    int progress[2];
+    int messages[2];
+    if (!output->Open(song->output, options.raw) || !MakeWorkerPipes(*song, progress, messages)) return false;
     std::fflush(nullptr);
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
+        // A worker whose program was killed outright stops as if it had been asked to.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) raise(SIGTERM);
         close(progress[0]);
         close(messages[0]);
-        RunWorker(options, *song, progress[1], messages[1]);
+        RunWorker(options, *song, *output, progress[1], messages[1]);
     }
+    output->Release();
     close(progress[1]);
     close(messages[1]);
     if (pid < 0) {
         close(progress[0]);
         close(messages[0]);
+        output->Discard();
         ReportError(song->path + ": no worker process can be started");
         return false;
     }
-    *worker = Worker{pid, song, progress[0], messages[0], {}, {}};
+    *worker = Worker{pid, song, output, progress[0], messages[0], {}, {}};
     return true;
 }
 
@@ -121,29 +138,41 @@ public:
         for (const BatchSong& song : songs) bar_.Expect(song.playMs);
     }
 
+    // Renders the songs; after a stop signal no worker is started and the running ones are
+    // stopped and waited for.
     void Run() {
         std::size_t next = 0;
-        while (next < songs_.size() || !workers_.empty()) {
-            while (workers_.size() < jobs_ && next < songs_.size()) {
+        while ((next < songs_.size() && StopSignal() == 0) || !workers_.empty()) {
+            while (workers_.size() < jobs_ && next < songs_.size() && StopSignal() == 0) {
                 Worker worker;
                 if (StartWorker(options_, &songs_[next], &worker)) workers_.push_back(worker);
                 ++next;
             }
             if (!workers_.empty()) Serve();
+            if (StopSignal() != 0) StopWorkers();
         }
         bar_.Interrupt();
     }
 
 private:
-    // Waits for output of any worker, takes it, and collects the workers that have ended.
+    // Asks every worker to stop, once: each removes its file and ends.
+    void StopWorkers() {
+        if (stopping_) return;
+        stopping_ = true;
+        for (const Worker& worker : workers_) kill(worker.pid, SIGTERM);
+    }
+
+    // Waits for output of any worker or a stop signal, takes it, and collects the workers that
+    // have ended.
     void Serve() {
-        std::vector<pollfd> fds;
+        std::vector<pollfd> fds = {{StopSignalPipe(), POLLIN, 0}};
         for (const Worker& worker : workers_) {
             for (int fd : {worker.progressFd, worker.messageFd}) {
                 if (fd >= 0) fds.push_back({fd, POLLIN, 0});
             }
         }
         if (poll(fds.data(), fds.size(), -1) < 0) return;  // EINTR: the loop asks again
+        DrainStopSignalPipe();
         for (const pollfd& ready : fds) {
             if (ready.revents == 0) continue;
             for (Worker& worker : workers_) {
@@ -204,10 +233,9 @@ private:
         }
         BatchSong& song = *worker.song;
         song.ok = WIFEXITED(status) && WEXITSTATUS(status) == kExitOk;
+        // A worker that failed or died mid-song leaves no partial file behind.
+        if (!song.ok) worker.output->Discard();
         if (WIFSIGNALED(status)) {
-            // A worker that died mid-song may leave its partial file behind.
-            std::remove((song.output + ".part").c_str());
-            std::remove(song.output.c_str());
             bar_.Interrupt();
             ReportError(song.path + ": its worker ended by signal " + std::to_string(WTERMSIG(status)));
         }
@@ -219,6 +247,7 @@ private:
     std::size_t jobs_;
     ProgressBar bar_;
     std::vector<Worker> workers_;
+    bool stopping_ = false;
 };
 
 std::size_t WorkerCount(const CliOptions& options, std::size_t songs) {
@@ -263,8 +292,12 @@ int RenderBatch(const CliOptions& options) {
         return kExitFailure;
     }
     std::vector<BatchSong> songs = PlanOutputs(options);
+    std::vector<std::string> outputs;
+    for (const BatchSong& song : songs) outputs.push_back(song.output);
+    if (!NoOutputIsAnInput(options, outputs)) return kExitUsage;
     const auto start = std::chrono::steady_clock::now();
     Batch(options, songs, WorkerCount(options, songs.size())).Run();
+    if (StopSignal() != 0) return StoppedExitCode();
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     PrintSummary(songs, wall.count());
     const bool allOk = std::all_of(songs.begin(), songs.end(), [](const BatchSong& song) { return song.ok; });

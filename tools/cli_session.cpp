@@ -9,8 +9,11 @@
 #include "midi/midi_scan.h"
 #include "voiceset/program_files.h"
 #include "midi/smf_image.h"
+#include "tools/cli_text.h"
 
-void ReportError(const std::string& message) { std::fprintf(stderr, "tesalo: %s\n", message.c_str()); }
+void ReportError(const std::string& message) {
+    std::fprintf(stderr, "tesalo: %s\n", Printable(message).c_str());
+}
 
 bool PrepareSong(const std::string& path, PreparedSong* song) {
     song->path = path;
@@ -74,9 +77,10 @@ static void ReportRefusal(const PreparedSong& song) {
 }
 
 bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
-              const StopRequest& stopRequested) {
+              const StopRequest& stopRequested, const std::function<bool()>& outputFailed) {
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
     const bool started = TePlay() == 1;
+    const auto explained = [&outputFailed] { return outputFailed && outputFailed(); };
     bool stopSent = false;
     std::vector<Notice> notices;
     for (;;) {
@@ -84,10 +88,10 @@ bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler&
         for (const Notice& notice : notices) {
             onNotice(notice.code, notice.value);
             if (!started && notice.code == TE_NOTIFY_PLAY) {
-                ReportRefusal(song);
+                if (!explained()) ReportRefusal(song);
                 return false;
             }
-            if (notice.code == TE_NOTIFY_END && notice.value != 0) {
+            if (notice.code == TE_NOTIFY_END && notice.value != 0 && !explained()) {
                 ReportError(song.path + ": playback stopped: the output device refused a block");
             }
             if (notice.code == TE_NOTIFY_END) return notice.value == 0;

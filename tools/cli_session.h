@@ -34,8 +34,9 @@ using StopRequest = std::function<bool()>;
 // says yes, TeStop is called.
 // True when the song played to its end or was stopped (a song of no blocks plays nothing and
 // succeeds); false, with the reason on stderr, when the library refused it or playback failed.
+// When outputFailed says yes, the output's own failure explains both, and the caller tells it.
 bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
-              const StopRequest& stopRequested);
+              const StopRequest& stopRequested, const std::function<bool()>& outputFailed = nullptr);
 
 // The title and play time of a song, for the status line and the progress bar.
 struct SongInfo {
@@ -44,5 +45,6 @@ struct SongInfo {
 };
 SongInfo ScanSong(const std::string& path);
 
-// "file: message" on stderr, in the program's own voice.
+// "file: message" on stderr, in the program's own voice; control characters (from file names)
+// shown escaped.
 void ReportError(const std::string& message);

@@ -280,7 +280,7 @@ TEST_F(CliTest, ASongLongerThanAnOutputFileCanHoldIsRefused) {
     ASSERT_TRUE(WriteBytes(Path("long.mid"), song));
     const CommandResult result = RunCommand(Tesalo("render " + Path("long.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("long.mid: plays for 388 hours, more than one output file can hold"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("long.mid: plays for 388 hours, more than a WAV file can hold"), std::string::npos) << result.err;
     EXPECT_FALSE(fs::exists(Path("a.wav")));
     EXPECT_FALSE(fs::exists(Path("a.wav.part")));
 }
@@ -340,4 +340,33 @@ TEST_F(CliTest, PlayChecksTheSongsBeforeItOpensTheDevice) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("nosuch.mid: cannot be read"), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find("device"), std::string::npos) << result.err;
+}
+
+// A title or a file name may hold control characters that would drive the terminal (set its
+// title, clear the screen, move the cursor): every line that carries text from a file shows each
+// C0 and C1 control character and DEL as \xNN, its code in hexadecimal.
+TEST_F(CliTest, ControlCharactersFromAFileAreShownEscaped) {
+    const std::string name = Path("evil\x1b[2J.mid");
+    const smf::Track track = smf::Track().Name(0, "\x1b]0;pwned\x07\x1b[2J\rA\xc2\x9b" "B\x7f").End(96);
+    ASSERT_TRUE(WriteBytes(name, smf::File(0, 96, {track})));
+    const std::string shownName = Path("evil\\x1b[2J.mid");
+    const std::string shownTitle = "\\x1b]0;pwned\\x07\\x1b[2J\\x0dA\\x9bB\\x7f";
+
+    const CommandResult info = RunCommand(Tesalo("info '" + name + "'"));
+    EXPECT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_EQ(info.out, "file: " + shownName + "\nformat: 0, tracks: 1, division: 96\ntitle: " + shownTitle +
+                            "\nplay time: 00:00 (499 ms)\n");
+
+    std::ofstream(Path(".asoundrc")) << "pcm.!default { type file; slave.pcm \"null\"; file \"" << Path("OUT.raw")
+                                     << "\"; format \"raw\" }\n";
+    const CommandResult play = RunCommand("HOME=" + folder + " " + Tesalo("play '" + name + "'"));
+    EXPECT_EQ(play.exitCode, 0) << play.err;
+    EXPECT_NE(play.err.find("playing " + shownTitle + " (00:00)"), std::string::npos) << play.err;
+
+    const CommandResult missing = RunCommand(Tesalo("render '" + Path("gone\x1b[2J\x9b.mid") + "' -o " + Path("a.wav")));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find(Path("gone\\x1b[2J\\x9b.mid: cannot be read")), std::string::npos) << missing.err;
+    for (const std::string& text : {info.out, play.err, missing.err}) {
+        EXPECT_EQ(text.find_first_of("\x1b\x07\r\x7f\x9b"), std::string::npos);
+    }
 }

@@ -57,6 +57,7 @@ TEST(PlatformExports, OnlyWhatTheOtherPartsCall) {
         "platform::WaveOutErrorText", "platform::WaveOutPrepare", "platform::WaveOutWrite",
         "platform::WaveOutUnprepare", "platform::WaveOutGetVolume", "platform::WaveOutSetVolume",
         "platform::WaveOutClose", "platform::WaveOutUsePortAudio", "platform::WaveOutUseFile",
+        "platform::WaveOutUseOpenFile", "platform::WaveOutFileError",
         "platform::DecodeSystemText", "platform::DecodeTextByBytes", "platform::Utf16ToUtf8",
         "platform::Utf8ToUtf16", "platform::IsDoubleByteLead", "platform::GetSystemDefaultLanguage",
         "platform::ShowMessageBox", "platform::SetMessageBoxPresenter",
