@@ -54,7 +54,7 @@ PlayTry TryRows(PlayMode mode, int from, int rows, const std::function<bool(int)
     return result;
 }
 
-bool DeleteRows(SongRows& rows, const RowFlags& chosen, PlayPosition& position) {
+bool DeleteKeepsPlayingRow(const SongRows& rows, const RowFlags& chosen, PlayPosition& position) {
     if (position.playing && rows.Holds(position.current) && Chosen(chosen, position.current)) {
         return false;
     }
@@ -63,6 +63,5 @@ bool DeleteRows(SongRows& rows, const RowFlags& chosen, PlayPosition& position) 
         for (int row = 0; row < rows.Count(); ++row) before += row < position.current && Chosen(chosen, row);
         position.current -= before;
     }
-    rows.Remove(chosen);
     return true;
 }

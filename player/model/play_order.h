@@ -53,6 +53,6 @@ struct PlayPosition {
     int current = 0;
 };
 
-// Deletes the chosen rows, the current row following its song while it plays. False (and
-// nothing deleted) when the playing row is among them.
-bool DeleteRows(SongRows& rows, const RowFlags& chosen, PlayPosition& position);
+// Whether the chosen rows may be deleted: not when the playing row is among them (false). When
+// they may, the current row moves to where its song will be once they are gone, if it plays.
+bool DeleteKeepsPlayingRow(const SongRows& rows, const RowFlags& chosen, PlayPosition& position);

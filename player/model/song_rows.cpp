@@ -79,6 +79,13 @@ void SongRows::Remove(const RowFlags& chosen) {
     rows_.resize(kept);
 }
 
+void SongRows::RemoveRange(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, Count() - 1);
+    if (first > last) return;
+    rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+}
+
 std::vector<int> SongRows::MoveBlocks(RowFlags& chosen, int step) {
     chosen.resize(rows_.size());
     const bool any = std::any_of(chosen.begin(), chosen.end(), [](char flag) { return flag != 0; });

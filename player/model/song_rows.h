@@ -39,8 +39,10 @@ public:
     void SetMark(int row, RowMark mark);
     void ResetMarks();
 
-    // Deletes the flagged rows.
+    // Deletes the flagged rows, in one pass.
     void Remove(const RowFlags& chosen);
+    // Deletes the rows first to last; rows that are not there are passed over.
+    void RemoveRange(int first, int last);
     // Moves the flagged rows one place up (step -1) or down (+1), each block of them as a whole,
     // keeping their order; nothing moves when a flagged row is already at that end. The new
     // place of every row, by its old place (the flags move with their rows); empty when nothing

@@ -10,7 +10,7 @@ class QAbstractButton;
 class QComboBox;
 class QDialog;
 class QMenu;
-class QTreeWidget;
+class QTreeView;
 struct StatusResources;
 
 // A command posted to the window, as a click sends it: the id in wParam.
@@ -22,7 +22,7 @@ inline constexpr std::array<int, 12> kButtonIds = {1032, 1033, 1034, 1035, 1037,
 
 struct MainWindowControls {
     QDialog* window = nullptr;
-    QTreeWidget* listView = nullptr;  // 1000
+    QTreeView* listView = nullptr;  // 1000
     QComboBox* songListCombo = nullptr;  // 1022
     std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
     QMenu* songListMenu = nullptr;

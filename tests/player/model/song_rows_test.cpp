@@ -72,6 +72,21 @@ TEST(SongRowsTest, MovingWithFewerFlagsThanRowsTakesTheMissingOnesAsNotChosen) {
     EXPECT_TRUE(empty.MoveBlocks(none, -1).empty());
 }
 
+TEST(SongRowsTest, DeletingRowsByFlagsOrByRangeKeepsTheOthersInOrder) {
+    struct { std::initializer_list<int> flagged; int first, last; const char* left; } cases[] = {
+        {{0, 2, 4}, 0, -1, "BD"}, {{}, 1, 3, "AE"}, {{}, 3, 9, "ABC"}, {{}, -2, 0, "BCDE"},
+        {{0, 1, 2, 3, 4}, 0, -1, ""}, {{}, 3, 2, "ABCDE"}, {{4}, 0, 0, "BCD"},
+    };
+    for (const auto& c : cases) {
+        SongRows rows = Rows("ABCDE");
+        RowFlags flags(5);
+        for (int row : c.flagged) flags[static_cast<std::size_t>(row)] = 1;
+        rows.Remove(flags);
+        rows.RemoveRange(c.first, c.last);
+        EXPECT_EQ(Titles(rows), c.left) << c.first << ".." << c.last;
+    }
+}
+
 TEST(SongRowsTest, AFocusStepStaysWithinTheRows) {
     struct { int focused, step, rows, target; } cases[] = {
         {2, -1, 5, 1}, {2, 1, 5, 3}, {4, 1, 5, -1}, {0, -1, 5, -1},
