@@ -48,7 +48,7 @@ void SongRows::Assign(const std::vector<SongListSong>& songs) {
 }
 
 void SongRows::Append(const std::vector<SongListSong>& songs) {
-    rows_.reserve(rows_.size() + songs.size());
+    // Grown as push_back grows it: rows added one at a time cost no copy of the rows each.
     for (const SongListSong& song : songs) rows_.push_back(RowOf(song));
 }
 
