@@ -4,7 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QTreeWidget>
+#include <QItemSelectionModel>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cerrno>
@@ -106,11 +107,11 @@ int PositionOf(const SongListRecord* record) {
 
 // Writes the rows to the record's file; a failure is told once until a save works again, and
 // the rows stay as they are so that the next save can write them.
-int SaveRows(const SongListRecord* record, const QTreeWidget* listView) {
+int SaveRows(const SongListRecord* record, const QTreeView* listView) {
     if (g_shown.record != record) g_shown = ShownList{record};
     const std::string path = SongListPath(record->fileName);
     int error = 0;
-    if (platform::ReplaceFileContents(path, WriteListText(record->title, SongRows(listView)), &error)) {
+    if (platform::ReplaceFileContents(path, WriteListText(record->title, ShownSongs(listView)), &error)) {
         g_shown.unsaved = g_shown.failureTold = false;
         return 1;
     }
@@ -122,7 +123,7 @@ int SaveRows(const SongListRecord* record, const QTreeWidget* listView) {
 
 // Before the view shows another list, a change it holds that its file lacks is saved; when that
 // fails again, the list stays shown (and selected) so that nothing is lost. False then.
-bool LeaveShownList(const QTreeWidget* listView, const SongListRecord* next) {
+bool LeaveShownList(const QTreeView* listView, const SongListRecord* next) {
     if (!g_shown.unsaved || g_shown.record == nullptr) return true;
     g_shown.failureTold = false;  // the user asked for something that cannot be done: say why
     if (SaveRows(g_shown.record, listView)) return true;
@@ -174,11 +175,11 @@ void AssignSongListFileName(SongListRecord* record) {
     }
 }
 
-int ShowSongList(QTreeWidget* listView) {
+int ShowSongList(QTreeView* listView) {
     const SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return 0;
     if (!LeaveShownList(listView, record)) return record == g_shown.record ? 1 : 0;
-    listView->clear();
+    ShownRows(listView)->Assign({});
     g_shown = ShownList{record};
     std::string bytes;
     const int problem = ReadListFile(record->fileName, &bytes);
@@ -188,9 +189,9 @@ int ShowSongList(QTreeWidget* listView) {
         TellSongListUnreadable(SongListPath(record->fileName), problem);
         return 0;
     }
-    for (const SongListSong& song : ReadListSongs(bytes)) AppendSongRow(listView, song);
-    if (listView->topLevelItemCount() > 0) {
-        listView->setCurrentItem(listView->topLevelItem(0), 0,
+    ShownRows(listView)->Assign(ReadListSongs(bytes));
+    if (RowCount(listView) > 0) {
+        listView->selectionModel()->setCurrentIndex(listView->model()->index(0, 0),
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     return 1;
@@ -203,13 +204,13 @@ int SongListEditable() {
     return 0;
 }
 
-int SaveSongList(const QTreeWidget* listView) {
+int SaveSongList(const QTreeView* listView) {
     const SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr || (record == g_shown.record && g_shown.refused)) return 0;
     return SaveRows(record, listView);
 }
 
-int SaveUnsavedSongList(const QTreeWidget* listView, bool tellFailure) {
+int SaveUnsavedSongList(const QTreeView* listView, bool tellFailure) {
     if (!g_shown.unsaved || g_shown.record == nullptr) return 1;
     g_shown.failureTold = !tellFailure;
     return SaveRows(g_shown.record, listView);

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-class QTreeWidget;
+class QTreeView;
 
 constexpr std::size_t kSongListTitleCapacity = 128;
 constexpr std::size_t kSongListFileNameCapacity = 262;
@@ -41,7 +41,7 @@ void AssignSongListFileName(SongListRecord* record);
 // A file that exists but cannot be read whole, or holds no song list, is named in a message and
 // is never written over. A change the shown list could not save is saved first; when that
 // fails again the shown list stays (selected again) and the result is 0.
-int ShowSongList(QTreeWidget* listView);
+int ShowSongList(QTreeView* listView);
 
 // 1 when the rows of the current list may be changed; 0, after a message, when its file could
 // not be read (it is never written over).
@@ -50,12 +50,12 @@ int SongListEditable();
 // Writes the current list's file whole from the rows of the list view. 0 when there is no
 // current list, its file could not be read, or the file cannot be written: the old file then
 // stays as it was, the rows keep the change, and the first failure is told in a message.
-int SaveSongList(const QTreeWidget* listView);
+int SaveSongList(const QTreeView* listView);
 
 // Writes the shown list again when a change of its rows has not reached its file yet (an
 // earlier save failed); 1 when nothing is left unsaved. The player calls it before it ends: a
 // failure is told only when tellFailure (a window that ends by a signal shows no message).
-int SaveUnsavedSongList(const QTreeWidget* listView, bool tellFailure = false);
+int SaveUnsavedSongList(const QTreeView* listView, bool tellFailure = false);
 
 // The record goes (its list is deleted): nothing of it is shown or saved any more.
 void ForgetShownSongList(const SongListRecord* record);

@@ -2,12 +2,13 @@
 
 #include <unistd.h>
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 #include <string>
 
 #include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/model/song_list_text.h"
 #include "player/shell/lists/string_list.h"
 #include "player/model/text_cut.h"
@@ -50,7 +51,7 @@ bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
 
 }  // namespace
 
-int CreateSongList(QTreeWidget* listView, bool japaneseUi) {
+int CreateSongList(QTreeView* listView, bool japaneseUi) {
     const NameRequest request = japaneseUi
         ? NameRequest{u"新規ソングリスト", u"ソングリスト名を入力"}
         : NameRequest{u"NewSongList", u"Input new song name."};
@@ -59,7 +60,7 @@ int CreateSongList(QTreeWidget* listView, bool japaneseUi) {
     return AddSongList(listView, name);
 }
 
-int AddSongList(QTreeWidget* listView, const char16_t* title) {
+int AddSongList(QTreeView* listView, const char16_t* title) {
     auto record = std::make_unique<SongListRecord>();
     CopyToBuffer(title, record->title, kSongListTitleCapacity);
     AssignSongListFileName(record.get());
@@ -76,7 +77,7 @@ int AddSongList(QTreeWidget* listView, const char16_t* title) {
     return 1;
 }
 
-int RenameSongList(QTreeWidget* listView, bool japaneseUi) {
+int RenameSongList(QTreeView* listView, bool japaneseUi) {
     const int position = CurrentPosition(songLists);
     SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr || !SongListEditable()) return 0;
@@ -92,7 +93,7 @@ int RenameSongList(QTreeWidget* listView, bool japaneseUi) {
     return 1;
 }
 
-void DeleteSongList(QTreeWidget* listView, bool japaneseUi) {
+void DeleteSongList(QTreeView* listView, bool japaneseUi) {
     SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return;
     const char16_t* question = japaneseUi
@@ -107,6 +108,6 @@ void DeleteSongList(QTreeWidget* listView, bool japaneseUi) {
     if (Count(songLists) > 0) {
         ShowSongList(listView);
     } else {
-        listView->clear();
+        ShownRows(listView)->Assign({});
     }
 }

@@ -1,31 +1,15 @@
 #include "player/shell/lists/song_list_view.h"
 
-#include <QByteArray>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QTreeWidget>
-
-#include <iterator>
-
-#include "platform/codepage.h"
-#include "midi/play_time.h"
-#include "player/resources/images.h"
+#include <QTreeView>
 
 namespace {
 
 constexpr int kPictureSize = 16;
 constexpr int kStateColumnWidth = 18;
-
-// The pictures by number: their icons among the player's images.
-constexpr int kPictures[] = {
-    kImageRowNormal,
-    kImageRowPlaying,
-    kImageRowTitle,  // title mark
-    kImageRowFailed,
-};
-
-QIcon PictureIcon(int picture) { return PlayerIcon(kPictures[picture]); }
 
 // The view draws no grid of its own: each cell draws its right and bottom edges.
 class GridLineDelegate : public QStyledItemDelegate {
@@ -42,7 +26,7 @@ public:
     }
 };
 
-void ShowSelectionWithoutFocus(QTreeWidget* listView) {
+void ShowSelectionWithoutFocus(QTreeView* listView) {
     QPalette palette = listView->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
@@ -50,11 +34,7 @@ void ShowSelectionWithoutFocus(QTreeWidget* listView) {
     listView->setPalette(palette);
 }
 
-void SetColumns(QTreeWidget* listView, int colTitle, int colTime, int colFileTime) {
-    listView->setColumnCount(4);
-    listView->setHeaderLabels({QString(), QStringLiteral("Title"), QStringLiteral("Time"),
-                               QStringLiteral("FileName")});
-    listView->headerItem()->setTextAlignment(kColumnTime, Qt::AlignRight | Qt::AlignVCenter);
+void SetColumns(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
     listView->header()->setStretchLastSection(false);
     // The style's minimum is wider than the state column.
     listView->header()->setMinimumSectionSize(kStateColumnWidth);
@@ -66,8 +46,9 @@ void SetColumns(QTreeWidget* listView, int colTitle, int colTime, int colFileTim
 
 }  // namespace
 
-void SetupSongListView(QTreeWidget* listView, int colTitle, int colTime, int colFileTime) {
+void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
     listView->setObjectName(QStringLiteral("id1000"));
+    if (ShownRows(listView) == nullptr) listView->setModel(new SongRowsModel(listView));
     SetColumns(listView, colTitle, colTime, colFileTime);
     listView->setRootIsDecorated(false);
     listView->setItemsExpandable(false);
@@ -80,39 +61,50 @@ void SetupSongListView(QTreeWidget* listView, int colTitle, int colTime, int col
     ShowSelectionWithoutFocus(listView);
 }
 
-void SetRowPicture(QTreeWidget* listView, int row, int column, int picture) {
-    QTreeWidgetItem* item = listView->topLevelItem(row);
-    if (item == nullptr || picture < 0 || picture >= static_cast<int>(std::size(kPictures))) return;
-    item->setIcon(column, PictureIcon(picture));
-    item->setData(column, kPictureRole, picture);
+SongRowsModel* ShownRows(const QTreeView* listView) {
+    return dynamic_cast<SongRowsModel*>(listView->model());
 }
 
-void AppendSongRow(QTreeWidget* listView, const SongListSong& song) {
-    auto* item = new QTreeWidgetItem();
-    item->setData(kColumnState, kRowOrderRole, listView->topLevelItemCount());
-    item->setText(kColumnTitle, QString::fromStdU16String(song.title));
-    item->setText(kColumnTime, QString::fromStdU16String(FormatPlayTime(song.seconds)));
-    item->setTextAlignment(kColumnTime, Qt::AlignRight | Qt::AlignVCenter);
-    item->setText(kColumnFileName, QString::fromStdU16String(
-                                        platform::DecodeTextByBytes(song.path.data(), song.path.size())));
-    item->setData(kColumnFileName, kPathBytesRole, QByteArray::fromStdString(song.path));
-    listView->addTopLevelItem(item);
-    const int row = listView->topLevelItemCount() - 1;
-    SetRowPicture(listView, row, kColumnState, kPictureNormal);
-    SetRowPicture(listView, row, kColumnTitle, kPictureTitleMark);
+int RowCount(const QTreeView* listView) { return ShownRows(listView)->Rows().Count(); }
+
+void AppendSongRow(QTreeView* listView, const SongListSong& song) {
+    ShownRows(listView)->Append({song});
 }
 
-std::string RowPath(const QTreeWidget* listView, int row) {
-    const QTreeWidgetItem* item = listView->topLevelItem(row);
-    return item->data(kColumnFileName, kPathBytesRole).toByteArray().toStdString();
+std::string RowPath(const QTreeView* listView, int row) {
+    return ShownRows(listView)->Rows().Row(row).path;
 }
 
-std::vector<SongListSong> SongRows(const QTreeWidget* listView) {
-    std::vector<SongListSong> songs;
-    for (int row = 0; row < listView->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = listView->topLevelItem(row);
-        songs.push_back({TimeTextSeconds(item->text(kColumnTime).toStdU16String()),
-                         RowPath(listView, row), item->text(kColumnTitle).toStdU16String()});
+std::vector<SongListSong> ShownSongs(const QTreeView* listView) {
+    return ShownRows(listView)->Rows().Songs();
+}
+
+int FocusedRow(const QTreeView* listView) {
+    const QModelIndex current = listView->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+RowFlags SelectedRows(const QTreeView* listView) {
+    RowFlags flags(static_cast<std::size_t>(RowCount(listView)));
+    for (const QItemSelectionRange& range : listView->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (row >= 0 && row < static_cast<int>(flags.size())) flags[static_cast<std::size_t>(row)] = 1;
+        }
     }
-    return songs;
+    return flags;
+}
+
+void FocusRow(QTreeView* listView, int row, bool select) {
+    const QModelIndex index = listView->model()->index(row, 0);
+    listView->selectionModel()->setCurrentIndex(
+        index, select ? QItemSelectionModel::Select | QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
+}
+
+void DeselectRow(QTreeView* listView, int row) {
+    listView->selectionModel()->select(listView->model()->index(row, 0),
+                                       QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+}
+
+void ShowRow(QTreeView* listView, int row) {
+    listView->scrollTo(listView->model()->index(row, 0), QAbstractItemView::EnsureVisible);
 }

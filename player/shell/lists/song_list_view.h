@@ -1,47 +1,41 @@
-// The main window's song-list view (control kControlSongList): one row per song of the current
-// list, in the list's order. The view is the working copy of the list; its file is written from it.
+// The main window's song-list view (control kControlSongList): one row per song of the shown list, in the
+// list's order, from the rows of its model (SongRowsModel); the list's file is written from the
+// rows. The view keeps which rows are selected and which has the focus.
 #pragma once
-
-#include <QtCore/qnamespace.h>
 
 #include <string>
 #include <vector>
 
-#include "player/model/song_list_text.h"
+#include "player/model/song_rows.h"
+#include "player/shell/lists/song_rows_model.h"
 
-class QTreeWidget;
+class QTreeView;
 
-enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
+// Makes listView the song-list view over rows of its own: its four columns at the given widths,
+// its pictures, grid lines, several rows selectable as whole rows, the selection shown also
+// without focus.
+void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFileTime);
 
-// The view's pictures, numbered as the rows use them.
-enum RowPicture {
-    kPictureNormal = 0,
-    kPicturePlaying = 1,
-    kPictureTitleMark = 2,
-    kPictureFailed = 3,
-};
+// The rows the view shows.
+SongRowsModel* ShownRows(const QTreeView* listView);
+int RowCount(const QTreeView* listView);
 
-// Item data of a row (column 0): the number that orders the rows when they are moved.
-constexpr int kRowOrderRole = Qt::UserRole;
-// The picture a cell shows.
-constexpr int kPictureRole = Qt::UserRole + 1;
-// The path's bytes in the file-name cell: the cell shows the path decoded, the song opens by
-// these bytes and the list keeps them.
-constexpr int kPathBytesRole = Qt::UserRole + 2;
-
-// Makes listView the song-list view: its four columns at the given widths, its pictures, grid
-// lines, several rows selectable as whole rows, the selection shown also without focus.
-void SetupSongListView(QTreeWidget* listView, int colTitle, int colTime, int colFileTime);
-
-// Sets the picture of one cell.
-void SetRowPicture(QTreeWidget* listView, int row, int column, int picture);
-
-// Appends a row for the song: state picture 0, the title with its mark, the play time as
-// minutes:seconds, the path; its item data is its index.
-void AppendSongRow(QTreeWidget* listView, const SongListSong& song);
+// Appends a row for the song: its mark normal, the title with its mark, the play time as
+// minutes:seconds, the path.
+void AppendSongRow(QTreeView* listView, const SongListSong& song);
 
 // The bytes of the row's path.
-std::string RowPath(const QTreeWidget* listView, int row);
+std::string RowPath(const QTreeView* listView, int row);
 
-// The songs of the rows in display order, the seconds read back from the time texts.
-std::vector<SongListSong> SongRows(const QTreeWidget* listView);
+// The songs of the rows in display order.
+std::vector<SongListSong> ShownSongs(const QTreeView* listView);
+
+// The focused row, -1 without focus.
+int FocusedRow(const QTreeView* listView);
+// One flag per row: the selected ones.
+RowFlags SelectedRows(const QTreeView* listView);
+// The focus goes to the row (none for -1) and the row is selected as well (select), or not.
+void FocusRow(QTreeView* listView, int row, bool select);
+void DeselectRow(QTreeView* listView, int row);
+// Scrolls the view so that the row shows.
+void ShowRow(QTreeView* listView, int row);

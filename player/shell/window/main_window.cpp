@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/window/main_window_proc.h"
@@ -39,7 +39,7 @@ MainWindow::MainWindow() {
     controls_.status = &status_;
     controls_.songListCombo = new QComboBox(this);
     controls_.songListCombo->setObjectName(QStringLiteral("id1022"));
-    controls_.listView = new QTreeWidget(this);
+    controls_.listView = new QTreeView(this);
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
         const int id = kButtonIds[i];
         controls_.buttons[i] = MakeControlButton(id, this);

@@ -11,7 +11,7 @@ class QAbstractButton;
 class QComboBox;
 class QDialog;
 class QMenu;
-class QTreeWidget;
+class QTreeView;
 struct StatusResources;
 
 // A command posted to the window, as a click sends it: the id in wParam.
@@ -25,7 +25,7 @@ inline constexpr std::array<int, 12> kButtonIds = {
 
 struct MainWindowControls {
     QDialog* window = nullptr;
-    QTreeWidget* listView = nullptr;     // kControlSongList
+    QTreeView* listView = nullptr;       // kControlSongList
     QComboBox* songListCombo = nullptr;  // kControlSongListCombo
     std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
     QMenu* songListMenu = nullptr;

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QMenu>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 
@@ -58,7 +58,7 @@ int Step(int id) { return id == kCommandPrevious ? -1 : 1; }
 // Every command but the few that keep the focus where it is; true when the focus goes back to
 // the list view.
 bool HandleCommand(const MainWindowControls& controls, int id) {
-    QTreeWidget* view = controls.listView;
+    QTreeView* view = controls.listView;
     switch (id) {
         case kCommandPlay: PlayCommand(controls); break;
         case kCommandStop: StopFor(kPendingStop); break;
@@ -89,7 +89,7 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
 
 }  // namespace
 
-void KeepColumnWidths(const QTreeWidget* listView) {
+void KeepColumnWidths(const QTreeView* listView) {
     g_settings.colTitle = listView->columnWidth(1);
     g_settings.colTime = listView->columnWidth(2);
     g_settings.colFileTime = listView->columnWidth(3);

@@ -6,7 +6,7 @@
 
 #include "player/shell/window/main_window_controls.h"
 
-class QTreeWidget;
+class QTreeView;
 
 // A command id (CommandId): Enter, Escape, a button's, a menu entry's.
 void RunCommand(const MainWindowControls& controls, int id);
@@ -15,4 +15,4 @@ void RunCommand(const MainWindowControls& controls, int id);
 void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value);
 
 // The list view's column widths into g_settings, which are written at exit.
-void KeepColumnWidths(const QTreeWidget* listView);
+void KeepColumnWidths(const QTreeView* listView);

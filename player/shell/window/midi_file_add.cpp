@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
@@ -18,10 +18,10 @@ namespace {
 constexpr std::size_t kNamedInMessage = 10;
 
 // A list to add to: the current one (when its file may be written), or a new one made now.
-bool HaveTargetList(QTreeWidget* listView, bool toNewList, bool japaneseUi) {
+bool HaveTargetList(QTreeView* listView, bool toNewList, bool japaneseUi) {
     if (!toNewList && CurrentSongListRecord() != nullptr) return SongListEditable() == 1;
     if (CreateSongList(listView, japaneseUi) != 1) return false;
-    listView->clear();
+    ShownRows(listView)->Assign({});
     return true;
 }
 
@@ -97,7 +97,7 @@ std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool j
     return text;
 }
 
-int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
+int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi) {
     if (!HaveTargetList(listView, toNewList, japaneseUi)) return 0;
     if (chosen.empty()) {
@@ -112,7 +112,7 @@ int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& c
     }
     std::vector<std::string> failed;
     const std::vector<SongListSong> songs = ScanMidiSongs(paths, &failed);
-    for (const SongListSong& song : songs) AppendSongRow(listView, song);
+    ShownRows(listView)->Append(songs);
     if (!failed.empty()) ShowPlayerMessage(FailedFilesMessage(failed, japaneseUi));
     return failed.empty() || !songs.empty() ? 1 : 0;
 }

@@ -8,7 +8,7 @@
 #include "player/model/song_list_text.h"
 #include "player/shell/window/folder_entries.h"
 
-class QTreeWidget;
+class QTreeView;
 
 // Appends the chosen files (in display order; folders are passed over) as songs to the rows of
 // the main window's list view, each pre-scanned for its play time and title. With toNewList,
@@ -16,7 +16,7 @@ class QTreeWidget;
 // cannot be added are named together in one message. 1 when the rows changed or only folders
 // were chosen (the caller then saves the list); 0 when the new list was not made, nothing was
 // chosen (after a message) or no chosen file could be added.
-int AddMidiFiles(QTreeWidget* listView, const std::vector<const FolderEntry*>& chosen,
+int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi);
 
 // The songs of the files that can be listed and play for a second or more, in order, each

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <cstdlib>
@@ -74,7 +75,7 @@ void SetupFileList(QTreeWidget* list) {
 // the plain functions behind it; it keeps the rows' entries while they are listed.
 class FileDialog : public QDialog {
 public:
-    FileDialog(const FileDialogTemplate& form, QTreeWidget* listView, bool japaneseUi)
+    FileDialog(const FileDialogTemplate& form, QTreeView* listView, bool japaneseUi)
         : listView_(listView), japaneseUi_(japaneseUi) {
         setObjectName(QString::fromLatin1(form.id));
         setWindowTitle(QString::fromUtf16(form.caption));
@@ -120,7 +121,7 @@ private:
         done(result);
     }
 
-    QTreeWidget* listView_;
+    QTreeView* listView_;
     bool japaneseUi_;
     QTreeWidget* list_;
     std::vector<FolderEntry> entries_;
@@ -165,7 +166,7 @@ void FileDialog::Add(bool toNewList) {
 
 }  // namespace
 
-int MidiFileDialog(QTreeWidget* listView, bool japaneseUi) {
+int MidiFileDialog(QTreeView* listView, bool japaneseUi) {
     FileDialog dialog(japaneseUi ? kJapaneseTemplate : kEnglishTemplate, listView, japaneseUi);
     return dialog.exec() == 1 ? 1 : 0;
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class QTreeWidget;
+class QTreeView;
 
 // The folder the dialog opens in: the one it showed last during this run (empty before the
 // first opening, then the user's home folder is taken).
@@ -12,4 +12,4 @@ extern std::string g_midiFileFolder;
 
 // Runs the dialog modally without owner window; listView is the main window's song list view.
 // 1 when files were added (the caller saves the list), 0 when cancelled.
-int MidiFileDialog(QTreeWidget* listView, bool japaneseUi);
+int MidiFileDialog(QTreeView* listView, bool japaneseUi);

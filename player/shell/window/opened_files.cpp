@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <filesystem>
 #include <string_view>
@@ -43,7 +43,7 @@ std::string WorkingFolder() {
 
 // Makes "Opened files" the current list, shown in the view; false when it cannot be made, or
 // the list shown before keeps the view (a change of it could not be saved).
-bool ShowOpenedList(QTreeWidget* listView) {
+bool ShowOpenedList(QTreeView* listView) {
     char16_t name[kSongListTitleCapacity];
     for (int position = 0; position < Count(songLists); ++position) {
         if (GetName(songLists, position, name, kSongListTitleCapacity - 1) &&
@@ -64,22 +64,22 @@ bool SameFile(const std::string& a, const std::string& b) {
            infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
 }
 
-int FindRow(const QTreeWidget* listView, const std::string& path) {
-    for (int row = 0; row < listView->topLevelItemCount(); ++row) {
+int FindRow(const QTreeView* listView, const std::string& path) {
+    for (int row = 0; row < RowCount(listView); ++row) {
         if (SameFile(RowPath(listView, row), path)) return row;
     }
     return -1;
 }
 
 // Appends the files the list does not hold yet and saves it; the row of the first file.
-int AddToOpenedList(QTreeWidget* listView, const std::vector<SongListSong>& files) {
+int AddToOpenedList(QTreeView* listView, const std::vector<SongListSong>& files) {
     int first = -1;
     bool added = false;
     for (const SongListSong& file : files) {
         int row = FindRow(listView, file.path);
         if (row < 0) {
             AppendSongRow(listView, file);
-            row = listView->topLevelItemCount() - 1;
+            row = RowCount(listView) - 1;
             added = true;
         }
         if (first < 0) first = row;
@@ -88,11 +88,10 @@ int AddToOpenedList(QTreeWidget* listView, const std::vector<SongListSong>& file
     return first;
 }
 
-void FocusRow(QTreeWidget* listView, int row) {
-    QTreeWidgetItem* item = listView->topLevelItem(row);
+void FocusOpenedRow(QTreeView* listView, int row) {
     listView->clearSelection();
-    listView->setCurrentItem(item, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    listView->scrollToItem(item);
+    FocusRow(listView, row, true);
+    ShowRow(listView, row);
 }
 
 // A song that plays is stopped first; its end report then plays the focused row.
@@ -136,7 +135,7 @@ void OpenFiles(const MainWindowControls& controls, const std::vector<std::string
     std::vector<std::string> skipped;
     const std::vector<SongListSong> usable = ScanMidiSongs(files, &skipped);
     if (!usable.empty() && ShowOpenedList(controls.listView)) {
-        FocusRow(controls.listView, AddToOpenedList(controls.listView, usable));
+        FocusOpenedRow(controls.listView, AddToOpenedList(controls.listView, usable));
         PlayFocusedRow(controls);
     }
     if (!skipped.empty()) ShowPlayerMessage(FailedFilesMessage(skipped, g_player.japaneseUi));

@@ -1,12 +1,13 @@
 #include "player/shell/window/play_control.h"
 
 #include <QDialog>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdint>
 #include <string>
 
 #include "library/tesalo.h"
+#include "player/model/play_order.h"
 #include "player/model/settings.h"
 #include "midi/smf_image.h"
 #include "player/shell/lists/song_list_view.h"
@@ -19,8 +20,10 @@ namespace {
 
 constexpr int kCellTextLimit = 260;
 
-QString CellText(const MainWindowControls& controls, int row, int column) {
-    return controls.listView->topLevelItem(row)->text(column).left(kCellTextLimit);
+PlayMode SettingsPlayMode() { return {g_settings.bChainPlay == 1, g_settings.bAutoRepeat == 1}; }
+
+QString TitleText(const MainWindowControls& controls, int row) {
+    return QString::fromStdU16String(ShownRows(controls.listView)->Rows().Row(row).title).left(kCellTextLimit);
 }
 
 // Reads, prepares and hands the row's song to the library; false when the file is unusable.
@@ -40,44 +43,40 @@ bool StartRow(const MainWindowControls& controls, int row) {
     NoteSongStarting();
     TePlay();
     g_player.isPlaying = 1;
-    SetRowPicture(controls.listView, row, kColumnState, kPicturePlaying);
+    ShownRows(controls.listView)->SetMark(row, RowMark::kPlaying);
     return true;
+}
+
+// One row tried: the caption names it, and a row whose file cannot be played is marked.
+bool TryRow(const MainWindowControls& controls, int row) {
+    controls.window->setWindowTitle(TitleText(controls, row));
+    if (StartRow(controls, row)) return true;
+    ShownRows(controls.listView)->SetMark(row, RowMark::kRefused);
+    return false;
 }
 
 }  // namespace
 
-void ResetRowMarks(const MainWindowControls& controls) {
-    for (int row = 0; row < controls.listView->topLevelItemCount(); ++row) {
-        SetRowPicture(controls.listView, row, kColumnState, kPictureNormal);
-    }
-}
+void ResetRowMarks(const MainWindowControls& controls) { ShownRows(controls.listView)->ResetMarks(); }
 
 int PlaySongAt(const MainWindowControls& controls) {
-    const int rows = controls.listView->topLevelItemCount();
-    if (rows == 0 || g_player.currentSong < 0) return 0;
-    for (;;) {
-        controls.window->setWindowTitle(CellText(controls, g_player.currentSong, kColumnTitle));
-        if (StartRow(controls, g_player.currentSong)) return 1;
-        SetRowPicture(controls.listView, g_player.currentSong, kColumnState, kPictureFailed);
-        if (g_settings.bChainPlay != 1 || ++g_player.currentSong >= rows) break;
-    }
-    ShowPlayerMessage(u"SMFファイルの読み込みに失敗しました");
+    const PlayTry result = TryRows(SettingsPlayMode(), g_player.currentSong, RowCount(controls.listView),
+                                   [&controls](int row) { return TryRow(controls, row); });
+    g_player.currentSong = result.current;
+    if (result.started) return 1;
+    if (result.tried) ShowPlayerMessage(u"SMFファイルの読み込みに失敗しました");
     return 0;
 }
 
 void PlayCommand(const MainWindowControls& controls) {
-    QTreeWidget* view = controls.listView;
-    if (view->topLevelItemCount() == 0) return;
+    QTreeView* view = controls.listView;
+    const int focused = FocusedRow(view);
+    const PlayStep step = NextPlayStep(SettingsPlayMode(), PlayEvent::kPlay, focused, RowCount(view));
+    if (step.kind != PlayStep::kTry) return;
     ResetRowMarks(controls);
-    QTreeWidgetItem* focused = view->currentItem();
-    if (focused == nullptr) {
-        // Focused, not selected: the selection is the user's.
-        view->selectionModel()->setCurrentIndex(view->model()->index(0, 0),
-                                                QItemSelectionModel::NoUpdate);
-        g_player.currentSong = 0;
-    } else {
-        g_player.currentSong = view->indexOfTopLevelItem(focused);
-    }
+    // Focused, not selected: the selection is the user's.
+    if (focused < 0) FocusRow(view, step.row, false);
+    g_player.currentSong = step.row;
     if (PlaySongAt(controls)) SetPlayingButtons(controls);
 }
 
@@ -89,14 +88,11 @@ void StopFor(int pendingAction) {
 namespace {
 
 // Previous and next move the focus and the selection to the row they play.
-void PlayNeighbour(const MainWindowControls& controls, int step) {
-    QTreeWidget* view = controls.listView;
+void PlayNeighbour(const MainWindowControls& controls, int target) {
+    QTreeView* view = controls.listView;
     // Another list may be shown since the song started: its rows may be fewer.
-    if (QTreeWidgetItem* playing = view->topLevelItem(g_player.currentSong)) {
-        playing->setSelected(false);
-    }
-    QTreeWidgetItem* target = view->topLevelItem(g_player.currentSong + step);
-    view->setCurrentItem(target, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (ShownRows(view)->Rows().Holds(g_player.currentSong)) DeselectRow(view, g_player.currentSong);
+    FocusRow(view, target, true);
     PlayCommand(controls);
 }
 
@@ -106,21 +102,16 @@ void BackToIdle(const MainWindowControls& controls) {
     SetIdleButtons(controls);
 }
 
-// The song ended by itself: chain play goes on with the next row, auto repeat with row 0.
+// The song ended by itself (or was refused): the play order gives the row that plays next.
 void ContinueChain(const MainWindowControls& controls, bool refused) {
-    const int rows = controls.listView->topLevelItemCount();
+    const PlayEvent event = refused ? PlayEvent::kRefused : PlayEvent::kSongEnd;
+    const PlayStep step = NextPlayStep(SettingsPlayMode(), event, g_player.currentSong,
+                                       RowCount(controls.listView));
     g_player.isPlaying = 0;
-    if (g_settings.bChainPlay == 1) {
-        ++g_player.currentSong;
-        bool next = g_player.currentSong < rows;
-        if (!next && g_settings.bAutoRepeat == 1 && !refused) {
-            g_player.currentSong = 0;
-            next = true;
-        }
-        if (next) {
-            ResetRowMarks(controls);
-            PlaySongAt(controls);
-        }
+    g_player.currentSong = step.row;
+    if (step.kind == PlayStep::kTry) {
+        ResetRowMarks(controls);
+        PlaySongAt(controls);
     }
     if (g_player.isPlaying != 1) BackToIdle(controls);
 }
@@ -128,7 +119,6 @@ void ContinueChain(const MainWindowControls& controls, bool refused) {
 }  // namespace
 
 void EndOfPlayback(const MainWindowControls& controls, bool refused) {
-    const int rows = controls.listView->topLevelItemCount();
     const int action = g_player.pendingAction;
     g_player.pendingAction = kPendingNone;
     if (action == kPendingClose) {
@@ -141,11 +131,12 @@ void EndOfPlayback(const MainWindowControls& controls, bool refused) {
         PlayCommand(controls);  // the focus is on the first opened file
         if (g_player.isPlaying != 1) BackToIdle(controls);
     } else if (action == kPendingPrevious || action == kPendingNext) {
-        const int step = action == kPendingPrevious ? -1 : 1;
-        const int target = g_player.currentSong + step;
-        if (rows == 0 || target < 0 || target >= rows) return BackToIdle(controls);
+        const PlayEvent event = action == kPendingPrevious ? PlayEvent::kPrevious : PlayEvent::kNext;
+        const PlayStep step = NextPlayStep(SettingsPlayMode(), event, g_player.currentSong,
+                                           RowCount(controls.listView));
+        if (step.kind != PlayStep::kTry) return BackToIdle(controls);
         g_player.isPlaying = 0;
-        PlayNeighbour(controls, step);
+        PlayNeighbour(controls, step.row);
         if (g_player.isPlaying != 1) BackToIdle(controls);
     } else {
         ContinueChain(controls, refused);

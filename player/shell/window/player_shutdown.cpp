@@ -24,10 +24,10 @@ namespace {
 // After TeStop the queued blocks play out: two of at most two seconds each.
 constexpr std::chrono::seconds kSongEndWait{6};
 
-const QTreeWidget* g_exitListView = nullptr;
+const QTreeView* g_exitListView = nullptr;
 
 // No box may be shown here (the display may be gone): what fails goes to standard error.
-int SaveAll(const QTreeWidget* listView) {
+int SaveAll(const QTreeView* listView) {
     if (listView != nullptr) {
         KeepColumnWidths(listView);
         if (!SaveUnsavedSongList(listView)) {
@@ -60,7 +60,7 @@ void ReleaseInstance() {
 
 }  // namespace
 
-int ShutDownPlayer(const QTreeWidget* listView) {
+int ShutDownPlayer(const QTreeView* listView) {
     static bool done = false;
     if (done) return 1;
     done = true;
@@ -73,7 +73,7 @@ int ShutDownPlayer(const QTreeWidget* listView) {
     return saved;
 }
 
-void ShutDownAtExit(const QTreeWidget* listView) {
+void ShutDownAtExit(const QTreeView* listView) {
     g_exitListView = listView;
     std::atexit([] { ShutDownPlayer(g_exitListView); });
 }

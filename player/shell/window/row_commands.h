@@ -2,15 +2,15 @@
 // deleting rows and moving a block of rows.
 #pragma once
 
-class QTreeWidget;
+class QTreeView;
 
 // Commands kCommandPrevious / kCommandNext while idle: the focus and selection move one row (step -1 or +1).
-void MoveSelection(QTreeWidget* listView, int step);
+void MoveSelection(QTreeView* listView, int step);
 
 // Deletes the selected rows, keeping currentSong on the playing song. 0 (and nothing deleted)
 // when the playing row is among them, after the message.
-int DeleteSelectedRows(QTreeWidget* listView);
+int DeleteSelectedRows(QTreeView* listView);
 
 // Moves the selected rows one place up (step -1) or down (+1), each block as a whole, keeping
 // their order; nothing moves when a selected row is already at that end.
-void MoveSelectedRows(QTreeWidget* listView, int step);
+void MoveSelectedRows(QTreeView* listView, int step);

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdint>
@@ -30,7 +30,7 @@ void PublishWindow(platform::WindowHandle window) {
 
 // The stored width of the "Time" column was made for the handheld's small font: here the column
 // is at least as wide as a time text, so that the play time can be read.
-int TimeColumnWidth(const QTreeWidget* view) {
+int TimeColumnWidth(const QTreeView* view) {
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     const int text = QFontMetrics(view->font()).horizontalAdvance(QStringLiteral("00:00"));
     return std::max<int>(g_settings.colTime, text + 2 * margin + 1);

@@ -3,10 +3,11 @@
 // Usage: filedialogpreview FOLDER OUT.png
 #include <QApplication>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 
 #include "platform/language.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/midi_file_dialog.h"
 
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
         saved = dialog->grab().save(QString::fromLocal8Bit(out));
         dialog->close();
     });
-    QTreeWidget songs;
+    QTreeView songs;
+    SetupSongListView(&songs, 160, 40, 140);
     MidiFileDialog(&songs, japaneseUi);
     return saved ? 0 : 1;
 }

@@ -68,8 +68,8 @@ std::u16string SongListTest::CurrentFileName() {
 }
 
 std::u16string SongListTest::Cell(int row, int column) {
-    QTreeWidgetItem* item = view_.topLevelItem(row);
-    return item != nullptr ? item->text(column).toStdU16String() : u"(no row)";
+    if (row < 0 || row >= RowCount(&view_)) return u"(no row)";
+    return view_.model()->index(row, column).data().toString().toStdU16String();
 }
 
 std::string Utf8(std::u16string_view text) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <string>
 #include <vector>
@@ -31,7 +31,7 @@ protected:
     std::string folder_;  // with its trailing '/'
     QWidget window_;
     QComboBox combo_{&window_};
-    QTreeWidget view_{&window_};
+    QTreeView view_{&window_};
     // Answers the message boxes; one nobody expects is cancelled, so no test hangs on it.
     ModalScript script_;
 };

@@ -54,7 +54,7 @@ TEST_F(FlowTest, NewListTakesAFreeFileNameAndIsWrittenOnItsFirstSave) {
     EXPECT_EQ(ComboNames(), (std::vector<std::u16string>{u"Jazz", u"Pop", u"Rock"}));
     EXPECT_EQ(CurrentName(), u"Jazz");
     EXPECT_EQ(CurrentFileName(), u"snglst002.lst");
-    EXPECT_EQ(view_.topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(&view_), 0);
     EXPECT_EQ(ReadList("snglst002.lst"), "(missing)");
     ASSERT_EQ(SaveSongList(&view_), 1);
     EXPECT_EQ(ReadList("snglst002.lst"), "##SONGTITLE\r\nJazz\r\n\r\n");
@@ -145,7 +145,7 @@ TEST_F(FlowTest, DeletingTheLastListEmptiesViewAndComboBox) {
     EXPECT_EQ(question, u"現在表示されているソングリストを削除します。\nよろしいですか？");
     EXPECT_TRUE(FolderNames().empty());
     EXPECT_EQ(combo_.count(), 0);
-    EXPECT_EQ(view_.topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(&view_), 0);
 }
 
 TEST_F(FlowTest, WithoutAListRenameAndDeleteAskNothing) {

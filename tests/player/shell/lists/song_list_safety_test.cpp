@@ -120,7 +120,7 @@ TEST_F(SafetyTest, AFileThatHoldsNoListIsNamedAndNeverWrittenOver) {
         std::u16string shownMessage, editMessage;
         script_.Then(AnswerMessage(&shownMessage)).Then(AnswerMessage(&editMessage));
         ShowOnly(bytes);
-        EXPECT_EQ(view_.topLevelItemCount(), 0);
+        EXPECT_EQ(RowCount(&view_), 0);
         EXPECT_NE(shownMessage.find(u"could not be read"), std::u16string::npos);
         EXPECT_NE(shownMessage.find(platform::Utf8ToUtf16(folder_ + "snglst000.lst")), std::u16string::npos);
         EXPECT_EQ(SongListEditable(), 0);
@@ -176,14 +176,14 @@ TEST_F(SafetyTest, AFailedSaveIsToldOnceAndTheChangeStaysToBeSaved) {
     Select(songLists, 1 - full);
     EXPECT_EQ(ShowSongList(&view_), 0);
     EXPECT_EQ(CurrentPosition(songLists), full);
-    EXPECT_EQ(view_.topLevelItemCount(), 2);
+    EXPECT_EQ(RowCount(&view_), 2);
     EXPECT_NE(again.find(u"could not be saved"), std::u16string::npos);
     // Nor is a new list made to take the view, where added songs would go to the wrong file.
     script_.Then(AnswerMessage(&again));
     EXPECT_EQ(AddSongList(&view_, u"New"), 0);
     EXPECT_EQ(Count(songLists), 2);
     EXPECT_EQ(CurrentPosition(songLists), full);
-    EXPECT_EQ(view_.topLevelItemCount(), 2);
+    EXPECT_EQ(RowCount(&view_), 2);
     // With room again, the player's last save before it ends writes both songs.
     setrlimit(RLIMIT_FSIZE, &old_);
     EXPECT_EQ(SaveUnsavedSongList(&view_), 1);

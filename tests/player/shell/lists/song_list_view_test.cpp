@@ -6,11 +6,14 @@
 namespace {
 
 TEST_F(SongListTest, ViewHasFourColumnsAtTheirWidths) {
-    ASSERT_EQ(view_.columnCount(), 4);
-    const QTreeWidgetItem* header = view_.headerItem();
-    EXPECT_EQ(header->text(1), QStringLiteral("Title"));
-    EXPECT_EQ(header->text(2), QStringLiteral("Time"));
-    EXPECT_EQ(header->text(3), QStringLiteral("FileName"));
+    const QAbstractItemModel* rows = view_.model();
+    ASSERT_EQ(rows->columnCount(), 4);
+    EXPECT_EQ(rows->headerData(0, Qt::Horizontal).toString(), QString());
+    EXPECT_EQ(rows->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Title"));
+    EXPECT_EQ(rows->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Time"));
+    EXPECT_EQ(rows->headerData(3, Qt::Horizontal).toString(), QStringLiteral("FileName"));
+    EXPECT_EQ(rows->headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
     EXPECT_EQ(view_.columnWidth(0), 18);
     EXPECT_EQ(view_.columnWidth(1), 160);
     EXPECT_EQ(view_.columnWidth(2), 40);

@@ -50,7 +50,7 @@ TEST_F(FaultTest, AFullDiskWhileSavingTheListKeepsTheOldFileAndThePlayerPlays) {
     }
     EXPECT_EQ(ReadText(ListPath()), old);
     EXPECT_NE(message.find(u"could not be saved"), std::u16string::npos);
-    EXPECT_EQ(View()->topLevelItemCount(), 2);
+    EXPECT_EQ(RowCount(View()), 2);
     for (const auto& entry : fs::directory_iterator(ProgramDirectory())) {
         EXPECT_EQ(entry.path().extension(), ".lst") << entry.path() << ": a file left behind";
     }
@@ -68,7 +68,7 @@ TEST_F(FaultTest, AListFileDeletedWhileShownIsWrittenAgainByTheNextEdit) {
     ShowList({{"A", Song("a")}, {"B", Song("b")}});
     ASSERT_TRUE(fs::remove(ListPath()));
     PlayToTheEnd(0);
-    EXPECT_EQ(View()->topLevelItemCount(), 2);
+    EXPECT_EQ(RowCount(View()), 2);
     Focus(0);
     Command(kCommandMoveDown);
     const std::string written = ReadText(ListPath());

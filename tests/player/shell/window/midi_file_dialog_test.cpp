@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdlib>
 #include <filesystem>
@@ -74,8 +75,8 @@ protected:
     }
     std::string Titles() const {
         std::string titles;
-        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
-            titles += View()->topLevelItem(row)->text(kColumnTitle).toStdString() + ";";
+        for (int row = 0; row < RowCount(View()); ++row) {
+            titles += Cell(row, kColumnTitle).toStdString() + ";";
         }
         return titles;
     }
@@ -226,8 +227,8 @@ TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
     ASSERT_EQ(Count(songLists), 1);
     EXPECT_EQ(Titles(), "song;song;");
     // Display order: one.mid (6 quarters, 2.999808 s) before two.mid (4 quarters, 1.999872 s).
-    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnTime), QStringLiteral("00:02"));
-    EXPECT_EQ(View()->topLevelItem(1)->text(kColumnTime), QStringLiteral("00:01"));
+    EXPECT_EQ(Cell(0, kColumnTime), QStringLiteral("00:02"));
+    EXPECT_EQ(Cell(1, kColumnTime), QStringLiteral("00:01"));
     EXPECT_EQ(ListFile(), "##SONGTITLE\r\nFresh\r\n\r\n"
                           "##SONGFILE\r\n2\r\n" + music_ + "one.mid\r\nsong\r\n\r\n"
                           "##SONGFILE\r\n1\r\n" + music_ + "two.mid\r\nsong\r\n\r\n");
@@ -256,7 +257,7 @@ TEST_F(MidiFileDialogTest, NoFileChosenKeepsTheNewListAndTheDialog) {
     EXPECT_EQ(message, u"Midファイルが選択されていません\n１つ以上のファイルを選択してください");
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(Count(songLists), 2);
-    EXPECT_EQ(View()->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(View()), 0);
     EXPECT_FALSE(fs::exists(ProgramDirectory() + "snglst001.lst"));
 }
 
@@ -278,7 +279,7 @@ TEST_F(MidiFileDialogTest, EveryFileThatPlaysIsAddedAndTheOthersAreNamedTogether
     script_.Then(AnswerMessage(&message));
     Command(kCommandAddFiles);
     EXPECT_EQ(script_.Unexpected(), 0) << "one message, no box per file";
-    ASSERT_EQ(View()->topLevelItemCount(), 2);
+    ASSERT_EQ(RowCount(View()), 2);
     EXPECT_EQ(RowPath(View(), 0), music_ + "a.mid");
     EXPECT_EQ(RowPath(View(), 1), music_ + "c.mid");
     EXPECT_EQ(message, u"These files cannot be played and were not added:\n" +
@@ -305,7 +306,7 @@ TEST_F(MidiFileDialogTest, WhenNoChosenFilePlaysTheDialogStays) {
     });
     Command(kCommandAddFiles);
     EXPECT_EQ(rowsAfter, "..|empty.mid") << "the dialog stayed open";
-    EXPECT_EQ(View()->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(View()), 0);
     EXPECT_NE(message.find(u"empty.mid"), std::u16string::npos);
 }
 
@@ -322,9 +323,9 @@ TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
     });
     Command(kCommandAddFiles);
     EXPECT_EQ(rows, "..|café.mid");
-    ASSERT_EQ(View()->topLevelItemCount(), 1);
-    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnFileName).toStdString(), music_ + "café.mid");
-    EXPECT_EQ(View()->topLevelItem(0)->data(kColumnFileName, kPathBytesRole).toByteArray().toStdString(),
+    ASSERT_EQ(RowCount(View()), 1);
+    EXPECT_EQ(Cell(0, kColumnFileName).toStdString(), music_ + "café.mid");
+    EXPECT_EQ(View()->model()->index(0, kColumnFileName).data(kPathBytesRole).toByteArray().toStdString(),
               music_ + "caf\xE9.mid");
     Focus(0);
     Command(kCommandPlay);
@@ -357,7 +358,7 @@ TEST_F(MidiFileDialogTest, ALongPathAndATitleWithLineBreaksAreListedSavedAndPlay
     Command(kCommandAddFiles);
     LoadSongListIndex();
     ShowSongList(View());
-    ASSERT_EQ(View()->topLevelItemCount(), 1) << ListFile();
+    ASSERT_EQ(RowCount(View()), 1) << ListFile();
     EXPECT_EQ(Titles(), "Innocent    ##SONGFILE  9  /etc/passwd  Injected row;");
     EXPECT_EQ(RowPath(View(), 0), deep + "song.mid");
     Focus(0);

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLocalSocket>
 #include <QProgressDialog>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -61,8 +61,8 @@ protected:
     QString ListName() const { return Controls().songListCombo->currentText(); }
     std::vector<std::string> RowTitles() const {
         std::vector<std::string> titles;
-        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
-            titles.push_back(View()->topLevelItem(row)->text(1).toStdString());
+        for (int row = 0; row < RowCount(View()); ++row) {
+            titles.push_back(Cell(row, kColumnTitle).toStdString());
         }
         return titles;
     }
@@ -129,7 +129,7 @@ TEST_F(OpenedFilesTest, FilesHandedOverArriveInANewListThatIsSavedAndTheFirstPla
     EXPECT_EQ(RowTitles(), (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(g_player.currentSong, 0);
     EXPECT_EQ(Caption(), "first");
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
+    EXPECT_EQ(FocusedRow(View()), 0);
     const std::string saved = ListFile();
     EXPECT_NE(saved.find("##SONGTITLE\r\nOpened files\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find(first), std::string::npos);

@@ -22,12 +22,12 @@ bool Idle() { return g_player.isPlaying == 0; }
 TEST_F(PlayTest, PlayWithoutFocusStartsRowZeroFocusedButNotSelected) {
     ShowList({{"One", Song("one")}, {"Two", Song("two")}});
     View()->clearSelection();
-    View()->setCurrentItem(nullptr);
+    View()->setCurrentIndex(QModelIndex());
     Command(kCommandPlay);
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(g_player.currentSong, 0);
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
-    EXPECT_TRUE(View()->selectedItems().isEmpty());
+    EXPECT_EQ(FocusedRow(View()), 0);
+    EXPECT_TRUE(SelectedRowList().empty());
     EXPECT_EQ(Picture(0), kPicturePlaying);
     EXPECT_EQ(Caption(), "One");
     EXPECT_FALSE(ButtonEnabled(kCommandPlay));
@@ -103,8 +103,8 @@ TEST_F(PlayTest, NextWhilePlayingPlaysTheFollowingRowAndMovesTheSelection) {
     Command(kCommandNext);
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1 && g_player.pendingAction == 0; }));
     EXPECT_EQ(g_player.isPlaying, 1);
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
-    EXPECT_EQ(View()->selectedItems(), QList<QTreeWidgetItem*>{View()->topLevelItem(1)});
+    EXPECT_EQ(FocusedRow(View()), 1);
+    EXPECT_EQ(SelectedRowList(), std::vector<int>{1});
     EXPECT_EQ(Picture(0), kPictureNormal);
     EXPECT_EQ(Picture(1), kPicturePlaying);
 }
@@ -118,7 +118,7 @@ TEST_F(PlayTest, AutoRepeatStartsRowZeroAgainOnlyWithChainPlay) {
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 0; }));
     EXPECT_EQ(g_player.isPlaying, 1);
     EXPECT_EQ(Picture(0), kPicturePlaying);
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));  // chain play moves no focus
+    EXPECT_EQ(FocusedRow(View()), 1);  // chain play moves no focus
     // Without chain play the song that ends is the last one.
     g_settings.bChainPlay = 0;
     ASSERT_TRUE(PlayUntil(Idle));

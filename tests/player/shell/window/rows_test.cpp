@@ -20,20 +20,19 @@ protected:
     }
     std::string Titles() const {
         std::string titles;
-        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
-            titles += View()->topLevelItem(row)->text(kColumnTitle).toStdString();
-        }
+        for (int row = 0; row < RowCount(View()); ++row) titles += Cell(row, kColumnTitle).toStdString();
         return titles;
     }
     void Select(std::initializer_list<int> rows) {
         View()->clearSelection();
-        for (int row : rows) View()->topLevelItem(row)->setSelected(true);
+        for (int row : rows) {
+            View()->selectionModel()->select(View()->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
     }
     std::string SelectedTitles() const {
         std::string titles;
-        for (int row = 0; row < View()->topLevelItemCount(); ++row) {
-            if (View()->topLevelItem(row)->isSelected()) titles += View()->topLevelItem(row)->text(1).toStdString();
-        }
+        for (int row : SelectedRowList()) titles += Cell(row, kColumnTitle).toStdString();
         return titles;
     }
     // The titles in the list's file, in its order.
@@ -50,23 +49,23 @@ protected:
         for (const auto& [place, title] : byPlace) titles += title;
         return titles;
     }
-    int OrderData(int row) const { return View()->topLevelItem(row)->data(kColumnState, kRowOrderRole).toInt(); }
+    int OrderData(int row) const { return View()->model()->index(row, kColumnState).data(kRowOrderRole).toInt(); }
 };
 
 TEST_F(RowsTest, PreviousAndNextWhileIdleMoveFocusAndSelectionWithinTheRows) {
     ShowFive();
     Select({0, 2});
-    View()->setCurrentItem(View()->topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
+    FocusRow(View(), 2, false);
     Command(kCommandPrevious);
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(1));
+    EXPECT_EQ(FocusedRow(View()), 1);
     EXPECT_EQ(SelectedTitles(), "AB");  // only the focused row's selection moves
     EXPECT_EQ(g_player.isPlaying, 0);
-    View()->setCurrentItem(View()->topLevelItem(4), 0, QItemSelectionModel::NoUpdate);
+    FocusRow(View(), 4, false);
     Command(kCommandNext);  // already the last row
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(4));
-    View()->setCurrentItem(nullptr);
+    EXPECT_EQ(FocusedRow(View()), 4);
+    View()->setCurrentIndex(QModelIndex());
     Command(kCommandNext);  // no focus: every selection goes, row 0 gets it
-    EXPECT_EQ(View()->currentItem(), View()->topLevelItem(0));
+    EXPECT_EQ(FocusedRow(View()), 0);
     EXPECT_EQ(SelectedTitles(), "A");
 }
 

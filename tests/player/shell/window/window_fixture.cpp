@@ -1,6 +1,7 @@
 #include "tests/player/shell/window/window_fixture.h"
 
 #include <QAbstractButton>
+#include <QItemSelectionModel>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -108,13 +109,24 @@ void WindowTest::DeliverReports() {
 }
 
 int WindowTest::Picture(int row) const {
-    return View()->topLevelItem(row)->data(kColumnState, kPictureRole).toInt();
+    return View()->model()->index(row, kColumnState).data(kPictureRole).toInt();
+}
+
+QString WindowTest::Cell(int row, int column) const {
+    return View()->model()->index(row, column).data().toString();
+}
+
+std::vector<int> WindowTest::SelectedRowList() const {
+    std::vector<int> rows;
+    for (int row = 0; row < RowCount(View()); ++row) {
+        if (View()->selectionModel()->isRowSelected(row, QModelIndex())) rows.push_back(row);
+    }
+    return rows;
 }
 
 bool WindowTest::ButtonEnabled(int id) const { return ControlButton(Controls(), id)->isEnabled(); }
 
 void WindowTest::Focus(int row) {
     View()->clearSelection();
-    View()->setCurrentItem(View()->topLevelItem(row), 0,
-                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    FocusRow(View(), row, true);
 }

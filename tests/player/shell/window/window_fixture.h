@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/main_window.h"
 #include "tests/player/qt_support/modal_script.h"
 
@@ -34,7 +35,11 @@ protected:
                   const std::string& file = "snglst000.lst");
 
     const MainWindowControls& Controls() const { return window_->Controls(); }
-    QTreeWidget* View() const { return Controls().listView; }
+    QTreeView* View() const { return Controls().listView; }
+    // The text of a cell of the list view.
+    QString Cell(int row, int column) const;
+    // The selected rows, in order.
+    std::vector<int> SelectedRowList() const;
     void Command(int id);
     // Delivers the library's reports, completing queued blocks, until done() or 5 seconds.
     bool PlayUntil(const std::function<bool()>& done);

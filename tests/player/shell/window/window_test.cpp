@@ -84,13 +84,13 @@ TEST_F(MainWindowTest, AnotherListDuringASongReplacesTheRowsAndChainPlayGoesOnIn
     ASSERT_EQ(combo->itemText(0), "First");
     combo->setCurrentIndex(0);
     emit combo->activated(0);
-    ASSERT_EQ(View()->topLevelItemCount(), 1);
+    ASSERT_EQ(RowCount(View()), 1);
     g_settings.bChainPlay = 1;
     Focus(0);
     Command(kCommandPlay);
     combo->setCurrentIndex(1);
     emit combo->activated(1);
-    EXPECT_EQ(View()->topLevelItem(0)->text(kColumnTitle), "X");
+    EXPECT_EQ(Cell(0, kColumnTitle), "X");
     EXPECT_EQ(g_player.isPlaying, 1);
     ASSERT_TRUE(PlayUntil([] { return g_player.currentSong == 1 && g_player.isPlaying == 1; }));
     EXPECT_EQ(Picture(1), kPicturePlaying);

@@ -1,0 +1,57 @@
+// The shown list's rows (SongRows) as the list view's item model: the four columns, the pictures
+// of the marks, the path's bytes. Every change of the rows goes through it, told to the view
+// once per change: a whole block of rows costs one notice, not one per row.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+#include "player/model/song_rows.h"
+
+enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
+
+// The view's pictures, numbered as the rows use them.
+enum RowPicture {
+    kPictureNormal = 0,
+    kPicturePlaying = 1,
+    kPictureTitleMark = 2,
+    kPictureFailed = 3,
+};
+
+// Item data of a row (column 0): the number that orders the rows, its place.
+constexpr int kRowOrderRole = Qt::UserRole;
+// The picture a cell shows.
+constexpr int kPictureRole = Qt::UserRole + 1;
+// The path's bytes in the file-name cell: the cell shows the path decoded, the song opens by
+// these bytes and the list keeps them.
+constexpr int kPathBytesRole = Qt::UserRole + 2;
+
+class SongRowsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    const SongRows& Rows() const { return rows_; }
+
+    // The rows become the songs (a list is shown), or none.
+    void Assign(const std::vector<SongListSong>& songs);
+    // The songs become rows at the end.
+    void Append(const std::vector<SongListSong>& songs);
+    void SetMark(int row, RowMark mark);
+    void ResetMarks();
+    // Deletes the flagged rows; the view's selection and focus follow as for rows taken out.
+    void Remove(const RowFlags& chosen);
+    // Moves the flagged rows as SongRows::MoveBlocks does, the flags, the view's selection and
+    // focus with them; false when nothing moved.
+    bool MoveBlocks(RowFlags& chosen, int step);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void RemoveRange(int first, int last);
+
+    SongRows rows_;
+};
