@@ -8,7 +8,7 @@ DEMO_OUT ?= $(BUILD)/demo.wav
 CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE)
 
-.PHONY: all run test test-asan test-tsan build configure deps clean timbre package
+.PHONY: all run test test-asan test-tsan build configure deps clean timbre drums package
 
 # `make` alone builds everything (programs, tests, previews) after installing what is missing.
 all: build
@@ -59,6 +59,11 @@ run: configure
 timbre: configure
 	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file
 	bench/timbre/timbre $(BUILD)/bin/tesalo $(BUILD)/timbre
+
+# How close each General MIDI drum key of the kit sounds to the same sampled set (bench/timbre).
+drums: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tesalo-cli voice-file
+	bench/timbre/drums $(BUILD)/bin/tesalo $(BUILD)/drums
 
 # The Debian package of everything `cmake --install` installs: $(BUILD)/package/tesalo_*.deb.
 package: build

@@ -107,11 +107,11 @@ def render_fluid(sf2, song, out):
         os.replace(out + ".part", out)
 
 
-def onsets(audio, rate, seconds_per_slot):
-    """The start of each program's note: the first sample above -50 dB of the slot's peak,
-    searched from shortly before the slot's nominal start."""
+def onsets(audio, rate, seconds_per_slot, slots=len(PROGRAMS)):
+    """The start of each slot's note (slot 0 starts one slot in): the first sample above -50 dB
+    of the slot's peak, searched from shortly before the slot's nominal start."""
     found = []
-    for index in range(len(PROGRAMS)):
+    for index in range(slots):
         nominal = int((index + 1) * seconds_per_slot * rate)
         begin = max(0, nominal - int(0.1 * rate))
         slot = audio[begin: begin + int(seconds_per_slot * rate)]

@@ -1,9 +1,11 @@
 // The bundled voice set: the generator still writes the committed file, and the library loads
 // it into a complete General MIDI set.
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "voiceset/voicegen/gm_names.h"
 #include "voiceset/voicegen/voice_set.h"
@@ -88,6 +90,36 @@ TEST_F(CommittedVoiceSet, EveryDrumKeyFrom35To81PlaysASample) {
     // The default drum, which other keys fall back on.
     EXPECT_EQ(g.drumTable[1].aliasSlot, 0);
     EXPECT_TRUE(Sounds(g.drumTable[1].sampleData, g.drumTable[1].sampleLength));
+}
+
+// The loudest 50 ms of a drum sample as an RMS in steps.
+double LoudestRms(const DRUMENTRY& drum) {
+    constexpr std::int32_t kFrame = 1102;  // 50 ms at 22050 Hz
+    double best = 0.0;
+    for (std::int32_t start = 0; start < std::max(drum.sampleLength - kFrame, 1); start += kFrame / 4) {
+        double sum = 0.0;
+        for (std::int32_t n = start; n < std::min(start + kFrame, drum.sampleLength); ++n) {
+            const double x = drum.sampleData[n] - kZeroLine;
+            sum += x * x;
+        }
+        best = std::max(best, sum / kFrame);
+    }
+    return std::sqrt(best);
+}
+
+TEST_F(CommittedVoiceSet, EveryDrumKeyIsWithinSixDecibelsOfTheKitsMiddleLoudness) {
+    std::vector<double> levels;
+    for (int key = 35; key <= 81; ++key) {
+        const DRUMENTRY& entry = g.drumTable[key - 25];
+        levels.push_back(20.0 * std::log10(std::max(LoudestRms(entry), 1e-9)));
+    }
+    std::vector<double> sorted = levels;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    for (int key = 35; key <= 81; ++key) {
+        SCOPED_TRACE(key);
+        EXPECT_NEAR(levels[key - 35], median, 6.0);
+    }
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // kept below the aliasing limit, samples and drum sounds put into 0..64.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "voiceset/voicegen/drum_kit.h"
 #include "voiceset/voicegen/signal_math.h"
@@ -80,14 +83,36 @@ TEST(VoicegenWave, LoopLevelIsMeasuredOnTheLoopOnly) {
     EXPECT_DOUBLE_EQ(level.peak, 9.0);
 }
 
-TEST(VoicegenDrums, PeakIsScaledAndTheSilentTailCut) {
-    DrumDesign drum{35, "Test", 0, Sound(1000, 0.0), 0.5};
-    drum.sound[0] = 0.25;
-    drum.sound[1] = -1.0;  // the peak: 0.5 of full scale is 16 steps
-    drum.sound[2] = 0.5;
-    drum.sound[3] = 0.01;  // 0.16 of a step: rounds to the zero line
-    const std::vector<std::uint8_t> samples = QuantizeDrum(drum);
-    EXPECT_EQ(samples, (std::vector<std::uint8_t>{36, 16, 40}));
+int LargestStep(const std::vector<std::uint8_t>& samples) {
+    int largest = 0;
+    for (std::uint8_t s : samples) largest = std::max(largest, std::abs(s - 32));
+    return largest;
+}
+
+TEST(VoicegenDrums, TheTrimMovesTheLoudnessAndThePeakStaysInRange) {
+    Sound tone(4000, 0.0);
+    for (std::size_t n = 0; n < tone.size(); ++n) tone[n] = std::sin(2.0 * kPi * 1000.0 * n / kDrumRate);
+    const int level = LargestStep(QuantizeDrum({35, "Level", 0, tone, 0.0}));
+    const int half = LargestStep(QuantizeDrum({35, "Half", 0, tone, -6.0206}));
+    EXPECT_NEAR(level, 2 * half, 1);
+    // A lone click is quiet over 50 ms: raised toward the kit's level, it stops at full scale.
+    Sound click(1000, 0.0);
+    click[0] = -1.0;
+    click[1] = 0.5;
+    EXPECT_EQ(QuantizeDrum({35, "Click", 0, click, 0.0}), (std::vector<std::uint8_t>{0, 48}));
+}
+
+TEST(VoicegenDrums, HighOnlyRoundingKeepsWhatLiesBelowAStep) {
+    // A full-scale click, then a level of 0.3 steps: plain rounding loses it and the silent tail
+    // is cut; moving the error up keeps its average.
+    Sound sound(2000, 0.3 / 31.6);
+    sound[0] = 1.0;
+    EXPECT_EQ(QuantizeDrum({35, "Plain", 0, sound, 0.0}).size(), 1u);
+    const std::vector<std::uint8_t> shaped = QuantizeDrum({35, "High", 0, sound, 0.0, true});
+    ASSERT_GT(shaped.size(), 1500u);
+    double sum = 0.0;
+    for (std::size_t n = 1; n < 1500; ++n) sum += shaped[n] - 32;
+    EXPECT_NEAR(sum / 1499.0, 0.3, 0.01);
 }
 
 TEST(VoicegenSignal, KeysAndNoiseAreFixed) {

@@ -7,34 +7,35 @@
 
 namespace {
 
-// Peaks balanced by ear against the melodic set: the kick and snare lead, cymbals and shakers
-// sit back (they are long or bright and sound louder than their peak).
-double PeakOf(int key) {
+// The loudest 50 ms of every drum at this RMS in sample steps (32 is full scale) before its trim:
+// as loud as the melodic programs' loops, with room for the strokes' peaks.
+constexpr double kDrumRms = 9.0;
+constexpr double kPeakLimit = 31.6;
+
+// Trims against the common level: hi-hats, cymbals, shakers and triangles sit back (bright
+// sounds seem louder than their level, and hats play on every beat); the kicks a little too,
+// as a short thump peaks at three times its level and songs often strike both at once.
+double TrimOf(int key) {
     switch (key) {
-        case 35: case 36: return 0.95;
-        case 38: case 40: return 0.85;
-        case 37: return 0.8;
-        case 39: return 0.7;
-        case 41: case 43: case 45: case 47: case 48: case 50: return 0.7;
-        case 42: case 44: return 0.6;
-        case 46: return 0.5;
-        case 49: case 52: case 55: case 57: return 0.5;
-        case 51: case 59: return 0.4;
-        case 53: return 0.45;
-        case 54: return 0.55;
-        case 69: case 70: return 0.5;
-        case 71: case 72: return 0.4;  // a steady whistle is loud for its peak
-        case 79: return 0.5;
-        case 80: case 81: return 0.45;
-        default: return 0.7;
+        case 35: case 36: return -2.0;
+        case 42: case 44: case 46: return -4.0;
+        case 49: case 51: case 52: case 55: case 57: case 59: return -5.0;
+        case 53: case 54: case 69: case 70: case 80: case 81: return -3.0;
+        case 58: return 1.5;  // the rattle's strokes are short and far apart
+        default: return 0.0;
     }
 }
+
+// Jingles, shakers, the vibraslap's rattle and triangles: their sound lies high.
+bool HighOnly(int key) { return key == 54 || key == 58 || key == 69 || key == 70 || key == 80 || key == 81; }
 
 Sound SoundOf(int key) {
     switch (key) {
         case 42: case 44: case 46: case 49: case 51: case 52: case 53: case 54: case 55:
         case 56: case 57: case 59: case 67: case 68: case 80: case 81:
             return MetalDrum(key);
+        case 60: case 61: case 62: case 63: case 64: case 65: case 66:
+            return LatinDrum(key);
         case 39: case 58: case 69: case 70: case 71: case 72: case 73: case 74: case 75:
         case 76: case 77: case 78: case 79:
             return HandPercussion(key);
@@ -63,8 +64,10 @@ const Borrowed kBorrowed[] = {
 
 std::vector<DrumDesign> DrumKit() {
     std::vector<DrumDesign> kit;
-    kit.push_back({1, "Default Drum", 0, SkinDrum(1), 0.8});
-    for (int key = 35; key <= 81; ++key) kit.push_back({key, DrumName(key), 0, SoundOf(key), PeakOf(key)});
+    kit.push_back({1, "Default Drum", 0, SkinDrum(1), -1.0});
+    for (int key = 35; key <= 81; ++key) {
+        kit.push_back({key, DrumName(key), 0, SoundOf(key), TrimOf(key), HighOnly(key)});
+    }
     for (const Borrowed& entry : kBorrowed) kit.push_back({entry.key, entry.name, entry.aliasKey, {}, 0.0});
     return kit;
 }
@@ -72,14 +75,21 @@ std::vector<DrumDesign> DrumKit() {
 std::vector<std::uint8_t> QuantizeDrum(const DrumDesign& drum) {
     double peak = 1e-9;
     for (double x : drum.sound) peak = std::max(peak, std::fabs(x));
-    const double gain = 32.0 * drum.peak / peak;
+    const double level = kDrumRms * std::pow(10.0, drum.trimDb / 20.0);
+    const double gain = std::min(level / std::max(LoudestRms(drum.sound), 1e-9), kPeakLimit / peak);
     std::vector<std::uint8_t> samples;
     std::size_t last = 0;
     const std::size_t size = drum.sound.size();
+    // High, thin instruments move the rounding error up under their own sound (first-order
+    // error feedback); left white, it would be heard as a low rustle they do not have.
+    const double shaping = drum.highOnly ? 1.0 : 0.0;
+    double error = 0.0;
     for (std::size_t n = 0; n < size; ++n) {
         // The last 10 ms fade out, so a sound cut before its natural end does not click.
         const double fade = std::min(1.0, static_cast<double>(size - n) / (0.01 * kDrumRate));
-        const long q = std::clamp(std::lround(drum.sound[n] * gain * fade), -32L, 32L);
+        const double wanted = drum.sound[n] * gain * fade + shaping * error;
+        const long q = std::clamp(std::lround(wanted), -32L, 32L);
+        error = wanted - static_cast<double>(q);
         samples.push_back(static_cast<std::uint8_t>(q + 32));
         if (q != 0) last = n;
     }

@@ -1,5 +1,6 @@
 #include "voiceset/voicegen/drum_sound.h"
 
+#include <algorithm>
 #include <cmath>
 
 Sound NewSound(double seconds) { return Sound(static_cast<std::size_t>(seconds * kDrumRate), 0.0); }
@@ -30,6 +31,10 @@ void AddMode(Sound& sound, double hz, double amp, const Contour& contour, double
     }
 }
 
+void AddModes(Sound& sound, const std::vector<DrumMode>& modes, double attack) {
+    for (const DrumMode& p : modes) AddMode(sound, p.hz, p.amp, Decay(p.decay, attack));
+}
+
 void AddNoise(Sound& sound, std::uint32_t seed, std::vector<Biquad> filters, double amp,
               const Contour& contour, double start) {
     Noise noise = NoiseWithSeed(seed);
@@ -54,6 +59,17 @@ void AddMetal(Sound& sound, std::uint32_t seed, int count, double lowHz, double 
             sound[n] += each * contour(t * speed) * std::sin(2.0 * kPi * hz * t + phase);
         }
     }
+}
+
+double LoudestRms(const Sound& sound) {
+    const std::size_t frame = static_cast<std::size_t>(0.05 * kDrumRate);
+    double sum = 0.0, best = 0.0;
+    for (std::size_t n = 0; n < sound.size(); ++n) {
+        sum += sound[n] * sound[n];
+        if (n >= frame) sum -= sound[n - frame] * sound[n - frame];
+        best = std::max(best, sum);
+    }
+    return std::sqrt(best / static_cast<double>(frame));
 }
 
 void FilterSound(Sound& sound, Biquad filter) {

@@ -23,6 +23,13 @@ Contour Decay(double decay, double attack = 0.0);
 void AddDrop(Sound& sound, double startHz, double endHz, double sweep, double amp, const Contour& contour);
 // A sine mode of fixed frequency starting at `start` seconds.
 void AddMode(Sound& sound, double hz, double amp, const Contour& contour, double start = 0.0);
+
+// A mode of a struck body: its frequency, amplitude and decay time constant in seconds.
+struct DrumMode {
+    double hz, amp, decay;
+};
+// The modes, each rising over `attack` seconds and dying at its own rate.
+void AddModes(Sound& sound, const std::vector<DrumMode>& modes, double attack);
 // Noise through the filters in turn, starting at `start` seconds.
 void AddNoise(Sound& sound, std::uint32_t seed, std::vector<Biquad> filters, double amp,
               const Contour& contour, double start = 0.0);
@@ -30,6 +37,8 @@ void AddNoise(Sound& sound, std::uint32_t seed, std::vector<Biquad> filters, dou
 // hi-hats.
 void AddMetal(Sound& sound, std::uint32_t seed, int count, double lowHz, double highHz, double amp,
               const Contour& contour);
+// Loudness of the loudest 50 ms as an RMS (the measure the kit is balanced by).
+double LoudestRms(const Sound& sound);
 // Filters the whole sound in place.
 void FilterSound(Sound& sound, Biquad filter);
 // Hz as a biquad frequency.

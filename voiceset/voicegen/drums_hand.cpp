@@ -34,30 +34,33 @@ Sound Guiro(int ridges, double rate, std::uint32_t seed) {
     return s;
 }
 
-Sound Wood(double hz, double decay, std::uint32_t seed) {
-    Sound s = NewSound(decay * 6);
-    AddMode(s, hz, 1.0, Decay(decay, 0.0005));
-    AddMode(s, hz * 2.72, 0.3, Decay(decay * 0.4, 0.0005));
-    AddNoise(s, seed, {BandPass(Hz(hz * 2), 1.0)}, 0.3, Decay(0.003));
+// A block of hard wood: a few modes that die within a tenth of a second, and the stick's knock.
+Sound Wood(const std::vector<DrumMode>& modes, double knockHz, std::uint32_t seed) {
+    Sound s = NewSound(0.25);
+    AddModes(s, modes, 0.0005);
+    AddNoise(s, seed, {BandPass(Hz(knockHz), 1.0)}, 0.3, Decay(0.003));
     return s;
 }
 
-// A pea whistle: a high tone warbling as the pea spins, with some breath.
-Sound Whistle(double length, std::uint32_t seed) {
+// A pea whistle: a high tone warbling as the pea spins, blown hard at first, with its
+// overtones and some breath.
+Sound Whistle(double hz, double length, std::uint32_t seed) {
     Sound s = NewSound(length);
     double phase = 0;
     for (std::size_t n = 0; n < s.size(); ++n) {
         const double t = n / kDrumRate;
-        const double hz = 2350 + 120 * std::sin(2.0 * kPi * 38 * t);
-        const double gain = std::min(1.0, t / 0.01) * std::min(1.0, (length - t) / 0.03);
-        s[n] += gain * std::sin(phase);
-        phase += 2.0 * kPi * hz / kDrumRate;
+        const double warble = 1.0 + 0.04 * std::sin(2.0 * kPi * 38 * t);
+        const double gain = std::min(1.0, t / 0.008) * std::min(1.0, (length - t) / 0.03) *
+                            (0.6 + 0.4 * std::exp(-t / (length * 0.3)));
+        s[n] += gain * (std::sin(phase) + 0.08 * std::sin(2 * phase) + 0.1 * std::sin(3 * phase));
+        phase += 2.0 * kPi * hz * warble / kDrumRate;
     }
-    AddNoise(s, seed, {BandPass(Hz(2400), 2.0)}, 0.25, [=](double t) { return t < length - 0.03 ? 1.0 : 0.0; });
+    AddNoise(s, seed, {BandPass(Hz(hz * 0.8), 1.5)}, 0.12,
+             [=](double t) { return t < length - 0.03 ? 1.0 : 0.0; });
     return s;
 }
 
-// A friction drum: a rubbed stick makes a tone that slides.
+// A friction drum: a rubbed stick makes a tone that slides and fades.
 Sound Cuica(double fromHz, double toHz, double length, std::uint32_t seed) {
     Sound s = NewSound(length);
     double phase = 0;
@@ -65,8 +68,9 @@ Sound Cuica(double fromHz, double toHz, double length, std::uint32_t seed) {
         const double t = n / kDrumRate;
         const double x = t / length;
         const double hz = fromHz + (toHz - fromHz) * std::sin(kPi * 0.5 * x);
-        const double gain = std::sin(kPi * x) * (1.0 + 0.3 * std::sin(phase * 2));
-        s[n] += gain * (std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.1 * std::sin(3 * phase));
+        const double gain = std::sin(kPi * std::min(1.0, x * 4) * 0.5) * std::exp(-x * 3) *
+                            (1.0 + 0.3 * std::sin(phase * 2));
+        s[n] += gain * (std::sin(phase) + 0.25 * std::sin(2 * phase) + 0.05 * std::sin(3 * phase));
         phase += 2.0 * kPi * hz / kDrumRate;
     }
     AddNoise(s, seed, {BandPass(Hz(fromHz * 3), 1.0)}, 0.15, Decay(length * 0.5));
@@ -79,8 +83,9 @@ Sound Vibraslap(std::uint32_t seed) {
     double t = 0.0, gap = 0.028;
     for (int i = 0; t < 0.9; ++i) {
         const double level = std::exp(-t / 0.3);
-        AddNoise(s, seed + i, {BandPass(Hz(3200), 3.0)}, level, Decay(0.006), t);
-        AddMode(s, 1850, 0.4 * level, Decay(0.01), t);
+        AddNoise(s, seed + i, {HighPass(Hz(2000), 0.7)}, 2.0 * level, Decay(0.01), t);
+        AddMode(s, 880, 0.35 * level, Decay(0.012), t);
+        AddMode(s, 1230, 0.25 * level, Decay(0.01), t);
         t += gap;
         gap *= 1.015;
     }
@@ -94,16 +99,16 @@ Sound HandPercussion(int key) {
     switch (key) {
         case 39: return Clap(seed);
         case 58: return Vibraslap(seed);
-        case 69: return Shaker(0.05, 0.012, 3500, 0.16, seed);
-        case 70: return Shaker(0.025, 0.006, 5500, 0.1, seed);
-        case 71: return Whistle(0.16, seed);
-        case 72: return Whistle(0.55, seed);
+        case 69: return Shaker(0.008, 0.001, 3000, 0.08, seed);
+        case 70: return Shaker(0.018, 0.004, 6000, 0.1, seed);
+        case 71: return Whistle(3250, 0.2, seed);
+        case 72: return Whistle(2830, 0.35, seed);
         case 73: return Guiro(8, 110, seed);
         case 74: return Guiro(30, 75, seed);
-        case 75: return Wood(2450, 0.035, seed);
-        case 76: return Wood(1180, 0.03, seed);
-        case 77: return Wood(790, 0.035, seed);
-        case 78: return Cuica(520, 600, 0.12, seed);
-        default: return Cuica(300, 720, 0.38, seed);  // 79 open cuica
+        case 75: return Wood({{2450, 1.0, 0.011}, {6660, 0.2, 0.005}}, 4900, seed);
+        case 76: return Wood({{690, 0.9, 0.028}, {900, 1.0, 0.025}, {1700, 0.4, 0.015}, {3200, 0.3, 0.01}}, 2400, seed);
+        case 77: return Wood({{460, 0.45, 0.035}, {610, 1.0, 0.035}, {1200, 0.35, 0.02}, {2400, 0.3, 0.012}}, 2000, seed);
+        case 78: return Cuica(560, 680, 0.35, seed);
+        default: return Cuica(280, 340, 0.6, seed);  // 79 open cuica
     }
 }
