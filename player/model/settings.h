@@ -1,10 +1,11 @@
-// The player's ten settings and their store in the current user's registry, under
-// Software\<vendor>\Tesalo. They are read once at start, live in g_settings while the player
-// runs, and are written back together at exit. A store that cannot be opened gives the
+// The player's ten settings, and where its window was and which song list it showed, in their
+// store in the current user's registry, under Software\<vendor>\Tesalo. They are read once at
+// start, live in g_settings while the player runs, and are written back together at exit. A store that cannot be opened gives the
 // defaults and takes nothing; a save that fails says so (SettingsSaveFailure gives the text).
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "library/tesalo.h"
 
@@ -27,6 +28,25 @@ struct PlayerSettings {
 // The player's one settings record: the defaults until LoadSettings.
 extern PlayerSettings g_settings;
 
+// What the window was like when the player last ended, stored beside the settings; each field
+// bears its registry value's name.
+struct WindowMemory {
+    // The window's restored geometry (client area, in the desktop's pixels) and whether it was
+    // maximized: DWORD values, taken as stored (the window checks them against the screens).
+    // windowWidth 0: none known, and none is written.
+    std::int32_t windowX = 0;
+    std::int32_t windowY = 0;
+    std::int32_t windowWidth = 0;
+    std::int32_t windowHeight = 0;
+    std::int32_t windowMaximized = 1;
+    // A string value: the file name of the song list shown, e.g. snglst002.lst; empty: none
+    // known, and none is written.
+    std::u16string lastSongList;
+};
+
+// The player's one window memory: none known until LoadSettings.
+extern WindowMemory g_windowMemory;
+
 // Opens (creating it if missing) "Software\" + vendorName below the current user's root and
 // keeps it as the one open vendor key. 0 when a vendor key is already open (it stays open)
 // or the registry refuses.
@@ -44,10 +64,12 @@ std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
 // closed.
 int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value);
 
-// Fills g_settings from the store, each missing value with its default.
+// Fills g_settings and g_windowMemory from the store, each missing value with its default. A last song list that
+// is no string, or is longer than a list's file name may be, is none.
 void LoadSettings();
-// Writes the ten values of g_settings to the store file, all in one replacement of it. 1 when
-// the file holds them; 0 when it could not be read or written (it is then as it was).
+// Writes the ten values of g_settings, and those of g_windowMemory that are known, to the store
+// file, all in one replacement of it. 1 when the file holds them; 0
+// when it could not be read or written (it is then as it was).
 int SaveSettings();
 // After a failed library start: waveQuality becomes 0, in g_settings and in the store at once,
 // so the next start uses the format every device takes. 1/0 as SaveSettings.

@@ -16,8 +16,10 @@ void EnsureResources() {
     (void)added;
 }
 
+QString ResourcePath(const QString& file) { return QStringLiteral(":/images/") + file; }
+
 QString ResourcePath(const ImageEntry& entry) {
-    return QStringLiteral(":/images/") + QString::fromLatin1(entry.file);
+    return ResourcePath(QString::fromLatin1(entry.file));
 }
 
 }  // namespace
@@ -29,15 +31,18 @@ const ImageEntry* FindImage(int id) {
     return nullptr;
 }
 
-QImage PlayerImage(int id) {
+QImage PlayerImage(int id, qreal pixelRatio) {
     const ImageEntry* entry = FindImage(id);
     if (entry == nullptr) return QImage();
     EnsureResources();
-    return QImage(ResourcePath(*entry));
+    if (qRound(pixelRatio) < 2) return QImage(ResourcePath(*entry));
+    QImage twice(ResourcePath(TwiceSizeFile(*entry)));
+    twice.setDevicePixelRatio(2);
+    return twice;
 }
 
-QPixmap PlayerPixmap(int id) {
-    return QPixmap::fromImage(PlayerImage(id));
+QPixmap PlayerPixmap(int id, qreal pixelRatio) {
+    return QPixmap::fromImage(PlayerImage(id, pixelRatio));
 }
 
 QIcon PlayerIcon(int id) {

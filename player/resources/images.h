@@ -1,11 +1,13 @@
 // The player's pictures by the numbers its windows ask for: button pictures and focus marks,
 // the song rows' pictures, the activity strip and the program's icon. The pictures are drawn by
-// imagegen at build time and compiled into the program under :/images/.
+// imagegen at build time, each at its size and at twice its size for screens of pixel ratio 2,
+// and compiled into the program under :/images/.
 #pragma once
 
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 
 // The pictures' ids, by what they show.
 enum ImageId : int {
@@ -98,12 +100,21 @@ inline constexpr ImageEntry kImages[] = {
     {kImageActivity, "activity.png", 96, 12},
 };
 
+// The row's picture drawn at twice its size: the file's name with "@2x" before its ".png", the
+// name Qt's icons look for on a screen of pixel ratio 2.
+inline QString TwiceSizeFile(const ImageEntry& entry) {
+    QString name = QString::fromLatin1(entry.file);
+    return name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 // The row of an id at its natural size; nullptr for an id that has no picture.
 const ImageEntry* FindImage(int id);
 
-// The picture at its natural size; a null image (pixmap) for an unknown id. PlayerImage works
-// without a GUI application; the pixmap and the icon need one.
-QImage PlayerImage(int id);
-QPixmap PlayerPixmap(int id);
+// The picture at its natural size, in a device's pixels; a null image (pixmap) for an unknown id.
+// For a pixel ratio that rounds to 2 or more it is the drawing at twice the size, with a device
+// pixel ratio of 2. PlayerImage works without a GUI application; the pixmap and the icon need
+// one.
+QImage PlayerImage(int id, qreal pixelRatio = 1);
+QPixmap PlayerPixmap(int id, qreal pixelRatio = 1);
 // Every size of the id in one icon.
 QIcon PlayerIcon(int id);

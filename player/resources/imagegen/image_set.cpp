@@ -63,11 +63,15 @@ const Drawing kDrawings[] = {
 
 }  // namespace
 
-QImage DrawImage(const ImageEntry& entry) {
-    const QSize size(entry.width, entry.height);
+QImage DrawImage(const ImageEntry& entry, int scale) {
+    const QSize natural(entry.width, entry.height);
+    const QSize size = natural * scale;
     for (const Drawing& drawing : kDrawings) {
         if (drawing.id != entry.id) continue;
         QImage image = drawing.draw(size);
+        if (image.size() == natural && scale != 1) {
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
         if (image.size() != size) {
             throw std::invalid_argument("picture " + std::to_string(entry.id) + " drawn at another size");
         }

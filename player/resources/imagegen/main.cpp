@@ -1,6 +1,7 @@
 // imagegen: draws the player's pictures. Usage: imagegen FOLDER
-// Writes one PNG per row of the picture table and images.qrc listing them, last, so the
-// resource compiler never sees a list of pictures that are not all there.
+// Writes two PNGs per row of the picture table, name.png and name@2x.png, and images.qrc
+// listing them, last, so the resource compiler never sees a list of pictures that are not all
+// there.
 #include <QFile>
 #include <QString>
 #include <cstdio>
@@ -11,11 +12,17 @@
 
 namespace {
 
+bool WritePicture(const QString& path, const QImage& picture) {
+    if (picture.save(path, "PNG")) return true;
+    std::fprintf(stderr, "imagegen: %s: cannot be written\n", qPrintable(path));
+    return false;
+}
+
+// Each row at its size and at twice its size.
 bool WritePictures(const QString& folder) {
     for (const ImageEntry& entry : kImages) {
-        const QString path = folder + "/" + entry.file;
-        if (!DrawImage(entry).save(path, "PNG")) {
-            std::fprintf(stderr, "imagegen: %s: cannot be written\n", qPrintable(path));
+        if (!WritePicture(folder + "/" + entry.file, DrawImage(entry)) ||
+            !WritePicture(folder + "/" + TwiceSizeFile(entry), DrawImage(entry, 2))) {
             return false;
         }
     }
@@ -24,7 +31,10 @@ bool WritePictures(const QString& folder) {
 
 bool WriteResourceList(const QString& folder) {
     QByteArray text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/images\">\n";
-    for (const ImageEntry& entry : kImages) text += QByteArray("  <file>") + entry.file + "</file>\n";
+    for (const ImageEntry& entry : kImages) {
+        text += QByteArray("  <file>") + entry.file + "</file>\n";
+        text += "  <file>" + TwiceSizeFile(entry).toLatin1() + "</file>\n";
+    }
     text += "</qresource>\n</RCC>\n";
     QFile file(folder + "/images.qrc");
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
@@ -18,6 +19,7 @@
 #include "player/shell/lists/shipped_song_lists.h"
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_notices.h"
+#include "player/model/settings.h"
 #include "player/model/song_list_text.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
@@ -148,6 +150,21 @@ void LoadSongListIndex() {
     InstallShippedSongLists(folder, RunningProgramFolder());
     for (const std::string& name : FindSongListFiles(folder)) AddListFile(name);
     Select(songLists, 0);
+}
+
+void SelectSongListFile(const char16_t* fileName) {
+    for (int position = 0; position < Count(songLists); ++position) {
+        void* data = nullptr;
+        if (!GetData(songLists, position, &data)) continue;
+        if (std::u16string_view(static_cast<SongListRecord*>(data)->fileName) == fileName) {
+            return Select(songLists, position);
+        }
+    }
+}
+
+void KeepShownSongList() {
+    const SongListRecord* record = CurrentSongListRecord();
+    if (record != nullptr) g_windowMemory.lastSongList = record->fileName;
 }
 
 int ReadSongListTitle(const char16_t* fileName, SongListRecord* record) {

@@ -26,6 +26,12 @@ std::string SongListPath(const char16_t* fileName);
 // it holds none) and selects the first list in the combo box's order.
 void LoadSongListIndex();
 
+// Selects the list kept in the file of that name; the selection stays when no list has it.
+void SelectSongListFile(const char16_t* fileName);
+
+// The current list's file name into g_windowMemory, written at exit; none leaves what was read.
+void KeepShownSongList();
+
 // Sets record->title from the file's title line; a file without one, or one that cannot be read,
 // gives its file name as the title, so the list can still be chosen. 1, or 0 when unreadable.
 int ReadSongListTitle(const char16_t* fileName, SongListRecord* record);

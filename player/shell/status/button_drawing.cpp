@@ -41,11 +41,13 @@ int DrawButton(int id, QPainter& painter, const QRect& rect, ButtonState state, 
     painter.setClipRect(rect);  // the 32 x 32 pictures show only as far as the button goes
     painter.fillRect(rect, id == kCommandSongListMenu ? face : QColor(Qt::black));
     const int mark = id == kCommandSongListMenu ? kImageSongListMenuFocus : kImageFocus;
-    if (state.focused) painter.drawImage(rect.topLeft(), PlayerImage(mark));
+    // On a screen of pixel ratio 2 the pictures drawn at twice the size.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    if (state.focused) painter.drawImage(rect.topLeft(), PlayerImage(mark, ratio));
     // A disabled button cannot be pressed: it never shows the pressed offset.
     const bool pressed = state.pressed && !state.disabled;
     const QPoint at = rect.topLeft() + (pressed ? QPoint(1, 1) : QPoint(0, 0));
-    painter.drawImage(at, PlayerImage(state.disabled ? button->disabled : button->enabled));
+    painter.drawImage(at, PlayerImage(state.disabled ? button->disabled : button->enabled, ratio));
     painter.restore();
     return 1;
 }

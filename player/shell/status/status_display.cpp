@@ -28,8 +28,9 @@ void DrawLabelAndFigure(StatusResources& resources, QPoint labelAt, const QStrin
 void DrawActivityFrame(StatusResources& resources, int frame) {
     QPainter painter(&resources.picture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(183, 1), resources.activity,
-                      QRect(frame * kFrameSize, 0, kFrameSize, kFrameSize));
+    const QRect frameArea(frame * kFrameSize, 0, kFrameSize, kFrameSize);
+    painter.drawImage(QRect(QPoint(183, 1), frameArea.size()), resources.activity,
+                      PicturePixels(resources.activity, frameArea));
 }
 
 void FillBlack(QImage& picture, const QRect& area) {

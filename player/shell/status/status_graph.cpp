@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "player/shell/status/status_resources.h"
+
 namespace {
 
 constexpr int kGraphLeft = 33;
@@ -30,7 +32,8 @@ QColor GraphColumnColour(int barHeight) {
 
 void ScrollGraph(QImage& picture, int top) {
     const int width = kGraphRight + 1 - kGraphLeft - kScroll;
-    const QImage kept = picture.copy(kGraphLeft + kScroll, top, width, kGraphRows);
+    const QImage kept =
+        picture.copy(PicturePixels(picture, QRect(kGraphLeft + kScroll, top, width, kGraphRows)));
     QPainter painter(&picture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(kGraphLeft, top, kept);

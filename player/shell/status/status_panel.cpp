@@ -53,6 +53,7 @@ void PaintStatusPanel(QPainter& window, const StatusResources& resources, const 
 void PaintStatusRegions(QPainter& window, const StatusResources& resources, const QRect& panel) {
     for (int region = kCpuRegion; region <= kTimeRegion; ++region) {
         const QRect target = StatusRegionTarget(static_cast<StatusRegion>(region), panel);
-        window.drawImage(target.topLeft(), resources.picture, kRegions[region].source);
+        window.drawImage(target, resources.picture,
+                         PicturePixels(resources.picture, kRegions[region].source));
     }
 }

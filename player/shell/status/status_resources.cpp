@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 #include "player/resources/images.h"
 
 namespace {
@@ -33,15 +35,22 @@ QFont StatusFont(const QImage& device) {
 
 }  // namespace
 
-StatusResources CreateStatusResources(const QPalette& palette) {
+StatusResources CreateStatusResources(const QPalette& palette, qreal pixelRatio) {
     StatusResources resources;
     // Qt's Dark role is the system's button-shadow colour.
     resources.framePen = palette.color(QPalette::Dark);
-    resources.picture = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    const int ratio = std::max(1, qRound(pixelRatio));
+    resources.picture = QImage(QSize(kPictureWidth, kPictureHeight) * ratio, QImage::Format_RGB32);
+    resources.picture.setDevicePixelRatio(ratio);
     resources.picture.fill(Qt::black);
     resources.font = StatusFont(resources.picture);
-    resources.activity = PlayerImage(kImageActivity);
+    resources.activity = PlayerImage(kImageActivity, ratio);
     return resources;
+}
+
+QRect PicturePixels(const QImage& picture, const QRect& area) {
+    const int ratio = std::max(1, qRound(picture.devicePixelRatio()));
+    return QRect(area.topLeft() * ratio, area.size() * ratio);
 }
 
 void ReleaseStatusResources(StatusResources& resources) {

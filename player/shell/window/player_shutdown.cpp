@@ -1,6 +1,7 @@
 #include "player/shell/window/player_shutdown.h"
 
 #include <QLocalServer>
+#include <QTreeView>
 
 #include <chrono>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/single_instance.h"
+#include "player/shell/window/window_place.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ const QTreeView* g_exitListView = nullptr;
 int SaveAll(const QTreeView* listView) {
     if (listView != nullptr) {
         KeepColumnWidths(listView);
+        KeepWindowPlace(listView->window());
+        KeepShownSongList();
         if (!SaveUnsavedSongList(listView)) {
             std::fputs("tesalo-player: a change of the shown song list could not be saved\n", stderr);
         }

@@ -4,10 +4,11 @@
 
 class QTreeView;
 
-// Writes what is unsaved (the column widths of listView, its song list, the settings), stops
-// the library (a playing song first) and gives back the instance block and the raise channel.
-// listView may be nullptr when there is no window. Only the first call does anything. A save
-// that fails is told on standard error; 0 when the settings could not be saved.
+// Writes what is unsaved (the column widths of listView, its song list, the settings with the
+// window's place and the list it shows), stops the library (a playing song first) and gives
+// back the instance block and the raise channel. listView may be nullptr when there is no
+// window. Only the first call does anything. A save that fails is told on standard error; 0
+// when the settings could not be saved.
 int ShutDownPlayer(const QTreeView* listView);
 
 // From now on exit() runs ShutDownPlayer(listView) before the process ends; listView must stay

@@ -21,7 +21,8 @@ void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code, s
 }
 
 void StartStatusPanel(const MainWindowControls& controls) {
-    *controls.status = CreateStatusResources(controls.window->palette());
+    *controls.status =
+        CreateStatusResources(controls.window->palette(), controls.window->devicePixelRatio());
     for (const std::uintptr_t code : {TE_NOTIFY_DURATION, TE_NOTIFY_POLYPHONY, TE_NOTIFY_LOAD}) {
         DrawStatusReport(controls, code, 0);
     }

@@ -1,8 +1,6 @@
 #include "player/shell/window/window_start.h"
 
 #include <QDialog>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -18,6 +16,7 @@
 #include "player/shell/window/library_start.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/status_reports.h"
+#include "player/shell/window/window_place.h"
 
 namespace {
 
@@ -36,29 +35,17 @@ int TimeColumnWidth(const QTreeView* view) {
     return std::max<int>(g_settings.colTime, text + 2 * margin + 1);
 }
 
-// The frame, title bar included, fills the work area: the window opens maximized. Restored, it
-// takes three quarters of the work area in its middle.
-void FillWorkArea(QDialog* window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect area = screen->availableGeometry();
-        QRect restored(QPoint(), area.size() * 3 / 4);
-        restored.moveCenter(area.center());
-        window->setGeometry(restored);
-    }
-    window->showMaximized();
-}
-
 }  // namespace
 
 void InitMainWindow(const MainWindowControls& controls) {
     PublishWindow(controls.bridge);
     controls.window->setWindowTitle(QStringLiteral("Tesalo"));
-    FillWorkArea(controls.window);
+    PlaceMainWindow(controls.window);
     SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView),
                       g_settings.colFileTime);
     Bind(songLists, controls.window, controls.songListCombo);
     LoadSongListIndex();  // drops an earlier index with its records
+    SelectSongListFile(g_windowMemory.lastSongList.c_str());
     ShowSongList(controls.listView);
     StartStatusPanel(controls);
     // Opening the sound device takes a while: the window is on the screen first, and the

@@ -80,7 +80,10 @@ private:
 
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override { g_settings = PlayerSettings{7, 7, 7, 7, 7, 7, 7, 7, 7, 7}; }
+    void SetUp() override {
+        g_settings = PlayerSettings{7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
+        g_windowMemory = WindowMemory{7, 7, 7, 7, 7, u"x"};
+    }
     void TearDown() override { CloseVendorKey(); }
     TemporaryConfigHome home;
 };
@@ -265,4 +268,60 @@ TEST_F(Settings, ASaveKilledWhileWritingLeavesTheOldValuesAndALeftoverTheStartRe
     EXPECT_EQ(count(), 2) << "the killed write's temporary file";
     platform::RemoveStaleRegistryFiles();
     EXPECT_EQ(count(), 1);
+}
+
+// Where the window was and which list it showed, kept beside the ten values: a store without
+// them gives "none known", and a save that knows none writes the ten values alone.
+TEST_F(Settings, WithoutAKnownWindowPlaceOrListTheStoreHoldsNoneOfThem) {
+    WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
+    LoadSettings();
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
+                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+              (std::vector<int>{0, 0, 0, 0, 1}));
+    EXPECT_EQ(g_windowMemory.lastSongList, u"");
+    EXPECT_EQ(SaveSettings(), 1);
+    EXPECT_EQ(ReadText(home.StorePath()),
+              kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
+}
+
+TEST_F(Settings, TheWindowPlaceAndTheLastListGoInTheSameSaveAndComeBack) {
+    WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000010", "00000000"));
+    LoadSettings();
+    g_windowMemory.windowX = -50;
+    g_windowMemory.windowY = 30;
+    g_windowMemory.windowWidth = 800;
+    g_windowMemory.windowHeight = 600;
+    g_windowMemory.windowMaximized = 0;
+    g_windowMemory.lastSongList = u"snglst002.lst";
+    StoreReplacements replacements(home.StorePath());
+    EXPECT_EQ(SaveSettings(), 1);
+    EXPECT_EQ(replacements.Count(), 1);
+    std::string product = ProductKey("00000010", "00000000");
+    product.insert(product.size() - 1,
+                   "\"windowX\"=dword:ffffffce\n"
+                   "\"windowY\"=dword:0000001e\n"
+                   "\"windowWidth\"=dword:00000320\n"
+                   "\"windowHeight\"=dword:00000258\n"
+                   "\"windowMaximized\"=dword:00000000\n"
+                   "\"lastSongList\"=\"snglst002.lst\"\n");
+    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + product);
+    g_windowMemory = WindowMemory{};
+    LoadSettings();
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
+                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+              (std::vector<int>{-50, 30, 800, 600, 0}));
+    EXPECT_EQ(g_windowMemory.lastSongList, u"snglst002.lst");
+}
+
+// A damaged store: a list name of another type, too long or of an odd byte count gives no list.
+TEST_F(Settings, ALastListThatIsNoPlainShortTextGivesNone) {
+    for (const std::string& value :
+         {std::string("dword:00000002"), std::string("hex:61,00,62,00"),
+          "\"" + std::string(600, 'a') + "\"", std::string("hex(1):61,00,62")}) {
+        WriteText(home.StorePath(), kHeader + "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
+                                              "\"lastSongList\"=" + value + "\n");
+        g_windowMemory.lastSongList = u"x";
+        LoadSettings();
+        EXPECT_EQ(g_windowMemory.lastSongList, u"") << value;
+    }
 }

@@ -107,3 +107,18 @@ TEST_F(PlayerEndTest, ADisplayThatGoesAwayWhileASongPlaysEndsThePlayerWithoutAnA
     EXPECT_TRUE(status != -1 && WIFEXITED(status)) << Describe(status) << "\n" << Log();
     ExpectSavedAndReleased();
 }
+
+// The window's place and the list it shows are stored with the settings, on a signal as well.
+TEST_F(PlayerEndTest, TheWindowsPlaceAndItsListAreSavedAtTheEnd) {
+    const pid_t player = LaunchPlayer("");
+    ASSERT_TRUE(ChannelAppears()) << Log();
+    kill(player, SIGTERM);
+    const int status = WaitForExit(player);
+    EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
+    const std::string registry = ReadWholeFile(home_ + "/config/tesalo/registry.reg");
+    for (const char* name : {"windowX", "windowY", "windowWidth", "windowHeight", "windowMaximized"}) {
+        EXPECT_NE(registry.find('"' + std::string(name) + "\"=dword:"), std::string::npos) << name << "\n" << registry;
+    }
+    EXPECT_NE(registry.find("\"lastSongList\"=\"snglst"), std::string::npos) << registry;
+    EXPECT_EQ(registry.find("\"windowWidth\"=dword:00000000"), std::string::npos) << registry;
+}
