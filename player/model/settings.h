@@ -31,8 +31,9 @@ extern PlayerSettings g_settings;
 // What the window was like when the player last ended, stored beside the settings; each field
 // bears its registry value's name.
 struct WindowMemory {
-    // The window's restored geometry (client area, in the desktop's pixels) and whether it was
-    // maximized: DWORD values, taken as stored (the window checks them against the screens).
+    // The window's restored geometry (client area, in the desktop's logical pixels: half the
+    // screen's at a scale factor of 2) and whether it was maximized: DWORD values, taken as
+    // stored (the window checks them against the screens).
     // windowWidth 0: none known, and none is written.
     std::int32_t windowX = 0;
     std::int32_t windowY = 0;
