@@ -109,6 +109,7 @@ struct EngineState {
     std::uint32_t nextEventTick;
     std::atomic<std::int32_t> bStop;
     std::int32_t blocksRendered;
+    bool unheard;  // blocks run without their mix: voices only move on (a start further in)
     ChannelState channels[17];  // 1..16; 0 unused
     // voices
     Voice voices[33];
