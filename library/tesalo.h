@@ -122,6 +122,18 @@ TESALO_API int32_t TeDataSet(const uint8_t* image, int32_t length);
  * image shorter than its two headers (22 bytes), of division 0 or whose track starts beyond its
  * end. */
 TESALO_API int32_t TePlay(void);
+
+/* Starting further into the song. */
+/* TePlay from startMs milliseconds into the image's output (the output sample startMs x rate /
+ * 1000, rounded down; 0 is TePlay). Runs the blocks before it on the caller's thread without
+ * playing or reporting them, then plays on exactly as a play from the beginning would from that
+ * sample: voices, envelopes, tempo, channels, filter and echo go on as if heard, with the
+ * settings of now taken for the whole song. The first block queued begins at that sample (the
+ * part of its block before it is left out) and reports the musical length from there: played
+ * time, the sum of code 5's values, starts at the start time; code 2 counts from 1 again. A start
+ * at or past the song's end queues nothing and posts codes 1 (value 0) and 6 (value 0). Results
+ * as TePlay's. Takes a few milliseconds per minute skipped. */
+TESALO_API int32_t TePlayFrom(uint32_t startMs);
 /* Ends the song without waiting: no further block is rendered, the queued ones (up to two, of at
  * most two seconds each) play out, then code 6 with value 0 arrives. Harmless while idle (TePlay
  * clears it). Always 1. */
