@@ -46,12 +46,12 @@ BlockReport RenderBlockFrom(WAVEBUFFER& buffer, const BlockClock& clock, std::ui
 // seconds (nothing is rendered).
 bool RenderTicks(std::uint32_t ticks);
 
-// Runs the next block as RenderBlock does but plays nothing: heard, its mix is rendered and
-// becomes the history the filter and echo read, as a played block's does; unheard, its voices
-// only move on. Stores its samples; false when the track had already ended.
-bool PassBlock(bool heard, std::uint32_t* samples);
-// The end of a block that is not played (PassBlock's heard or not).
-void EndUnplayedBlock(bool heard);
+// Runs the next block as RenderBlock does but plays nothing; its stretches do `work`, and a
+// rendered mix becomes the history the filter and echo read, as a played block's does. Stores
+// its samples (the same whatever the work); false when the track had already ended.
+bool PassBlock(StretchWork work, std::uint32_t* samples);
+// The end of a block that is not played, its mix rendered or not.
+void EndUnplayedBlock(bool rendered);
 // How far back from a block's start the filter and echo read (0 while they are off): the
 // history a start further in must restore.
 std::int32_t HistoryDepth();

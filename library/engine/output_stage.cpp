@@ -93,9 +93,9 @@ extern "C" TESALO_API int32_t WaveSet(WAVEBUFFER* buffer) {
     return 1;
 }
 
-void EndUnplayedBlock(bool heard) {
+void EndUnplayedBlock(bool rendered) {
     const bool filtered = engine.bLPFDelay.load(std::memory_order_relaxed) == 1;
-    if (heard && filtered) UpdateHistory(engine.mixCursor, engine.blockSamples);
+    if (rendered && filtered) UpdateHistory(engine.mixCursor, engine.blockSamples);
     engine.blockSamples = 0;
 }
 

@@ -1,8 +1,8 @@
 // A start further into the song: the blocks before the start are run without being played, so
-// the block that holds the start goes on exactly as in a play from the beginning. A first run
-// finds that block and the blocks whose mix the filter and echo will still read there; a second
-// run from the song's start renders the mix of those alone and only moves the voices through
-// the others.
+// the block that holds the start goes on exactly as in a play from the beginning. A first run,
+// which only counts samples (where blocks end depends on the track alone), finds that block and
+// the blocks whose mix the filter and echo will still read there; a second run from the song's
+// start renders the mix of those alone and only moves the voices through the others.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -40,7 +40,7 @@ StartPlan PlanStart(std::uint64_t sample) {
     StartPlan plan{false, 0, 0, {}};
     for (std::uint64_t at = 0; at < sample; ++plan.block) {
         std::uint32_t samples = 0;
-        if (!PassBlock(false, &samples)) return plan;
+        if (!PassBlock(StretchWork::kCount, &samples)) return plan;
         if (at + samples > sample) {
             plan.lead = static_cast<std::uint32_t>(sample - at);
             break;
@@ -62,7 +62,7 @@ void PassBlocksBefore(const StartPlan& plan, std::uint8_t runningStatus) {
         const bool heard = next < plan.history.size() && plan.history[next].index == block;
         if (heard) ++next;
         std::uint32_t samples = 0;
-        PassBlock(heard, &samples);
+        PassBlock(heard ? StretchWork::kRender : StretchWork::kMoveVoices, &samples);
     }
     engine.blocksRendered = 0;
 }

@@ -249,16 +249,16 @@ BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock) {
     return report;
 }
 
-bool PassBlock(bool heard, std::uint32_t* samples) {
+bool PassBlock(StretchWork work, std::uint32_t* samples) {
     constexpr BlockClock kNoClock{NoClockMs, NoYield};
     BlockTimer timer{kNoClock, 0, 100, 0};
     BlockReport report{};
-    engine.unheard = !heard;
+    engine.stretchWork = work;
     const bool ran = RunBlock(&report, timer);
-    engine.unheard = false;
+    engine.stretchWork = StretchWork::kRender;
     if (!ran) return false;
     *samples = static_cast<std::uint32_t>(engine.blockSamples);
-    EndUnplayedBlock(heard);
+    EndUnplayedBlock(work == StretchWork::kRender);
     engine.blocksRendered += 1;
     return true;
 }
