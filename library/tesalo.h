@@ -122,6 +122,19 @@ TESALO_API int32_t TeDataSet(const uint8_t* image, int32_t length);
  * image shorter than its two headers (22 bytes), of division 0 or whose track starts beyond its
  * end. */
 TESALO_API int32_t TePlay(void);
+
+/* Starting further into the song. */
+/* TePlay, but from startMs milliseconds into the song's output: from output sample
+ * startMs x rate / 1000 (rounded down). The blocks before it run on the caller's thread without
+ * being played or reported; from that sample on, the output is byte for byte TePlay's (voices,
+ * envelopes, tempo, channels, filter and echo go on as if heard), the settings of now taken for
+ * the whole song. The first block queued begins at that sample, the part of its block before it
+ * left out; its code 5 gives the musical length from there (the played time, the sum of the
+ * code 5 values, counts from the start time), and code 2 counts from 1 as after TePlay. A start
+ * at or past the song's end queues nothing and posts codes 1 (value 0) and 6 (value 0). 0 is
+ * TePlay. Results as TePlay's. Takes milliseconds per minute skipped: the voices are moved
+ * through the part before the start, not rendered. */
+TESALO_API int32_t TePlayFrom(uint32_t startMs);
 /* Ends the song without waiting: no further block is rendered, the queued ones (up to two, of at
  * most two seconds each) play out, then code 6 with value 0 arrives. Harmless while idle (TePlay
  * clears it). Always 1. */

@@ -89,6 +89,34 @@ bool ResolveFormat(bool qualityGiven, CliOptions* options, std::string* error) {
     return true;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Seconds as "90" or "12.5", kept to the millisecond (further digits are dropped).
+bool ParseSeconds(const char* text, std::uint32_t* ms) {
+    constexpr std::uint64_t kLargest = 0xFFFFFFFF;
+    std::uint64_t value = 0;
+    const char* p = text;
+    for (; IsDigit(*p) && value <= kLargest; ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+    if (p == text) return false;
+    value *= 1000;
+    if (*p == '.') {
+        const char* fraction = ++p;
+        for (std::uint64_t unit = 100; IsDigit(*p); ++p, unit /= 10) value += unit * static_cast<unsigned>(*p - '0');
+        if (p == fraction) return false;
+    }
+    if (*p != '\0' || value > kLargest) return false;
+    *ms = static_cast<std::uint32_t>(value);
+    return true;
+}
+
+bool TakeStartOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
+    if (std::strcmp(argv[i], "--start") != 0) return false;
+    if (++i >= argc || !ParseSeconds(argv[i], &options->startMs)) {
+        *error = "--start takes seconds, such as 90 or 12.5";
+    }
+    return true;
+}
+
 // Options that take a value; true when argv[i] was one of them (i then points at the value).
 bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
     for (const NumberOption& option : kNumberOptions) {
@@ -108,7 +136,8 @@ bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::st
         }
         return true;
     }
-    return TakeChoiceOption(argc, argv, i, options, error);
+    if (TakeChoiceOption(argc, argv, i, options, error)) return true;
+    return TakeStartOption(argc, argv, i, options, error);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ struct CliOptions {
     std::string output;    // render: -o
     int jobs = 0;          // render: worker processes for several songs; 0 one per core
     int maxSeconds = 0;    // render: TeStop once this many seconds are rendered (0: no limit)
+    std::uint32_t startMs = 0;  // --start: each song begins this many milliseconds in
     std::vector<std::string> songs;
 };
 

@@ -31,9 +31,10 @@ std::string Clock(std::uint64_t ms) {
 // One line, rewritten in place: title, elapsed / total, CPU load of the last block, polyphony.
 class StatusLine {
 public:
-    StatusLine(const std::string& path, const SongInfo& info)
+    StatusLine(const std::string& path, const SongInfo& info, std::uint32_t fromMs)
         : name_(Printable(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title)),
-          totalMs_(info.playMs), start_(std::chrono::steady_clock::now()), live_(isatty(2) != 0) {
+          totalMs_(info.playMs), fromMs_(fromMs), start_(std::chrono::steady_clock::now()),
+          live_(isatty(2) != 0) {
         if (!live_) std::fprintf(stderr, "playing %s (%s)", name_.c_str(), Clock(totalMs_).c_str());
     }
 
@@ -46,7 +47,7 @@ public:
         if (code != TE_NOTIFY_BLOCK_COUNT || !live_) return;
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start_).count();
-        const std::uint64_t shown = std::min<std::uint64_t>(static_cast<std::uint64_t>(elapsed), totalMs_);
+        const std::uint64_t shown = std::min<std::uint64_t>(fromMs_ + static_cast<std::uint64_t>(elapsed), totalMs_);
         std::fprintf(stderr, "\r\033[K%s  %s / %s  CPU %3u%%  voices %2u  notes %2u", name_.c_str(),
                      Clock(shown).c_str(), Clock(totalMs_).c_str(), load_, voices_, notes_);
         std::fflush(stderr);
@@ -56,16 +57,18 @@ public:
 private:
     std::string name_;
     std::uint32_t totalMs_;
+    std::uint32_t fromMs_;  // where the song started (--start)
     std::chrono::steady_clock::time_point start_;
     bool live_;  // a terminal: the line is rewritten in place
     unsigned load_ = 0, voices_ = 0, notes_ = 0;
 };
 
-// Plays one file; false when it could not be played.
-bool PlayFile(const std::string& path, NoticeInbox& inbox) {
+// Plays one file from startMs on; false when it could not be played.
+bool PlayFile(const std::string& path, std::uint32_t startMs, NoticeInbox& inbox) {
     PreparedSong song;
     if (!PrepareSong(path, &song)) return false;
-    StatusLine status(path, ScanSong(path));
+    song.startMs = startMs;
+    StatusLine status(path, ScanSong(path), startMs);
     const bool ok = PlaySong(
         song, inbox, [&](std::uint32_t code, std::intptr_t value) { status.Update(code, value); },
         [] { return interrupted.load(); });
@@ -106,7 +109,7 @@ int RunPlay(const CliOptions& options) {
     }
     std::signal(SIGINT, OnInterrupt);
     for (const std::string& path : songs) {
-        if (!PlayFile(path, inbox)) result = kExitFailure;
+        if (!PlayFile(path, options.startMs, inbox)) result = kExitFailure;
         if (interrupted.load()) break;
     }
     std::signal(SIGINT, SIG_DFL);

@@ -67,8 +67,9 @@ bool WriteCodesIfAsked(const CliOptions& options, const std::vector<Notice>& not
 }  // namespace
 
 std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
-    if (options.maxSeconds == 0) return playMs;
-    return std::min<std::uint32_t>(playMs, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
+    const std::uint32_t fromStart = playMs > options.startMs ? playMs - options.startMs : 0;
+    if (options.maxSeconds == 0) return fromStart;
+    return std::min<std::uint32_t>(fromStart, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
 }
 
 namespace {
@@ -110,6 +111,7 @@ bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song, const
 int RenderInto(const CliOptions& options, RenderOutput& output, const RenderProgress& progress) {
     PreparedSong song;
     if (!PrepareSong(options.songs[0], &song)) return kExitFailure;
+    song.startMs = options.startMs;
     const std::uint32_t playMs = RenderedMs(options, ScanSong(options.songs[0]).playMs);
     std::vector<Notice> notices;
     bool ok = FitsInOneFile(options, playMs);

@@ -16,7 +16,8 @@ struct RenderProgress {
     std::function<void(std::uint32_t ms)> advance;
 };
 
-// The play time a render makes of a song of playMs: all of it, or the --max-seconds limit.
+// The play time a render makes of a song of playMs: all of it from --start on, or the
+// --max-seconds limit.
 std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs);
 // Renders options.songs[0] into the opened output and completes it; a failed render discards it.
 int RenderInto(const CliOptions& options, RenderOutput& output, const RenderProgress& progress);

@@ -79,7 +79,7 @@ static void ReportRefusal(const PreparedSong& song) {
 bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
               const StopRequest& stopRequested, const std::function<bool()>& outputFailed) {
     TeDataSet(song.image, static_cast<std::int32_t>(song.size));
-    const bool started = TePlay() == 1;
+    const bool started = TePlayFrom(song.startMs) == 1;
     const auto explained = [&outputFailed] { return outputFailed && outputFailed(); };
     bool stopSent = false;
     std::vector<Notice> notices;

@@ -14,6 +14,7 @@ struct PreparedSong {
     std::string path;
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
+    std::uint32_t startMs = 0;  // where PlaySong starts it (--start)
 };
 
 // Reads and prepares the song (merging a multi-track file); false with the reason on stderr.
@@ -29,7 +30,7 @@ StartResult StartLibrary(const CliOptions& options, platform::WindowHandle windo
 using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;
 using StopRequest = std::function<bool()>;
 
-// Plays the song and handles every notification the inbox receives until playback is over
+// Plays the song from its startMs and handles every notification the inbox receives until playback is over
 // (code 6). stopRequested is asked whenever the inbox wakes, at least ten times a second; when it
 // says yes, TeStop is called.
 // True when the song played to its end or was stopped (a song of no blocks plays nothing and

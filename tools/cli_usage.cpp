@@ -13,9 +13,9 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] [--max-seconds N] SONG -o OUT\n"
-               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--max-seconds N] SONG... -o FOLDER/", true},
-    {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] SONG...", true},
+    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] [--max-seconds N] [--start SECONDS] SONG -o OUT\n"
+               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--max-seconds N] [--start SECONDS] SONG... -o FOLDER/", true},
+    {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--start SECONDS] SONG...", true},
     {"info", "tesalo info SONG...", false},
 };
 
@@ -33,7 +33,9 @@ const char kSoundOptions[] =
     "  --codes render: write every notification as a line \"CODE VALUE\"\n"
     "  -j      render: songs rendered at once into a folder (default: one per core); each song\n"
     "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n"
-    "  --max-seconds  render: stop the song after N seconds of audio, as the stop button does\n";
+    "  --max-seconds  render: stop the song after N seconds of audio, as the stop button does\n"
+    "  --start  begin each song SECONDS in (decimals allowed, such as 12.5): play starts there, and\n"
+    "           render writes only from there on, the bytes a whole render has from that point\n";
 
 const char kGeneralOptions[] =
     "  -h, --help     this text; tesalo help COMMAND or tesalo COMMAND --help: one command's\n"

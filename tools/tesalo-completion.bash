@@ -16,7 +16,7 @@ _tesalo_songs() {
 _tesalo() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
     local commands="render play info help"
-    local sound="-q --rate --bits -p --lpf -m --voice --help"
+    local sound="-q --rate --bits -p --lpf -m --voice --start --help"
     if (( COMP_CWORD == 1 )); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -28,6 +28,7 @@ _tesalo() {
         -p) COMPREPLY=($(compgen -W "$(echo {8..32})" -- "$cur")); return ;;
         -m) COMPREPLY=($(compgen -W "$(echo {0..16})" -- "$cur")); return ;;
         --max-seconds) COMPREPLY=($(compgen -W "60 600 3600" -- "$cur")); return ;;
+        --start) COMPREPLY=(); return ;;
         -j) COMPREPLY=($(compgen -W "$(seq 1 "$(nproc)")" -- "$cur")); return ;;
         --voice | --codes | -o)
             COMPREPLY=($(compgen -f -- "$cur"))

@@ -32,9 +32,29 @@ struct BlockReport {
 
 // Renders the next quarter note of the song into buffer (clock measures the busy time).
 BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock);
+
+// Song start (StartSong), then the blocks before output sample `sample` of the song are run
+// unplayed: the engine then stands at the block that holds the sample as a play from the
+// beginning would, its filter and echo history included, with the settings of now taken as
+// those of the whole run. Stores the samples of that block before `sample`; false when the song
+// ends first. The blocks passed over are not counted: blocksRendered starts over at 0.
+bool StartSongAt(std::uint64_t sample, std::uint32_t* lead);
+// RenderBlock for the block StartSongAt stopped at: its first `lead` samples are left out of
+// the buffer, and its musical length is the part that stays.
+BlockReport RenderBlockFrom(WAVEBUFFER& buffer, const BlockClock& clock, std::uint32_t lead);
 // Renders ticks at the current tempo into the block's mix; false when the block would pass two
 // seconds (nothing is rendered).
 bool RenderTicks(std::uint32_t ticks);
+
+// Runs the next block as RenderBlock does but plays nothing; its stretches do `work`, and a
+// rendered mix becomes the history the filter and echo read, as a played block's does. Stores
+// its samples (the same whatever the work); false when the track had already ended.
+bool PassBlock(StretchWork work, std::uint32_t* samples);
+// The end of a block that is not played, its mix rendered or not.
+void EndUnplayedBlock(bool rendered);
+// How far back from a block's start the filter and echo read (0 while they are off): the
+// history a start further in must restore.
+std::int32_t HistoryDepth();
 
 // Why a voice file was refused; kNone when it loaded.
 enum class VoiceFileError { kNone, kVersion, kToneNumber, kAlternate, kNoFirstTone, kMemory };

@@ -69,6 +69,13 @@ struct DRUMENTRY {
 constexpr int kDrumChannel = 10;
 constexpr int kMaxVoices = 32;
 
+// What a stretch of a block does: blocks passed over by a start further in are not rendered.
+enum class StretchWork : std::uint8_t {
+    kRender,     // every voice is added into the mix
+    kMoveVoices, // the voices only move on through the stretch, as rendered ones do
+    kCount,      // only the samples are counted: the voices stand still
+};
+
 // Loudness bytes [channel volume][expression][note level].
 using VolumeTable = std::uint8_t[16][16][16];
 
@@ -109,6 +116,7 @@ struct EngineState {
     std::uint32_t nextEventTick;
     std::atomic<std::int32_t> bStop;
     std::int32_t blocksRendered;
+    StretchWork stretchWork;
     ChannelState channels[17];  // 1..16; 0 unused
     // voices
     Voice voices[33];

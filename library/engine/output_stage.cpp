@@ -1,5 +1,6 @@
 // The end of a block: the 32-bit mix becomes 8- or 16-bit PCM, optionally through a 4-tap
-// low-pass filter and (16-bit only) a 4-tap echo read from the history before the block.
+// low-pass filter and (16-bit only) a 4-tap echo read from the history before the block. A
+// block that is not played may still leave its mix in that history.
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -90,4 +91,17 @@ extern "C" TESALO_API int32_t WaveSet(WAVEBUFFER* buffer) {
     if (filtered) UpdateHistory(x, count);
     engine.blockSamples = 0;
     return 1;
+}
+
+void EndUnplayedBlock(bool rendered) {
+    const bool filtered = engine.bLPFDelay.load(std::memory_order_relaxed) == 1;
+    if (rendered && filtered) UpdateHistory(engine.mixCursor, engine.blockSamples);
+    engine.blockSamples = 0;
+}
+
+// The echo's longest tap reaches furthest; the filter reads three samples back. Without them
+// the history is neither read nor kept.
+std::int32_t HistoryDepth() {
+    if (engine.bLPFDelay.load(std::memory_order_relaxed) != 1) return 0;
+    return TapsFor(engine.sampleRate).d4;
 }

@@ -1,5 +1,7 @@
 // One event-free stretch of the block: its ticks become samples at the current tempo, and
-// every claimed voice is added into that part of the mix, one tile of the mix at a time.
+// every claimed voice is added into that part of the mix, one tile of the mix at a time (or,
+// in a block passed over by a start further in, only moved on through the stretch, or left
+// standing while the samples are counted).
 #include <algorithm>
 
 #include "library/engine/engine.h"
@@ -43,11 +45,20 @@ static void RenderStretch(std::int32_t* mix, std::uint32_t n) {
     for (std::int32_t i = 0; i < count; ++i) FinishVoice(cursors[i]);
 }
 
+// A stretch passed over unheard: the voices move on as rendered ones do.
+static void PassStretch(std::uint32_t n) {
+    VoiceCursor cursors[kMaxVoices + 1];
+    const std::int32_t count = StartVoices(n, cursors);
+    for (std::int32_t i = 0; i < count; ++i) PassTiles(cursors[i]);
+    for (std::int32_t i = 0; i < count; ++i) FinishVoice(cursors[i]);
+}
+
 bool RenderTicks(std::uint32_t ticks) {
     const std::uint32_t n = StretchSamples(ticks);
     if (n == 0) return true;
     if (std::int64_t{engine.blockSamples} + n > 2 * std::int64_t{engine.sampleRate}) return false;
-    RenderStretch(engine.mixCursor + engine.blockSamples, n);
+    if (engine.stretchWork == StretchWork::kRender) RenderStretch(engine.mixCursor + engine.blockSamples, n);
+    if (engine.stretchWork == StretchWork::kMoveVoices) PassStretch(n);
     engine.blockSamples += static_cast<std::int32_t>(n);
     return true;
 }

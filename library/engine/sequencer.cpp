@@ -212,26 +212,53 @@ void StartSong() {
     std::memset(engine.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(engine.mixLength));
 }
 
-BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock) {
-    BlockTimer timer{clock, clock.nowMs(), 100, 0};
+namespace {
+
+// The next block's events and stretches into the mix; false when the track had already ended.
+bool RunBlock(BlockReport* report, BlockTimer& timer) {
     engine.peakVoices = 0;
     engine.peakRequests = 0;
-    buffer.header.length = 0;
-    BlockReport report{};
     if (BytesLeft() == 0) {
         engine.bStop.store(1, std::memory_order_relaxed);
-        return report;
+        return false;
     }
-    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report.musicalUs);
+    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report->musicalUs);
     if (n >= engine.division) {
         engine.blockStartTick += engine.division;
-        Render(engine.division, &report);
+        Render(engine.division, report);
     } else {
-        if (n > 0) Render(n, &report);
-        RunEvents(n, &report, timer);
+        if (n > 0) Render(n, report);
+        RunEvents(n, report, timer);
     }
+    return true;
+}
+
+std::uint32_t NoClockMs() { return 0; }
+void NoYield() {}
+
+}  // namespace
+
+BlockReport RenderBlock(WAVEBUFFER& buffer, const BlockClock& clock) {
+    BlockTimer timer{clock, clock.nowMs(), 100, 0};
+    buffer.header.length = 0;
+    BlockReport report{};
+    if (!RunBlock(&report, timer)) return report;
     WaveSet(&buffer);
     engine.blocksRendered += 1;
     FinishReport(buffer, timer.Busy(), &report);
     return report;
+}
+
+bool PassBlock(StretchWork work, std::uint32_t* samples) {
+    constexpr BlockClock kNoClock{NoClockMs, NoYield};
+    BlockTimer timer{kNoClock, 0, 100, 0};
+    BlockReport report{};
+    engine.stretchWork = work;
+    const bool ran = RunBlock(&report, timer);
+    engine.stretchWork = StretchWork::kRender;
+    if (!ran) return false;
+    *samples = static_cast<std::uint32_t>(engine.blockSamples);
+    EndUnplayedBlock(work == StretchWork::kRender);
+    engine.blocksRendered += 1;
+    return true;
 }

@@ -63,6 +63,19 @@ void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mi
     }
 }
 
+// The runs of the stretch follow each other as RenderMelodicTile steps through them, so the
+// voice leaves the stretch with every boundary passed exactly as in a rendered one.
+static void PassMelodicRuns(MelodicCursor& cursor) {
+    while (!cursor.finished) {
+        if (cursor.lastRun) {
+            cursor.finished = true;
+            return;
+        }
+        cursor.runStart += cursor.runCount;
+        NextRun(cursor);
+    }
+}
+
 VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
     VoiceCursor cursor{};
     const ChannelState& channel = engine.channels[voice.channel];
@@ -84,6 +97,11 @@ VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
 void RenderTile(VoiceCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix) {
     if (cursor.kind == VoiceCursor::Kind::kMelodic) RenderMelodicTile(cursor.melodic, to, mix);
     if (cursor.kind == VoiceCursor::Kind::kDrum) RenderDrumTile(cursor.drum, from, to, mix);
+}
+
+// A drum's tiles change nothing of its voice: FinishVoice moves it on.
+void PassTiles(VoiceCursor& cursor) {
+    if (cursor.kind == VoiceCursor::Kind::kMelodic) PassMelodicRuns(cursor.melodic);
 }
 
 bool FreesVoice(const VoiceCursor& cursor) {

@@ -48,6 +48,8 @@ VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row);
 // Adds stretch samples [from, to) of the voice into mix (the stretch's first sample); tiles
 // must follow each other from 0 to n.
 void RenderTile(VoiceCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix);
+// Moves the voice through the whole stretch as its tiles would, adding nothing to any mix.
+void PassTiles(VoiceCursor& cursor);
 // After the last tile: a drum whose sample ended frees its voice.
 void FinishVoice(VoiceCursor& cursor);
 // Whether FinishVoice will free the voice, which raises the row of the voices after it.

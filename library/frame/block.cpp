@@ -17,14 +17,22 @@ void PostReport(const BlockReport& report) {
     PostNotify(TE_NOTIFY_BLOCK_COUNT, report.blockCount);
 }
 
+// Shows and posts what a block came to; false when none was rendered.
+bool TellBlock(const BlockReport& report) {
+    if (!report.rendered) return false;
+    for (std::int32_t i = 0; i < report.refusedStretches; ++i) ShowBufferOver();
+    PostReport(report);
+    return true;
+}
+
 }  // namespace
 
 extern "C" TESALO_API int32_t DecodeSmf(WAVEBUFFER* buffer) {
-    const BlockReport report = RenderBlock(*buffer, kBlockClock);
-    if (!report.rendered) return 0;
-    for (std::int32_t i = 0; i < report.refusedStretches; ++i) ShowBufferOver();
-    PostReport(report);
-    return 1;
+    return TellBlock(RenderBlock(*buffer, kBlockClock)) ? 1 : 0;
+}
+
+bool DecodeSmfFrom(WAVEBUFFER& buffer, std::uint32_t lead) {
+    return TellBlock(RenderBlockFrom(buffer, kBlockClock, lead));
 }
 
 extern "C" TESALO_API int32_t WaveSynth(uint32_t ticks) {

@@ -38,19 +38,35 @@ static std::int32_t EndRefused(const char16_t* japanese, const char16_t* english
     return 0;
 }
 
-extern "C" TESALO_API int32_t TePlay(void) {
+// Renders the block a start further in begins with and prepares it.
+static bool ProduceBlockFrom(WAVEBUFFER& buffer, std::uint32_t lead) {
+    if (!DecodeSmfFrom(buffer, lead)) return false;
+    platform::WaveOutPrepare(g.waveOut, &buffer.header);
+    return true;
+}
+
+static bool CanPlay(const char16_t* function) {
     if (g.bInitialized == 0) {
-        ShowNotInitialized(u"TePlay");
+        ShowNotInitialized(function);
         PostNotify(TE_NOTIFY_PLAY, 1);
-        return 0;
+        return false;
     }
-    if (!SongCanStart()) return RefusePlay();
-    StartSong();
+    if (SongCanStart()) return true;
+    RefusePlay();
+    return false;
+}
+
+static void BeginPlay() {
     g.blocksPlayed = 0;
     g.playStarting.store(1, std::memory_order_relaxed);
+}
+
+// Queues the song's first blocks, the first already made or not (the song ended before it),
+// and reports the start.
+static std::int32_t QueueFirstBlocks(bool firstProduced) {
     // A buffer that got no block this time may still be prepared from the last song; it is
     // never queued.
-    bool produced[2] = {ProduceBlock(g.waveBuffers[0]), false};
+    bool produced[2] = {firstProduced, false};
     if (g.bStop.load(std::memory_order_relaxed) == 0) produced[1] = ProduceBlock(g.waveBuffers[1]);
     int queued = 0;
     for (int i = 0; i < 2; ++i) {
@@ -66,6 +82,23 @@ extern "C" TESALO_API int32_t TePlay(void) {
     if (queued == 0) PostNotify(TE_NOTIFY_END, 0);
     EndPlayStart();
     return 1;
+}
+
+extern "C" TESALO_API int32_t TePlay(void) {
+    if (!CanPlay(u"TePlay")) return 0;
+    StartSong();
+    BeginPlay();
+    return QueueFirstBlocks(ProduceBlock(g.waveBuffers[0]));
+}
+
+extern "C" TESALO_API int32_t TePlayFrom(uint32_t startMs) {
+    if (!CanPlay(u"TePlayFrom")) return 0;
+    BeginPlay();
+    const auto rate = static_cast<std::uint32_t>(g.sampleRate);
+    const std::uint64_t sample = std::uint64_t{startMs} * rate / 1000;
+    std::uint32_t lead = 0;
+    const bool reached = StartSongAt(sample, &lead);
+    return QueueFirstBlocks(reached && ProduceBlockFrom(g.waveBuffers[0], lead));
 }
 
 extern "C" TESALO_API int32_t TeStop(void) {

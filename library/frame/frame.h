@@ -7,6 +7,8 @@
 
 // Posts TE_NOTIFY_MESSAGE with code (TE_NOTIFY_*) and value to the parent window.
 void PostNotify(std::uint32_t code, std::intptr_t value);
+// DecodeSmf for the first block of a start further in: its first `lead` samples are left out.
+bool DecodeSmfFrom(WAVEBUFFER& buffer, std::uint32_t lead);
 // Shows a library message box (caption "TESALO.DLL") in the language chosen by TeInit.
 void ShowLibraryMessage(const char16_t* japanese, const char16_t* english);
 // Builds pitchStep, levelTable, sampleScale and charValue for the current sample rate.

@@ -318,6 +318,43 @@ TEST_F(CliTest, MaxSecondsStopsALongSongAndSaysSo) {
     }
 }
 
+// --start renders from that point of the song on: byte for byte what a whole render holds from
+// the start sample, with the filter and echo off and on; a start past the end renders nothing.
+TEST_F(CliTest, StartRendersFromThatPointOfTheSongOn) {
+    for (const std::string quality : {"-q 0", "-q 3 --lpf"}) {
+        SCOPED_TRACE(quality);
+        const std::string render =
+            "render --voice " TESALO_SOURCE_DIR "/voiceset/voice.txt " + quality + " " + KnownSong();
+        ASSERT_EQ(RunCommand(Tesalo(render + " -o " + Path("whole.wav"))).exitCode, 0);
+        const CommandResult result = RunCommand(Tesalo(render + " --start 2.5 -o " + Path("part.wav")));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        WavFile whole, part;
+        ASSERT_TRUE(ParseWav(ReadWholeFile(Path("whole.wav")), &whole));
+        ASSERT_TRUE(ParseWav(ReadWholeFile(Path("part.wav")), &part));
+        const std::size_t startByte = std::size_t{2500} * whole.rate / 1000 * (whole.bits / 8);
+        ASSERT_GT(whole.data.size(), startByte);
+        const char silence = whole.bits == 8 ? '\x80' : '\0';
+        EXPECT_NE(whole.data.substr(startByte).find_first_not_of(silence), std::string::npos);
+        EXPECT_TRUE(part.data == whole.data.substr(startByte));
+    }
+    ASSERT_EQ(RunCommand(Tesalo("render --start 6 " + KnownSong() + " -o " + Path("none.wav"))).exitCode, 0);
+    WavFile none;
+    ASSERT_TRUE(ParseWav(ReadWholeFile(Path("none.wav")), &none));
+    EXPECT_TRUE(none.data.empty());
+}
+
+TEST_F(CliTest, StartTakesSecondsOnly) {
+    for (const char* wrong : {"-1", "x", "1.", ".5", "2.5s", "4294968"}) {
+        const CommandResult usage =
+            RunCommand(Tesalo(std::string("render --start ") + wrong + " " + KnownSong() + " -o " + Path("c.wav")));
+        EXPECT_EQ(usage.exitCode, 2) << wrong;
+        EXPECT_NE(usage.err.find("--start takes seconds, such as 90 or 12.5"), std::string::npos) << usage.err;
+    }
+    const CommandResult play = RunCommand(Tesalo("play --start 1.25 " + Path("nosuch.mid")));
+    EXPECT_NE(play.err.find("nosuch.mid: cannot be read"), std::string::npos) << play.err;
+    EXPECT_NE(RunCommand(Tesalo("help render")).out.find("--start"), std::string::npos);
+}
+
 TEST_F(CliTest, ASongWithoutATrackIsRefusedWithAReason) {
     ASSERT_TRUE(WriteBytes(Path("none.mid"), smf::Header(0, 0, 96)));
     const CommandResult result = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));

@@ -46,6 +46,8 @@ expect "tesalo render -q 1 --bits 1" "16"
 expect "tesalo render -q " "0 1 2 3"
 expect "tesalo play -p 3" "30 31 32"
 expect "tesalo info -" "--help"
+# --start takes seconds, which no list can offer.
+expect "tesalo play --start " ""
 # Songs: MIDI files whatever the case of their suffix, and folders to go into; other files not.
 expect "tesalo play " "B.MID a.mid c.midi songs"
 expect "tesalo render --lpf a" "a.mid"

@@ -29,7 +29,7 @@ TEST(LibraryExports, OnlyTheFunctionsOfTheHeader) {
     const std::set<std::string> exported = ExportedNames("libtesalo.so");
     const std::set<std::string> header = {
         "TeInit", "TeCleanUp", "TeVoiceSet", "TeSetStatus", "SetMasterVolume", "TeDataSet",
-        "TePlay", "TeStop", "TeSetNextBuffer", "TeGetSystemVolume", "TeSetSystemVolume",
+        "TePlay", "TePlayFrom", "TeStop", "TeSetNextBuffer", "TeGetSystemVolume", "TeSetSystemVolume",
         "TeGetParent", "GetVersion", "TeCreateNotifyWindow", "TeWaitNotify", "TeDestroyNotifyWindow",
         "TeSetOutputFile", "DecodeSmf", "WaveSet", "WaveSynth", "VoiceManager"};
     EXPECT_EQ(exported, header);
