@@ -8,6 +8,7 @@
 #include <QTreeView>
 
 #include "player/shell/lists/song_list_files.h"
+#include "player/shell/window/list_gestures.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
 #include "player/shell/window/player_state.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow() {
     controls_.songListCombo = new QComboBox(this);
     controls_.songListCombo->setObjectName(QStringLiteral("id1022"));
     controls_.listView = new QTreeView(this);
+    ConnectListGestures(controls_);
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
         const int id = kButtonIds[i];
         controls_.buttons[i] = MakeControlButton(id, this);
