@@ -34,8 +34,9 @@ void ShowSelectionWithoutFocus(QTreeView* listView) {
     listView->setPalette(palette);
 }
 
+// The file name, the last column, takes the room the others leave.
 void SetColumns(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
-    listView->header()->setStretchLastSection(false);
+    listView->header()->setStretchLastSection(true);
     // The style's minimum is wider than the state column.
     listView->header()->setMinimumSectionSize(kStateColumnWidth);
     listView->setColumnWidth(kColumnState, kStateColumnWidth);
