@@ -45,6 +45,14 @@ void SetColumns(QTreeView* listView, int colTitle, int colTime, int colFileTime)
     listView->setColumnWidth(kColumnFileName, colFileTime);
 }
 
+// Rows are dragged to a new place within the list; the window takes the files dropped on it.
+void AllowRowDrags(QTreeView* listView) {
+    listView->setDragDropMode(QAbstractItemView::InternalMove);
+    listView->setDefaultDropAction(Qt::MoveAction);
+    listView->setDropIndicatorShown(true);
+    listView->viewport()->setAcceptDrops(true);
+}
+
 }  // namespace
 
 void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
@@ -60,6 +68,7 @@ void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFi
     listView->setIconSize(QSize(kPictureSize, kPictureSize));
     listView->setItemDelegate(new GridLineDelegate(listView));
     ShowSelectionWithoutFocus(listView);
+    AllowRowDrags(listView);
 }
 
 SongRowsModel* ShownRows(const QTreeView* listView) {
