@@ -40,6 +40,23 @@ std::vector<int> MovedOrder(const RowFlags& chosen, int step) {
     return order;
 }
 
+// The old place of every row after the chosen ones moved before row target, by its new place:
+// the rows before target, the chosen ones, the rest.
+std::vector<int> DraggedOrder(const RowFlags& chosen, std::size_t target) {
+    std::vector<int> order;
+    order.reserve(chosen.size());
+    for (std::size_t row = 0; row < target; ++row) {
+        if (!chosen[row]) order.push_back(static_cast<int>(row));
+    }
+    for (std::size_t row = 0; row < chosen.size(); ++row) {
+        if (chosen[row]) order.push_back(static_cast<int>(row));
+    }
+    for (std::size_t row = target; row < chosen.size(); ++row) {
+        if (!chosen[row]) order.push_back(static_cast<int>(row));
+    }
+    return order;
+}
+
 }  // namespace
 
 void SongRows::Assign(const std::vector<SongListSong>& songs) {
@@ -90,7 +107,17 @@ std::vector<int> SongRows::MoveBlocks(RowFlags& chosen, int step) {
     chosen.resize(rows_.size());
     const bool any = std::any_of(chosen.begin(), chosen.end(), [](char flag) { return flag != 0; });
     if (!any || (step < 0 ? chosen.front() : chosen.back())) return {};
-    const std::vector<int> order = MovedOrder(chosen, step);
+    return Reorder(MovedOrder(chosen, step), chosen);
+}
+
+std::vector<int> SongRows::MoveTo(RowFlags& chosen, int target) {
+    chosen.resize(rows_.size());
+    const std::size_t place = target < 0 ? rows_.size() : std::min(static_cast<std::size_t>(target), rows_.size());
+    return Reorder(DraggedOrder(chosen, place), chosen);
+}
+
+std::vector<int> SongRows::Reorder(const std::vector<int>& order, RowFlags& chosen) {
+    if (std::is_sorted(order.begin(), order.end())) return {};
     std::vector<SongRow> moved(rows_.size());
     RowFlags flags(rows_.size());
     std::vector<int> places(rows_.size());

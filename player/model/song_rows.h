@@ -48,8 +48,16 @@ public:
     // place of every row, by its old place (the flags move with their rows); empty when nothing
     // moved.
     std::vector<int> MoveBlocks(RowFlags& chosen, int step);
+    // Moves the flagged rows, in their order, to stand together before row target (the rows'
+    // count, -1 or more: after the last), in one pass. The new place of every row, by its old
+    // place (the flags move with their rows); empty when nothing moved.
+    std::vector<int> MoveTo(RowFlags& chosen, int target);
 
 private:
+    // The rows in the order given (the old place of every row, by its new place), the flags
+    // with them; the new place of every row by its old place, empty when the order is the same.
+    std::vector<int> Reorder(const std::vector<int>& order, RowFlags& chosen);
+
     std::vector<SongRow> rows_;
 };
 

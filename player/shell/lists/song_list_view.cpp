@@ -34,14 +34,23 @@ void ShowSelectionWithoutFocus(QTreeView* listView) {
     listView->setPalette(palette);
 }
 
+// The file name, the last column, takes the room the others leave.
 void SetColumns(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
-    listView->header()->setStretchLastSection(false);
+    listView->header()->setStretchLastSection(true);
     // The style's minimum is wider than the state column.
     listView->header()->setMinimumSectionSize(kStateColumnWidth);
     listView->setColumnWidth(kColumnState, kStateColumnWidth);
     listView->setColumnWidth(kColumnTitle, colTitle);
     listView->setColumnWidth(kColumnTime, colTime);
     listView->setColumnWidth(kColumnFileName, colFileTime);
+}
+
+// Rows are dragged to a new place within the list; the window takes the files dropped on it.
+void AllowRowDrags(QTreeView* listView) {
+    listView->setDragDropMode(QAbstractItemView::InternalMove);
+    listView->setDefaultDropAction(Qt::MoveAction);
+    listView->setDropIndicatorShown(true);
+    listView->viewport()->setAcceptDrops(true);
 }
 
 }  // namespace
@@ -59,6 +68,7 @@ void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFi
     listView->setIconSize(QSize(kPictureSize, kPictureSize));
     listView->setItemDelegate(new GridLineDelegate(listView));
     ShowSelectionWithoutFocus(listView);
+    AllowRowDrags(listView);
 }
 
 SongRowsModel* ShownRows(const QTreeView* listView) {

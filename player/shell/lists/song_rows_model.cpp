@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QIcon>
+#include <QMimeData>
 
 #include <algorithm>
 
@@ -59,6 +60,28 @@ QVariant CellData(const SongRow& row, int place, int column, int role) {
     }
 }
 
+// The dragged rows as the drag carries them: their numbers in decimal, separated by commas.
+QByteArray EncodeRows(const RowFlags& chosen) {
+    QByteArray text;
+    for (std::size_t row = 0; row < chosen.size(); ++row) {
+        if (!chosen[row]) continue;
+        if (!text.isEmpty()) text += ',';
+        text += QByteArray::number(static_cast<qulonglong>(row));
+    }
+    return text;
+}
+
+// One flag per row of rows: the dragged ones; numbers that are no row are passed over.
+RowFlags DecodeRows(const QByteArray& text, int rows) {
+    RowFlags chosen(static_cast<std::size_t>(rows));
+    for (const QByteArray& number : text.split(',')) {
+        bool ok = false;
+        const int row = number.toInt(&ok);
+        if (ok && row >= 0 && row < rows) chosen[static_cast<std::size_t>(row)] = 1;
+    }
+    return chosen;
+}
+
 }  // namespace
 
 void SongRowsModel::Assign(const std::vector<SongListSong>& songs) {
@@ -104,8 +127,12 @@ void SongRowsModel::Remove(const RowFlags& chosen) {
 }
 
 bool SongRowsModel::MoveBlocks(RowFlags& chosen, int step) {
+    return Reorder([&] { return rows_.MoveBlocks(chosen, step); });
+}
+
+bool SongRowsModel::Reorder(const std::function<std::vector<int>()>& reorder) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const std::vector<int> places = rows_.MoveBlocks(chosen, step);
+    const std::vector<int> places = reorder();
     if (!places.empty()) {
         const QModelIndexList before = persistentIndexList();
         QModelIndexList after;
@@ -140,4 +167,37 @@ QVariant SongRowsModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole) return QVariant();
     static const char* const kLabels[] = {"", "Title", "Time", "FileName"};
     return section >= 0 && section < 4 ? QString::fromLatin1(kLabels[section]) : QVariant();
+}
+
+Qt::ItemFlags SongRowsModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+Qt::DropActions SongRowsModel::supportedDropActions() const { return Qt::MoveAction; }
+
+QStringList SongRowsModel::mimeTypes() const { return {QString::fromLatin1(kDraggedRowsType)}; }
+
+QMimeData* SongRowsModel::mimeData(const QModelIndexList& indexes) const {
+    RowFlags chosen(static_cast<std::size_t>(rows_.Count()));
+    for (const QModelIndex& index : indexes) {
+        if (rows_.Holds(index.row())) chosen[static_cast<std::size_t>(index.row())] = 1;
+    }
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kDraggedRowsType), EncodeRows(chosen));
+    return data;
+}
+
+bool SongRowsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                 const QModelIndex& parent) {
+    if (action == Qt::IgnoreAction) return true;
+    if (action != Qt::MoveAction || data == nullptr) return false;
+    RowFlags chosen = DecodeRows(data->data(QString::fromLatin1(kDraggedRowsType)), rows_.Count());
+    if (std::find(chosen.begin(), chosen.end(), 1) == chosen.end()) return false;
+    if (dragHooks_.mayMove && !dragHooks_.mayMove()) return false;
+    const int target = parent.isValid() ? parent.row() : row;
+    std::vector<int> places;
+    Reorder([&] { return places = rows_.MoveTo(chosen, target); });
+    if (!places.empty() && dragHooks_.moved) dragHooks_.moved(places);
+    return true;
 }

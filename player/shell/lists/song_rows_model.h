@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
 
 #include "player/model/song_rows.h"
@@ -27,6 +28,19 @@ constexpr int kPictureRole = Qt::UserRole + 1;
 // these bytes and the list keeps them.
 constexpr int kPathBytesRole = Qt::UserRole + 2;
 
+// The rows dragged within the list, as the drag carries them.
+inline constexpr char kDraggedRowsType[] = "application/x-tesalo-song-rows";
+
+// What the window adds to a drag of rows within the list: whether the list may change now (it
+// tells the user when not), and what follows a move, given the new place of every row by its
+// old place. Either may be empty.
+struct RowDragHooks {
+    std::function<bool()> mayMove;
+    std::function<void(const std::vector<int>& places)> moved;
+};
+
+// The model has no removeRows: a drag of rows ends in the move its drop makes, nothing is taken
+// out afterwards.
 class SongRowsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -44,14 +58,28 @@ public:
     // Moves the flagged rows as SongRows::MoveBlocks does, the flags, the view's selection and
     // focus with them; false when nothing moved.
     bool MoveBlocks(RowFlags& chosen, int step);
+    void SetDragHooks(RowDragHooks hooks) { dragHooks_ = std::move(hooks); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Rows are dragged, dropped between rows (or below the last) and moved there as
+    // SongRows::MoveTo moves them, the view's selection and focus with them, in one pass.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
 private:
     void RemoveRange(int first, int last);
+    // Carries out reorder (which changes rows_ and gives the new place of every row by its old
+    // place, empty when nothing moved) with the view's rows, selection and focus following.
+    bool Reorder(const std::function<std::vector<int>()>& reorder);
 
     SongRows rows_;
+    RowDragHooks dragHooks_;
 };

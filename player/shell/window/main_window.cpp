@@ -8,6 +8,9 @@
 #include <QTreeView>
 
 #include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_rows_model.h"
+#include "player/shell/window/list_drops.h"
+#include "player/shell/window/list_gestures.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
 #include "player/shell/window/player_state.h"
@@ -40,6 +43,9 @@ MainWindow::MainWindow() {
     controls_.songListCombo = new QComboBox(this);
     controls_.songListCombo->setObjectName(QStringLiteral("id1022"));
     controls_.listView = new QTreeView(this);
+    controls_.listView->setModel(new SongRowsModel(controls_.listView));
+    ConnectListGestures(controls_);
+    ConnectListDrops(controls_);
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
         const int id = kButtonIds[i];
         controls_.buttons[i] = MakeControlButton(id, this);

@@ -97,6 +97,20 @@ std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool j
     return text;
 }
 
+namespace {
+
+// The files that play become rows at the end, the others are named in one message; 1 when the
+// rows changed or nothing failed.
+int AppendScanned(QTreeView* listView, const std::vector<std::string>& paths, bool japaneseUi) {
+    std::vector<std::string> failed;
+    const std::vector<SongListSong> songs = ScanMidiSongs(paths, &failed);
+    ShownRows(listView)->Append(songs);
+    if (!failed.empty()) ShowPlayerMessage(FailedFilesMessage(failed, japaneseUi));
+    return failed.empty() || !songs.empty() ? 1 : 0;
+}
+
+}  // namespace
+
 int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi) {
     if (!HaveTargetList(listView, toNewList, japaneseUi)) return 0;
@@ -110,9 +124,10 @@ int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& cho
     for (const FolderEntry* entry : chosen) {
         if (!entry->isFolder) paths.push_back(EntryPath(*entry));
     }
-    std::vector<std::string> failed;
-    const std::vector<SongListSong> songs = ScanMidiSongs(paths, &failed);
-    ShownRows(listView)->Append(songs);
-    if (!failed.empty()) ShowPlayerMessage(FailedFilesMessage(failed, japaneseUi));
-    return failed.empty() || !songs.empty() ? 1 : 0;
+    return AppendScanned(listView, paths, japaneseUi);
+}
+
+int AddMidiPaths(QTreeView* listView, const std::vector<std::string>& paths, bool japaneseUi) {
+    if (!HaveTargetList(listView, false, japaneseUi)) return 0;
+    return AppendScanned(listView, paths, japaneseUi);
 }

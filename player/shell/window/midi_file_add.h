@@ -1,5 +1,5 @@
-// Adding MIDI files to a song list: from the MIDI file selection dialog, and the shared
-// pre-scan that also serves the files opened from the desktop.
+// Adding MIDI files to a song list: from the MIDI file selection dialog or dropped onto the
+// list, and the shared pre-scan that also serves the files opened from the desktop.
 #pragma once
 
 #include <string>
@@ -18,6 +18,12 @@ class QTreeView;
 // chosen (after a message) or no chosen file could be added.
 int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
                  bool toNewList, bool japaneseUi);
+
+// Appends the files (dropped onto the list) as AddMidiFiles does, to the current list (a new
+// one is made when none is current); 1 when the rows changed or no file failed, the caller
+// then saves the list; 0 when the list may not be changed (after its message), no list was
+// made, or no file could be added.
+int AddMidiPaths(QTreeView* listView, const std::vector<std::string>& paths, bool japaneseUi);
 
 // The songs of the files that can be listed and play for a second or more, in order, each
 // pre-scanned (aside, see scan_aside.h) for its play time and title without a message box of its

@@ -94,12 +94,6 @@ void FocusOpenedRow(QTreeView* listView, int row) {
     ShowRow(listView, row);
 }
 
-// A song that plays is stopped first; its end report then plays the focused row.
-void PlayFocusedRow(const MainWindowControls& controls) {
-    if (g_player.isPlaying == 1) return StopFor(kPendingOpen);
-    PlayCommand(controls);
-}
-
 // A dialog or menu in front works on the lists itself (the file chooser, the naming dialog), and
 // so does a pre-scan that runs.
 bool SomethingInFront(const MainWindowControls& controls) {

@@ -80,6 +80,11 @@ void PlayCommand(const MainWindowControls& controls) {
     if (PlaySongAt(controls)) SetPlayingButtons(controls);
 }
 
+void PlayFocusedRow(const MainWindowControls& controls) {
+    if (g_player.isPlaying == 1) return StopFor(kPendingOpen);
+    PlayCommand(controls);
+}
+
 void StopFor(int pendingAction) {
     g_player.pendingAction = pendingAction;
     TeStop();

@@ -14,6 +14,10 @@ int PlaySongAt(const MainWindowControls& controls);
 // Command kCommandPlay: plays the focused row (row 0, focused, when none has the focus).
 void PlayCommand(const MainWindowControls& controls);
 
+// Plays the focused row; a song that plays is stopped first, and its end report then plays the
+// row focused by then.
+void PlayFocusedRow(const MainWindowControls& controls);
+
 // Asks the library to stop for the reason; its end report carries the reason out.
 void StopFor(int pendingAction);
 

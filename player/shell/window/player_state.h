@@ -10,7 +10,7 @@
 enum PendingAction {
     kPendingNone = 0,
     kPendingClose = 1,
-    kPendingOpen = 3,  // files handed over from the desktop: their first plays next
+    kPendingOpen = 3,  // the focused row plays next: files handed over, a row double-clicked
     kPendingStop = kCommandStop,
     kPendingPrevious = kCommandPrevious,
     kPendingNext = kCommandNext,

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 #include "player/shell/status/picture_button.h"
+#include "player/shell/window/button_tips.h"
+#include "player/shell/window/player_state.h"
 
 QAbstractButton* ControlButton(const MainWindowControls& controls, int id) {
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
@@ -11,7 +13,11 @@ QAbstractButton* ControlButton(const MainWindowControls& controls, int id) {
     return nullptr;
 }
 
-QAbstractButton* MakeControlButton(int id, QWidget* parent) { return new PictureButton(id, parent); }
+QAbstractButton* MakeControlButton(int id, QWidget* parent) {
+    auto* button = new PictureButton(id, parent);
+    button->setToolTip(QString::fromStdU16String(ButtonTip(id, g_player.japaneseUi)));
+    return button;
+}
 
 namespace {
 

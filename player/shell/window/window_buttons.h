@@ -6,7 +6,8 @@
 class QAbstractButton;
 class QWidget;
 
-// A button of the window, named "id<id>", a tab stop.
+// A button of the window, named "id<id>", a tab stop, its tooltip in the interface language
+// (g_player.japaneseUi).
 QAbstractButton* MakeControlButton(int id, QWidget* parent);
 
 // Play off, Stop on; settings, move and delete off while a song plays.

@@ -1,5 +1,5 @@
-// The rows of the shown list: moving blocks of rows with their selection, the rows a focus step
-// reaches, marks, and the songs written back as they were read.
+// The rows of the shown list: moving blocks of rows with their selection, one step or to a
+// place, the rows a focus step reaches, marks, and the songs written back as they were read.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -70,6 +70,45 @@ TEST(SongRowsTest, MovingWithFewerFlagsThanRowsTakesTheMissingOnesAsNotChosen) {
     SongRows empty;
     RowFlags none;
     EXPECT_TRUE(empty.MoveBlocks(none, -1).empty());
+}
+
+struct DragCase {
+    const char* name;
+    std::initializer_list<int> chosen;
+    int target;  // the row the chosen rows go before; the row count or -1: the end
+    const char* titles;
+};
+
+const DragCase kDragCases[] = {
+    {"a block up", {3, 4}, 1, "ADEBC"},
+    {"scattered rows down, in their order", {0, 2}, 4, "BDACE"},
+    {"rows to the end", {1, 3}, 5, "ACEBD"},
+    {"rows to the end by -1", {0}, -1, "BCDEA"},
+    {"rows to the top", {2, 4}, 0, "CEABD"},
+    {"before a chosen row: the block stays", {1, 2}, 2, "ABCDE"},
+    {"right behind itself: nothing moves", {1, 2}, 3, "ABCDE"},
+    {"no row: nothing moves", {}, 0, "ABCDE"},
+    {"a place past the end is the end", {0}, 99, "BCDEA"},
+};
+
+TEST(SongRowsTest, MovingRowsToAPlaceKeepsTheirOrderAndTheirFlags) {
+    for (const DragCase& c : kDragCases) {
+        SongRows rows = Rows("ABCDE");
+        RowFlags chosen(5);
+        for (int row : c.chosen) chosen[static_cast<std::size_t>(row)] = 1;
+        const std::string chosenTitles = Titles(rows, &chosen);
+        const std::vector<int> places = rows.MoveTo(chosen, c.target);
+        EXPECT_EQ(Titles(rows), c.titles) << c.name;
+        EXPECT_EQ(Titles(rows, &chosen), chosenTitles) << c.name;
+        const std::string before = "ABCDE";
+        for (std::size_t old = 0; old < places.size(); ++old) {
+            EXPECT_EQ(rows.Row(places[old]).title[0], before[old]) << c.name << " row " << old;
+        }
+        EXPECT_EQ(places.empty(), Titles(rows) == before) << c.name;
+    }
+    SongRows empty;
+    RowFlags none;
+    EXPECT_TRUE(empty.MoveTo(none, 0).empty());
 }
 
 TEST(SongRowsTest, DeletingRowsByFlagsOrByRangeKeepsTheOthersInOrder) {

@@ -1,6 +1,8 @@
 // The song-list view as the main window gets it.
 #include "player/shell/lists/song_list_view.h"
 
+#include <QHeaderView>
+
 #include "tests/player/shell/lists/song_list_fixture.h"
 
 namespace {
@@ -18,6 +20,28 @@ TEST_F(SongListTest, ViewHasFourColumnsAtTheirWidths) {
     EXPECT_EQ(view_.columnWidth(1), 160);
     EXPECT_EQ(view_.columnWidth(2), 40);
     EXPECT_EQ(view_.columnWidth(3), 140);
+}
+
+// The columns' widths together, up to and including column.
+int WidthsUpTo(const QTreeView& view, int column) {
+    int width = 0;
+    for (int i = 0; i <= column; ++i) width += view.columnWidth(i);
+    return width;
+}
+
+TEST_F(SongListTest, TheFileNameColumnFillsTheViewsWidthAndTheOthersKeepTheirs) {
+    for (int width : {600, 900, 420}) {
+        view_.setGeometry(0, 0, width, 300);
+        window_.resize(width, 300);
+        window_.show();
+        EXPECT_EQ(view_.columnWidth(0), 18) << width;
+        EXPECT_EQ(view_.columnWidth(1), 160) << width;
+        EXPECT_EQ(view_.columnWidth(2), 40) << width;
+        EXPECT_EQ(WidthsUpTo(view_, 3), view_.viewport()->width()) << width;
+    }
+    view_.setColumnWidth(1, 200);  // the user widens the title column: the file name gives way
+    EXPECT_EQ(view_.columnWidth(1), 200);
+    EXPECT_EQ(WidthsUpTo(view_, 3), view_.viewport()->width());
 }
 
 }  // namespace
