@@ -8,7 +8,8 @@ uint8_t* ReadWholeFile(const char* path, int32_t* length) {
     FILE* file = fopen(path, "rb");
     uint8_t* bytes = NULL;
     long size = -1;
-    if (file != NULL && fseek(file, 0, SEEK_END) == 0 && (size = ftell(file)) >= 0 && fseek(file, 0, SEEK_SET) == 0) {
+    if (file != NULL && fseek(file, 0, SEEK_END) == 0 && (size = ftell(file)) >= 0 &&
+        fseek(file, 0, SEEK_SET) == 0) {
         bytes = malloc((size_t)size + 1);
         if (bytes != NULL && fread(bytes, 1, (size_t)size, file) != (size_t)size) {
             free(bytes);

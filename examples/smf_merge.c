@@ -4,10 +4,10 @@
 #include <string.h>
 
 typedef struct {
-    uint32_t time;          /* ticks since the start of the song */
-    uint32_t order;         /* place in the file, to keep equal times in file order */
+    uint32_t time;  /* ticks since the start of the song */
+    uint32_t order; /* place in the file, to keep equal times in file order */
     uint8_t status;
-    const uint8_t* data;    /* the bytes after the status byte */
+    const uint8_t* data; /* the bytes after the status byte */
     uint32_t length;
 } Event;
 
@@ -41,7 +41,8 @@ static uint8_t* WriteNumber(uint8_t* out, uint32_t value) {
 }
 
 /* The events of one track appended to events[*count]; 0 for a track it cannot read. */
-static int ReadTrack(const uint8_t* at, const uint8_t* end, Event* events, uint32_t* count, uint32_t* endTime) {
+static int ReadTrack(const uint8_t* at, const uint8_t* end, Event* events, uint32_t* count,
+                     uint32_t* endTime) {
     uint32_t time = 0, delta, size;
     uint8_t running = 0;
     while (at < end) {
@@ -77,7 +78,9 @@ static int EarlierFirst(const void* a, const void* b) {
 }
 
 uint8_t* MergeTracks(const uint8_t* image, int32_t length, int32_t* mergedLength) {
-    if (length < 14 || memcmp(image, "MThd", 4) != 0 || BigEndian(image + 4, 4) > (uint32_t)length - 8) return NULL;
+    if (length < 14 || memcmp(image, "MThd", 4) != 0 ||
+        BigEndian(image + 4, 4) > (uint32_t)length - 8)
+        return NULL;
     const uint8_t* end = image + length;
     const uint32_t tracks = BigEndian(image + 10, 2);
     const uint8_t* at = image + 8 + BigEndian(image + 4, 4);
@@ -87,7 +90,8 @@ uint8_t* MergeTracks(const uint8_t* image, int32_t length, int32_t* mergedLength
     uint32_t count = 0, endTime = 0;
     int ok = events != NULL && merged != NULL;
     for (uint32_t track = 0; ok && track < tracks; ++track) {
-        ok = end - at >= 8 && memcmp(at, "MTrk", 4) == 0 && BigEndian(at + 4, 4) <= (uint32_t)(end - at - 8);
+        ok = end - at >= 8 && memcmp(at, "MTrk", 4) == 0 &&
+             BigEndian(at + 4, 4) <= (uint32_t)(end - at - 8);
         if (ok) ok = ReadTrack(at + 8, at + 8 + BigEndian(at + 4, 4), events, &count, &endTime);
         if (ok) at += 8 + BigEndian(at + 4, 4);
     }

@@ -56,19 +56,19 @@
 extern "C" {
 #endif
 
-typedef uintptr_t TeWindow;             /* a message window of the platform layer */
-typedef struct WAVEBUFFER WAVEBUFFER;   /* one output buffer of the library */
+typedef uintptr_t TeWindow;           /* a message window of the platform layer */
+typedef struct WAVEBUFFER WAVEBUFFER; /* one output buffer of the library */
 
 /* The message posted to the parent window for every notification, by its registered name. */
 #define TE_NOTIFY_MESSAGE "TEDLL_NOTIFY"
 /* Notification codes: the message's wParam (NOTIFICATIONS above tells their lParam). */
-#define TE_NOTIFY_INIT 0u         /* TeInit is done */
-#define TE_NOTIFY_PLAY 1u         /* TePlay is done */
-#define TE_NOTIFY_BLOCK_COUNT 2u  /* blocks rendered since TePlay */
-#define TE_NOTIFY_POLYPHONY 3u    /* peak voices and notes of the block */
-#define TE_NOTIFY_LOAD 4u         /* load and busy time of the block */
-#define TE_NOTIFY_DURATION 5u     /* the block's musical length */
-#define TE_NOTIFY_END 6u          /* playback is over */
+#define TE_NOTIFY_INIT 0u        /* TeInit is done */
+#define TE_NOTIFY_PLAY 1u        /* TePlay is done */
+#define TE_NOTIFY_BLOCK_COUNT 2u /* blocks rendered since TePlay */
+#define TE_NOTIFY_POLYPHONY 3u   /* peak voices and notes of the block */
+#define TE_NOTIFY_LOAD 4u        /* load and busy time of the block */
+#define TE_NOTIFY_DURATION 5u    /* the block's musical length */
+#define TE_NOTIFY_END 6u         /* playback is over */
 
 /* Voices that may sound at once (TeSetStatus): the range and the limit TeInit sets. */
 #define TE_POLY_MIN 8
@@ -80,19 +80,17 @@ typedef struct WAVEBUFFER WAVEBUFFER;   /* one output buffer of the library */
 #define TE_LEVEL_MAX 16
 
 /* Output formats of TeInit, all mono. Any other value plays at 22050 Hz, 8 bit. */
-#define TE_FORMAT_22K_8 0x0010u   /* 22050 samples per second, 8 bit unsigned */
-#define TE_FORMAT_22K_16 0x0040u  /* 22050 samples per second, 16 bit signed */
-#define TE_FORMAT_44K_8 0x0100u   /* 44100 samples per second, 8 bit unsigned */
-#define TE_FORMAT_44K_16 0x0400u  /* 44100 samples per second, 16 bit signed */
+#define TE_FORMAT_22K_8 0x0010u  /* 22050 samples per second, 8 bit unsigned */
+#define TE_FORMAT_22K_16 0x0040u /* 22050 samples per second, 16 bit signed */
+#define TE_FORMAT_44K_8 0x0100u  /* 44100 samples per second, 8 bit unsigned */
+#define TE_FORMAT_44K_16 0x0400u /* 44100 samples per second, 16 bit signed */
 
-/* Opens the output device, starts the library's thread, builds the tables; polyLimit TE_POLY_DEFAULT, filter
- * off. 1; 0 when already initialised or the device refuses to open (both also post code 0 with
- * value 1), or out of memory.
- *   waveFormatFlag  one TE_FORMAT_* value
- *   parent          the window that receives TE_NOTIFY_MESSAGE
- *   masterVolume    synthesizer level TE_LEVEL_MIN..TE_LEVEL_MAX, as SetMasterVolume
- *   bWaveMapper     non-zero: the system's default output device; 0: the first device that lists
- *                   the format flag, else the default one */
+/* Opens the output device, starts the library's thread, builds the tables; polyLimit
+ * TE_POLY_DEFAULT, filter off. 1; 0 when already initialised or the device refuses to open (both
+ * also post code 0 with value 1), or out of memory. waveFormatFlag  one TE_FORMAT_* value parent
+ * the window that receives TE_NOTIFY_MESSAGE masterVolume    synthesizer level
+ * TE_LEVEL_MIN..TE_LEVEL_MAX, as SetMasterVolume bWaveMapper     non-zero: the system's default
+ * output device; 0: the first device that lists the format flag, else the default one */
 TESALO_API int32_t TeInit(uint32_t waveFormatFlag, TeWindow parent, uint8_t masterVolume,
                           int32_t bWaveMapper);
 /* Closes the device, ends the library's thread, frees buffers, voices and song; stop playback

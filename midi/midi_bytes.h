@@ -42,7 +42,8 @@ inline std::uint8_t ReadStatus(const std::uint8_t** cursor, std::uint8_t running
 // Reads a quantity of any number of bytes (7 bits each, most significant first, the top bit set
 // on all but the last; groups shifted out at the top are lost) and moves the cursor behind it,
 // never beyond end. False when end cuts it off: value then holds the groups read before end.
-inline bool ReadQuantity(const std::uint8_t** cursor, const std::uint8_t* end, std::uint32_t* value) {
+inline bool ReadQuantity(const std::uint8_t** cursor, const std::uint8_t* end,
+                         std::uint32_t* value) {
     std::uint32_t result = 0;
     while (*cursor < end) {
         const std::uint8_t byte = *(*cursor)++;

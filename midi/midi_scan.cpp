@@ -4,10 +4,10 @@
 #include <thread>
 
 #include "midi/midi_bytes.h"
-#include "platform/codepage.h"
 #include "midi/smf_event.h"
 #include "midi/smf_image.h"
 #include "midi/varlen.h"
+#include "platform/codepage.h"
 
 namespace {
 
@@ -58,7 +58,8 @@ void TrimTitle(char16_t* title) {
 }
 
 // Walks the track behind the header chunk; its end-of-track or the image end ends the walk.
-std::uint32_t ScanTrack(const std::uint8_t* image, std::uint32_t size, char16_t* title, ScanPace pace) {
+std::uint32_t ScanTrack(const std::uint8_t* image, std::uint32_t size, char16_t* title,
+                        ScanPace pace) {
     const std::uint64_t trackStart = 16 + std::uint64_t{ReadBig32(image, size, 4)};
     if (trackStart >= size) return 0;
     const std::uint8_t* end = image + size;

@@ -30,15 +30,13 @@ bool StepEvent(const std::uint8_t** cursor, const std::uint8_t* end, std::uint8_
     event->statusImplied = *cursor == eventStart;
     const StatusClass statusClass = kStatusClasses[event->status];
     switch (statusClass) {
-    case kExclusive:
-        return SkipExclusive(cursor, end);
-    case kMeta:
-        return StepMeta(cursor, end, event);
-    default:
-        if (end - *cursor < statusClass) return false;
-        *cursor += statusClass;
-        *runningStatus = event->status;
-        return true;
+        case kExclusive: return SkipExclusive(cursor, end);
+        case kMeta: return StepMeta(cursor, end, event);
+        default:
+            if (end - *cursor < statusClass) return false;
+            *cursor += statusClass;
+            *runningStatus = event->status;
+            return true;
     }
 }
 
@@ -49,6 +47,7 @@ std::uint16_t ReadBig16(const std::uint8_t* image, std::uint32_t size, std::uint
 
 std::uint32_t ReadBig32(const std::uint8_t* image, std::uint32_t size, std::uint64_t offset) {
     const std::uint8_t bytes[4] = {ByteAt(image, size, offset), ByteAt(image, size, offset + 1),
-                                   ByteAt(image, size, offset + 2), ByteAt(image, size, offset + 3)};
+                                   ByteAt(image, size, offset + 2),
+                                   ByteAt(image, size, offset + 3)};
     return BigEndian32(bytes);
 }

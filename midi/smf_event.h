@@ -5,9 +5,9 @@
 
 struct SmfEvent {
     std::uint8_t status;
-    bool statusImplied;          // the event had no status byte of its own (running status)
-    std::uint8_t metaType;       // status 0xFF only
-    const std::uint8_t* data;    // status 0xFF only: the meta data
+    bool statusImplied;        // the event had no status byte of its own (running status)
+    std::uint8_t metaType;     // status 0xFF only
+    const std::uint8_t* data;  // status 0xFF only: the meta data
     std::uint32_t dataLength;
 };
 

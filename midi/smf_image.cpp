@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/msgbox.h"
 #include "midi/smf_event.h"
 #include "midi/smf_merge.h"
+#include "platform/msgbox.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr char16_t kBadDivision[] = u"無効な範囲のﾀｲﾑﾃﾞｨﾋﾞ
 
 void ShowRejection(const char16_t* reason) {
     platform::ShowMessageBox(std::u16string(u"SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした\n") + reason, u"ERROR",
-                   platform::kBoxOk | platform::kBoxIconError);
+                             platform::kBoxOk | platform::kBoxIconError);
 }
 
 bool ReadAll(int file, std::uint8_t* buffer, std::uint32_t size) {

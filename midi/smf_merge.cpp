@@ -32,7 +32,7 @@ struct TrackCursor {
     Buffer start;                          // the track's own copy of its data
     const std::uint8_t* cursor = nullptr;  // nullptr once the track is finished
     std::uint32_t length = 0;
-    std::uint32_t time = 0;                // ticks of the event at the cursor
+    std::uint32_t time = 0;  // ticks of the event at the cursor
     std::uint8_t runningStatus = 0;
 };
 
@@ -113,10 +113,28 @@ void EmitEvent(TrackCursor& track, MergedTrack& merged) {
 }
 
 void WriteHeader(MergedTrack& merged, std::uint16_t division) {
-    const std::uint8_t header[kMergedHeaderSize] = {
-        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1,
-        static_cast<std::uint8_t>(division >> 8), static_cast<std::uint8_t>(division),
-        'M', 'T', 'r', 'k', 0, 0, 0, 0};
+    const std::uint8_t header[kMergedHeaderSize] = {'M',
+                                                    'T',
+                                                    'h',
+                                                    'd',
+                                                    0,
+                                                    0,
+                                                    0,
+                                                    6,
+                                                    0,
+                                                    0,
+                                                    0,
+                                                    1,
+                                                    static_cast<std::uint8_t>(division >> 8),
+                                                    static_cast<std::uint8_t>(division),
+                                                    'M',
+                                                    'T',
+                                                    'r',
+                                                    'k',
+                                                    0,
+                                                    0,
+                                                    0,
+                                                    0};
     merged.out = std::copy(header, header + kMergedHeaderSize, merged.out);
 }
 

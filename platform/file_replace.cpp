@@ -128,7 +128,8 @@ void RemoveFolderFiles(const std::string& folder, bool (*chosen)(std::string_vie
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code ignored;
-        const bool regular = it->symlink_status(ignored).type() == std::filesystem::file_type::regular;
+        const bool regular =
+            it->symlink_status(ignored).type() == std::filesystem::file_type::regular;
         if (regular && chosen(it->path().filename().string())) unlink(it->path().c_str());
     }
 }

@@ -20,7 +20,8 @@ int g_heldBlock = -1;
 std::string FolderForThisUser() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat info {};
-    if (runtime != nullptr && runtime[0] == '/' && stat(runtime, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (runtime != nullptr && runtime[0] == '/' && stat(runtime, &info) == 0 &&
+        S_ISDIR(info.st_mode)) {
         return std::string(runtime) + "/tesalo";
     }
     return "/tmp/tesalo-" + std::to_string(geteuid());
@@ -37,7 +38,9 @@ std::string WhyNotOwnFolder(const std::string& folder) {
     return std::string();
 }
 
-std::string BlockPath(const std::string& folder, const char* name) { return folder + name + ".block"; }
+std::string BlockPath(const std::string& folder, const char* name) {
+    return folder + name + ".block";
+}
 
 // A new zero-filled block of size bytes that this process holds, mapped; its descriptor, or -1
 // (the file removed again).
@@ -115,8 +118,8 @@ const void* OpenInstanceBlock(const char* name, std::size_t size) {
     struct stat info {};
     // A block that anyone can lock has no maker left.
     const bool live = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
-                      static_cast<std::size_t>(info.st_size) >= size && flock(fd, LOCK_SH | LOCK_NB) != 0 &&
-                      errno == EWOULDBLOCK;
+                      static_cast<std::size_t>(info.st_size) >= size &&
+                      flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     void* view = live ? mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
     close(fd);  // also lets go of the lock taken to look
     return view == MAP_FAILED ? nullptr : view;

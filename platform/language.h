@@ -20,7 +20,8 @@ constexpr bool IsJapaneseLanguage(std::uint16_t language) {
     return (language & kPrimaryLanguageBits) == (kLangJapanese & kPrimaryLanguageBits);
 }
 
-// Whether the system's default language is Japanese: the library's and the player's texts follow it.
+// Whether the system's default language is Japanese: the library's and the player's texts follow
+// it.
 inline bool SystemLanguageIsJapanese() { return IsJapaneseLanguage(GetSystemDefaultLanguage()); }
 
 }  // namespace platform

@@ -148,9 +148,7 @@ bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_
     return CallBridge(*bridge, message, wParam, lParam);
 }
 
-int GetWindowMessage(WindowMessage* out) {
-    return TakeMessage(out, nullptr);
-}
+int GetWindowMessage(WindowMessage* out) { return TakeMessage(out, nullptr); }
 
 int WaitWindowMessage(WindowMessage* out, std::uint32_t timeoutMs) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -170,8 +168,7 @@ std::intptr_t DispatchWindowMessage(const WindowMessage& msg) {
 }
 
 void PostQuitWindowMessage(int exitCode) {
-    Enqueue(*ThreadQueue(),
-            WindowMessage{0, kMsgQuit, static_cast<std::uintptr_t>(exitCode), 0});
+    Enqueue(*ThreadQueue(), WindowMessage{0, kMsgQuit, static_cast<std::uintptr_t>(exitCode), 0});
 }
 
 bool DestroyMessageWindow(WindowHandle window) {

@@ -43,8 +43,8 @@ PLATFORM_API WindowHandle CreateMessageWindow(WindowProc proc, void* userData);
 PLATFORM_API WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context);
 
 // Queues a message for the window from any thread; false when the window does not exist.
-PLATFORM_API bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                       std::intptr_t lParam);
+PLATFORM_API bool PostWindowMessage(WindowHandle window, std::uint32_t message,
+                                    std::uintptr_t wParam, std::intptr_t lParam);
 // Waits for the next message of the calling thread's queue: 1 a message, 0 the quit message.
 PLATFORM_API int GetWindowMessage(WindowMessage* out);
 // As GetWindowMessage, but gives up after timeoutMs milliseconds with -1.

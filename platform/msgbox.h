@@ -17,7 +17,8 @@ using MessageBoxPresenter = int (*)(const std::u16string& text, const std::u16st
                                     unsigned flags);
 
 // Shows a modal box (OK only unless flags say more) and returns the button pressed.
-PLATFORM_API int ShowMessageBox(const std::u16string& text, const std::u16string& caption, unsigned flags);
+PLATFORM_API int ShowMessageBox(const std::u16string& text, const std::u16string& caption,
+                                unsigned flags);
 // Installs a presenter; nullptr restores the default. Returns the one it replaces.
 PLATFORM_API MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);
 

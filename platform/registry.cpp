@@ -87,16 +87,16 @@ int CreateRegistryKey(RegistryKey parent, std::u16string_view path, RegistryKey*
     std::optional<std::u16string> parentPath = ParentPath(state, parent);
     if (!parentPath || !IsRegistryPath(path)) return 0;
     if (state.openKeys.empty() && !LoadStore(state)) return 0;
-    std::u16string fullPath = parentPath->empty() ? std::u16string(path)
-                                                  : *parentPath + u'\\' + std::u16string(path);
+    std::u16string fullPath =
+        parentPath->empty() ? std::u16string(path) : *parentPath + u'\\' + std::u16string(path);
     EnsureRegistryKey(state.store, fullPath);
     *key = state.nextId++;
     state.openKeys.push_back(OpenKey{*key, fullPath});
     return 1;
 }
 
-int QueryRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t* type,
-                       void* data, std::uint32_t* size) {
+int QueryRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t* type, void* data,
+                       std::uint32_t* size) {
     RegistryState& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
     const OpenKey* open = FindOpenKey(state, key);

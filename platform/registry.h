@@ -27,25 +27,24 @@ constexpr RegistryKey kRegistryCurrentUser = 1;
 // Value types as the registry numbers them; any other number is stored as it comes.
 constexpr std::uint32_t kRegistryString = 1;  // UTF-16LE text with its terminating zero
 constexpr std::uint32_t kRegistryBinary = 3;
-constexpr std::uint32_t kRegistryDword = 4;   // 4 bytes, little-endian
+constexpr std::uint32_t kRegistryDword = 4;  // 4 bytes, little-endian
 
 // Opens the key at path (names separated by "\", e.g. "Software\\Vantrel") below parent,
 // creating it and any missing key on the way. Fails for an empty path, an empty name in it,
 // a parent that is not open, or a store file that exists but cannot be read (so that no set
 // can replace a file that was never read). *key is kRegistryNoKey on failure.
-PLATFORM_API int CreateRegistryKey(RegistryKey parent, std::u16string_view path,
-                                   RegistryKey* key);
+PLATFORM_API int CreateRegistryKey(RegistryKey parent, std::u16string_view path, RegistryKey* key);
 
 // Copies the value's bytes into data, which holds *size bytes. On success *size is the
 // value's size and *type (when type is not null) its type. A value that does not fit fails
 // and still reports its type and size; an absent value fails and leaves both untouched.
-PLATFORM_API int QueryRegistryValue(RegistryKey key, std::u16string_view name,
-                                    std::uint32_t* type, void* data, std::uint32_t* size);
+PLATFORM_API int QueryRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t* type,
+                                    void* data, std::uint32_t* size);
 
 // Sets the value (an empty name is the key's default value) in the store in memory; the file
 // takes it at the next flush or when the last open key closes.
-PLATFORM_API int SetRegistryValue(RegistryKey key, std::u16string_view name,
-                                  std::uint32_t type, const void* data, std::uint32_t size);
+PLATFORM_API int SetRegistryValue(RegistryKey key, std::u16string_view name, std::uint32_t type,
+                                  const void* data, std::uint32_t size);
 
 // Writes the store file whole with every value set since it was read or last written (nothing
 // when there is none). When the file cannot be written it keeps its old text, the store keeps

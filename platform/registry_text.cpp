@@ -14,9 +14,7 @@ constexpr std::string_view kSignature = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -286,9 +284,8 @@ RegistryStore ParseRegistryText(std::string_view text) {
         std::string line;
         std::size_t end = JoinLine(lines, next, &line);
         if (!ReadLine(store, cursor, line)) {
-            std::vector<std::string>& kept = cursor.key == kNoRegistryIndex
-                                                 ? store.keptLines
-                                                 : store.keys[cursor.key].keptLines;
+            std::vector<std::string>& kept =
+                cursor.key == kNoRegistryIndex ? store.keptLines : store.keys[cursor.key].keptLines;
             kept.insert(kept.end(), lines.begin() + static_cast<std::ptrdiff_t>(next),
                         lines.begin() + static_cast<std::ptrdiff_t>(end));
             if (PartsContinuation(lines, end)) kept.emplace_back(lines[end]);

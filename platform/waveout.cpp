@@ -61,8 +61,7 @@ const char16_t* ErrorTextOf(std::uint32_t error) {
         case kWaveErrorBadParam:
             return u"An invalid parameter was passed to the sound output device.";
         case kWaveErrorBadFormat: return u"The sound output device does not support this format.";
-        case kWaveErrorStillPlaying:
-            return u"The sound output device is still playing this block.";
+        case kWaveErrorStillPlaying: return u"The sound output device is still playing this block.";
         case kWaveErrorUnprepared:
             return u"The block was not prepared for the sound output device.";
         default: return nullptr;
@@ -91,9 +90,7 @@ void ApplyVolume(std::uint8_t* samples, std::size_t bytes, unsigned bytesPerSamp
     }
 }
 
-void SelectWaveOutBackend(const WaveOutBackend* backend) {
-    chosenBackend.store(backend);
-}
+void SelectWaveOutBackend(const WaveOutBackend* backend) { chosenBackend.store(backend); }
 
 std::uint32_t SingleDeviceCount() { return 1; }
 
@@ -101,7 +98,8 @@ std::uint32_t SingleDeviceDefault() { return 0; }
 
 std::uint32_t DescribeSingleDevice(const char16_t* name, WaveOutCaps* caps) {
     *caps = WaveOutCaps{};
-    for (std::size_t i = 0; name[i] != 0 && i + 1 < std::size(caps->name); ++i) caps->name[i] = name[i];
+    for (std::size_t i = 0; name[i] != 0 && i + 1 < std::size(caps->name); ++i)
+        caps->name[i] = name[i];
     caps->formats = kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16;
     caps->channels = 1;
     return kWaveOk;
@@ -113,9 +111,7 @@ void ReportBlockDone(const WaveDevice& device, BlockHeader* header) {
                       reinterpret_cast<std::intptr_t>(header));
 }
 
-std::uint32_t WaveOutDeviceCount() {
-    return Backend().deviceCount();
-}
+std::uint32_t WaveOutDeviceCount() { return Backend().deviceCount(); }
 
 std::uint32_t WaveOutGetCaps(std::uint32_t device, WaveOutCaps* caps) {
     if (caps == nullptr) return kWaveErrorBadParam;

@@ -72,10 +72,11 @@ struct WaveOutCaps {
 PLATFORM_API std::uint32_t WaveOutDeviceCount();
 PLATFORM_API std::uint32_t WaveOutGetCaps(std::uint32_t device, WaveOutCaps* caps);
 // Opens the device (or kWaveMapper) in the format; notifications go to notifyWindow.
-PLATFORM_API std::uint32_t WaveOutOpen(WaveOutHandle* out, std::uint32_t device, const WaveFormat* format,
-                          WindowHandle notifyWindow);
+PLATFORM_API std::uint32_t WaveOutOpen(WaveOutHandle* out, std::uint32_t device,
+                                       const WaveFormat* format, WindowHandle notifyWindow);
 // The text of an error code, cut to capacity characters including the terminating zero.
-PLATFORM_API std::uint32_t WaveOutErrorText(std::uint32_t error, char16_t* text, std::size_t capacity);
+PLATFORM_API std::uint32_t WaveOutErrorText(std::uint32_t error, char16_t* text,
+                                            std::size_t capacity);
 // Marks the block prepared (WHDR_PREPARED); preparing a prepared block succeeds.
 PLATFORM_API std::uint32_t WaveOutPrepare(WaveOutHandle device, BlockHeader* header);
 // Queues a prepared block; its bytes are taken at once, its done notification comes later.

@@ -1,6 +1,8 @@
 // The file backend: one device, "file", that writes every queued block to a WAV file (or the raw
 // bytes), named by its path or opened by the caller. It plays infinitely fast, so rendering a
 // song takes only the time to compute it.
+#include "platform/waveout_file.h"
+
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -15,7 +17,6 @@
 
 #include "platform/file_replace.h"
 #include "platform/waveout_backend.h"
-#include "platform/waveout_file.h"
 
 namespace platform {
 
@@ -47,7 +48,7 @@ struct FileState {
     int file = -1;
     std::string path;  // a file of the device's own, written as part and renamed to path
     std::string part;
-    off_t start = 0;   // where the WAV header goes
+    off_t start = 0;  // where the WAV header goes
     bool raw = false;
     bool failed = false;
     bool closed = false;
@@ -85,7 +86,8 @@ mode_t NewFileMode() {
     unsigned mask = 022;
     if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
         char line[128];
-        while (std::fgets(line, sizeof line, status) != nullptr && std::sscanf(line, "Umask: %o", &mask) != 1) {
+        while (std::fgets(line, sizeof line, status) != nullptr &&
+               std::sscanf(line, "Umask: %o", &mask) != 1) {
         }
         std::fclose(status);
     }
@@ -113,7 +115,9 @@ bool UseOpenFile(FileState& state, int file) {
     return state.start >= 0 || Fail(errno);
 }
 
-std::uint32_t FileGetCaps(std::uint32_t, WaveOutCaps* caps) { return DescribeSingleDevice(u"file", caps); }
+std::uint32_t FileGetCaps(std::uint32_t, WaveOutCaps* caps) {
+    return DescribeSingleDevice(u"file", caps);
+}
 
 std::uint32_t FileOpen(WaveDevice& device, std::uint32_t) {
     auto state = std::make_shared<FileState>();
@@ -206,7 +210,9 @@ void UseFileBackend(const std::string& path, int file, bool raw) {
 
 }  // namespace
 
-void WaveOutUseFile(const char* path, bool raw) { UseFileBackend(path != nullptr ? path : "", -1, raw); }
+void WaveOutUseFile(const char* path, bool raw) {
+    UseFileBackend(path != nullptr ? path : "", -1, raw);
+}
 
 void WaveOutUseOpenFile(int file, bool raw) { UseFileBackend("", file, raw); }
 

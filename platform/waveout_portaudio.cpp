@@ -45,8 +45,8 @@ struct PortAudioState {
     std::mutex mutex;
     std::deque<QueuedBlock> queue;
     bool closing = false;
-    bool running = false;          // started, and the callback has not yet found the queue empty
-    PaStream* stream = nullptr;    // null once closed
+    bool running = false;        // started, and the callback has not yet found the queue empty
+    PaStream* stream = nullptr;  // null once closed
     WaveDevice* device = nullptr;
     unsigned bytesPerSample = 1;
     SinkPace pace = SinkPace::kUnknown;
@@ -90,7 +90,8 @@ PaStreamParameters MonoOutput(PaDeviceIndex device, unsigned bitsPerSample) {
     parameters.sampleFormat = bitsPerSample == 8 ? paUInt8 : paInt16;
     // Blocks are long; a generous device buffer keeps the sound free of gaps, and the fewer
     // times the sound server must be woken, the less a playing song costs.
-    parameters.suggestedLatency = std::max(Pa_GetDeviceInfo(device)->defaultHighOutputLatency, kDeviceBuffer);
+    parameters.suggestedLatency =
+        std::max(Pa_GetDeviceInfo(device)->defaultHighOutputLatency, kDeviceBuffer);
     return parameters;
 }
 
@@ -146,8 +147,8 @@ bool QueueDrained(PortAudioState& state) {
     return true;
 }
 
-int StreamCallback(const void*, void* output, unsigned long frames,
-                   const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags, void* userData) {
+int StreamCallback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
+                   PaStreamCallbackFlags, void* userData) {
     auto& state = *static_cast<PortAudioState*>(userData);
     auto* out = static_cast<std::uint8_t*>(output);
     const std::size_t wanted = frames * state.bytesPerSample;
@@ -209,9 +210,7 @@ std::uint32_t PortAudioDeviceCount() {
     return DefaultOutput() != paNoDevice ? 1 : 0;
 }
 
-std::uint32_t PortAudioDefaultDevice() {
-    return PortAudioDeviceCount() == 1 ? 0 : kWaveMapper;
-}
+std::uint32_t PortAudioDefaultDevice() { return PortAudioDeviceCount() == 1 ? 0 : kWaveMapper; }
 
 std::uint32_t PortAudioGetCaps(std::uint32_t, WaveOutCaps* caps) {
     std::lock_guard lock(PortAudioMutex());
@@ -243,7 +242,8 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
     // A stream starts with each write that finds it idle: a sink without a clock may only run
     // ahead by what a card would buffer, or it would empty the queue before the next block.
     state->maxAhead = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) + kAheadMargin);
+        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) +
+        kAheadMargin);
     // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
     // playing stream that keeps the server's sink running: a start aborted at once leaves the
     // stream stopped (corked) until the first block.
@@ -309,12 +309,8 @@ constexpr WaveOutBackend kPortAudioBackend = {
 
 }  // namespace
 
-const WaveOutBackend* PortAudioBackend() {
-    return &kPortAudioBackend;
-}
+const WaveOutBackend* PortAudioBackend() { return &kPortAudioBackend; }
 
-void WaveOutUsePortAudio() {
-    SelectWaveOutBackend(&kPortAudioBackend);
-}
+void WaveOutUsePortAudio() { SelectWaveOutBackend(&kPortAudioBackend); }
 
 }  // namespace platform

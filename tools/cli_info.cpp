@@ -4,9 +4,9 @@
 #include <string>
 
 #include "midi/midi_bytes.h"
-#include "platform/codepage.h"
 #include "midi/play_time.h"
 #include "midi/smf_image.h"
+#include "platform/codepage.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_session.h"
 #include "tools/cli_text.h"
@@ -40,9 +40,11 @@ bool PrintInfo(const std::string& path) {
     HeaderFields header;
     if (!ReadHeader(path, &header)) return false;
     const SongInfo info = ScanSong(path);
-    std::printf("file: %s\nformat: %u, tracks: %u, division: %u\ntitle: %s\nplay time: %s (%u ms)\n",
-                Printable(path).c_str(), header.format, header.tracks, header.division, Printable(info.title).c_str(),
-                platform::Utf16ToUtf8(FormatPlayTime(info.playMs / 1000)).c_str(), info.playMs);
+    std::printf(
+        "file: %s\nformat: %u, tracks: %u, division: %u\ntitle: %s\nplay time: %s (%u ms)\n",
+        Printable(path).c_str(), header.format, header.tracks, header.division,
+        Printable(info.title).c_str(),
+        platform::Utf16ToUtf8(FormatPlayTime(info.playMs / 1000)).c_str(), info.playMs);
     return true;
 }
 

@@ -13,7 +13,8 @@ NoticeInbox::NoticeInbox(std::uint32_t wakeEvery, std::uint64_t stopAfterMs)
 // No notification arrives after this: the window waits for a post in progress.
 NoticeInbox::~NoticeInbox() { platform::DestroyMessageWindow(window_); }
 
-void NoticeInbox::Arrive(void* context, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+void NoticeInbox::Arrive(void* context, std::uint32_t message, std::uintptr_t wParam,
+                         std::intptr_t lParam) {
     auto& inbox = *static_cast<NoticeInbox*>(context);
     if (message != inbox.notifyMessage_) return;
     const auto code = static_cast<std::uint32_t>(wParam);

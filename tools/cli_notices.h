@@ -37,7 +37,8 @@ public:
     bool StoppedAtLimit();
 
 private:
-    static void Arrive(void* context, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    static void Arrive(void* context, std::uint32_t message, std::uintptr_t wParam,
+                       std::intptr_t lParam);
 
     const std::uint32_t wakeEvery_;
     const std::uint64_t stopAfterMs_;

@@ -81,7 +81,8 @@ bool ResolveFormat(bool qualityGiven, CliOptions* options, std::string* error) {
                (options->bits != 0 && options->bits != BitsOfQuality(options->quality))) {
         *error = "-q " + std::to_string(options->quality) + " is " +
                  std::to_string(RateOfQuality(options->quality)) + " Hz " +
-                 std::to_string(BitsOfQuality(options->quality)) + " bit, which --rate or --bits contradicts";
+                 std::to_string(BitsOfQuality(options->quality)) +
+                 " bit, which --rate or --bits contradicts";
         return false;
     }
     options->rate = RateOfQuality(options->quality);
@@ -96,12 +97,14 @@ bool ParseSeconds(const char* text, std::uint32_t* ms) {
     constexpr std::uint64_t kLargest = 0xFFFFFFFF;
     std::uint64_t value = 0;
     const char* p = text;
-    for (; IsDigit(*p) && value <= kLargest; ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+    for (; IsDigit(*p) && value <= kLargest; ++p)
+        value = value * 10 + static_cast<unsigned>(*p - '0');
     if (p == text) return false;
     value *= 1000;
     if (*p == '.') {
         const char* fraction = ++p;
-        for (std::uint64_t unit = 100; IsDigit(*p); ++p, unit /= 10) value += unit * static_cast<unsigned>(*p - '0');
+        for (std::uint64_t unit = 100; IsDigit(*p); ++p, unit /= 10)
+            value += unit * static_cast<unsigned>(*p - '0');
         if (p == fraction) return false;
     }
     if (*p != '\0' || value > kLargest) return false;
@@ -121,9 +124,10 @@ bool TakeStartOption(int argc, char** argv, int& i, CliOptions* options, std::st
 bool TakeValueOption(int argc, char** argv, int& i, CliOptions* options, std::string* error) {
     for (const NumberOption& option : kNumberOptions) {
         if (std::strcmp(argv[i], option.name) != 0) continue;
-        if (++i >= argc || !ParseNumber(argv[i], option.low, option.high, &(options->*option.field))) {
-            *error = std::string(option.name) + " takes a number from " + std::to_string(option.low) +
-                     " to " + std::to_string(option.high);
+        if (++i >= argc ||
+            !ParseNumber(argv[i], option.low, option.high, &(options->*option.field))) {
+            *error = std::string(option.name) + " takes a number from " +
+                     std::to_string(option.low) + " to " + std::to_string(option.high);
         }
         return true;
     }

@@ -31,7 +31,8 @@ std::string InputAt(const std::string& output, const std::vector<std::string>& i
     if (found != 0) return "";
     for (const std::string& input : inputs) {
         struct stat in;
-        if (stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) return input;
+        if (stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+            return input;
     }
     return "";
 }
@@ -105,7 +106,8 @@ bool RenderOutput::OpenNameless(int destination, bool owned) {
     destination_ = destination;
     ownsDestination_ = owned;
     std::error_code ignored;
-    std::string path = (std::filesystem::temp_directory_path(ignored) / "tesalo-render-XXXXXX").string();
+    std::string path =
+        (std::filesystem::temp_directory_path(ignored) / "tesalo-render-XXXXXX").string();
     file_ = mkostemp(path.data(), O_CLOEXEC);
     if (file_ < 0) {
         ReportError("no temporary file for " + name_ + " can be made: " + std::strerror(errno));
@@ -123,7 +125,8 @@ bool RenderOutput::CopyToDestination() {
     char chunk[65536];
     for (ssize_t got; (got = read(file_, chunk, sizeof chunk)) != 0;) {
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 || !platform::WriteAll(destination_, chunk, static_cast<std::size_t>(got))) return false;
+        if (got < 0 || !platform::WriteAll(destination_, chunk, static_cast<std::size_t>(got)))
+            return false;
     }
     return true;
 }

@@ -32,8 +32,11 @@ std::string Clock(std::uint64_t ms) {
 class StatusLine {
 public:
     StatusLine(const std::string& path, const SongInfo& info, std::uint32_t fromMs)
-        : name_(Printable(info.title.empty() ? std::filesystem::path(path).filename().string() : info.title)),
-          totalMs_(info.playMs), fromMs_(fromMs), start_(std::chrono::steady_clock::now()),
+        : name_(Printable(info.title.empty() ? std::filesystem::path(path).filename().string()
+                                             : info.title)),
+          totalMs_(info.playMs),
+          fromMs_(fromMs),
+          start_(std::chrono::steady_clock::now()),
           live_(isatty(2) != 0) {
         if (!live_) std::fprintf(stderr, "playing %s (%s)", name_.c_str(), Clock(totalMs_).c_str());
     }
@@ -46,8 +49,10 @@ public:
         }
         if (code != TE_NOTIFY_BLOCK_COUNT || !live_) return;
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start_).count();
-        const std::uint64_t shown = std::min<std::uint64_t>(fromMs_ + static_cast<std::uint64_t>(elapsed), totalMs_);
+                                 std::chrono::steady_clock::now() - start_)
+                                 .count();
+        const std::uint64_t shown =
+            std::min<std::uint64_t>(fromMs_ + static_cast<std::uint64_t>(elapsed), totalMs_);
         std::fprintf(stderr, "\r\033[K%s  %s / %s  CPU %3u%%  voices %2u  notes %2u", name_.c_str(),
                      Clock(shown).c_str(), Clock(totalMs_).c_str(), load_, voices_, notes_);
         std::fflush(stderr);
@@ -91,8 +96,8 @@ std::vector<std::string> PlayableSongs(const std::vector<std::string>& paths) {
 }  // namespace
 
 int RunPlay(const CliOptions& options) {
-    if (options.songs.empty() || !options.output.empty() || options.raw || !options.codesFile.empty() ||
-        options.jobs != 0) {
+    if (options.songs.empty() || !options.output.empty() || options.raw ||
+        !options.codesFile.empty() || options.jobs != 0) {
         ReportError("play takes one or more SONGs and no -o, -j, --raw or --codes");
         PrintUsage();
         return kExitUsage;
@@ -104,7 +109,8 @@ int RunPlay(const CliOptions& options) {
     NoticeInbox inbox(1);  // the status line follows every block
     const StartResult started = StartLibrary(options, inbox.window());
     if (started != StartResult::kStarted) {
-        if (started == StartResult::kNoDevice) ReportError("no sound output device could be opened");
+        if (started == StartResult::kNoDevice)
+            ReportError("no sound output device could be opened");
         return kExitFailure;
     }
     std::signal(SIGINT, OnInterrupt);

@@ -1,4 +1,6 @@
 // `tesalo render`: a song through the library into a WAV file (or the raw device bytes).
+#include "tools/cli_render.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -11,7 +13,6 @@
 #include "tools/cli_commands.h"
 #include "tools/cli_output.h"
 #include "tools/cli_progress.h"
-#include "tools/cli_render.h"
 #include "tools/cli_session.h"
 #include "tools/cli_signals.h"
 
@@ -22,7 +23,8 @@ namespace {
 bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
     std::string lines;
     for (const Notice& notice : notices) {
-        lines += std::to_string(notice.code) + " " + std::to_string(static_cast<long long>(notice.value)) + "\n";
+        lines += std::to_string(notice.code) + " " +
+                 std::to_string(static_cast<long long>(notice.value)) + "\n";
     }
     int error = 0;
     if (platform::ReplaceFileContents(path, lines, &error)) return true;
@@ -35,11 +37,13 @@ bool WriteCodes(const std::string& path, const std::vector<Notice>& notices) {
 constexpr std::uint64_t kLargestWav = 0xFFFFFFFFull - 44;
 
 bool FitsInOneFile(const CliOptions& options, std::uint32_t playMs) {
-    const std::uint64_t bytes = std::uint64_t{playMs} * BytesPerSecondOfQuality(options.quality) / 1000;
+    const std::uint64_t bytes =
+        std::uint64_t{playMs} * BytesPerSecondOfQuality(options.quality) / 1000;
     if (options.raw || bytes <= kLargestWav) return true;
-    ReportError(options.songs[0] + ": plays for " + std::to_string(playMs / 3600000) +
-                " hours, more than a WAV file can hold at this quality: render it with --raw, or its "
-                "beginning with --max-seconds");
+    ReportError(
+        options.songs[0] + ": plays for " + std::to_string(playMs / 3600000) +
+        " hours, more than a WAV file can hold at this quality: render it with --raw, or its "
+        "beginning with --max-seconds");
     return false;
 }
 
@@ -51,8 +55,9 @@ bool RenderSong(const PreparedSong& song, NoticeInbox& inbox, const CliOptions& 
         notices->push_back({code, value});
         if (code == TE_NOTIFY_DURATION) progress.advance(static_cast<std::uint32_t>(value));
     };
-    const bool ok = PlaySong(song, inbox, onNotice, [] { return StopSignal() != 0; },
-                             [] { return platform::WaveOutFileError() != 0; });
+    const bool ok = PlaySong(
+        song, inbox, onNotice, [] { return StopSignal() != 0; },
+        [] { return platform::WaveOutFileError() != 0; });
     if (ok && inbox.StoppedAtLimit()) {
         ReportError(song.path + ": stopped after " + std::to_string(options.maxSeconds) +
                     " s of audio (--max-seconds)");
@@ -69,7 +74,8 @@ bool WriteCodesIfAsked(const CliOptions& options, const std::vector<Notice>& not
 std::uint32_t RenderedMs(const CliOptions& options, std::uint32_t playMs) {
     const std::uint32_t fromStart = playMs > options.startMs ? playMs - options.startMs : 0;
     if (options.maxSeconds == 0) return fromStart;
-    return std::min<std::uint32_t>(fromStart, static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
+    return std::min<std::uint32_t>(fromStart,
+                                   static_cast<std::uint32_t>(options.maxSeconds) * 1000u);
 }
 
 namespace {
@@ -77,7 +83,8 @@ namespace {
 platform::MessageBoxPresenter shownBefore = nullptr;
 
 // The library's own message about a device that failed says less than the program does.
-int QuietAfterAWriteFailed(const std::u16string& text, const std::u16string& caption, unsigned flags) {
+int QuietAfterAWriteFailed(const std::u16string& text, const std::u16string& caption,
+                           unsigned flags) {
     if (platform::WaveOutFileError() != 0) return platform::kBoxResultOk;
     if (shownBefore != nullptr) return shownBefore(text, caption, flags);
     // The default presenter is reached through ShowMessageBox alone (the boxes come one at a
@@ -90,19 +97,22 @@ int QuietAfterAWriteFailed(const std::u16string& text, const std::u16string& cap
 
 // The library renders the song into the open output; false when it did not play to its end or
 // the output could not be written, which is told once, with the reason.
-bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song, const RenderOutput& output,
-                      const RenderProgress& progress, std::vector<Notice>* notices) {
+bool RenderOpenOutput(const CliOptions& options, const PreparedSong& song,
+                      const RenderOutput& output, const RenderProgress& progress,
+                      std::vector<Notice>* notices) {
     platform::WaveOutUseOpenFile(output.file(), options.raw);
     // The render wakes for every 16 blocks (4 notifications each).
     NoticeInbox inbox(64, std::uint64_t{static_cast<std::uint32_t>(options.maxSeconds)} * 1000);
     shownBefore = platform::SetMessageBoxPresenter(QuietAfterAWriteFailed);
     const StartResult started = StartLibrary(options, inbox.window());
-    const bool ok = started == StartResult::kStarted && RenderSong(song, inbox, options, progress, notices);
+    const bool ok =
+        started == StartResult::kStarted && RenderSong(song, inbox, options, progress, notices);
     if (started == StartResult::kStarted) TeCleanUp();
     platform::SetMessageBoxPresenter(shownBefore);
     const int error = platform::WaveOutFileError();
     if (error != 0) ReportUnwritable(output.name(), error);
-    if (error == 0 && started == StartResult::kNoDevice) ReportError(output.name() + ": cannot be written");
+    if (error == 0 && started == StartResult::kNoDevice)
+        ReportError(output.name() + ": cannot be written");
     return ok && error == 0;
 }
 
@@ -137,8 +147,9 @@ int RenderWithProgressBar(const CliOptions& options) {
     RenderOutput output;
     if (!output.Open(options.output, options.raw)) return kExitFailure;
     ProgressBar bar;
-    return RenderInto(options, output, {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
-                                        [&bar](std::uint32_t ms) { bar.Add(ms); }});
+    return RenderInto(options, output,
+                      {[&bar](std::uint32_t playMs) { bar.Expect(playMs); },
+                       [&bar](std::uint32_t ms) { bar.Add(ms); }});
 }
 
 }  // namespace
@@ -150,8 +161,8 @@ bool NoOutputIsAnInput(const CliOptions& options, std::vector<std::string> outpu
     for (const std::string& output : outputs) {
         const std::string input = InputAt(output, inputs);
         if (input.empty()) continue;
-        ReportError((output == "-" ? std::string("standard output") : output) + ": is also an input (" + input +
-                    "); nothing was rendered");
+        ReportError((output == "-" ? std::string("standard output") : output) +
+                    ": is also an input (" + input + "); nothing was rendered");
         return false;
     }
     return true;

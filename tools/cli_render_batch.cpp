@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -50,7 +50,9 @@ struct Worker {
     std::string messages;
 };
 
-int SayNothing(const std::u16string&, const std::u16string&, unsigned) { return platform::kBoxResultOk; }
+int SayNothing(const std::u16string&, const std::u16string&, unsigned) {
+    return platform::kBoxResultOk;
+}
 
 // FOLDER/NAME.wav after the song's file name without its extension; a NAME met before gets
 // -2, -3, ... (the first free one), in the order of the command line. The play times are read
@@ -81,7 +83,9 @@ std::vector<BatchSong> PlanOutputs(const CliOptions& options) {
     CliOptions one = options;
     one.songs = {song.path};
     one.output = song.output;
-    const auto send = [progressFd](std::uint32_t ms) { platform::WriteAll(progressFd, &ms, sizeof ms); };
+    const auto send = [progressFd](std::uint32_t ms) {
+        platform::WriteAll(progressFd, &ms, sizeof ms);
+    };
     const int result = RenderInto(one, output, {[](std::uint32_t) {}, send});
     std::fflush(nullptr);
     _exit(result);
@@ -105,7 +109,8 @@ bool StartWorker(const CliOptions& options, BatchSong* song, Worker* worker) {
     auto output = std::make_shared<RenderOutput>();
     int progress[2];
     int messages[2];
-    if (!output->Open(song->output, options.raw) || !MakeWorkerPipes(*song, progress, messages)) return false;
+    if (!output->Open(song->output, options.raw) || !MakeWorkerPipes(*song, progress, messages))
+        return false;
     std::fflush(nullptr);
     const pid_t parent = getpid();
     const pid_t pid = fork();
@@ -207,7 +212,8 @@ private:
     void TakeProgress(Worker& worker) {
         ReadInto(&worker.progressFd, &worker.progressBytes);
         std::size_t used = 0;
-        for (; used + sizeof(std::uint32_t) <= worker.progressBytes.size(); used += sizeof(std::uint32_t)) {
+        for (; used + sizeof(std::uint32_t) <= worker.progressBytes.size();
+             used += sizeof(std::uint32_t)) {
             std::uint32_t ms;
             worker.progressBytes.copy(reinterpret_cast<char*>(&ms), sizeof ms, used);
             worker.song->reportedMs += ms;
@@ -237,7 +243,8 @@ private:
         if (!song.ok) worker.output->Discard();
         if (WIFSIGNALED(status)) {
             bar_.Interrupt();
-            ReportError(song.path + ": its worker ended by signal " + std::to_string(WTERMSIG(status)));
+            ReportError(song.path + ": its worker ended by signal " +
+                        std::to_string(WTERMSIG(status)));
         }
         if (song.playMs > song.reportedMs) bar_.Add(song.playMs - song.reportedMs);
     }
@@ -265,8 +272,8 @@ void PrintSummary(const std::vector<BatchSong>& songs, double wallSeconds) {
         failed += song.ok ? 0 : 1;
     }
     const double factor = wallSeconds > 0 ? audioSeconds / wallSeconds : 0.0;
-    std::fprintf(stderr, "%zu songs (%zu failed): %.1f s of audio in %.2f s, %.1fx real time\n", songs.size(),
-                 failed, audioSeconds, wallSeconds, factor);
+    std::fprintf(stderr, "%zu songs (%zu failed): %.1f s of audio in %.2f s, %.1fx real time\n",
+                 songs.size(), failed, audioSeconds, wallSeconds, factor);
 }
 
 }  // namespace
@@ -279,7 +286,8 @@ bool IsBatchRender(const CliOptions& options) {
 
 int RenderBatch(const CliOptions& options) {
     std::error_code error;
-    const bool folderNamed = options.output.back() == '/' || fs::is_directory(options.output, error);
+    const bool folderNamed =
+        options.output.back() == '/' || fs::is_directory(options.output, error);
     if (!folderNamed || !options.codesFile.empty()) {
         ReportError(folderNamed ? "--codes takes one song rendered into one file"
                                 : "several songs render into a folder: -o FOLDER/");
@@ -300,6 +308,7 @@ int RenderBatch(const CliOptions& options) {
     if (StopSignal() != 0) return StoppedExitCode();
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     PrintSummary(songs, wall.count());
-    const bool allOk = std::all_of(songs.begin(), songs.end(), [](const BatchSong& song) { return song.ok; });
+    const bool allOk =
+        std::all_of(songs.begin(), songs.end(), [](const BatchSong& song) { return song.ok; });
     return allOk ? kExitOk : kExitFailure;
 }

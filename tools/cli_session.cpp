@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "library/tesalo.h"
-#include "platform/codepage.h"
 #include "midi/midi_scan.h"
-#include "voiceset/program_files.h"
 #include "midi/smf_image.h"
+#include "platform/codepage.h"
 #include "tools/cli_text.h"
+#include "voiceset/program_files.h"
 
 void ReportError(const std::string& message) {
     std::fprintf(stderr, "tesalo: %s\n", Printable(message).c_str());
@@ -40,8 +40,10 @@ static bool LoadVoiceFile(const std::string& named) {
     std::uint8_t* image = nullptr;
     std::uint32_t size = 0;
     if (!LoadFileImage(path, &image, &size)) {
-        if (!named.empty()) ReportError(path + ": cannot be read");
-        else ReportError("no voice.txt beside the program: the songs play silent");
+        if (!named.empty())
+            ReportError(path + ": cannot be read");
+        else
+            ReportError("no voice.txt beside the program: the songs play silent");
         return named.empty();
     }
     // The library has said why (an empty file, another version, a tone 1 missing); a song played
@@ -53,7 +55,8 @@ static bool LoadVoiceFile(const std::string& named) {
 }
 
 StartResult StartLibrary(const CliOptions& options, platform::WindowHandle window) {
-    if (TeInit(FormatFlagOfQuality(options.quality), window, static_cast<std::uint8_t>(options.level), 0) != 1) {
+    if (TeInit(FormatFlagOfQuality(options.quality), window,
+               static_cast<std::uint8_t>(options.level), 0) != 1) {
         return StartResult::kNoDevice;
     }
     if (!LoadVoiceFile(options.voiceFile)) {
@@ -70,7 +73,8 @@ constexpr std::uint32_t kSmallestTrackImage = 22;
 
 static void ReportRefusal(const PreparedSong& song) {
     if (song.size < kSmallestTrackImage) {
-        ReportError(song.path + ": holds no track, so there is nothing to play (the library refused it)");
+        ReportError(song.path +
+                    ": holds no track, so there is nothing to play (the library refused it)");
     } else {
         ReportError(song.path + ": the library refused to play it");
     }

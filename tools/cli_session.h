@@ -30,14 +30,15 @@ StartResult StartLibrary(const CliOptions& options, platform::WindowHandle windo
 using NoticeHandler = std::function<void(std::uint32_t code, std::intptr_t value)>;
 using StopRequest = std::function<bool()>;
 
-// Plays the song from its startMs and handles every notification the inbox receives until playback is over
-// (code 6). stopRequested is asked whenever the inbox wakes, at least ten times a second; when it
-// says yes, TeStop is called.
-// True when the song played to its end or was stopped (a song of no blocks plays nothing and
-// succeeds); false, with the reason on stderr, when the library refused it or playback failed.
-// When outputFailed says yes, the output's own failure explains both, and the caller tells it.
+// Plays the song from its startMs and handles every notification the inbox receives until playback
+// is over (code 6). stopRequested is asked whenever the inbox wakes, at least ten times a second;
+// when it says yes, TeStop is called. True when the song played to its end or was stopped (a song
+// of no blocks plays nothing and succeeds); false, with the reason on stderr, when the library
+// refused it or playback failed. When outputFailed says yes, the output's own failure explains
+// both, and the caller tells it.
 bool PlaySong(const PreparedSong& song, NoticeInbox& inbox, const NoticeHandler& onNotice,
-              const StopRequest& stopRequested, const std::function<bool()>& outputFailed = nullptr);
+              const StopRequest& stopRequested,
+              const std::function<bool()>& outputFailed = nullptr);
 
 // The title and play time of a song, for the status line and the progress bar.
 struct SongInfo {

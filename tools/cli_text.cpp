@@ -27,7 +27,8 @@ std::size_t DecodeUtf8(std::string_view text, std::uint32_t* code) {
         *code = (*code << 6) | (next & 0x3Fu);
     }
     const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool valid = *code >= smallest[length] && *code <= 0x10FFFF && (*code < 0xD800 || *code > 0xDFFF);
+    const bool valid =
+        *code >= smallest[length] && *code <= 0x10FFFF && (*code < 0xD800 || *code > 0xDFFF);
     return valid ? length : 0;
 }
 
@@ -51,8 +52,10 @@ std::string Printable(std::string_view text) {
             text.remove_prefix(1);
             continue;
         }
-        if (IsControl(code)) AppendEscape(&out, code);
-        else out.append(text.substr(0, length));
+        if (IsControl(code))
+            AppendEscape(&out, code);
+        else
+            out.append(text.substr(0, length));
         text.remove_prefix(length);
     }
     return out;

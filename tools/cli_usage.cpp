@@ -13,15 +13,23 @@ struct CommandUsage {
 };
 
 const CommandUsage kCommands[] = {
-    {"render", "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--codes FILE] [--max-seconds N] [--start SECONDS] SONG -o OUT\n"
-               "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--raw] [--max-seconds N] [--start SECONDS] SONG... -o FOLDER/", true},
-    {"play", "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] [--voice FILE] [--start SECONDS] SONG...", true},
+    {"render",
+     "tesalo render [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] "
+     "[--voice FILE] [--raw] [--codes FILE] [--max-seconds N] [--start SECONDS] SONG -o OUT\n"
+     "  tesalo render [-j 1..256] [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] "
+     "[-m 0..16] [--voice FILE] [--raw] [--max-seconds N] [--start SECONDS] SONG... -o FOLDER/",
+     true},
+    {"play",
+     "tesalo play [-q 0..3] [--rate 22050|44100] [--bits 8|16] [-p 8..32] [--lpf] [-m 0..16] "
+     "[--voice FILE] [--start SECONDS] SONG...",
+     true},
     {"info", "tesalo info SONG...", false},
 };
 
 const char kSoundOptions[] =
     "options:\n"
-    "  -q      output quality: 0 22050 Hz 8 bit (default), 1 22050 Hz 16 bit, 2 44100 Hz 8 bit, 3 44100 Hz 16 bit\n"
+    "  -q      output quality: 0 22050 Hz 8 bit (default), 1 22050 Hz 16 bit, 2 44100 Hz 8 bit, 3 "
+    "44100 Hz 16 bit\n"
     "  --rate  sample rate in Hz, 22050 (default) or 44100\n"
     "  --bits  bits per sample, 8 (default) or 16; --rate and --bits choose the -q that has both,\n"
     "          and a -q given with them must say the same\n"
@@ -34,7 +42,8 @@ const char kSoundOptions[] =
     "  -j      render: songs rendered at once into a folder (default: one per core); each song\n"
     "          becomes FOLDER/NAME.wav (.raw), a repeated NAME gets -2, -3, ... in order\n"
     "  --max-seconds  render: stop the song after N seconds of audio, as the stop button does\n"
-    "  --start  begin each song SECONDS in (decimals allowed, such as 12.5): play starts there, and\n"
+    "  --start  begin each song SECONDS in (decimals allowed, such as 12.5): play starts there, "
+    "and\n"
     "           render writes only from there on, the bytes a whole render has from that point\n";
 
 const char kGeneralOptions[] =
@@ -43,7 +52,8 @@ const char kGeneralOptions[] =
 
 std::string Usage() {
     std::string text = "usage:\n";
-    for (const CommandUsage& command : kCommands) text += std::string("  ") + command.synopsis + "\n";
+    for (const CommandUsage& command : kCommands)
+        text += std::string("  ") + command.synopsis + "\n";
     return text + kSoundOptions + kGeneralOptions;
 }
 
@@ -56,7 +66,8 @@ void PrintHelp() { std::fputs(Usage().c_str(), stdout); }
 bool PrintCommandHelp(const std::string& name) {
     for (const CommandUsage& command : kCommands) {
         if (name != command.name) continue;
-        std::printf("usage:\n  %s\n%s", command.synopsis, command.takesSoundOptions ? kSoundOptions : "");
+        std::printf("usage:\n  %s\n%s", command.synopsis,
+                    command.takesSoundOptions ? kSoundOptions : "");
         return true;
     }
     return false;

@@ -14,4 +14,6 @@ std::string ShippedFileFolder(const std::string& programFolder, const std::strin
     return programFolder + "../share/tesalo/";
 }
 
-std::string ShippedVoiceFile() { return ShippedFileFolder(RunningProgramFolder(), "voice.txt") + "voice.txt"; }
+std::string ShippedVoiceFile() {
+    return ShippedFileFolder(RunningProgramFolder(), "voice.txt") + "voice.txt";
+}

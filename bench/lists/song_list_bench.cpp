@@ -4,15 +4,14 @@
 // counter max_rss_mib is the process's largest resident size so far.
 //   song_list_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
-
 #include <sys/resource.h>
+
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QTreeView>
-
-#include <string>
-#include <vector>
 
 #include "player/model/song_list_text.h"
 #include "player/model/song_rows.h"
@@ -30,8 +29,10 @@ std::vector<SongListSong> Songs(int count, int first = 0) {
     songs.reserve(static_cast<std::size_t>(count));
     for (int i = first; i < first + count; ++i) {
         const std::string name = std::to_string(i);
-        songs.push_back({static_cast<std::uint32_t>(60 + i % 600), "/home/user/music/album " + name + "/song " + name + ".mid",
-                         u"A song of the long list, number " + std::u16string(name.begin(), name.end())});
+        songs.push_back(
+            {static_cast<std::uint32_t>(60 + i % 600),
+             "/home/user/music/album " + name + "/song " + name + ".mid",
+             u"A song of the long list, number " + std::u16string(name.begin(), name.end())});
     }
     return songs;
 }
@@ -115,8 +116,10 @@ struct ShownView {
         Settle();
     }
     void Select(int first, int count) {
-        const QItemSelection block(view.model()->index(first, 0), view.model()->index(first + count - 1, 0));
-        view.selectionModel()->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        const QItemSelection block(view.model()->index(first, 0),
+                                   view.model()->index(first + count - 1, 0));
+        view.selectionModel()->select(
+            block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     static void Settle() { QApplication::processEvents(); }
 };

@@ -28,8 +28,9 @@ void BM_WaveSynth(benchmark::State& state) {
         voiceSamples += rig.RenderQuarter();
         fewest = std::min(fewest, rig.Sounding());
     }
-    state.counters["ns_per_voice_sample"] = benchmark::Counter(
-        static_cast<double>(voiceSamples) / 1e9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_voice_sample"] =
+        benchmark::Counter(static_cast<double>(voiceSamples) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     // Fewer than the voices struck: a note ended inside the quarter and the figure is too low.
     state.counters["voices_at_end"] = fewest;
 }

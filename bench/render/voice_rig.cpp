@@ -21,7 +21,9 @@ std::string ReadVoiceFile() {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {
+    return 0;
+}
 
 }  // namespace
 
@@ -34,9 +36,11 @@ VoiceRig::VoiceRig(std::int32_t sampleRate) {
         error_ = "no voice file or no library";
         return;
     }
-    TeVoiceSet(reinterpret_cast<const std::uint8_t*>(voices.data()), static_cast<std::int32_t>(voices.size()));
+    TeVoiceSet(reinterpret_cast<const std::uint8_t*>(voices.data()),
+               static_cast<std::int32_t>(voices.size()));
     TeSetStatus(32, 0);
-    for (int i = 0; i < 15; ++i) g.channels[kChannels[i]] = {kPrograms[i], 15, 15, 0.0, 2, 127, 127};
+    for (int i = 0; i < 15; ++i)
+        g.channels[kChannels[i]] = {kPrograms[i], 15, 15, 0.0, 2, 127, 127};
     g.usPerTick = kUsPerTick;
 }
 

@@ -44,7 +44,8 @@ double PeriodInSamples(const std::vector<double>& x, int minLag, int maxLag) {
         }
         best = deepest;
         for (int lag = minLag + 1; lag < deepest; ++lag) {
-            const bool dip = normalised[lag] <= normalised[lag - 1] && normalised[lag] <= normalised[lag + 1];
+            const bool dip =
+                normalised[lag] <= normalised[lag - 1] && normalised[lag] <= normalised[lag + 1];
             if (dip && normalised[lag] < normalised[deepest] * 1.15 + 0.05) {
                 best = lag;
                 break;
@@ -74,9 +75,11 @@ double RefinePeak(const std::vector<double>& x, double rate, double hz) {
     constexpr int kSpan = 60;
     std::vector<double> magnitude;
     for (int cents = -kSpan; cents <= kSpan; ++cents) {
-        magnitude.push_back(std::log(1e-12 + MagnitudeAt(x, rate, hz * std::pow(2.0, cents / 1200.0))));
+        magnitude.push_back(
+            std::log(1e-12 + MagnitudeAt(x, rate, hz * std::pow(2.0, cents / 1200.0))));
     }
-    const int best = static_cast<int>(std::max_element(magnitude.begin(), magnitude.end()) - magnitude.begin());
+    const int best =
+        static_cast<int>(std::max_element(magnitude.begin(), magnitude.end()) - magnitude.begin());
     double offset = best - kSpan;
     if (best > 0 && best < 2 * kSpan) {
         const double a = magnitude[best - 1], b = magnitude[best], c = magnitude[best + 1];
@@ -103,4 +106,6 @@ double RmsDb(const std::vector<double>& samples) {
     return 10.0 * std::log10(sum / samples.size());
 }
 
-double Cents(double measuredHz, double expectedHz) { return 1200.0 * std::log2(measuredHz / expectedHz); }
+double Cents(double measuredHz, double expectedHz) {
+    return 1200.0 * std::log2(measuredHz / expectedHz);
+}

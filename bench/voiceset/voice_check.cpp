@@ -25,10 +25,10 @@ constexpr int kDivision = 480;
 // At tempo 500000 and division 480 the synthesizer counts 1041 us per tick, so one quarter
 // note (one block) is 11017 samples at 22050 Hz.
 constexpr double kSamplesPerQuarter = 11017.0;
-constexpr int kQuartersPerProgram = 8;   // key 60 for 3 quarters, rest, key 69 for 3, rest
+constexpr int kQuartersPerProgram = 8;  // key 60 for 3 quarters, rest, key 69 for 3, rest
 constexpr int kQuartersPerDrum = 4;
 constexpr double kMaxCents = 10.0;
-constexpr int kLastChecked = 119;        // the sound effects 120..127 have no pitch to check
+constexpr int kLastChecked = 119;  // the sound effects 120..127 have no pitch to check
 
 struct Note {
     int program;  // -1 for a drum
@@ -70,7 +70,8 @@ Bytes TestSong(const std::vector<Note>& notes) {
 
 bool WriteFile(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 
@@ -88,7 +89,8 @@ std::vector<double> Slice(const std::vector<double>& all, double from, double se
     const auto begin = static_cast<std::size_t>(std::max(0.0, from));
     const auto end = std::min(all.size(), begin + static_cast<std::size_t>(seconds * kRate));
     if (begin >= end) return {};
-    return std::vector<double>(all.begin() + static_cast<long>(begin), all.begin() + static_cast<long>(end));
+    return std::vector<double>(all.begin() + static_cast<long>(begin),
+                               all.begin() + static_cast<long>(end));
 }
 
 // The part of a note to measure the pitch on: after its opening, while it still sounds clearly.
@@ -129,7 +131,8 @@ std::vector<Measured> Measure(const std::vector<double>& audio, const std::vecto
         const double db = RmsDb(Slice(audio, onset, drum ? 0.25 : 1.0));
         double cents = std::nan("");
         if (!drum && note.program <= kLastChecked) {
-            const double hz = MeasureFundamental(SustainedPart(audio, onset), kRate, KeyHz(note.key));
+            const double hz =
+                MeasureFundamental(SustainedPart(audio, onset), kRate, KeyHz(note.key));
             cents = hz > 0 ? Cents(hz, KeyHz(note.key)) : 1e9;
         }
         results.push_back({note, cents, db});
@@ -152,19 +155,21 @@ int Report(const std::vector<Measured>& results) {
         failures += bad ? 1 : 0;
         char cents[24] = "-";
         if (checked) std::snprintf(cents, sizeof cents, "%+.1f", m.cents);
-        std::printf("%7d %3d %7s %+6.1f%s\n", m.note.program, m.note.key, cents, m.db - programMedian,
-                    bad ? "   <-- PITCH OFF" : "");
+        std::printf("%7d %3d %7s %+6.1f%s\n", m.note.program, m.note.key, cents,
+                    m.db - programMedian, bad ? "   <-- PITCH OFF" : "");
     }
-    std::printf("\ndrum  dB (to drum median %.1f dBFS, which is %+.1f dB to the programs')\n", drumMedian,
-                drumMedian - programMedian);
+    std::printf("\ndrum  dB (to drum median %.1f dBFS, which is %+.1f dB to the programs')\n",
+                drumMedian, drumMedian - programMedian);
     for (const Measured& m : results) {
         if (m.note.program >= 0) continue;
-        std::printf("%4d %+6.1f%s\n", m.note.key, m.db - drumMedian, m.db < -90 ? "   <-- SILENT" : "");
+        std::printf("%4d %+6.1f%s\n", m.note.key, m.db - drumMedian,
+                    m.db < -90 ? "   <-- SILENT" : "");
         failures += m.db < -90 ? 1 : 0;
     }
     auto [low, high] = std::minmax_element(programDb.begin(), programDb.end());
-    std::printf("\nlargest pitch deviation %.1f cents; program loudness %+.1f .. %+.1f dB to the median\n",
-                worst, *low - programMedian, *high - programMedian);
+    std::printf(
+        "\nlargest pitch deviation %.1f cents; program loudness %+.1f .. %+.1f dB to the median\n",
+        worst, *low - programMedian, *high - programMedian);
     if (failures > 0) std::printf("FAILED: %d notes off pitch or silent\n", failures);
     return failures > 0 ? 1 : 0;
 }
@@ -180,7 +185,8 @@ int main(int argc, char** argv) {
     const std::string song = (dir / "check.mid").string(), raw = (dir / "check.raw").string();
     int status = 1;
     if (WriteFile(song, TestSong(notes))) {
-        const std::string command = std::string("'") + TESALO_BIN_DIR "/tesalo' render -q 1 --raw --voice '" +
+        const std::string command = std::string("'") +
+                                    TESALO_BIN_DIR "/tesalo' render -q 1 --raw --voice '" +
                                     voiceFile + "' '" + song + "' -o '" + raw + "'";
         if (std::system(command.c_str()) == 0) {
             status = Report(Measure(ReadRaw16(raw), notes));

@@ -16,7 +16,9 @@ std::string ReadVoiceFile() {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {
+    return 0;
+}
 
 void BM_TeVoiceSet(benchmark::State& state) {
     const std::string file = ReadVoiceFile();
@@ -31,7 +33,8 @@ void BM_TeVoiceSet(benchmark::State& state) {
                                        static_cast<std::int32_t>(file.size()));
         benchmark::DoNotOptimize(result);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(file.size()));
     TeCleanUp();
     platform::DestroyMessageWindow(window);
 }

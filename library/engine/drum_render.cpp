@@ -61,16 +61,20 @@ DrumCursor StartDrum(Voice& voice, std::uint32_t n, std::int32_t loudness, std::
 
 // A drum is a wave run that never wraps: a step of one sample, or of half a sample when each
 // drum sample fills two output samples, from the clock the stretch started at.
-void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix) {
+void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to,
+                    std::int32_t* mix) {
     const std::int64_t stop = std::min<std::int64_t>(to, cursor.count);
     if (stop <= from) return;
     const std::int32_t step = cursor.pairs ? 8192 : 16384;
     const std::int64_t phase14 = (std::int64_t{cursor.clock} << 14) + std::int64_t{from} * step;
     const WaveRef wave{cursor.data, cursor.length + 1, 0};
-    AddWaveRun(wave, cursor.scale, phase14, step, static_cast<std::uint32_t>(stop - from), mix + from);
+    AddWaveRun(wave, cursor.scale, phase14, step, static_cast<std::uint32_t>(stop - from),
+               mix + from);
 }
 
-bool DrumEnds(const DrumCursor& cursor) { return cursor.clock + SamplesUsed(cursor) >= cursor.length; }
+bool DrumEnds(const DrumCursor& cursor) {
+    return cursor.clock + SamplesUsed(cursor) >= cursor.length;
+}
 
 void FinishDrum(const DrumCursor& cursor) {
     cursor.voice->clock = cursor.clock + SamplesUsed(cursor);

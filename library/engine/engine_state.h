@@ -10,9 +10,9 @@
 
 // One output buffer: two seconds of PCM and the device's header for it.
 struct WAVEBUFFER {
-    std::uint8_t* data;             // capacity + 32 bytes
-    std::int32_t capacity;          // bytes of two seconds of output
-    platform::BlockHeader header;   // length = bytes of the current block
+    std::uint8_t* data;            // capacity + 32 bytes
+    std::int32_t capacity;         // bytes of two seconds of output
+    platform::BlockHeader header;  // length = bytes of the current block
 };
 
 struct ChannelState {
@@ -32,10 +32,10 @@ struct Voice {
     std::uint8_t channel;  // 1..16
     double step;           // phase advance per output sample, 1/16384 of a wave sample
     std::int32_t firstPass;
-    double phase;          // wave position in 1/16384 of a sample; whole units only
-    std::uint32_t clock;   // output samples since note-on
+    double phase;         // wave position in 1/16384 of a sample; whole units only
+    std::uint32_t clock;  // output samples since note-on
     std::uint32_t startTick;
-    std::int32_t stage;    // envelope stage 0..32
+    std::int32_t stage;  // envelope stage 0..32
     std::int32_t modStart;
     std::int32_t modPeriod;
     std::uint8_t modMode;
@@ -71,9 +71,9 @@ constexpr int kMaxVoices = 32;
 
 // What a stretch of a block does: blocks passed over by a start further in are not rendered.
 enum class StretchWork : std::uint8_t {
-    kRender,     // every voice is added into the mix
-    kMoveVoices, // the voices only move on through the stretch, as rendered ones do
-    kCount,      // only the samples are counted: the voices stand still
+    kRender,      // every voice is added into the mix
+    kMoveVoices,  // the voices only move on through the stretch, as rendered ones do
+    kCount,       // only the samples are counted: the voices stand still
 };
 
 // Loudness bytes [channel volume][expression][note level].

@@ -44,7 +44,8 @@ std::uint32_t FirstWrapClock(const MelodicRun& run) {
 // Unsigned, as voice clocks are; the product wraps like the clock does.
 std::uint32_t ModClock(const Voice& voice) {
     if (voice.modMode == 0) return kNever;
-    return static_cast<std::uint32_t>(voice.modPeriod) * static_cast<std::uint32_t>(voice.modCount) +
+    return static_cast<std::uint32_t>(voice.modPeriod) *
+               static_cast<std::uint32_t>(voice.modCount) +
            static_cast<std::uint32_t>(voice.modStart);
 }
 
@@ -55,8 +56,10 @@ std::int32_t EnvelopeLevel(const MelodicRun& run) {
 }  // namespace
 
 MelodicRun StartRun(Voice& voice, const TONEENTRY& tone, std::int32_t loudness, std::int32_t row) {
-    MelodicRun run{&voice, &tone, {}, 0.0, 0.0, 0.0, loudness, row, 0, WholeStep(voice.step), 0, 0, 0};
-    run.wave = {tone.sampleData, std::int64_t{std::max(tone.sampleLength, 0)} + 64, tone.guardLoopLength};
+    MelodicRun run{&voice, &tone, {}, 0.0, 0.0, 0.0, loudness, row, 0, WholeStep(voice.step),
+                   0,      0,     0};
+    run.wave = {tone.sampleData, std::int64_t{std::max(tone.sampleLength, 0)} + 64,
+                tone.guardLoopLength};
     run.loopEnd = tone.sampleLength * 16384.0;
     run.loopLength = tone.loopLength * 16384.0;
     run.loopStart = run.loopEnd - run.loopLength;
@@ -72,14 +75,16 @@ namespace {
 // Tremolo moves the level by shape x depth / 32 of the envelope level, capped at 128.
 void TremoloStep(MelodicRun& run, std::int32_t shape) {
     const std::int32_t plain = EnvelopeLevel(run);
-    const auto shaped = static_cast<std::uint8_t>(plain + ((shape * run.voice->modMode * plain) >> 5));
+    const auto shaped =
+        static_cast<std::uint8_t>(plain + ((shape * run.voice->modMode * plain) >> 5));
     run.level = std::min<std::int32_t>(shaped, 128);
 }
 
 // Vibrato changes only the step actually played; the next wrap follows the new step.
 void VibratoStep(MelodicRun& run, std::int32_t shape, std::uint32_t now) {
     const Voice& voice = *run.voice;
-    const std::int64_t swing = (std::int64_t{WholeStep(voice.step)} >> 8) * shape * (voice.modMode - 10);
+    const std::int64_t swing =
+        (std::int64_t{WholeStep(voice.step)} >> 8) * shape * (voice.modMode - 10);
     run.playStep = WholeStep(voice.step + static_cast<double>(swing));
     run.wrapClock = ClockAfter(now, LoopDistance(run), run.playStep);
 }

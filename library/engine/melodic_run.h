@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "library/engine/wave_run.h"
 #include "library/engine/engine_state.h"
+#include "library/engine/wave_run.h"
 
 struct MelodicRun {
     Voice* voice;

@@ -33,7 +33,9 @@ std::uint8_t To8(std::int32_t value) {
     return static_cast<std::uint8_t>(std::clamp((value + 32768) >> 8, 0, 255));
 }
 
-std::int16_t To16(std::int32_t value) { return static_cast<std::int16_t>(std::clamp(value, -32768, 32767)); }
+std::int16_t To16(std::int32_t value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
 
 // Little-endian hosts store the 16-bit samples as they are, which lets the compiler turn the
 // loops below into vector code; others store byte by byte.
@@ -63,7 +65,8 @@ void Write16(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool 
     const EchoTaps taps = TapsFor(engine.sampleRate);
     Store16(out, 0, To16(x[0]));
     if (filtered) {
-        for (std::int32_t j = 1; j < count; ++j) Store16(out, j, To16(Filter(x, j) + Echo(x, j, taps)));
+        for (std::int32_t j = 1; j < count; ++j)
+            Store16(out, j, To16(Filter(x, j) + Echo(x, j, taps)));
     } else {
         for (std::int32_t j = 1; j < count; ++j) Store16(out, j, To16(x[j]));
     }
@@ -72,7 +75,8 @@ void Write16(std::uint8_t* out, const std::int32_t* x, std::int32_t count, bool 
 // The last second of the block becomes the end of the history that later blocks read.
 void UpdateHistory(const std::int32_t* x, std::int32_t count) {
     const std::int32_t kept = std::min(count, engine.sampleRate);
-    std::memmove(engine.mixCursor - kept, x + count - kept, sizeof(std::int32_t) * static_cast<std::size_t>(kept));
+    std::memmove(engine.mixCursor - kept, x + count - kept,
+                 sizeof(std::int32_t) * static_cast<std::size_t>(kept));
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 // Samples of a stretch; the product is taken in 32 bits as the tables were designed for.
 std::uint32_t StretchSamples(std::uint32_t ticks) {
     const std::uint32_t product = engine.usPerTick * static_cast<std::uint32_t>(engine.sampleRate);
-    return static_cast<std::uint32_t>(static_cast<double>(product) * 0.000001 * static_cast<double>(ticks));
+    return static_cast<std::uint32_t>(static_cast<double>(product) * 0.000001 *
+                                      static_cast<double>(ticks));
 }
 
 // Samples of the mix every voice adds into before the next tile starts: 2 KiB, which stays in
@@ -57,7 +58,8 @@ bool RenderTicks(std::uint32_t ticks) {
     const std::uint32_t n = StretchSamples(ticks);
     if (n == 0) return true;
     if (std::int64_t{engine.blockSamples} + n > 2 * std::int64_t{engine.sampleRate}) return false;
-    if (engine.stretchWork == StretchWork::kRender) RenderStretch(engine.mixCursor + engine.blockSamples, n);
+    if (engine.stretchWork == StretchWork::kRender)
+        RenderStretch(engine.mixCursor + engine.blockSamples, n);
     if (engine.stretchWork == StretchWork::kMoveVoices) PassStretch(n);
     engine.blockSamples += static_cast<std::int32_t>(n);
     return true;

@@ -18,11 +18,14 @@ const std::uint8_t* ImageEnd() { return engine.smfImage + engine.smfLength; }
 
 // Bytes left between the track position and the end of the image.
 std::uint32_t BytesLeft() {
-    return engine.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - engine.trackPtr) : 0;
+    return engine.trackPtr < ImageEnd() ? static_cast<std::uint32_t>(ImageEnd() - engine.trackPtr)
+                                        : 0;
 }
 
 // The quantity at the track position; false when the image end cuts it off (that ends the track).
-bool ReadTrackQuantity(std::uint32_t* value) { return ReadQuantity(&engine.trackPtr, ImageEnd(), value); }
+bool ReadTrackQuantity(std::uint32_t* value) {
+    return ReadQuantity(&engine.trackPtr, ImageEnd(), value);
+}
 
 void SetTempo(const std::uint8_t* data, std::uint32_t length) {
     if (length < 3) return;
@@ -33,7 +36,8 @@ void SetTempo(const std::uint8_t* data, std::uint32_t length) {
     engine.usPerTick = tempo / engine.division;
 }
 
-void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t value, std::uint8_t ch) {
+void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t value,
+                      std::uint8_t ch) {
     switch (number) {
         case 6:
             if (channel.rpnMsb * 256 + channel.rpnLsb == 0) channel.bendRange = value;
@@ -53,7 +57,8 @@ void HandleController(ChannelState& channel, std::uint8_t number, std::uint8_t v
     }
 }
 
-void HandleTwoByteEvent(std::uint8_t status, std::uint8_t first, std::uint8_t second, std::uint32_t n) {
+void HandleTwoByteEvent(std::uint8_t status, std::uint8_t first, std::uint8_t second,
+                        std::uint32_t n) {
     const auto ch = static_cast<std::uint8_t>((status & 0x0F) + 1);
     ChannelState& channel = engine.channels[ch];
     switch (status & 0xF0) {
@@ -91,7 +96,8 @@ Event HandleEvent(std::uint32_t n) {
     switch (statusClass) {
         case kOneDataByte:
             if (BytesLeft() < 1) return Event::kTrackEnd;
-            if ((status & 0xF0) == 0xC0) engine.channels[(status & 0x0F) + 1].program = *engine.trackPtr & 0x7F;
+            if ((status & 0xF0) == 0xC0)
+                engine.channels[(status & 0x0F) + 1].program = *engine.trackPtr & 0x7F;
             engine.trackPtr += 1;
             return Event::kHandled;
         case kTwoDataBytes:
@@ -183,7 +189,8 @@ std::uint32_t SkipSilentBlocks(std::uint32_t n, std::uint32_t* musicalUs) {
 std::uint32_t Division() { return BigEndian16(engine.smfImage + 12); }
 
 void ResetChannels() {
-    for (ChannelState& channel : engine.channels) channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
+    for (ChannelState& channel : engine.channels)
+        channel = ChannelState{0, 12, 15, 0.0, 2, 127, 127};
 }
 
 }  // namespace
@@ -209,7 +216,8 @@ void StartSong() {
     engine.bStop.store(0, std::memory_order_relaxed);
     for (Voice& voice : engine.voices) ClearVoice(voice);
     ResetChannels();
-    std::memset(engine.mixBuffer, 0, sizeof(std::int32_t) * static_cast<std::size_t>(engine.mixLength));
+    std::memset(engine.mixBuffer, 0,
+                sizeof(std::int32_t) * static_cast<std::size_t>(engine.mixLength));
 }
 
 namespace {
@@ -222,7 +230,8 @@ bool RunBlock(BlockReport* report, BlockTimer& timer) {
         engine.bStop.store(1, std::memory_order_relaxed);
         return false;
     }
-    const std::uint32_t n = SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report->musicalUs);
+    const std::uint32_t n =
+        SkipSilentBlocks(engine.nextEventTick - engine.blockStartTick, &report->musicalUs);
     if (n >= engine.division) {
         engine.blockStartTick += engine.division;
         Render(engine.division, report);

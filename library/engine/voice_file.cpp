@@ -102,7 +102,8 @@ VoiceFileError ReadOwnWaveform(const VoiceText& text, std::size_t& pos, TONEENTR
     tone.sampleLength = count;
     tone.sampleData = AllocateWaveform(count, kToneSpare);
     if (tone.sampleData == nullptr) return VoiceFileError::kMemory;
-    ReadSamples(text, pos, engine.tables.charValue, tone.sampleData, static_cast<std::size_t>(count));
+    ReadSamples(text, pos, engine.tables.charValue, tone.sampleData,
+                static_cast<std::size_t>(count));
     tone.loopLength = FitLoop(loopLength, count);
     tone.guardLoopLength = tone.loopLength;
     WriteGuardSamples(tone);
@@ -146,8 +147,8 @@ VoiceFileError ReadDrumEntry(const VoiceText& text, std::size_t& pos) {
     const std::int64_t reference = ReadNumber(text, pos);
     if (reference != 0) {
         const std::int64_t target = reference - 25;
-        drum.aliasSlot = target >= 0 && target <= 63 ? static_cast<std::int32_t>(target)
-                                                     : kDefaultDrumSlot;
+        drum.aliasSlot =
+            target >= 0 && target <= 63 ? static_cast<std::int32_t>(target) : kDefaultDrumSlot;
         return VoiceFileError::kNone;
     }
     drum.aliasSlot = 0;

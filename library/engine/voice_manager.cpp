@@ -34,7 +34,9 @@ std::uint8_t DrumIndex(std::uint8_t key) {
 }
 
 // Closed, pedal and open hi-hat (keys 42, 44, 46) cut each other off.
-bool IsHiHat(std::uint8_t drumIndex) { return drumIndex == 17 || drumIndex == 19 || drumIndex == 21; }
+bool IsHiHat(std::uint8_t drumIndex) {
+    return drumIndex == 17 || drumIndex == 19 || drumIndex == 21;
+}
 
 // The voice with the smallest startTick not later than tickOffset, the lower index on ties;
 // voice 0 when none qualifies.
@@ -72,7 +74,8 @@ std::int32_t StealMelodicVoice(std::uint8_t key, std::uint8_t channel, std::uint
     engine.activeVoices = limit;
     for (std::int32_t i = limit - 1; i >= 0; --i) {
         const Voice& voice = engine.voices[i];
-        if ((voice.key == key && voice.channel == channel) || voice.channel == kDrumChannel) return i;
+        if ((voice.key == key && voice.channel == channel) || voice.channel == kDrumChannel)
+            return i;
     }
     return OldestVoice(tickOffset, limit);
 }
@@ -149,8 +152,8 @@ void StartVoice(Voice& voice, std::uint8_t key, std::uint8_t velocity, std::uint
     SetModulation(voice, tone);
 }
 
-std::int32_t NoteOn(std::int32_t request, std::uint8_t key, std::uint8_t velocity, std::uint8_t channel,
-                    std::uint32_t tickOffset) {
+std::int32_t NoteOn(std::int32_t request, std::uint8_t key, std::uint8_t velocity,
+                    std::uint8_t channel, std::uint32_t tickOffset) {
     const std::int32_t limit = PolyLimit();
     std::int32_t index = channel == kDrumChannel
                              ? ChooseDrumVoice(DrumIndex(key), tickOffset, limit)
@@ -221,8 +224,8 @@ void ClearVoice(Voice& voice) {
     voice.modMode = 0;
 }
 
-extern "C" TESALO_API int32_t VoiceManager(int32_t request, uint8_t key, uint8_t velocity, uint8_t channel,
-                                           uint32_t tickOffset) {
+extern "C" TESALO_API int32_t VoiceManager(int32_t request, uint8_t key, uint8_t velocity,
+                                           uint8_t channel, uint32_t tickOffset) {
     if (request < kAllNotesOff || request > kNoteOnFresh || channel < 1 || channel > 16) return -1;
     std::int32_t result = 1;
     switch (request) {

@@ -37,9 +37,10 @@ void NextRun(MelodicCursor& cursor) {
 
 std::int32_t ActiveRow() { return std::clamp(engine.activeVoices, 0, kMaxVoices); }
 
-MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n, std::int32_t loudness,
-                           std::int32_t row) {
-    MelodicCursor cursor{StartRun(voice, tone, loudness, row), n, 0, 0, 0, 0, nullptr, 0, false, false};
+MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n,
+                           std::int32_t loudness, std::int32_t row) {
+    MelodicCursor cursor{
+        StartRun(voice, tone, loudness, row), n, 0, 0, 0, 0, nullptr, 0, false, false};
     NextRun(cursor);
     return cursor;
 }
@@ -49,8 +50,8 @@ void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mi
         const std::uint32_t runStop = cursor.runStart + cursor.runCount;
         const std::uint32_t stop = std::min(runStop, to);
         if (cursor.at < stop) {
-            cursor.phase14 = AddWaveRun(cursor.run.wave, cursor.scale, cursor.phase14, cursor.step, stop - cursor.at,
-                                        mix + cursor.at);
+            cursor.phase14 = AddWaveRun(cursor.run.wave, cursor.scale, cursor.phase14, cursor.step,
+                                        stop - cursor.at, mix + cursor.at);
             cursor.at = stop;
         }
         if (cursor.at < runStop) return;  // the tile ends inside the run
@@ -80,8 +81,9 @@ VoiceCursor StartVoice(Voice& voice, std::uint32_t n, std::int32_t row) {
     VoiceCursor cursor{};
     const ChannelState& channel = engine.channels[voice.channel];
     VolumeTable& volume = *engine.volumeTable.load(std::memory_order_acquire);
-    const std::int32_t loudness = std::atomic_ref(volume[channel.volume][channel.expression][voice.level])
-                                      .load(std::memory_order_relaxed);
+    const std::int32_t loudness =
+        std::atomic_ref(volume[channel.volume][channel.expression][voice.level])
+            .load(std::memory_order_relaxed);
     if (voice.channel == kDrumChannel) {
         cursor.kind = VoiceCursor::Kind::kDrum;
         cursor.drum = StartDrum(voice, n, loudness, row);

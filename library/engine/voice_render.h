@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "library/engine/melodic_run.h"
 #include "library/engine/engine_state.h"
+#include "library/engine/melodic_run.h"
 
 // Row of levelTable for the voices sounding now: activeVoices, limited to 0..32.
 std::int32_t ActiveRow();
@@ -15,14 +15,14 @@ std::int32_t ActiveRow();
 // voice and its run state have already moved on to the run's end.
 struct MelodicCursor {
     MelodicRun run;
-    std::uint32_t stretch;       // samples of the stretch
-    std::uint32_t runStart;      // stretch position of the current run's first sample
-    std::uint32_t runCount;      // samples of the current run
-    std::uint32_t at;            // stretch position of the next sample to add
-    std::int64_t phase14;        // the phase inside the current run
-    const std::int16_t* scale;   // the current run's amplitude row
-    std::int32_t step;           // the current run's step
-    bool lastRun;                // a one-shot waveform ends with the current run
+    std::uint32_t stretch;      // samples of the stretch
+    std::uint32_t runStart;     // stretch position of the current run's first sample
+    std::uint32_t runCount;     // samples of the current run
+    std::uint32_t at;           // stretch position of the next sample to add
+    std::int64_t phase14;       // the phase inside the current run
+    const std::int16_t* scale;  // the current run's amplitude row
+    std::int32_t step;          // the current run's step
+    bool lastRun;               // a one-shot waveform ends with the current run
     bool finished;
 };
 
@@ -55,11 +55,12 @@ void FinishVoice(VoiceCursor& cursor);
 // Whether FinishVoice will free the voice, which raises the row of the voices after it.
 bool FreesVoice(const VoiceCursor& cursor);
 
-MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n, std::int32_t loudness,
-                           std::int32_t row);
+MelodicCursor StartMelodic(Voice& voice, const TONEENTRY& tone, std::uint32_t n,
+                           std::int32_t loudness, std::int32_t row);
 void RenderMelodicTile(MelodicCursor& cursor, std::uint32_t to, std::int32_t* mix);
 
 DrumCursor StartDrum(Voice& voice, std::uint32_t n, std::int32_t loudness, std::int32_t row);
-void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to, std::int32_t* mix);
+void RenderDrumTile(const DrumCursor& cursor, std::uint32_t from, std::uint32_t to,
+                    std::int32_t* mix);
 bool DrumEnds(const DrumCursor& cursor);
 void FinishDrum(const DrumCursor& cursor);

@@ -15,9 +15,10 @@ constexpr std::uint8_t kZeroLine = 32;
 #if defined(__SSE2__)
 // Eight samples per turn: each amplitude is read straight into its lane of a vector, and the
 // mix is read and written once for the eight, as two vectors of four, instead of once a sample.
-void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14, std::int32_t step,
-               std::uint32_t count, std::int32_t* out) {
-    const std::int64_t s1 = step, s2 = 2 * s1, s3 = 3 * s1, s4 = 4 * s1, s5 = 5 * s1, s6 = 6 * s1, s7 = 7 * s1;
+void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14,
+               std::int32_t step, std::uint32_t count, std::int32_t* out) {
+    const std::int64_t s1 = step, s2 = 2 * s1, s3 = 3 * s1, s4 = 4 * s1, s5 = 5 * s1, s6 = 6 * s1,
+                       s7 = 7 * s1;
     const std::int64_t s8 = 8 * s1;
     for (std::uint32_t turns = count / 8; turns != 0; --turns, out += 8) {
         __m128i words = _mm_cvtsi32_si128(scale[data[phase14 >> 14]]);
@@ -44,8 +45,8 @@ void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t
 // Four samples per turn, each with its own offset from the turn's phase, so the four reads
 // do not wait for each other's phase additions; the output moves as a pointer, which spares
 // the index arithmetic of every access.
-void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14, std::int32_t step,
-               std::uint32_t count, std::int32_t* out) {
+void AddInside(const std::uint8_t* data, const std::int16_t* scale, std::int64_t phase14,
+               std::int32_t step, std::uint32_t count, std::int32_t* out) {
     const std::int64_t step2 = 2 * std::int64_t{step};
     const std::int64_t step3 = 3 * std::int64_t{step};
     const std::int64_t step4 = 4 * std::int64_t{step};

@@ -6,7 +6,8 @@
 
 std::uint32_t TickCountMs() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 void YieldTimeSlice() { std::this_thread::yield(); }

@@ -8,7 +8,9 @@ void PostNotify(std::uint32_t code, std::intptr_t value) {
     platform::PostWindowMessage(g.parentWindow, g.notifyMessage, code, value);
 }
 
-static bool IsPrepared(const WAVEBUFFER& buffer) { return (buffer.header.flags & platform::WHDR_PREPARED) != 0; }
+static bool IsPrepared(const WAVEBUFFER& buffer) {
+    return (buffer.header.flags & platform::WHDR_PREPARED) != 0;
+}
 
 // Renders a block into the buffer and prepares it; true when a block was produced.
 static bool ProduceBlock(WAVEBUFFER& buffer) {

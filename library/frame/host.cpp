@@ -5,7 +5,8 @@
 #include "platform/messages.h"
 #include "platform/waveout.h"
 
-static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {
+static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::uintptr_t,
+                                   std::intptr_t) {
     return 0;
 }
 

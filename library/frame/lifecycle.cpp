@@ -15,26 +15,45 @@ static std::uint32_t ChooseDevice(std::uint32_t flag, std::int32_t bWaveMapper) 
     if (bWaveMapper != 0) return platform::kWaveMapper;
     for (std::uint32_t device = 0; device < count; ++device) {
         platform::WaveOutCaps caps{};
-        if (platform::WaveOutGetCaps(device, &caps) == platform::kWaveOk && (caps.formats & flag) != 0) return device;
+        if (platform::WaveOutGetCaps(device, &caps) == platform::kWaveOk &&
+            (caps.formats & flag) != 0)
+            return device;
     }
     return platform::kWaveMapper;
 }
 
 static void SetOutputFormat(std::uint32_t flag) {
     switch (flag) {
-        case TE_FORMAT_22K_16: g.sampleRate = 22050; g.bitsPerSample = 16; break;
-        case TE_FORMAT_44K_8: g.sampleRate = 44100; g.bitsPerSample = 8; break;
-        case TE_FORMAT_44K_16: g.sampleRate = 44100; g.bitsPerSample = 16; break;
-        default: g.sampleRate = 22050; g.bitsPerSample = 8; break;
+        case TE_FORMAT_22K_16:
+            g.sampleRate = 22050;
+            g.bitsPerSample = 16;
+            break;
+        case TE_FORMAT_44K_8:
+            g.sampleRate = 44100;
+            g.bitsPerSample = 8;
+            break;
+        case TE_FORMAT_44K_16:
+            g.sampleRate = 44100;
+            g.bitsPerSample = 16;
+            break;
+        default:
+            g.sampleRate = 22050;
+            g.bitsPerSample = 8;
+            break;
     }
     const auto bytes = static_cast<std::uint16_t>(g.bitsPerSample / 8);
-    g.waveFormat = platform::WaveFormat{1, 1, static_cast<std::uint32_t>(g.sampleRate),
-                              static_cast<std::uint32_t>(g.sampleRate) * bytes, bytes,
-                              static_cast<std::uint16_t>(g.bitsPerSample), 0};
+    g.waveFormat = platform::WaveFormat{1,
+                                        1,
+                                        static_cast<std::uint32_t>(g.sampleRate),
+                                        static_cast<std::uint32_t>(g.sampleRate) * bytes,
+                                        bytes,
+                                        static_cast<std::uint16_t>(g.bitsPerSample),
+                                        0};
 }
 
 static bool OpenDevice(std::uint32_t device) {
-    const std::uint32_t error = platform::WaveOutOpen(&g.waveOut, device, &g.waveFormat, g.readyWindow);
+    const std::uint32_t error =
+        platform::WaveOutOpen(&g.waveOut, device, &g.waveFormat, g.readyWindow);
     if (error == platform::kWaveOk) return true;
     platform::WaveOutErrorText(error, g.errorText, 256);
     ShowLibraryMessage(g.errorText, g.errorText);
@@ -154,7 +173,8 @@ extern "C" TESALO_API int32_t TeDataSet(const uint8_t* image, int32_t length) {
 }
 
 extern "C" TESALO_API int32_t TeSetStatus(int32_t limit, int32_t lpfDelay) {
-    if (limit >= TE_POLY_MIN && limit <= TE_POLY_MAX) g.polyLimit.store(limit, std::memory_order_relaxed);
+    if (limit >= TE_POLY_MIN && limit <= TE_POLY_MAX)
+        g.polyLimit.store(limit, std::memory_order_relaxed);
     g.bLPFDelay.store(lpfDelay, std::memory_order_relaxed);
     return 1;
 }

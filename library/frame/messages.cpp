@@ -6,13 +6,18 @@
 #include "library/frame/state.h"
 #include "platform/msgbox.h"
 
-const char16_t kTextAlreadyInitializedJa[] = u"Tesaloは既に初期化されています\nTeInit()呼び出しは失敗しました";
-const char16_t kTextAlreadyInitializedEn[] = u"Tesalo is already initialized.\nIt has failed in the call.";
-const char16_t kTextBlockRefusedJa[] = u"waveFormOutDeviceにdataBlockを転送できません\nTePlay()呼び出しは失敗しました";
+const char16_t kTextAlreadyInitializedJa[] =
+    u"Tesaloは既に初期化されています\nTeInit()呼び出しは失敗しました";
+const char16_t kTextAlreadyInitializedEn[] =
+    u"Tesalo is already initialized.\nIt has failed in the call.";
+const char16_t kTextBlockRefusedJa[] =
+    u"waveFormOutDeviceにdataBlockを転送できません\nTePlay()呼び出しは失敗しました";
 const char16_t kTextBlockRefusedEn[] = u"DataBlock cannot be transmitted to waveFormOutDevice.";
-const char16_t kTextNotPreparedJa[] = u"WHDR_PREPARED フラグがセットできません\nTePlay()呼び出しは失敗しました";
+const char16_t kTextNotPreparedJa[] =
+    u"WHDR_PREPARED フラグがセットできません\nTePlay()呼び出しは失敗しました";
 const char16_t kTextNotPreparedEn[] = u"WHDR_PREPARED FLAG cannot be set.";
-const char16_t kTextBufferOverJa[] = u"再生バッファ長オーバーです\nWaveSynth()呼び出しは失敗しました";
+const char16_t kTextBufferOverJa[] =
+    u"再生バッファ長オーバーです\nWaveSynth()呼び出しは失敗しました";
 const char16_t kTextBufferOverEn[] = u"PlayBuffer length over.";
 
 static const char16_t kCaption[] = u"TESALO.DLL";

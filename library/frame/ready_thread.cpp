@@ -17,21 +17,16 @@ static void WaitUntilPlayStarted() {
 }
 
 // Thread priorities are left to the system: raising one needs privileges a desktop user lacks.
-static std::intptr_t ReadyWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t,
-                                     std::intptr_t) {
+static std::intptr_t ReadyWindowProc(platform::WindowHandle window, std::uint32_t message,
+                                     std::uintptr_t, std::intptr_t) {
     switch (message) {
         case platform::kMsgWaveDone:
             WaitUntilPlayStarted();
             TeSetNextBuffer();
             break;
-        case platform::kMsgWaveClosed:
-            platform::DestroyMessageWindow(window);
-            break;
-        case platform::kMsgDestroy:
-            platform::PostQuitWindowMessage(0);
-            break;
-        default:
-            break;
+        case platform::kMsgWaveClosed: platform::DestroyMessageWindow(window); break;
+        case platform::kMsgDestroy: platform::PostQuitWindowMessage(0); break;
+        default: break;
     }
     return 0;
 }

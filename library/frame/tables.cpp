@@ -26,7 +26,8 @@ static void BuildLevelTable(EngineTables& t) {
 
 static void BuildSampleScale(EngineTables& t) {
     for (int j = 0; j <= 128; ++j) {
-        for (int s = 0; s <= 64; ++s) t.sampleScale[j][s] = static_cast<std::int16_t>(4 * j * (s - 32));
+        for (int s = 0; s <= 64; ++s)
+            t.sampleScale[j][s] = static_cast<std::int16_t>(4 * j * (s - 32));
     }
 }
 

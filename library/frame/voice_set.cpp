@@ -20,9 +20,13 @@ void ShowVoiceFileError(VoiceFileError error) {
     switch (error) {
         case VoiceFileError::kNone: break;
         case VoiceFileError::kVersion: ShowLibraryMessage(kTextVersionJa, kTextVersionEn); break;
-        case VoiceFileError::kToneNumber: ShowLibraryMessage(kTextToneNumber, kTextToneNumber); break;
+        case VoiceFileError::kToneNumber:
+            ShowLibraryMessage(kTextToneNumber, kTextToneNumber);
+            break;
         case VoiceFileError::kAlternate: ShowLibraryMessage(kTextAlternate, kTextAlternate); break;
-        case VoiceFileError::kNoFirstTone: ShowLibraryMessage(kTextNoFirstToneJa, kTextNoFirstToneEn); break;
+        case VoiceFileError::kNoFirstTone:
+            ShowLibraryMessage(kTextNoFirstToneJa, kTextNoFirstToneEn);
+            break;
         case VoiceFileError::kMemory: ShowMemoryError(); break;
     }
 }
@@ -37,7 +41,8 @@ extern "C" TESALO_API int32_t TeVoiceSet(const uint8_t* image, int32_t length) {
         return 0;
     }
     const VoiceFileResult result = LoadVoiceFile(image, length);
-    for (std::int32_t i = 0; i < result.envelopesClamped; ++i) ShowLibraryMessage(kTextEnvelope, kTextEnvelope);
+    for (std::int32_t i = 0; i < result.envelopesClamped; ++i)
+        ShowLibraryMessage(kTextEnvelope, kTextEnvelope);
     ShowVoiceFileError(result.error);
     return result.error == VoiceFileError::kNone ? 1 : 0;
 }

@@ -18,7 +18,8 @@ void BuildVolumeTable(std::uint8_t m) {
             int sum = 0;
             for (int n = 0; n < 16; ++n) {
                 sum += perLevel;
-                std::atomic_ref(table[v][e][n]).store(static_cast<std::uint8_t>(sum >> 10), std::memory_order_relaxed);
+                std::atomic_ref(table[v][e][n])
+                    .store(static_cast<std::uint8_t>(sum >> 10), std::memory_order_relaxed);
             }
         }
     }

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_replace.h"
 #include "midi/midi_scan.h"
+#include "platform/file_replace.h"
 #include "player/model/song_list_text.h"
 
 namespace {

@@ -3,7 +3,8 @@
 namespace {
 
 bool Chosen(const RowFlags& chosen, int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < chosen.size() && chosen[static_cast<std::size_t>(row)];
+    return row >= 0 && static_cast<std::size_t>(row) < chosen.size() &&
+           chosen[static_cast<std::size_t>(row)];
 }
 
 // After the end of a song: chain play goes on with the next row, auto repeat with row 0 after
@@ -60,7 +61,8 @@ bool DeleteKeepsPlayingRow(const SongRows& rows, const RowFlags& chosen, PlayPos
     }
     if (position.playing) {
         int before = 0;
-        for (int row = 0; row < rows.Count(); ++row) before += row < position.current && Chosen(chosen, row);
+        for (int row = 0; row < rows.Count(); ++row)
+            before += row < position.current && Chosen(chosen, row);
         position.current -= before;
     }
     return true;

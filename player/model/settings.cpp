@@ -139,21 +139,20 @@ std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
     int found = platform::QueryRegistryValue(key, valueName, nullptr, bytes, &size);
     CloseValueKey(key);
     if (!found) return defaultValue;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 |
-                                                                bytes[2] << 16) |
-                                     static_cast<std::uint32_t>(bytes[3]) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16) |
+        static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value) {
     platform::RegistryKey key = platform::kRegistryNoKey;
     if (valueName == nullptr || !OpenValueKey(subkey, &key)) return 0;
     const auto bits = static_cast<std::uint32_t>(value);
-    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(bits),
-                                   static_cast<std::uint8_t>(bits >> 8),
-                                   static_cast<std::uint8_t>(bits >> 16),
-                                   static_cast<std::uint8_t>(bits >> 24)};
-    int stored = platform::SetRegistryValue(key, valueName, platform::kRegistryDword, bytes,
-                                            sizeof bytes);
+    const std::uint8_t bytes[4] = {
+        static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+        static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+    int stored =
+        platform::SetRegistryValue(key, valueName, platform::kRegistryDword, bytes, sizeof bytes);
     CloseValueKey(key);
     return stored;
 }
@@ -169,7 +168,8 @@ void LoadSettings() {
 int SaveSettings() {
     OpenVendorKey(kVendorName);
     int stored = WriteDwordEntries(kSettingEntries, g_settings);
-    if (g_windowMemory.windowWidth != 0) stored &= WriteDwordEntries(kWindowEntries, g_windowMemory);
+    if (g_windowMemory.windowWidth != 0)
+        stored &= WriteDwordEntries(kWindowEntries, g_windowMemory);
     if (!g_windowMemory.lastSongList.empty()) {
         stored &= WriteStringSetting(kProductKey, kLastSongListName, g_windowMemory.lastSongList);
     }

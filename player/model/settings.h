@@ -1,7 +1,8 @@
 // The player's ten settings, and where its window was and which song list it showed, in their
 // store in the current user's registry, under Software\<vendor>\Tesalo. They are read once at
-// start, live in g_settings while the player runs, and are written back together at exit. A store that cannot be opened gives the
-// defaults and takes nothing; a save that fails says so (SettingsSaveFailure gives the text).
+// start, live in g_settings while the player runs, and are written back together at exit. A store
+// that cannot be opened gives the defaults and takes nothing; a save that fails says so
+// (SettingsSaveFailure gives the text).
 #pragma once
 
 #include <cstdint>
@@ -11,12 +12,12 @@
 
 // Each field bears its registry value's name; every value is a DWORD in the store.
 struct PlayerSettings {
-    std::int32_t bChainPlay = 0;     // 1: when a song ends, play the next row
-    std::int32_t bAutoRepeat = 0;    // 1: with chain play, go on from the first row after the last
+    std::int32_t bChainPlay = 0;   // 1: when a song ends, play the next row
+    std::int32_t bAutoRepeat = 0;  // 1: with chain play, go on from the first row after the last
     std::int32_t polyLimit = TE_POLY_DEFAULT;  // most voices at once, TE_POLY_MIN..TE_POLY_MAX
                                                // (not checked when read)
-    std::int32_t bLPFDelay = 0;      // 1: low-pass filter and delay effect on
-    std::int32_t bWaveMapper = 0;    // 1: force the system wave mapper
+    std::int32_t bLPFDelay = 0;                // 1: low-pass filter and delay effect on
+    std::int32_t bWaveMapper = 0;              // 1: force the system wave mapper
     std::int32_t waveQuality = 0;    // output format 0..3: 22.05 kHz 8/16-bit, 44.1 kHz 8/16-bit
     std::int32_t colTitle = 160;     // list view column widths in pixels: "Title",
     std::int32_t colTime = 40;       //   "Time",
@@ -65,8 +66,8 @@ std::int32_t ReadDwordSetting(const char16_t* subkey, const char16_t* valueName,
 // closed.
 int WriteDwordSetting(const char16_t* subkey, const char16_t* valueName, std::int32_t value);
 
-// Fills g_settings and g_windowMemory from the store, each missing value with its default. A last song list that
-// is no string, or is longer than a list's file name may be, is none.
+// Fills g_settings and g_windowMemory from the store, each missing value with its default. A last
+// song list that is no string, or is longer than a list's file name may be, is none.
 void LoadSettings();
 // Writes the ten values of g_settings, and those of g_windowMemory that are known, to the store
 // file, all in one replacement of it. 1 when the file holds them; 0

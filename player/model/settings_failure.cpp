@@ -30,7 +30,8 @@ std::u16string Reason(const platform::RegistryFileError& failure, bool japaneseU
 
 std::u16string SettingsSaveFailure(bool japaneseUi) {
     const platform::RegistryFileError failure = platform::LastRegistryFileError();
-    std::u16string text = japaneseUi ? u"設定を保存できません" : u"The settings could not be saved.";
+    std::u16string text =
+        japaneseUi ? u"設定を保存できません" : u"The settings could not be saved.";
     if (!failure.path.empty()) text += u"\n" + SystemText(failure.path);
     const std::u16string reason = Reason(failure, japaneseUi);
     if (!reason.empty()) text += u"\n" + reason;

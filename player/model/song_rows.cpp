@@ -22,8 +22,10 @@ std::size_t BlockEnd(const RowFlags& chosen, std::size_t first) {
 void RotateBlock(std::vector<int>& places, std::size_t first, std::size_t end, int step) {
     auto begin = places.begin() + static_cast<std::ptrdiff_t>(first);
     auto stop = places.begin() + static_cast<std::ptrdiff_t>(end);
-    if (step < 0) std::rotate(begin, begin + 1, stop);
-    else std::rotate(begin, stop - 1, stop);
+    if (step < 0)
+        std::rotate(begin, begin + 1, stop);
+    else
+        std::rotate(begin, stop - 1, stop);
 }
 
 // The old place of every row after the move, by its new place.
@@ -33,8 +35,10 @@ std::vector<int> MovedOrder(const RowFlags& chosen, int step) {
     for (std::size_t row = 0; row < chosen.size(); ++row) {
         if (!chosen[row]) continue;
         const std::size_t end = BlockEnd(chosen, row);
-        if (step < 0) RotateBlock(order, row - 1, end, step);
-        else RotateBlock(order, row, end + 1, step);
+        if (step < 0)
+            RotateBlock(order, row - 1, end, step);
+        else
+            RotateBlock(order, row, end + 1, step);
         row = end;
     }
     return order;
@@ -112,7 +116,8 @@ std::vector<int> SongRows::MoveBlocks(RowFlags& chosen, int step) {
 
 std::vector<int> SongRows::MoveTo(RowFlags& chosen, int target) {
     chosen.resize(rows_.size());
-    const std::size_t place = target < 0 ? rows_.size() : std::min(static_cast<std::size_t>(target), rows_.size());
+    const std::size_t place =
+        target < 0 ? rows_.size() : std::min(static_cast<std::size_t>(target), rows_.size());
     return Reorder(DraggedOrder(chosen, place), chosen);
 }
 

@@ -3,9 +3,7 @@
 #include <QString>
 
 // Outside every namespace: the resource's init function is declared where the macro stands.
-static void AddImageResources() {
-    Q_INIT_RESOURCE(playerimages);
-}
+static void AddImageResources() { Q_INIT_RESOURCE(playerimages); }
 
 namespace {
 

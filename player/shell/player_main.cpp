@@ -5,12 +5,12 @@
 // without a display.
 // Exit codes as a shell reads them: 0 after a run, after --help or --version and when a running
 // player took over, 1 when the start failed or the running player could not be handed the files.
-#include <QApplication>
-#include <QCoreApplication>
-
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include <QApplication>
+#include <QCoreApplication>
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
@@ -19,17 +19,17 @@
 #include "platform/registry.h"
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/resources/images.h"
+#include "player/shell/dialogs/player_message.h"
+#include "player/shell/lists/song_list_folder.h"
+#include "player/shell/player_usage.h"
 #include "player/shell/window/end_signals.h"
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/main_window.h"
 #include "player/shell/window/opened_files.h"
-#include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/player_shutdown.h"
 #include "player/shell/window/player_state.h"
-#include "player/shell/player_usage.h"
 #include "player/shell/window/raise_server.h"
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_start.h"
@@ -55,27 +55,31 @@ void RunMainWindow(const std::vector<std::string>& files) {
         ListenForRaise(
             &window, [&window] { RaisePlayerWindow(&window); },
             [&controls](const std::vector<std::string>& handed) { OpenFiles(controls, handed); },
-            [&window](const ActivationToken& activation) { ActivatePlayerWindow(&window, activation); });
+            [&window](const ActivationToken& activation) {
+                ActivatePlayerWindow(&window, activation);
+            });
     }
     InitMainWindow(controls);
     // After the library's start, which the window's first turn of events runs (the shutdown at
     // exit then comes before the sound system's own exit handler).
-    QMetaObject::invokeMethod(&window, [&controls] { ShutDownAtExit(controls.listView); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &window, [&controls] { ShutDownAtExit(controls.listView); }, Qt::QueuedConnection);
     if (!files.empty()) {
-        QMetaObject::invokeMethod(&window, [&controls, files] { OpenFiles(controls, files); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &window, [&controls, files] { OpenFiles(controls, files); }, Qt::QueuedConnection);
     }
     window.exec();
     // After a signal the box returns at once: the reason then stands on standard error alone.
-    if (!ShutDownPlayer(controls.listView)) ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
+    if (!ShutDownPlayer(controls.listView))
+        ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
 }
 
 // The block through which later starts find the window; false, after the message, when it
 // cannot be made.
 bool MakeInstanceBlock() {
     bool mapFailed = false;
-    g_player.instanceBlock = platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
+    g_player.instanceBlock =
+        platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
     if (g_player.instanceBlock != nullptr) return true;
     ShowPlayerMessage(mapFailed ? u"TESALO DDE ERROR(02)" : u"TESALO DDE ERROR(01)");
     return false;
@@ -110,6 +114,8 @@ int main(int argc, char** argv) {
     if (lock == 0) return SecondInstance(argc, argv);
     // A lock that cannot be made safely does not keep the player from running, but the user
     // learns why a second player may then start beside it.
-    if (lock < 0) std::fprintf(stderr, "tesalo-player: %s: a second player is not kept from starting\n", problem.c_str());
+    if (lock < 0)
+        std::fprintf(stderr, "tesalo-player: %s: a second player is not kept from starting\n",
+                     problem.c_str());
     return FirstInstance(argc, argv, lock == 1);
 }

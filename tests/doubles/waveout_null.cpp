@@ -201,8 +201,6 @@ void WaveOutNullDevices(const std::vector<std::uint32_t>& formats) {
     devices.formats = formats;
 }
 
-void WaveOutNullFailWrites(int count) {
-    writesToFail.store(std::max(count, 0));
-}
+void WaveOutNullFailWrites(int count) { writesToFail.store(std::max(count, 0)); }
 
 }  // namespace platform

@@ -50,7 +50,8 @@ bool SameStore(const platform::RegistryStore& a, const platform::RegistryStore& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const platform::RegistryStore store = platform::ParseRegistryText(text);
-    const platform::RegistryStore again = platform::ParseRegistryText(platform::FormatRegistryText(store));
+    const platform::RegistryStore again =
+        platform::ParseRegistryText(platform::FormatRegistryText(store));
     if (!KeepsCarriageReturns(store) && !SameStore(store, again)) std::abort();
     return 0;
 }

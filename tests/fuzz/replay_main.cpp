@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         }
         if (!std::filesystem::is_directory(named)) continue;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(named)) {
-            if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
+            if (!entry.is_regular_file() || entry.path().filename().string().starts_with("."))
+                continue;
             Replay(entry.path());
             ++count;
         }

@@ -32,7 +32,8 @@ protected:
 
 TEST_F(BlockReportTest, TheEngineReportsTheBlockAndPostsNothing) {
     // 480 ticks of 1041 us at 22050 Hz, 8 bit: stretches of 200 and 280 ticks, 4590 + 6427 bytes.
-    StartImage(smf::File(0, 480, {Track{}.Event(0, {0xB0, 7, 100}).Event(200, {0xB0, 7, 90}).End(400)}));
+    StartImage(
+        smf::File(0, 480, {Track{}.Event(0, {0xB0, 7, 100}).Event(200, {0xB0, 7, 90}).End(400)}));
     const BlockReport report = RenderBlock(g.waveBuffers[0], kFakeClock);
     EXPECT_TRUE(report.rendered);
     EXPECT_EQ(g.waveBuffers[0].header.length, 11017u);

@@ -3,8 +3,8 @@
 // ThreadSanitizer (make test-tsan) they show any state the two threads share without order.
 #include <string>
 
-#include "tests/library/library_fixture.h"
 #include "tests/doubles/waveout_null.h"
+#include "tests/library/library_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Playback with two buffers on a device whose blocks finish only when the test says so.
-#include "tests/library/library_fixture.h"
 #include "tests/doubles/waveout_null.h"
+#include "tests/library/library_fixture.h"
 
 using DriverTest = LibraryTest;
 using smf::Track;
@@ -36,7 +36,8 @@ TEST_F(DriverTest, ANormalSongReportsEveryBlockAndEndsWithCode6) {
     EXPECT_EQ(ValuesOf(third, 2), (std::vector<std::intptr_t>{3}));
     EXPECT_EQ(ValuesOf(third, 3), (std::vector<std::intptr_t>{0}));
 
-    EXPECT_EQ(platform::WaveOutNullComplete(1), 1);  // block 2: the song has ended, nothing more is made
+    EXPECT_EQ(platform::WaveOutNullComplete(1),
+              1);  // block 2: the song has ended, nothing more is made
     EXPECT_EQ(Complete(1, 6), (std::vector<Notice>{{6, 0}}));
     EXPECT_TRUE(Take(100).empty());
     EXPECT_EQ(platform::WaveOutNullPending(), 0);
@@ -154,7 +155,8 @@ TEST_F(DriverTest, AfterARefusedLaterBlockNothingMoreIsRenderedOrReported) {
 
 TEST_F(DriverTest, ImagesThatCannotBePlayedAreRefusedWithoutProducingAnything) {
     Init();
-    const smf::Bytes tooShort = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0};
+    const smf::Bytes tooShort = {'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+                                 1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0};
     smf::Bytes noDivision = smf::File(0, 0, {Track{}.End()});
     smf::Bytes headerBeyondEnd = smf::File(0, 96, {Track{}.End()});
     headerBeyondEnd[4] = 0x7F;

@@ -2,8 +2,8 @@
 // away: the process ends with its own status, whatever the library's thread is doing.
 #include <cstdlib>
 
-#include "tests/library/library_fixture.h"
 #include "tests/doubles/waveout_null.h"
+#include "tests/library/library_fixture.h"
 
 using ExitTest = LibraryTest;
 

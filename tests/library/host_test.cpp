@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/library/library_fixture.h"
 #include "tests/doubles/waveout_null.h"
+#include "tests/library/library_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -34,12 +34,14 @@ TEST_F(HostTest, WaitNotifyTakesOnlyNotificationsAndGivesUpAfterItsTime) {
 
 // Two quarter notes at 500000 us per quarter: two blocks of 11017 samples, 16 bits each.
 TEST_F(HostTest, OutputFileReceivesTheSongAndAppearsAtCleanUp) {
-    const std::string path = (fs::temp_directory_path() / ("host-test-" + std::to_string(getpid()) + ".wav")).string();
+    const std::string path =
+        (fs::temp_directory_path() / ("host-test-" + std::to_string(getpid()) + ".wav")).string();
     ASSERT_EQ(TeSetOutputFile(path.c_str()), 1);
     const TeWindow window = TeCreateNotifyWindow();
     ASSERT_EQ(TeInit(TE_FORMAT_22K_16, window, 16, 0), 1);
     EXPECT_EQ(TeSetOutputFile(nullptr), 0);  // refused while initialised: the file stays the device
-    const smf::Bytes song = smf::File(0, 480, {smf::Track().Event(0, {0x90, 60, 100}).Event(960, {0x80, 60, 0}).End()});
+    const smf::Bytes song =
+        smf::File(0, 480, {smf::Track().Event(0, {0x90, 60, 100}).Event(960, {0x80, 60, 0}).End()});
     ASSERT_EQ(TeDataSet(song.data(), static_cast<std::int32_t>(song.size())), 1);
     ASSERT_EQ(TePlay(), 1);
     std::uint32_t code = 0;
@@ -51,7 +53,8 @@ TEST_F(HostTest, OutputFileReceivesTheSongAndAppearsAtCleanUp) {
     EXPECT_EQ(TeCleanUp(), 1);
     TeDestroyNotifyWindow(window);
     std::ifstream file(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes.size(), 44u + 2 * 11017 * 2);
     EXPECT_EQ(bytes.substr(0, 4), "RIFF");
     fs::remove(path);

@@ -13,7 +13,10 @@ static int RecordBox(const std::u16string& text, const std::u16string& caption, 
     return platform::kBoxResultOk;
 }
 
-static std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
+static std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr_t,
+                                    std::intptr_t) {
+    return 0;
+}
 
 void LibraryTest::SetUp() {
     boxes.clear();

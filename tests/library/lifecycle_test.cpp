@@ -12,9 +12,10 @@ TEST_F(LifecycleTest, FormatFlagChoosesRateBitsAndBufferSizes) {
         std::uint32_t flag;
         std::int32_t rate, bits, capacity;
     };
-    for (const Case& c : {Case{TE_FORMAT_22K_8, 22050, 8, 44100}, Case{TE_FORMAT_22K_16, 22050, 16, 88200},
-                          Case{TE_FORMAT_44K_8, 44100, 8, 88200}, Case{TE_FORMAT_44K_16, 44100, 16, 176400},
-                          Case{0, 22050, 8, 44100}, Case{512, 22050, 8, 44100}}) {
+    for (const Case& c :
+         {Case{TE_FORMAT_22K_8, 22050, 8, 44100}, Case{TE_FORMAT_22K_16, 22050, 16, 88200},
+          Case{TE_FORMAT_44K_8, 44100, 8, 88200}, Case{TE_FORMAT_44K_16, 44100, 16, 176400},
+          Case{0, 22050, 8, 44100}, Case{512, 22050, 8, 44100}}) {
         Init(c.flag);
         EXPECT_EQ(g.sampleRate, c.rate) << c.flag;
         EXPECT_EQ(g.bitsPerSample, c.bits) << c.flag;
@@ -29,7 +30,10 @@ TEST_F(LifecycleTest, FormatFlagChoosesRateBitsAndBufferSizes) {
 
 TEST_F(LifecycleTest, SecondInitIsRefusedButRedirectsNotifications) {
     Init();
-    const platform::WindowHandle other = platform::CreateMessageWindow([](platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) -> std::intptr_t { return 0; }, nullptr);
+    const platform::WindowHandle other =
+        platform::CreateMessageWindow([](platform::WindowHandle, std::uint32_t, std::uintptr_t,
+                                         std::intptr_t) -> std::intptr_t { return 0; },
+                                      nullptr);
     EXPECT_EQ(TeInit(TE_FORMAT_44K_16, other, 16, 0), 0);
     EXPECT_EQ(TeGetParent(), other);
     EXPECT_EQ(g.sampleRate, 22050);

@@ -75,13 +75,13 @@ TEST_F(OutputStageTest, EchoTapsAt22050Hz) {
     Finish(click);
     const std::vector<int> out = Out16();
     EXPECT_EQ(out[0], 32000);
-    EXPECT_EQ(out[1], 8000);   // filter: 1/4
-    EXPECT_EQ(out[3], 4000);   // filter: 1/8
+    EXPECT_EQ(out[1], 8000);  // filter: 1/4
+    EXPECT_EQ(out[3], 4000);  // filter: 1/8
     EXPECT_EQ(out[4], 0);
-    EXPECT_EQ(out[3000], 4000);          // 1/8
-    EXPECT_EQ(out[7500], 1000 + 2000);   // 1/32 + 1/16
-    EXPECT_EQ(out[10500], 2000);         // 1/16
-    EXPECT_EQ(out[14500], 500 + 1000);   // 1/64 + 1/32
+    EXPECT_EQ(out[3000], 4000);         // 1/8
+    EXPECT_EQ(out[7500], 1000 + 2000);  // 1/32 + 1/16
+    EXPECT_EQ(out[10500], 2000);        // 1/16
+    EXPECT_EQ(out[14500], 500 + 1000);  // 1/64 + 1/32
     EXPECT_EQ(out[14499], 0);
 }
 
@@ -102,10 +102,10 @@ TEST_F(OutputStageTest, EchoTapsAt44100HzReadTheHistoryOfEarlierBlocks) {
     Finish(first);
     Finish(std::vector<std::int32_t>(29000, 0));
     const std::vector<int> out = Out16();
-    EXPECT_EQ(out[5999], 4000);                  // tap 1: 6000 samples
-    EXPECT_EQ(out[12999], 1000 + 2000);          // tap 2: 13000, not 15000
-    EXPECT_EQ(out[20999], 2000);                 // tap 3: 21000
-    EXPECT_EQ(out[28999], 500 + 1000);           // tap 4: 29000
+    EXPECT_EQ(out[5999], 4000);          // tap 1: 6000 samples
+    EXPECT_EQ(out[12999], 1000 + 2000);  // tap 2: 13000, not 15000
+    EXPECT_EQ(out[20999], 2000);         // tap 3: 21000
+    EXPECT_EQ(out[28999], 500 + 1000);   // tap 4: 29000
 }
 
 TEST_F(OutputStageTest, HistoryIsKeptOnlyWhileTheOptionIsOn) {

@@ -167,7 +167,8 @@ protected:
             EXPECT_EQ(part.bytes.size(), Tail(whole, ms).size()) << "from " << ms << " ms";
             EXPECT_TRUE(part.bytes == Tail(whole, ms)) << "from " << ms << " ms";
             EXPECT_EQ(Codes(part.start), (std::vector<std::uint32_t>{4, 5, 3, 2, 4, 5, 3, 2, 1}));
-            EXPECT_EQ(ValuesOf(part.start, TE_NOTIFY_BLOCK_COUNT), (std::vector<std::intptr_t>{1, 2}));
+            EXPECT_EQ(ValuesOf(part.start, TE_NOTIFY_BLOCK_COUNT),
+                      (std::vector<std::intptr_t>{1, 2}));
         }
     }
 };
@@ -186,7 +187,8 @@ TEST_P(PlayFromTest, StartZeroIsAPlayFromTheBeginning) {
     EXPECT_TRUE(part.bytes == whole.bytes);
     EXPECT_EQ(part.blockSamples, whole.blockSamples);
     EXPECT_EQ(Codes(part.start), Codes(whole.start));
-    for (const std::uint32_t code : {TE_NOTIFY_DURATION, TE_NOTIFY_POLYPHONY, TE_NOTIFY_BLOCK_COUNT}) {
+    for (const std::uint32_t code :
+         {TE_NOTIFY_DURATION, TE_NOTIFY_POLYPHONY, TE_NOTIFY_BLOCK_COUNT}) {
         EXPECT_EQ(ValuesOf(part.start, code), ValuesOf(whole.start, code));
     }
 }

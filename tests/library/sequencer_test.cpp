@@ -28,16 +28,19 @@ TEST_F(SequencerTest, AnEventFreeBlockIsDivisionTicksAtTheTempo) {
         std::uint32_t bytes;
     };
     // 480 ticks of 1041 us: 22954050 / 1e6 * 480 = 11017.9 samples; 96 ticks of 5208 us: 11024.3.
-    for (const Case& c : {Case{TE_FORMAT_22K_8, 480, 11017}, Case{TE_FORMAT_44K_16, 480, 2 * 22035},
-                          Case{TE_FORMAT_22K_16, 96, 2 * 11024}, Case{TE_FORMAT_44K_8, 96, 22048}}) {
+    for (const Case& c :
+         {Case{TE_FORMAT_22K_8, 480, 11017}, Case{TE_FORMAT_44K_16, 480, 2 * 22035},
+          Case{TE_FORMAT_22K_16, 96, 2 * 11024}, Case{TE_FORMAT_44K_8, 96, 22048}}) {
         Init(c.flag);
         Track track;
         track.Event(0, {0xB0, 7, 100}).End(3 * c.division);
         PlayFirstBlocks(smf::File(0, c.division, {track}));
-        EXPECT_EQ(BlockBytes(0), c.bytes) << c.flag << " " << c.division;  // event at 0, then D ticks
+        EXPECT_EQ(BlockBytes(0), c.bytes)
+            << c.flag << " " << c.division;  // event at 0, then D ticks
         EXPECT_EQ(BlockBytes(1), c.bytes) << c.flag << " " << c.division;  // no event at all
         const std::vector<Notice> notices = Take();
-        EXPECT_EQ(ValuesOf(notices, 5)[1], static_cast<std::intptr_t>(c.division * (500000 / c.division) / 1000));
+        EXPECT_EQ(ValuesOf(notices, 5)[1],
+                  static_cast<std::intptr_t>(c.division * (500000 / c.division) / 1000));
         DrainPlayback();
         TeCleanUp();
     }
@@ -69,7 +72,9 @@ TEST_F(SequencerTest, TheFirstDeltaIsIgnoredAndAnEventAtTheBlockEndStartsTheNext
 TEST_F(SequencerTest, ADeltaNearTwoToThe32EndsTheBlockAndPlaysAsSilence) {
     Init();
     Track track;
-    track.Event(0, {0xB0, 7, 100}).Event(16, {0xC0, 5}).Raw({0x8F, 0xFF, 0xFF, 0xFF, 0x70, 0xC0, 9});
+    track.Event(0, {0xB0, 7, 100})
+        .Event(16, {0xC0, 5})
+        .Raw({0x8F, 0xFF, 0xFF, 0xFF, 0x70, 0xC0, 9});
     track.End(0);
     PlayFirstBlocks(smf::File(0, 96, {track}));
     EXPECT_EQ(BlockBytes(0), 1837u + 9186);  // 16 ticks, then the 80 left of the block
@@ -141,10 +146,13 @@ TEST_F(SequencerTest, RunningStatusSurvivesMetaAndExclusiveEvents) {
 TEST_F(SequencerTest, ControllersPitchBendAndRegisteredParameters) {
     Init();
     Track track;
-    track.Event(0, {0xB0, 101, 0}).Event(0, {0xB0, 100, 0}).Event(0, {0xB0, 6, 12})  // range 12
-        .Event(0, {0xE0, 0, 0x60})                                                     // +4096
-        .Event(0, {0xB0, 100, 1}).Event(0, {0xB0, 6, 5})  // fine tuning: no effect
-        .Event(0, {0xC0, 0x85})                           // a data byte keeps its low 7 bits
+    track.Event(0, {0xB0, 101, 0})
+        .Event(0, {0xB0, 100, 0})
+        .Event(0, {0xB0, 6, 12})    // range 12
+        .Event(0, {0xE0, 0, 0x60})  // +4096
+        .Event(0, {0xB0, 100, 1})
+        .Event(0, {0xB0, 6, 5})  // fine tuning: no effect
+        .Event(0, {0xC0, 0x85})  // a data byte keeps its low 7 bits
         .End(1);
     PlayFirstBlocks(smf::File(0, 96, {track}));
     EXPECT_EQ(g.channels[1].bendRange, 12);
@@ -152,8 +160,13 @@ TEST_F(SequencerTest, ControllersPitchBendAndRegisteredParameters) {
     EXPECT_EQ(g.channels[1].program, 5);
 
     Track reset;
-    reset.Event(0, {0xB0, 101, 0}).Event(0, {0xB0, 100, 0}).Event(0, {0xE0, 0, 0})
-        .Event(0, {0xB0, 11, 40}).Event(0, {0xB0, 121, 0}).Event(0, {0xB0, 6, 7}).End(1);
+    reset.Event(0, {0xB0, 101, 0})
+        .Event(0, {0xB0, 100, 0})
+        .Event(0, {0xE0, 0, 0})
+        .Event(0, {0xB0, 11, 40})
+        .Event(0, {0xB0, 121, 0})
+        .Event(0, {0xB0, 6, 7})
+        .End(1);
     PlayFirstBlocks(smf::File(0, 96, {reset}));
     EXPECT_DOUBLE_EQ(g.channels[1].pitchBend, 0.0);
     EXPECT_EQ(g.channels[1].expression, 15);
@@ -174,10 +187,10 @@ TEST_F(SequencerTest, EndOfTrackInMidBlockEndsTheBlockThereWithAllReports) {
 TEST_F(SequencerTest, TruncatedEventsEndTheSongWhereTheImageEnds) {
     Init();
     const std::vector<Track> truncated = {
-        Track{}.Event(0, {0xC0, 1}).Event(10, {0x90, 60}),        // note without velocity
-        Track{}.Event(0, {0xC0, 1}).Event(10, {0xF0, 1, 2, 3}),   // exclusive without 0xF7
+        Track{}.Event(0, {0xC0, 1}).Event(10, {0x90, 60}),            // note without velocity
+        Track{}.Event(0, {0xC0, 1}).Event(10, {0xF0, 1, 2, 3}),       // exclusive without 0xF7
         Track{}.Event(0, {0xC0, 1}).Event(10, {0xFF, 0x01, 9, 'a'}),  // meta longer than the image
-        Track{}.Event(0, {0xC0, 1}).Raw({0x8A}),                   // delta cut off
+        Track{}.Event(0, {0xC0, 1}).Raw({0x8A}),                      // delta cut off
     };
     for (const Track& track : truncated) {
         PlayFirstBlocks(smf::File(0, 96, {track}));

@@ -35,7 +35,8 @@ protected:
     static void MakeDrum(int slot, std::size_t length) {
         DRUMENTRY& drum = g.drumTable[slot];
         drum.sampleData = static_cast<std::uint8_t*>(std::calloc(length + 32, 1));
-        for (std::size_t j = 0; j < length; ++j) drum.sampleData[j] = static_cast<std::uint8_t>(j * 7 % 64);
+        for (std::size_t j = 0; j < length; ++j)
+            drum.sampleData[j] = static_cast<std::uint8_t>(j * 7 % 64);
         drum.sampleData[length] = 32;
         drum.sampleLength = static_cast<std::int32_t>(length);
     }

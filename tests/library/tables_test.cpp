@@ -23,9 +23,9 @@ TEST(EngineTables, LevelTableRisesToThePeakAndFallsToSilence) {
     EXPECT_EQ(g.tables.levelTable[64][0][15], 128);  // 16 * 64 * 32 >> 8
     EXPECT_EQ(g.tables.levelTable[64][0][16], 128);
     EXPECT_EQ(g.tables.levelTable[64][32][32], 0);
-    EXPECT_EQ(g.tables.levelTable[1][32][0], 0);     // 1 * 20 >> 8
-    EXPECT_EQ(g.tables.levelTable[64][9][0], 7);     // 64 * 28 = 1792, >> 8
-    EXPECT_EQ(g.tables.levelTable[40][2][20], 58);   // 40 * 31 = 1240, 12 * 1240 >> 8
+    EXPECT_EQ(g.tables.levelTable[1][32][0], 0);    // 1 * 20 >> 8
+    EXPECT_EQ(g.tables.levelTable[64][9][0], 7);    // 64 * 28 = 1792, >> 8
+    EXPECT_EQ(g.tables.levelTable[40][2][20], 58);  // 40 * 31 = 1240, 12 * 1240 >> 8
 }
 
 TEST(EngineTables, SampleScaleFoldsAmplitudeAndSample) {

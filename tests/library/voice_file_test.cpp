@@ -21,9 +21,7 @@ std::string Wave(int n) {
 // Tone 1 with a looped waveform of 64 samples and no envelope to speak of.
 const std::string kPiano = "@001,Piano,15,0,0,0,0,0,0,0,64,1\n" + Wave(64) + ";\n";
 
-Ints Bytes(const std::uint8_t* data, int from, int to) {
-    return Ints(data + from, data + to);
-}
+Ints Bytes(const std::uint8_t* data, int from, int to) { return Ints(data + from, data + to); }
 
 Ints Repeat(int value, int count) { return Ints(count, value); }
 
@@ -89,10 +87,12 @@ TEST_F(VoiceFileTest, VersionMustBeTwo) {
     EXPECT_EQ(LoadVoices(""), 0);
     g.bJapanese = 1;
     EXPECT_EQ(LoadVoices("version 3\n" + kPiano), 0);
-    EXPECT_EQ(Texts(), (std::vector<std::u16string>{
-                           u"The versions of tone definition file(voice.txt) differ.",
-                           u"The versions of tone definition file(voice.txt) differ.",
-                           u"音色定義ファイルのバージョンが異なります\nTeVoiceSet()呼び出しは失敗しました"}));
+    EXPECT_EQ(
+        Texts(),
+        (std::vector<std::u16string>{
+            u"The versions of tone definition file(voice.txt) differ.",
+            u"The versions of tone definition file(voice.txt) differ.",
+            u"音色定義ファイルのバージョンが異なります\nTeVoiceSet()呼び出しは失敗しました"}));
     EXPECT_EQ(Tone(1).sampleData, nullptr);
     g.bJapanese = 0;
     EXPECT_EQ(LoadVoices("voice file, version 2\n" + kPiano), 1);
@@ -289,10 +289,10 @@ TEST_F(VoiceFileTest, UndefinedTonesAreSilentWithToneOnesTiming) {
     for (int number : {2, 128}) {
         const TONEENTRY& tone = Tone(number);
         EXPECT_STREQ(tone.name, "");
-        EXPECT_EQ((Ints{tone.attackRate, tone.decay1Rate, tone.decay2Rate,
-                                    tone.decay1Steps, tone.modMode, tone.modSpeed, tone.modDelay,
-                                    tone.sampleLength, tone.loopLength}),
-                  (Ints{12, 3, 0, 2, 11, 3, 2, 64, 64}));
+        EXPECT_EQ(
+            (Ints{tone.attackRate, tone.decay1Rate, tone.decay2Rate, tone.decay1Steps, tone.modMode,
+                  tone.modSpeed, tone.modDelay, tone.sampleLength, tone.loopLength}),
+            (Ints{12, 3, 0, 2, 11, 3, 2, 64, 64}));
         EXPECT_EQ(tone.tuneCents, -5.0);
         EXPECT_EQ(StageEnds(tone, 0, 32), StageEnds(Tone(1), 0, 32));
         EXPECT_EQ(Bytes(tone.sampleData, 0, 128), Repeat(32, 128));
@@ -304,9 +304,10 @@ TEST_F(VoiceFileTest, MissingToneOneIsRefusedAfterTheDrums) {
     EXPECT_EQ(LoadVoices("2\n@002,B,15,0,0,0,0,0,0,0,2,0 ab;\n#36 Kick,0,2,ab;"), 0);
     g.bJapanese = 0;
     EXPECT_EQ(LoadVoices("2\n@002,B,15,0,0,0,0,0,0,0,2,0 ab;\n#36 Kick,0,2,ab;"), 0);
-    EXPECT_EQ(Texts(), (std::vector<std::u16string>{
-                           u"音色定義ファイル @001 Piano が未定義です\nTeVoiceSet()呼び出しは失敗しました",
-                           u"tone definition file @001 Piano is not defined."}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::u16string>{
+                  u"音色定義ファイル @001 Piano が未定義です\nTeVoiceSet()呼び出しは失敗しました",
+                  u"tone definition file @001 Piano is not defined."}));
     EXPECT_EQ(Slot(11).sampleLength, 2);
     EXPECT_EQ(Slot(2).aliasSlot, 0);
     EXPECT_EQ(Tone(3).sampleData, nullptr);
@@ -328,8 +329,7 @@ TEST_F(VoiceFileTest, SecondLoadReplacesOnlyWhatItDefines) {
 }
 
 TEST_F(VoiceFileTest, EveryCutOfAFileLoadsOrIsRefused) {
-    const std::string file = "2\n" + kPiano +
-                             "@002,\x81,B,12,3,4,20,11,3,2,-5,70,3 " + Wave(70) +
+    const std::string file = "2\n" + kPiano + "@002,\x81,B,12,3,4,20,11,3,2,-5,70,3 " + Wave(70) +
                              ";@003,Alt,15,0,0,0,0,0,0,0,-2,1\n"
                              "#1 D,0,3,abc;#40 S,39#41 T,0,4 ab// x\n;";
     for (std::size_t length = 0; length <= file.size(); ++length) {

@@ -22,7 +22,8 @@ protected:
 
     // Fills all eight voices of channel 1 with keys 60.. and the given start ticks.
     static void FillPool(const std::uint32_t (&ticks)[8]) {
-        for (int i = 0; i < 8; ++i) VoiceManager(kOn, static_cast<std::uint8_t>(60 + i), 100, 1, ticks[i]);
+        for (int i = 0; i < 8; ++i)
+            VoiceManager(kOn, static_cast<std::uint8_t>(60 + i), 100, 1, ticks[i]);
     }
 };
 
@@ -117,7 +118,7 @@ TEST_F(VoiceManagerTest, FullDrumPoolTakesTheOldestOrVoiceZero) {
 }
 
 TEST_F(VoiceManagerTest, HiHatsTakeOverEachOtherOnTheDrumChannelOnly) {
-    VoiceManager(kOn, 19, 100, 1, 0);                  // melodic key 19 in voice 0
+    VoiceManager(kOn, 19, 100, 1, 0);                 // melodic key 19 in voice 0
     EXPECT_EQ(VoiceManager(kOn, 44, 100, 10, 0), 7);  // pedal hi-hat, index 19: not voice 0
     EXPECT_EQ(VoiceManager(kOn, 36, 100, 10, 0), 6);
     EXPECT_EQ(VoiceManager(kOn, 42, 100, 10, 0), 7);  // closed hi-hat takes the pedal's voice
@@ -200,12 +201,12 @@ TEST_F(VoiceManagerTest, RefusesKeysOutsideTheRangeAndBadRequestsOrChannels) {
 }
 
 TEST_F(VoiceManagerTest, LevelFollowsVelocityAndLiftsLowOrLowersHighKeys) {
-    VoiceManager(kOn, 20, 127, 1, 0);  // 15 + 2, limited
-    VoiceManager(kOn, 100, 8, 1, 0);   // 1 - 2, not below 0
-    VoiceManager(kOn, 90, 1, 1, 0);    // 0 - 1
-    VoiceManager(kOn, 30, 100, 1, 0);  // 12 + 1
-    VoiceManager(kOn, 85, 100, 1, 0);  // 12 - 1
-    VoiceManager(kOn, 40, 100, 10, 0); // the MIDI key counts on the drum channel too
+    VoiceManager(kOn, 20, 127, 1, 0);   // 15 + 2, limited
+    VoiceManager(kOn, 100, 8, 1, 0);    // 1 - 2, not below 0
+    VoiceManager(kOn, 90, 1, 1, 0);     // 0 - 1
+    VoiceManager(kOn, 30, 100, 1, 0);   // 12 + 1
+    VoiceManager(kOn, 85, 100, 1, 0);   // 12 - 1
+    VoiceManager(kOn, 40, 100, 10, 0);  // the MIDI key counts on the drum channel too
     VoiceManager(kOn, 90, 100, 10, 0);
     EXPECT_EQ(g.voices[0].level, 15);
     EXPECT_EQ(g.voices[1].level, 0);
@@ -261,9 +262,9 @@ TEST_F(VoiceManagerTest, ModulationAndAttackComeFromTheTone) {
     const Voice& v = g.voices[0];
     EXPECT_EQ(v.modMode, 4);
     EXPECT_EQ(v.modCount, 0);
-    EXPECT_EQ(v.modStart, 3306);   // 3 x 1102
-    EXPECT_EQ(v.modPeriod, 660);   // 880 - 4 x 55
-    EXPECT_EQ(v.stage, 16);        // no attack: the peak at once
+    EXPECT_EQ(v.modStart, 3306);  // 3 x 1102
+    EXPECT_EQ(v.modPeriod, 660);  // 880 - 4 x 55
+    EXPECT_EQ(v.stage, 16);       // no attack: the peak at once
 
     tone.modSpeed = 20;  // taken as 15
     VoiceManager(kOn, 61, 100, 1, 0);

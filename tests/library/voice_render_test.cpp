@@ -106,8 +106,8 @@ TEST_F(VoiceRenderTest, TremoloStepsThroughItsShape) {
     v.modStart = 2;
     v.modPeriod = 2;
     // Levels from step 1 on: 128, 128 (144 capped), 128, 112, 96, 80, 96, 112.
-    EXPECT_EQ(Render(v, 17), (Mix{512, 512, 512, 512, 512, 512, 512, 512, 448, 448, 384, 384, 320, 320,
-                                  384, 384, 448}));
+    EXPECT_EQ(Render(v, 17), (Mix{512, 512, 512, 512, 512, 512, 512, 512, 448, 448, 384, 384, 320,
+                                  320, 384, 384, 448}));
     // A new stretch starts from the plain envelope level.
     EXPECT_EQ(Render(v, 1), (Mix{512}));
 }
@@ -120,7 +120,8 @@ TEST_F(VoiceRenderTest, VibratoChangesThePlayedStepAtEveryStep) {
     v.modMode = 138;  // depth 128: the step swings by 64 x 128 x shape = 8192 x shape
     v.modStart = 2;
     v.modPeriod = 2;
-    // Steps 1.5, 2, 1.5, 1, 0.5, 0, 0.5 samples; positions 0 1 2 3 5 7 9 10 12 13 14 14 15 15 15 15.
+    // Steps 1.5, 2, 1.5, 1, 0.5, 0, 0.5 samples; positions 0 1 2 3 5 7 9 10 12 13 14 14 15 15
+    // 15 15.
     const int positions[] = {0, 1, 2, 3, 5, 7, 9, 10, 12, 13, 14, 14, 15, 15, 15, 15};
     Mix expected;
     for (int p : positions) expected.push_back(512 * (p - 32));
@@ -181,7 +182,8 @@ TEST_F(VoiceRenderTest, DrumWithoutASampleAddsNothingAndFreesItself) {
     for (const std::int32_t rate : {22050, 44100}) {
         for (const std::uint32_t n : {1u, 5u}) {
             for (const bool allocated : {false, true}) {
-                SCOPED_TRACE(testing::Message() << rate << " Hz, n = " << n << (allocated ? ", count 0" : ", no data"));
+                SCOPED_TRACE(testing::Message() << rate << " Hz, n = " << n
+                                                << (allocated ? ", count 0" : ", no data"));
                 Reset(rate);  // also empties the drum table
                 if (allocated) MakeDrum(1, {});
                 g.drumTable[11].aliasSlot = 1;  // slot 1 is the default drum
@@ -235,7 +237,8 @@ TEST_F(VoiceRenderTest, ReadsOutsideTheStoredWaveformFollowTheLoopOrTheZeroLine)
 // adds what one sample at a time adds, and leaves the mix around the run alone.
 TEST_F(VoiceRenderTest, RunsInsideTheWaveformAddWhatOneSampleAtATimeAdds) {
     std::vector<std::uint8_t> wave(4096);
-    for (std::size_t i = 0; i < wave.size(); ++i) wave[i] = static_cast<std::uint8_t>((i * 37 + i / 7) % 65);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        wave[i] = static_cast<std::uint8_t>((i * 37 + i / 7) % 65);
     const TONEENTRY& tone = MakeTone(wave, 4096);
     const WaveRef ref{tone.sampleData, 4096 + 64, 4096};
     const std::int16_t* scale = g.tables.sampleScale[97];
@@ -244,8 +247,10 @@ TEST_F(VoiceRenderTest, RunsInsideTheWaveformAddWhatOneSampleAtATimeAdds) {
             const std::int64_t phase = 2000 * std::int64_t{16384} + 5555;
             Mix fast(count + 2, 7);
             Mix plain(count + 2, 7);
-            EXPECT_EQ(AddWaveRun(ref, scale, phase, step, count, fast.data() + 1), phase + std::int64_t{count} * step);
-            for (std::uint32_t i = 0; i < count; ++i) plain[i + 1] += scale[wave[(phase + std::int64_t{i} * step) >> 14]];
+            EXPECT_EQ(AddWaveRun(ref, scale, phase, step, count, fast.data() + 1),
+                      phase + std::int64_t{count} * step);
+            for (std::uint32_t i = 0; i < count; ++i)
+                plain[i + 1] += scale[wave[(phase + std::int64_t{i} * step) >> 14]];
             ASSERT_EQ(fast, plain) << "step " << step << ", count " << count;
         }
     }

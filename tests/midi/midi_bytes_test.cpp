@@ -10,12 +10,13 @@ TEST(MidiBytesTest, StatusClassesChangeAtTheEdgesOfTheirRanges) {
         std::uint8_t status;
         StatusClass statusClass;
     };
-    for (const Edge& edge : {Edge{0x00, kNoData}, Edge{0x7F, kNoData}, Edge{0x80, kTwoDataBytes},
-                             Edge{0xAF, kTwoDataBytes}, Edge{0xBF, kTwoDataBytes}, Edge{0xC0, kOneDataByte},
-                             Edge{0xD0, kOneDataByte}, Edge{0xDF, kOneDataByte}, Edge{0xE0, kTwoDataBytes},
-                             Edge{0xEF, kTwoDataBytes}, Edge{0xF0, kExclusive}, Edge{0xF1, kNoData},
-                             Edge{0xF6, kNoData}, Edge{0xF7, kExclusive}, Edge{0xF8, kNoData},
-                             Edge{0xFE, kNoData}, Edge{0xFF, kMeta}}) {
+    for (const Edge& edge :
+         {Edge{0x00, kNoData}, Edge{0x7F, kNoData}, Edge{0x80, kTwoDataBytes},
+          Edge{0xAF, kTwoDataBytes}, Edge{0xBF, kTwoDataBytes}, Edge{0xC0, kOneDataByte},
+          Edge{0xD0, kOneDataByte}, Edge{0xDF, kOneDataByte}, Edge{0xE0, kTwoDataBytes},
+          Edge{0xEF, kTwoDataBytes}, Edge{0xF0, kExclusive}, Edge{0xF1, kNoData},
+          Edge{0xF6, kNoData}, Edge{0xF7, kExclusive}, Edge{0xF8, kNoData}, Edge{0xFE, kNoData},
+          Edge{0xFF, kMeta}}) {
         EXPECT_EQ(kStatusClasses[edge.status], edge.statusClass) << std::hex << int{edge.status};
     }
 }

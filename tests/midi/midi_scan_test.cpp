@@ -117,10 +117,10 @@ TEST_F(ScanTest, TempoChangesApplyToTheTicksAfterThem) {
 TEST_F(ScanTest, TempoFollowsTheSequencersLimits) {
     // Division 1: one tick is the whole tempo, 1000 ticks give the tempo in milliseconds.
     const auto scanAt = [this](Track tempo) { return Scan(smf::File(0, 1, {tempo.End(1000)})); };
-    EXPECT_EQ(scanAt(Track().Tempo(0, 3000000)), 1935483u);   // 20 per minute: raised to 31
-    EXPECT_EQ(scanAt(Track().Tempo(0, 1935484)), 1935483u);   // 60000000 / t = 30
+    EXPECT_EQ(scanAt(Track().Tempo(0, 3000000)), 1935483u);  // 20 per minute: raised to 31
+    EXPECT_EQ(scanAt(Track().Tempo(0, 1935484)), 1935483u);  // 60000000 / t = 30
     EXPECT_EQ(scanAt(Track().Tempo(0, 1935482)), 1935482u);
-    EXPECT_EQ(scanAt(Track().Tempo(0, 0)), 500000u);          // ignored
+    EXPECT_EQ(scanAt(Track().Tempo(0, 0)), 500000u);  // ignored
     EXPECT_EQ(scanAt(Track().Event(0, {0xFF, 0x51, 0x02, 0x07, 0xA1})), 500000u);
 }
 
@@ -150,8 +150,26 @@ TEST_F(ScanTest, NothingBehindTheEndOfTrackCounts) {
 
 TEST_F(ScanTest, WrappedFormat0IsScannedFromItsHeaderChunk) {
     const Bytes song = smf::File(0, 96, {Track().Name(0, "Wrapped").End(96)});
-    const Bytes riff = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'R', 'M', 'I', 'D', 'd', 'a', 't', 'a',
-                        static_cast<std::uint8_t>(song.size()), 0, 0, 0};
+    const Bytes riff = {'R',
+                        'I',
+                        'F',
+                        'F',
+                        0,
+                        0,
+                        0,
+                        0,
+                        'R',
+                        'M',
+                        'I',
+                        'D',
+                        'd',
+                        'a',
+                        't',
+                        'a',
+                        static_cast<std::uint8_t>(song.size()),
+                        0,
+                        0,
+                        0};
     EXPECT_EQ(Scan(smftest::Concat({riff, song})), 499u);
     EXPECT_EQ(Title(), u"Wrapped");
 }

@@ -1,8 +1,7 @@
 // Loading whole files and validating their header chunk.
-#include "midi/smf_image.h"
-
 #include <gtest/gtest.h>
 
+#include "midi/smf_image.h"
 #include "tests/midi/smf_test_support.h"
 
 namespace {
@@ -107,8 +106,10 @@ TEST_F(PrepareTest, Format0IsHandedOnUnchanged) {
 TEST_F(PrepareTest, WrappedFormat0StartsAtItsHeaderChunk) {
     const Bytes song = OneNoteFormat0(96);
     const auto dataLength = static_cast<std::uint8_t>(song.size());
-    const Bytes riff = {'R', 'I', 'F', 'F', static_cast<std::uint8_t>(dataLength + 12), 0, 0, 0,
-                        'R', 'M', 'I', 'D', 'd', 'a', 't', 'a', dataLength, 0, 0, 0};
+    const Bytes riff = {'R', 'I',        'F', 'F', static_cast<std::uint8_t>(dataLength + 12),
+                        0,   0,          0,   'R', 'M',
+                        'I', 'D',        'd', 'a', 't',
+                        'a', dataLength, 0,   0,   0};
     EXPECT_EQ(Prepare(smftest::Concat({riff, song})), static_cast<int>(song.size()));
     EXPECT_EQ(prepared_, song);
     EXPECT_TRUE(ShownBoxes().empty());

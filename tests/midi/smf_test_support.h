@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/msgbox.h"
 #include "midi/smf_image.h"
+#include "platform/msgbox.h"
 #include "tests/support/smf_builder.h"
 
 namespace smftest {
@@ -39,10 +39,28 @@ inline smf::Bytes MergedImage(std::uint16_t division, const smf::Bytes& trackDat
     const auto byte = [](std::uint32_t value, int shift) {
         return static_cast<std::uint8_t>(value >> shift);
     };
-    smf::Bytes image = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1,
-                        byte(division, 8), byte(division, 0),
-                        'M', 'T', 'r', 'k',
-                        byte(length, 24), byte(length, 16), byte(length, 8), byte(length, 0)};
+    smf::Bytes image = {'M',
+                        'T',
+                        'h',
+                        'd',
+                        0,
+                        0,
+                        0,
+                        6,
+                        0,
+                        0,
+                        0,
+                        1,
+                        byte(division, 8),
+                        byte(division, 0),
+                        'M',
+                        'T',
+                        'r',
+                        'k',
+                        byte(length, 24),
+                        byte(length, 16),
+                        byte(length, 8),
+                        byte(length, 0)};
     image.insert(image.end(), trackData.begin(), trackData.end());
     return image;
 }

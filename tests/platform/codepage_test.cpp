@@ -24,7 +24,9 @@ TEST(SystemText, OtherBytesAreWindowsLatinOutsideJapanese) {
     EXPECT_EQ(Decode("caf\xE9"), u"café");
     EXPECT_EQ(Decode("\x80 5"), u"€ 5");
     // The five bytes the code page leaves undefined are their C1 controls: nothing is lost.
-    EXPECT_EQ(Decode("a\x81" "b\xE9\x8D\x8F\x90\x9D"), u"a\u0081bé\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(Decode("a\x81"
+                     "b\xE9\x8D\x8F\x90\x9D"),
+              u"a\u0081bé\u008D\u008F\u0090\u009D");
 }
 
 TEST(SystemText, OtherBytesAreShiftJisInJapanese) {
@@ -33,7 +35,9 @@ TEST(SystemText, OtherBytesAreShiftJisInJapanese) {
     EXPECT_EQ(Decode("\x83\x65\x83\x58\x83\x67 \xB1"), u"テスト ｱ");
     // A lead byte cut off at the end, and one followed by no valid trail byte.
     EXPECT_EQ(Decode("\x82\xA0\x82"), u"あ\uFFFD");
-    EXPECT_EQ(Decode("\x82\x20" "A\x82\xA0"), u"\uFFFD A\u3042");
+    EXPECT_EQ(Decode("\x82\x20"
+                     "A\x82\xA0"),
+              u"\uFFFD A\u3042");
 }
 
 std::u16string ByBytes(const std::string& bytes) {
@@ -65,9 +69,11 @@ TEST(Utf, ConversionKeepsSurrogatePairsAndReplacesBrokenInput) {
     EXPECT_EQ(Utf16ToUtf8(u"é\U0001F3B5"), "\xC3\xA9\xF0\x9F\x8E\xB5");
     EXPECT_EQ(Utf8ToUtf16("\xC3\xA9\xF0\x9F\x8E\xB5"), u"é\U0001F3B5");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800') + u"x"), "\xEF\xBF\xBDx");
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF" "a"), u"\uFFFD\uFFFDa");          // overlong
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");    // a surrogate
-    EXPECT_EQ(Utf8ToUtf16("\xE3\x81"), u"\uFFFD\uFFFD");              // cut short
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"
+                          "a"),
+              u"\uFFFD\uFFFDa");                                    // overlong
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
+    EXPECT_EQ(Utf8ToUtf16("\xE3\x81"), u"\uFFFD\uFFFD");            // cut short
     EXPECT_EQ(Utf16ToUtf8(u"テスト"), "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88");
 }
 

@@ -35,8 +35,10 @@ protected:
     }
     void TearDown() override {
         RemoveInstanceBlock(name_.c_str());
-        if (hadOld_) setenv("XDG_RUNTIME_DIR", saved_.c_str(), 1);
-        else unsetenv("XDG_RUNTIME_DIR");
+        if (hadOld_)
+            setenv("XDG_RUNTIME_DIR", saved_.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
         std::filesystem::remove_all(folder_);
     }
 
@@ -86,13 +88,16 @@ std::string WithoutRuntimeFolderAsOtherUser(const std::function<std::string()>& 
     const pid_t child = fork();
     if (child == 0) {
         unsetenv("XDG_RUNTIME_DIR");
-        const std::string text = setegid(kOtherUser) == 0 && seteuid(kOtherUser) == 0 ? what() : "not the other user";
-        _exit(write(result[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+        const std::string text =
+            setegid(kOtherUser) == 0 && seteuid(kOtherUser) == 0 ? what() : "not the other user";
+        _exit(write(result[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0
+                                                                                              : 1);
     }
     close(result[1]);
     std::string text;
     char buffer[256];
-    for (ssize_t got; (got = read(result[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; (got = read(result[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
     close(result[0]);
     waitpid(child, nullptr, 0);
     return text;
@@ -104,7 +109,8 @@ std::string FolderAndLock() {
     const std::string folder = InstanceFolder(&problem);
     std::string lockProblem;
     const int lock = AcquireInstanceLock("MUTEX_TESALO", &lockProblem);
-    return (folder.empty() ? "none: " + problem : folder) + " | lock " + std::to_string(lock) + " " + lockProblem;
+    return (folder.empty() ? "none: " + problem : folder) + " | lock " + std::to_string(lock) +
+           " " + lockProblem;
 }
 
 }  // namespace
@@ -169,9 +175,11 @@ TEST_F(InstanceTest, TheBlockOfAPlayerThatEndedWithoutCleaningUpTellsOfNoWindow)
     const pid_t player = fork();
     if (player == 0) {
         bool mapFailed = false;
-        auto* block = static_cast<std::uint32_t*>(CreateInstanceBlock(name_.c_str(), 32, &mapFailed));
+        auto* block =
+            static_cast<std::uint32_t*>(CreateInstanceBlock(name_.c_str(), 32, &mapFailed));
         if (block != nullptr) block[0] = 7;
-        if (write(report[1], block != nullptr ? "2" : "0", 1) != 1) _exit(2);  // as ReadResult reads 1, -1
+        if (write(report[1], block != nullptr ? "2" : "0", 1) != 1)
+            _exit(2);  // as ReadResult reads 1, -1
         for (;;) pause();
     }
     ASSERT_EQ(ReadResult(report[0]), 1);
@@ -189,7 +197,8 @@ TEST_F(InstanceTest, WhatAnotherUserPutInSharedMemoryDoesNotKeepTheBlockFromBein
     const int fd = open(squatted.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
     ASSERT_GE(fd, 0) << squatted;
     // Root may open any file: there the file belongs to another user; others cannot open it.
-    const bool foreign = getuid() == 0 ? fchown(fd, kOtherUser, kOtherUser) == 0 : fchmod(fd, 0) == 0;
+    const bool foreign =
+        getuid() == 0 ? fchown(fd, kOtherUser, kOtherUser) == 0 : fchmod(fd, 0) == 0;
     close(fd);
     ASSERT_TRUE(foreign);
     bool mapFailed = false;
@@ -213,7 +222,8 @@ TEST(InstanceFolderTest, WithoutARuntimeFolderOnlyAFolderOfTheUsersOwnUnderTmpIs
     ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);  // made by root, for everyone
     chmod(folder.c_str(), 0777);
     EXPECT_EQ(WithoutRuntimeFolderAsOtherUser(FolderAndLock),
-              "none: " + folder + " belongs to another user | lock -1 " + folder + " belongs to another user");
+              "none: " + folder + " belongs to another user | lock -1 " + folder +
+                  " belongs to another user");
     ASSERT_EQ(rmdir(folder.c_str()), 0);
 
     ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);

@@ -18,8 +18,7 @@ int Recorder(const std::u16string& text, const std::u16string&, unsigned flags) 
 TEST(MessageBox, DefaultWritesCaptionAndTextToStandardError) {
     testing::internal::CaptureStderr();
     const int result = ShowMessageBox(u"メモリ確保に失敗しました。", u"TESALO.DLL", kBoxIconError);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "TESALO.DLL: メモリ確保に失敗しました。\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "TESALO.DLL: メモリ確保に失敗しました。\n");
     EXPECT_EQ(result, kBoxResultOk);
 }
 

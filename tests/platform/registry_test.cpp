@@ -58,8 +58,8 @@ RegistryKey Open(std::u16string_view path) {
 TEST(RegistryKeys, PathsMustNameEveryKeyAndParentsMustBeOpen) {
     TemporaryConfigHome home;
     RegistryKey key = 77;
-    for (std::u16string_view bad : {u"", u"\\Software", u"Software\\", u"Software\\\\Vantrel",
-                                    u"Soft\nware"}) {
+    for (std::u16string_view bad :
+         {u"", u"\\Software", u"Software\\", u"Software\\\\Vantrel", u"Soft\nware"}) {
         EXPECT_EQ(CreateRegistryKey(kRegistryCurrentUser, bad, &key), 0);
         EXPECT_EQ(key, kRegistryNoKey);
     }
@@ -170,8 +170,8 @@ TEST(RegistryFile, ADamagedFileGivesWhatCanBeReadAndLosesNoLine) {
     CloseRegistryKey(key);
     EXPECT_EQ(ReadText(home.StorePath()),
               kHeader + "garbage before any key\n\n" + kProductHeader +
-                  "\"polyLimit\"=dword:00000063\n" + longValue + "\n" +
-                  "\"new\"=dword:00000001\n" + unread + "\n" +
+                  "\"polyLimit\"=dword:00000063\n" + longValue + "\n" + "\"new\"=dword:00000001\n" +
+                  unread + "\n" +
                   "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo\\Deep]\n"
                   "\"masterVolume\"=dword:0000000\n\n");
 }
@@ -187,7 +187,8 @@ TEST(RegistryFlush, ValuesReachTheFileAtTheFlushOrTheLastClose) {
     ASSERT_EQ(Set(product, u"b", kRegistryDword, {2, 0, 0, 0}), 1);
     EXPECT_FALSE(std::filesystem::exists(home.StorePath()));
     EXPECT_EQ(FlushRegistryKey(product), 1);
-    const std::string both = kHeader + kProductHeader + "\"a\"=dword:00000001\n\"b\"=dword:00000002\n\n";
+    const std::string both =
+        kHeader + kProductHeader + "\"a\"=dword:00000001\n\"b\"=dword:00000002\n\n";
     EXPECT_EQ(ReadText(home.StorePath()), both);
     std::filesystem::remove(home.StorePath());
     EXPECT_EQ(FlushRegistryKey(vendor), 1);
@@ -215,7 +216,8 @@ TEST(RegistryFlush, AFailedFlushKeepsTheOldFileTellsWhyAndTriesAgainLater) {
     EXPECT_EQ(ReadText(home.StorePath()), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Folder() + "/tesalo"),
                             std::filesystem::directory_iterator()),
-              1) << "the temporary file is gone";
+              1)
+        << "the temporary file is gone";
     const RegistryFileError failure = LastRegistryFileError();
     EXPECT_EQ(failure.step, kRegistryFileUnwritten);
     EXPECT_EQ(failure.error, EFBIG);
@@ -250,8 +252,8 @@ TEST(RegistryFile, AStoreThatCannotBeReadIsNotOpenedSoNeverReplaced) {
 // back, they must stay apart, or the next read joins them into a key that was never there.
 TEST(RegistryFile, DamagedLinesKeptApartStayApartWhenWrittenBack) {
     const std::string text = kHeader + "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n" +
-                             "\"a\"=dword:00000001\n" + "[HKEY_CURRENT_USER\\Software\\Broken \\\n" +
-                             "\n" + "  x\\Vantrel]\n";
+                             "\"a\"=dword:00000001\n" +
+                             "[HKEY_CURRENT_USER\\Software\\Broken \\\n" + "\n" + "  x\\Vantrel]\n";
     const RegistryStore store = ParseRegistryText(text);
     const std::string written = FormatRegistryText(store);
     const RegistryStore again = ParseRegistryText(written);
@@ -296,7 +298,8 @@ TEST(RegistryFile, OnlyTheTemporaryFilesOfDeadWritesAreRemoved) {
         left.push_back(entry.path().filename());
     }
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{".other.reg.saving-a1B2c3", ".registry.reg.saving-Q1w2E3",
-                                              "notes", "registry.reg", "registry.reg.backup"}));
+    EXPECT_EQ(left,
+              (std::vector<std::string>{".other.reg.saving-a1B2c3", ".registry.reg.saving-Q1w2E3",
+                                        "notes", "registry.reg", "registry.reg.backup"}));
     EXPECT_EQ(ReadText(outside), "not the program's");
 }

@@ -84,8 +84,8 @@ TEST_F(FileBackend, WavFileHoldsEveryBlockInOrderAndAppearsAtClose) {
     EXPECT_EQ(Bytes(file.begin() + 8, file.begin() + 16),
               (Bytes{'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}));
     EXPECT_EQ(Le(file, 16, 4), 16u);
-    EXPECT_EQ(Le(file, 20, 2), 1u);      // PCM
-    EXPECT_EQ(Le(file, 22, 2), 1u);      // mono
+    EXPECT_EQ(Le(file, 20, 2), 1u);  // PCM
+    EXPECT_EQ(Le(file, 22, 2), 1u);  // mono
     EXPECT_EQ(Le(file, 24, 4), 22050u);
     EXPECT_EQ(Le(file, 28, 4), 44100u);  // bytes per second
     EXPECT_EQ(Le(file, 32, 2), 2u);

@@ -33,7 +33,8 @@ bool WaitUntilDone(const BlockHeader* header) {
     while (std::chrono::steady_clock::now() < end) {
         WindowMessage msg{};
         if (WaitWindowMessage(&msg, 100) != 1) continue;
-        if (msg.message == kMsgWaveDone && reinterpret_cast<BlockHeader*>(msg.lParam) == header) return true;
+        if (msg.message == kMsgWaveDone && reinterpret_cast<BlockHeader*>(msg.lParam) == header)
+            return true;
     }
     return false;
 }
@@ -44,10 +45,10 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "tesalo-sound-XXXXXX").string();
         home_ = mkdtemp(pattern.data());
         std::ofstream(home_ / ".asoundrc")
-            << "pcm.second { type file; slave.pcm \"null\"; file \"" << (home_ / "second.raw").string()
-            << "\"; format \"raw\" }\n"
-            << "pcm.!default { type file; slave.pcm \"null\"; file \"" << (home_ / "default.raw").string()
-            << "\"; format \"raw\" }\n";
+            << "pcm.second { type file; slave.pcm \"null\"; file \""
+            << (home_ / "second.raw").string() << "\"; format \"raw\" }\n"
+            << "pcm.!default { type file; slave.pcm \"null\"; file \""
+            << (home_ / "default.raw").string() << "\"; format \"raw\" }\n";
         if (const char* home = std::getenv("HOME")) savedHome_ = home;
         setenv("HOME", home_.c_str(), 1);
     }
@@ -108,7 +109,8 @@ TEST_F(PortAudioBackend, TheOneDeviceIsTheDefaultOutputAndSoIsTheMapper) {
     ASSERT_EQ(WaveOutDeviceCount(), 1u);
     WaveOutCaps caps{};
     ASSERT_EQ(WaveOutGetCaps(0, &caps), kWaveOk);
-    EXPECT_EQ(caps.formats, kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16);
+    EXPECT_EQ(caps.formats,
+              kFormatMono22k8 | kFormatMono22k16 | kFormatMono44k8 | kFormatMono44k16);
     EXPECT_EQ(std::u16string(caps.name), u"default");
 
     PlayTone(0, 0x40);

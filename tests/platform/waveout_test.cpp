@@ -66,9 +66,9 @@ TEST(WaveOut, ErrorTextsAreCutToTheCapacity) {
     EXPECT_EQ(std::u16string(text), u"No sound output device is available.");
     ASSERT_EQ(WaveOutErrorText(kWaveErrorBadDevice, text, 3), kWaveOk);
     EXPECT_EQ(std::u16string(text), u"No");
-    for (std::uint32_t error : {kWaveErrorFailed, kWaveErrorBadHandle, kWaveErrorNoMemory,
-                                kWaveErrorBadParam, kWaveErrorBadFormat, kWaveErrorStillPlaying,
-                                kWaveErrorUnprepared}) {
+    for (std::uint32_t error :
+         {kWaveErrorFailed, kWaveErrorBadHandle, kWaveErrorNoMemory, kWaveErrorBadParam,
+          kWaveErrorBadFormat, kWaveErrorStillPlaying, kWaveErrorUnprepared}) {
         WaveOutErrorText(error, text, 64);
         EXPECT_GT(std::u16string(text).size(), 10u) << error;
     }

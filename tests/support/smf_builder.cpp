@@ -12,10 +12,13 @@ Bytes Vlq(std::uint32_t value) {
     return groups;
 }
 
-static void Append(Bytes& to, const Bytes& bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
+static void Append(Bytes& to, const Bytes& bytes) {
+    to.insert(to.end(), bytes.begin(), bytes.end());
+}
 
 static void AppendBig32(Bytes& to, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) to.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        to.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 Track& Track::Event(std::uint32_t delta, std::initializer_list<std::uint8_t> bytes) {
@@ -47,10 +50,20 @@ Track& Track::Raw(std::initializer_list<std::uint8_t> bytes) {
 }
 
 Bytes Header(std::uint16_t format, std::uint16_t tracks, std::uint16_t division) {
-    return {'M', 'T', 'h', 'd', 0, 0, 0, 6,
-            static_cast<std::uint8_t>(format >> 8), static_cast<std::uint8_t>(format),
-            static_cast<std::uint8_t>(tracks >> 8), static_cast<std::uint8_t>(tracks),
-            static_cast<std::uint8_t>(division >> 8), static_cast<std::uint8_t>(division)};
+    return {'M',
+            'T',
+            'h',
+            'd',
+            0,
+            0,
+            0,
+            6,
+            static_cast<std::uint8_t>(format >> 8),
+            static_cast<std::uint8_t>(format),
+            static_cast<std::uint8_t>(tracks >> 8),
+            static_cast<std::uint8_t>(tracks),
+            static_cast<std::uint8_t>(division >> 8),
+            static_cast<std::uint8_t>(division)};
 }
 
 Bytes FileDeclaring(std::uint16_t format, std::uint16_t division, std::uint16_t declared,

@@ -26,7 +26,8 @@ std::string Output(const std::string& command) {
     std::string text;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
         pclose(pipe);
     }
     return text;

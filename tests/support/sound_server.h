@@ -3,8 +3,9 @@
 // default one. Everything lives below the home folder given; the server ends with the object.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+
+#include <string>
 
 class SoundServer {
 public:

@@ -24,6 +24,7 @@ std::vector<std::string> SharedSongs() { return MidiFilesIn(TESALO_MIDI_DIR); }
 
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out.flush());
 }

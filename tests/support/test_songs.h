@@ -13,7 +13,8 @@ bool HaveSharedSongs();
 // The *.mid files of the shared corpus, sorted; empty when it is absent.
 std::vector<std::string> SharedSongs();
 // Why a test of the shared corpus skips itself.
-inline constexpr const char* kNoSharedSongs = "no shared MIDI corpus beside the repository (../shared/midi/)";
+inline constexpr const char* kNoSharedSongs =
+    "no shared MIDI corpus beside the repository (../shared/midi/)";
 
 // Writes the bytes to path; false when the file cannot be written.
 bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -38,7 +38,8 @@ protected:
 
     // The bytes `tesalo render OPTIONS SONG -o FILE` writes for one song alone.
     std::string SingleRender(const std::string& options, const std::string& song) {
-        const CommandResult result = RunCommand(Tesalo("render " + options + " " + song + " -o " + Path("single")));
+        const CommandResult result =
+            RunCommand(Tesalo("render " + options + " " + song + " -o " + Path("single")));
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return ReadWholeFile(Path("single"));
     }
@@ -53,17 +54,22 @@ protected:
 TEST_F(CliBatchTest, EachSongGetsTheBytesOfItsSingleRender) {
     const std::string demo = DemoSongs().at(0);
     const std::string demoName = fs::path(demo).stem().string();
-    const std::string songs = Path("song.mid") + " " + demo + " " + Path("other/song.mid") + " " + Path("tune.midi");
+    const std::string songs =
+        Path("song.mid") + " " + demo + " " + Path("other/song.mid") + " " + Path("tune.midi");
     for (const char* options : {"-q 1 --lpf -j 2", "-q 3 --raw -j 1", "-p 8 -q 2 --lpf"}) {
         SCOPED_TRACE(options);
-        const std::string extension = std::string(options).find("--raw") != std::string::npos ? ".raw" : ".wav";
+        const std::string extension =
+            std::string(options).find("--raw") != std::string::npos ? ".raw" : ".wav";
         fs::remove_all(Path("out"));
-        const CommandResult batch = RunCommand(Tesalo(std::string("render ") + options + " " + songs + " -o " + Path("out/")));
+        const CommandResult batch = RunCommand(
+            Tesalo(std::string("render ") + options + " " + songs + " -o " + Path("out/")));
         ASSERT_EQ(batch.exitCode, 0) << batch.err;
         EXPECT_NE(batch.err.find("4 songs (0 failed)"), std::string::npos) << batch.err;
         EXPECT_NE(batch.err.find("x real time"), std::string::npos) << batch.err;
-        const std::pair<std::string, std::string> expected[] = {
-            {"song", Path("song.mid")}, {demoName, demo}, {"song-2", Path("other/song.mid")}, {"tune", Path("tune.midi")}};
+        const std::pair<std::string, std::string> expected[] = {{"song", Path("song.mid")},
+                                                                {demoName, demo},
+                                                                {"song-2", Path("other/song.mid")},
+                                                                {"tune", Path("tune.midi")}};
         for (const auto& [name, song] : expected) {
             const std::string made = ReadWholeFile(Path("out/" + name + extension));
             EXPECT_GT(made.size(), 1000u) << name;
@@ -78,9 +84,11 @@ TEST_F(CliBatchTest, OneSongIntoAFolderIsNamedAfterTheSong) {
     fs::create_directory(Path("out"));
     for (const char* target : {"out", "out/"}) {
         fs::remove(Path("out/tune.wav"));
-        const CommandResult result = RunCommand(Tesalo("render " + Path("tune.midi") + " -o " + Path(target)));
+        const CommandResult result =
+            RunCommand(Tesalo("render " + Path("tune.midi") + " -o " + Path(target)));
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_TRUE(ReadWholeFile(Path("out/tune.wav")) == SingleRender("", Path("tune.midi"))) << target;
+        EXPECT_TRUE(ReadWholeFile(Path("out/tune.wav")) == SingleRender("", Path("tune.midi")))
+            << target;
     }
 }
 
@@ -88,10 +96,12 @@ TEST_F(CliBatchTest, OneSongIntoAFolderIsNamedAfterTheSong) {
 // partial file is left and the exit code tells that something failed.
 TEST_F(CliBatchTest, AFailingSongIsReportedAndTheOthersGoOn) {
     std::ofstream(Path("broken.mid")) << "this is not a MIDI file at all";
-    const std::string songs = Path("song.mid") + " " + Path("broken.mid") + " " + Path("missing.mid") + " " + Path("tune.midi");
+    const std::string songs = Path("song.mid") + " " + Path("broken.mid") + " " +
+                              Path("missing.mid") + " " + Path("tune.midi");
     const CommandResult result = RunCommand(Tesalo("render -j 2 " + songs + " -o " + Path("out/")));
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("broken.mid: not a playable MIDI file"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("broken.mid: not a playable MIDI file"), std::string::npos)
+        << result.err;
     EXPECT_NE(result.err.find("missing.mid: cannot be read"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("4 songs (2 failed)"), std::string::npos) << result.err;
     // The broken song's message is shown once, by the worker that tried it.
@@ -110,10 +120,13 @@ TEST_F(CliBatchTest, MaxSecondsStopsEachSongAndTheSummaryCountsWhatWasRendered) 
     smf::Track silence;
     silence.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // about 388 hours at 96 ticks a quarter note
     ASSERT_TRUE(WriteBytes(Path("long.mid"), smf::File(0, 96, {silence})));
-    const CommandResult batch = RunCommand(
-        Tesalo("render --max-seconds 3 -j 2 " + Path("long.mid") + " " + Path("song.mid") + " -o " + Path("out/")));
+    const CommandResult batch =
+        RunCommand(Tesalo("render --max-seconds 3 -j 2 " + Path("long.mid") + " " +
+                          Path("song.mid") + " -o " + Path("out/")));
     ASSERT_EQ(batch.exitCode, 0) << batch.err;
-    EXPECT_NE(batch.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"), std::string::npos) << batch.err;
+    EXPECT_NE(batch.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"),
+              std::string::npos)
+        << batch.err;
     // The short song (three quarter notes, 1.5 s) plays whole: 3 s + 1.5 s of audio.
     EXPECT_NE(batch.err.find("2 songs (0 failed): 4.5 s of audio"), std::string::npos) << batch.err;
     EXPECT_TRUE(ReadWholeFile(Path("out/song.wav")) == SingleRender("", Path("song.mid")));
@@ -131,7 +144,8 @@ TEST_F(CliBatchTest, WrongJobsOrOutputIsUsage) {
         {"render " + two + " -o " + Path("out/") + " -j", "-j takes a number from 1 to 256"},
         {"render " + two + " -o " + Path("one.wav"), "several songs render into a folder"},
         {"render " + two + " -o -", "several songs render into a folder"},
-        {"render --codes " + Path("codes.txt") + " " + two + " -o " + Path("out/"), "--codes takes one song"},
+        {"render --codes " + Path("codes.txt") + " " + two + " -o " + Path("out/"),
+         "--codes takes one song"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandResult result = RunCommand(Tesalo(arguments));
@@ -148,7 +162,8 @@ TEST_F(CliBatchTest, WrongJobsOrOutputIsUsage) {
 
 TEST_F(CliBatchTest, AFolderThatCannotBeMadeFailsTheBatch) {
     std::ofstream(Path("file")) << "a file, not a folder";
-    const CommandResult result = RunCommand(Tesalo("render " + Path("song.mid") + " " + Path("tune.midi") + " -o " + Path("file/out/")));
+    const CommandResult result = RunCommand(Tesalo("render " + Path("song.mid") + " " +
+                                                   Path("tune.midi") + " -o " + Path("file/out/")));
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("no folder can be made there"), std::string::npos) << result.err;
 }

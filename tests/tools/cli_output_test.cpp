@@ -51,7 +51,8 @@ public:
     }
 
 private:
-    [[noreturn]] static void Plant(const std::string& folder, const std::string& victim, int ready) {
+    [[noreturn]] static void Plant(const std::string& folder, const std::string& victim,
+                                   int ready) {
         const int watch = inotify_init1(IN_CLOEXEC);
         inotify_add_watch(watch, folder.c_str(), IN_CREATE);
         close(ready);
@@ -82,7 +83,8 @@ protected:
     std::vector<std::string> FilesIn(const std::string& name) const {
         std::vector<std::string> files;
         for (const auto& entry : fs::directory_iterator(Path(name))) {
-            if (entry.is_regular_file() && !entry.is_symlink()) files.push_back(entry.path().filename());
+            if (entry.is_regular_file() && !entry.is_symlink())
+                files.push_back(entry.path().filename());
         }
         return files;
     }
@@ -96,19 +98,22 @@ protected:
 // standard output is rendered into, are made new: a link planted at any name the program may
 // choose is never followed, and the victim's file it points to is left as it was.
 TEST_F(CliOutputTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
-    const CommandResult single = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("single.wav")));
+    const CommandResult single =
+        RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("single.wav")));
     ASSERT_EQ(single.exitCode, 0) << single.err;
     const std::string expected = ReadWholeFile(Path("single.wav"));
 
     ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/out.wav.part").c_str()), 0);
-    const CommandResult beside = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/out.wav")));
+    const CommandResult beside =
+        RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/out.wav")));
     EXPECT_EQ(beside.exitCode, 0) << beside.err;
     EXPECT_TRUE(ReadWholeFile(Path("shared/out.wav")) == expected);
     EXPECT_TRUE(Victim() == "the victim's own file");
 
     ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/codes.part").c_str()), 0);
-    const CommandResult codes = RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/b.wav") +
-                                                  " --codes " + Path("shared/codes")));
+    const CommandResult codes =
+        RunCommand(Tesalo("render " + Path("song.mid") + " -o " + Path("shared/b.wav") +
+                          " --codes " + Path("shared/codes")));
     EXPECT_EQ(codes.exitCode, 0) << codes.err;
     EXPECT_NE(ReadWholeFile(Path("shared/codes")).find("6 0\n"), std::string::npos);
     EXPECT_TRUE(Victim() == "the victim's own file");
@@ -117,8 +122,9 @@ TEST_F(CliOutputTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
     fs::create_directory(Path("tmp"));
     {
         const LinkPlanter planter(Path("tmp"), Path("victim"));
-        const CommandResult piped = RunCommand("(TMPDIR=" + Path("tmp") + " " +
-                                               Tesalo("render " + Path("song.mid") + " -o - | cat") + ")");
+        const CommandResult piped =
+            RunCommand("(TMPDIR=" + Path("tmp") + " " +
+                       Tesalo("render " + Path("song.mid") + " -o - | cat") + ")");
         EXPECT_EQ(piped.exitCode, 0) << piped.err;
         EXPECT_TRUE(piped.out == expected);
     }
@@ -138,12 +144,15 @@ TEST_F(CliOutputTest, AnOutputThatIsAlsoAnInputIsRefused) {
     const std::string one = Path("song.mid");
     for (const std::string& arguments :
          {"render " + one + " -o " + one, "render " + one + " -o " + Path("link.wav"),
-          "render " + one + " -o " + Path("hard.wav"), "render " + one + " -o " + Path("a.wav") + " --codes " + one,
-          "render " + one + " -o - >>" + one, "render --voice " + Path("voice.txt") + " " + one + " -o " + Path("voice.txt"),
+          "render " + one + " -o " + Path("hard.wav"),
+          "render " + one + " -o " + Path("a.wav") + " --codes " + one,
+          "render " + one + " -o - >>" + one,
+          "render --voice " + Path("voice.txt") + " " + one + " -o " + Path("voice.txt"),
           "render " + one + " " + Path("out/tune.wav") + " -o " + Path("out/")}) {
         const CommandResult result = RunCommand("(" + Tesalo(arguments) + ")");
         EXPECT_EQ(result.exitCode, 2) << arguments;
-        EXPECT_NE(result.err.find("is also an input"), std::string::npos) << arguments << "\n" << result.err;
+        EXPECT_NE(result.err.find("is also an input"), std::string::npos) << arguments << "\n"
+                                                                          << result.err;
         EXPECT_TRUE(ReadWholeFile(Path("song.mid")) == song) << arguments;
         EXPECT_TRUE(ReadWholeFile(Path("out/tune.wav")) == song) << arguments;
     }
@@ -157,13 +166,16 @@ TEST_F(CliOutputTest, AnOutputThatIsAlsoAnInputIsRefused) {
 // partial file.
 TEST_F(CliOutputTest, AnOutputThatCannotBeWrittenIsNamedWithTheReason) {
     const std::string song = Path("song.mid");
-    const std::string limited = "(ulimit -f 8; exec " + Tesalo("render -q 3 " + song + " -o " + Path("shared/a.wav")) + ")";
+    const std::string limited =
+        "(ulimit -f 8; exec " + Tesalo("render -q 3 " + song + " -o " + Path("shared/a.wav")) + ")";
     const struct {
         std::string command;
         std::string message;
     } cases[] = {
-        {Tesalo("render -q 3 " + song + " -o /dev/full"), "/dev/full: cannot be written: No space left on device"},
-        {Tesalo("render --raw " + song + " -o /dev/full"), "/dev/full: cannot be written: No space left on device"},
+        {Tesalo("render -q 3 " + song + " -o /dev/full"),
+         "/dev/full: cannot be written: No space left on device"},
+        {Tesalo("render --raw " + song + " -o /dev/full"),
+         "/dev/full: cannot be written: No space left on device"},
         {"(" + Tesalo("render " + song + " -o - >/dev/full") + ")",
          "standard output: cannot be written: No space left on device"},
         {limited, Path("shared/a.wav") + ": cannot be written: File too large"},
@@ -183,13 +195,17 @@ TEST_F(CliOutputTest, OnlyAWavFileHasALengthLimit) {
     smf::Track silence;
     silence.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // about 388 hours at 96 ticks a quarter note
     ASSERT_TRUE(WriteBytes(Path("long.mid"), smf::File(0, 96, {silence})));
-    const CommandResult wav = RunCommand(Tesalo("render -q 2 " + Path("long.mid") + " -o " + Path("shared/a.wav")));
+    const CommandResult wav =
+        RunCommand(Tesalo("render -q 2 " + Path("long.mid") + " -o " + Path("shared/a.wav")));
     EXPECT_EQ(wav.exitCode, 1);
-    EXPECT_EQ(wav.err, "tesalo: " + Path("long.mid") +
-                           ": plays for 388 hours, more than a WAV file can hold at this quality: render it with "
-                           "--raw, or its beginning with --max-seconds\n");
+    EXPECT_EQ(
+        wav.err,
+        "tesalo: " + Path("long.mid") +
+            ": plays for 388 hours, more than a WAV file can hold at this quality: render it with "
+            "--raw, or its beginning with --max-seconds\n");
     const CommandResult raw = RunCommand(
-        "(ulimit -f 64; exec " + Tesalo("render --raw -q 2 " + Path("long.mid") + " -o " + Path("shared/a.raw")) + ")");
+        "(ulimit -f 64; exec " +
+        Tesalo("render --raw -q 2 " + Path("long.mid") + " -o " + Path("shared/a.raw")) + ")");
     EXPECT_EQ(raw.exitCode, 1);
     EXPECT_EQ(raw.err, "tesalo: " + Path("shared/a.raw") + ": cannot be written: File too large\n");
     EXPECT_TRUE(fs::is_empty(Path("shared")));

@@ -1,8 +1,8 @@
 // `tesalo render` stopped by a signal mid-render: Ctrl-C to the process group, or SIGTERM or
 // SIGHUP to the program alone. It stops its workers, waits for them, removes every file it was
 // writing and ends with 128 + the signal.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,7 +66,8 @@ public:
         for (const auto& entry : fs::directory_iterator("/proc", error)) {
             std::istringstream stat(ReadWholeFile(entry.path() / "stat"));
             std::string fields;
-            std::getline(stat, fields, ')');  // the pid and the program's name, which may hold spaces
+            std::getline(stat, fields,
+                         ')');  // the pid and the program's name, which may hold spaces
             char state = 0;
             pid_t parent = 0, group = 0;
             if (stat >> state >> parent >> group && group == pid_ && state != 'Z') ++running;
@@ -85,7 +86,8 @@ private:
 // True when the program has a file in the folder open (named or already unlinked).
 bool HoldsFileIn(pid_t pid, const std::string& folder) {
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+    for (const auto& entry :
+         fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
         const std::string target = fs::read_symlink(entry.path(), error).string();
         if (!error && target.rfind(folder + "/", 0) == 0) return true;
     }
@@ -121,8 +123,10 @@ protected:
 
     // Waits until the render is under way (until it holds a file in the folder), then sends the
     // signal to the group or to the program alone; expects all of it stopped and nothing left.
-    void ExpectStopsCleanly(const std::string& arguments, const std::string& writes, int signal, bool group) {
-        SCOPED_TRACE(arguments + " signal " + std::to_string(signal) + (group ? " to the group" : ""));
+    void ExpectStopsCleanly(const std::string& arguments, const std::string& writes, int signal,
+                            bool group) {
+        SCOPED_TRACE(arguments + " signal " + std::to_string(signal) +
+                     (group ? " to the group" : ""));
         Running tesalo(arguments, Path("tmp"));
         WaitUntilWriting(tesalo, writes);
         ASSERT_TRUE(tesalo.Alive()) << "the render ended before it could be stopped";
@@ -142,8 +146,8 @@ protected:
 }  // namespace
 
 std::string CliSignalTest::Batch() const {
-    return "render -q 3 --max-seconds 36000 -j 2 " + Path("a.mid") + " " + Path("b.mid") + " " + Path("c.mid") + " " +
-           Path("d.mid") + " -o " + Path("out/");
+    return "render -q 3 --max-seconds 36000 -j 2 " + Path("a.mid") + " " + Path("b.mid") + " " +
+           Path("c.mid") + " " + Path("d.mid") + " -o " + Path("out/");
 }
 
 TEST_F(CliSignalTest, ABatchStopsItsWorkersAndLeavesNoFile) {
@@ -167,7 +171,8 @@ TEST_F(CliSignalTest, TheWorkersOfAKilledProgramStopAndLeaveNoFile) {
     Running tesalo(Batch(), Path("tmp"));
     // Both workers started: the program is not between making a file for a worker and starting
     // it, the one moment when a program killed outright leaves a file behind.
-    while (tesalo.Alive() && tesalo.GroupRunning() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (tesalo.Alive() && tesalo.GroupRunning() < 3)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_TRUE(tesalo.Alive()) << "the render ended before it could be stopped";
     kill(tesalo.pid(), SIGKILL);
     tesalo.Wait();

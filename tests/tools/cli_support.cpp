@@ -25,7 +25,8 @@ std::string MakeTempFolder() {
 CommandResult RunCommand(const std::string& commandLine) {
     const std::string folder = MakeTempFolder();
     const std::string out = folder + "/out", err = folder + "/err";
-    const int status = std::system((commandLine + " >" + out + " 2>" + err + " </dev/null").c_str());
+    const int status =
+        std::system((commandLine + " >" + out + " 2>" + err + " </dev/null").c_str());
     CommandResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = ReadWholeFile(out);
@@ -34,22 +35,26 @@ CommandResult RunCommand(const std::string& commandLine) {
     return result;
 }
 
-std::string Tesalo(const std::string& arguments) { return std::string(TESALO_BIN_DIR) + "/tesalo " + arguments; }
+std::string Tesalo(const std::string& arguments) {
+    return std::string(TESALO_BIN_DIR) + "/tesalo " + arguments;
+}
 
 static std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
     return value;
 }
 
 bool ParseWav(const std::string& bytes, WavFile* wav) {
-    if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 8, "WAVEfmt ") != 0 ||
-        bytes.compare(36, 4, "data") != 0) {
+    if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") != 0 ||
+        bytes.compare(8, 8, "WAVEfmt ") != 0 || bytes.compare(36, 4, "data") != 0) {
         return false;
     }
     // An odd data chunk is followed by one pad byte.
     const std::uint32_t dataSize = Little(bytes, 40, 4);
-    if (Little(bytes, 4, 4) != bytes.size() - 8 || bytes.size() - 44 != dataSize + dataSize % 2) return false;
+    if (Little(bytes, 4, 4) != bytes.size() - 8 || bytes.size() - 44 != dataSize + dataSize % 2)
+        return false;
     wav->format = static_cast<std::uint16_t>(Little(bytes, 20, 2));
     wav->channels = static_cast<std::uint16_t>(Little(bytes, 22, 2));
     wav->rate = Little(bytes, 24, 4);

@@ -21,7 +21,8 @@ smf::Bytes KnownLengthSong() {
     const smf::Track conductor = smf::Track().Tempo(0, 400000).Name(0, "Known Length").End(7200);
     smf::Track notes;
     notes.Event(0, {0xC0, 0});
-    for (int i = 0; i < 15; ++i) notes.Event(0, {0x90, 60, 100}).Event(0, {0x99, 36, 100}).Event(480, {0x80, 60, 0});
+    for (int i = 0; i < 15; ++i)
+        notes.Event(0, {0x90, 60, 100}).Event(0, {0x99, 36, 100}).Event(480, {0x80, 60, 0});
     notes.End();
     return smf::File(1, 480, {conductor, notes});
 }
@@ -39,7 +40,8 @@ protected:
     // Renders the song at the default quality; the file is as long as the song plays.
     void ExpectRendersToItsLength(const std::string& song) {
         SCOPED_TRACE(song);
-        const CommandResult result = RunCommand(Tesalo("render " + song + " -o " + Path("out.wav")));
+        const CommandResult result =
+            RunCommand(Tesalo("render " + song + " -o " + Path("out.wav")));
         ASSERT_EQ(result.exitCode, 0) << result.err;
         WavFile wav;
         ASSERT_TRUE(ParseWav(ReadWholeFile(Path("out.wav")), &wav));
@@ -83,8 +85,11 @@ TEST_F(CliTest, QualityChoosesTheFormatAndRawIsTheWavData) {
     } cases[] = {{0, 22050, 8}, {1, 22050, 16}, {2, 44100, 8}, {3, 44100, 16}};
     for (const auto& c : cases) {
         const std::string q = " -q " + std::to_string(c.quality);
-        ASSERT_EQ(RunCommand(Tesalo("render" + q + " " + song + " -o " + Path("a.wav"))).exitCode, 0);
-        ASSERT_EQ(RunCommand(Tesalo("render --raw" + q + " --lpf " + song + " -o " + Path("a.raw"))).exitCode, 0);
+        ASSERT_EQ(RunCommand(Tesalo("render" + q + " " + song + " -o " + Path("a.wav"))).exitCode,
+                  0);
+        ASSERT_EQ(RunCommand(Tesalo("render --raw" + q + " --lpf " + song + " -o " + Path("a.raw")))
+                      .exitCode,
+                  0);
         WavFile wav;
         ASSERT_TRUE(ParseWav(ReadWholeFile(Path("a.wav")), &wav));
         EXPECT_EQ(wav.rate, c.rate);
@@ -98,7 +103,8 @@ TEST_F(CliTest, QualityChoosesTheFormatAndRawIsTheWavData) {
 TEST_F(CliTest, RateAndBitsChooseTheQualityAndMustAgreeWithQ) {
     const std::string song = KnownSong();
     const auto renders = [&](const std::string& options, const std::string& name) {
-        const CommandResult result = RunCommand(Tesalo("render " + options + " " + song + " -o " + Path(name)));
+        const CommandResult result =
+            RunCommand(Tesalo("render " + options + " " + song + " -o " + Path(name)));
         EXPECT_EQ(result.exitCode, 0) << options << ": " << result.err;
         return ReadWholeFile(Path(name));
     };
@@ -122,23 +128,28 @@ TEST_F(CliTest, RateAndBitsChooseTheQualityAndMustAgreeWithQ) {
         EXPECT_EQ(wav.rate, c.rate) << c.readable;
         EXPECT_EQ(wav.bits, c.bits) << c.readable;
     }
-    for (const char* options : {"-q 0 --rate 44100", "--rate 44100 -q 1", "-q 3 --bits 8", "--bits 16 -q 2",
-                                "-q 1 --rate 22050 --bits 8", "--rate 48000", "--rate 30000", "--bits 24",
-                                "--bits", "--rate 44100x"}) {
-        const CommandResult result = RunCommand(Tesalo(std::string("render ") + options + " " + song + " -o " + Path("no.wav")));
+    for (const char* options : {"-q 0 --rate 44100", "--rate 44100 -q 1", "-q 3 --bits 8",
+                                "--bits 16 -q 2", "-q 1 --rate 22050 --bits 8", "--rate 48000",
+                                "--rate 30000", "--bits 24", "--bits", "--rate 44100x"}) {
+        const CommandResult result = RunCommand(
+            Tesalo(std::string("render ") + options + " " + song + " -o " + Path("no.wav")));
         EXPECT_EQ(result.exitCode, 2) << options;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << options;
         EXPECT_FALSE(fs::exists(Path("no.wav"))) << options;
     }
     const CommandResult conflict = RunCommand(Tesalo("play -q 0 --bits 16 " + song));
     EXPECT_EQ(conflict.exitCode, 2);
-    EXPECT_NE(conflict.err.find("-q 0 is 22050 Hz 8 bit, which --rate or --bits contradicts"), std::string::npos)
+    EXPECT_NE(conflict.err.find("-q 0 is 22050 Hz 8 bit, which --rate or --bits contradicts"),
+              std::string::npos)
         << conflict.err;
 }
 
 TEST_F(CliTest, CodesFileListsEveryNotificationInOrder) {
     const std::string song = KnownSong();
-    ASSERT_EQ(RunCommand(Tesalo("render " + song + " -o " + Path("a.wav") + " --codes " + Path("codes"))).exitCode, 0);
+    ASSERT_EQ(
+        RunCommand(Tesalo("render " + song + " -o " + Path("a.wav") + " --codes " + Path("codes")))
+            .exitCode,
+        0);
     std::istringstream lines(ReadWholeFile(Path("codes")));
     std::vector<std::pair<long, long>> codes;
     long code, value;
@@ -174,15 +185,18 @@ TEST_F(CliTest, InfoDescribesEverySong) {
     const CommandResult result = RunCommand(Tesalo(arguments));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     for (const std::string& song : songs) {
-        EXPECT_NE(result.out.find("file: " + song + "\nformat: 1, tracks: "), std::string::npos) << song;
+        EXPECT_NE(result.out.find("file: " + song + "\nformat: 1, tracks: "), std::string::npos)
+            << song;
     }
-    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 5 * static_cast<long>(songs.size()) - 1);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'),
+              5 * static_cast<long>(songs.size()) - 1);
 }
 
 TEST_F(CliTest, WrongUsageExitsWith2) {
-    for (const char* arguments : {"", "render", "render a.mid", "render -q 4 a.mid -o x.wav",
-                                         "render -p 33 a.mid -o x.wav", "render --bogus a.mid -o x.wav",
-                                         "play", "play -j 2 a.mid", "play --raw a.mid", "info", "dance a.mid"}) {
+    for (const char* arguments :
+         {"", "render", "render a.mid", "render -q 4 a.mid -o x.wav", "render -p 33 a.mid -o x.wav",
+          "render --bogus a.mid -o x.wav", "play", "play -j 2 a.mid", "play --raw a.mid", "info",
+          "dance a.mid"}) {
         const CommandResult result = RunCommand(Tesalo(arguments));
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_NE(result.err.find("usage"), std::string::npos) << arguments;
@@ -207,7 +221,8 @@ TEST_F(CliTest, EveryPlaceNamesTheLibrarysVersion) {
     EXPECT_EQ(RunCommand(Tesalo("--version")).out, "tesalo 0.98.0\n");
     const std::string pkgConfig = ReadWholeFile(TESALO_BUILD_DIR "/library/tesalo.pc");
     EXPECT_NE(pkgConfig.find("\nVersion: 0.98.0\n"), std::string::npos) << pkgConfig;
-    const std::string metainfo = ReadWholeFile(TESALO_SOURCE_DIR "/player/resources/com.vantrel.tesalo.metainfo.xml");
+    const std::string metainfo =
+        ReadWholeFile(TESALO_SOURCE_DIR "/player/resources/com.vantrel.tesalo.metainfo.xml");
     EXPECT_NE(metainfo.find("<release version=\"0.98.0\""), std::string::npos) << metainfo;
 }
 
@@ -243,15 +258,18 @@ TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
 
 TEST_F(CliTest, UnreadableOrBrokenSongsFailCleanlyWithoutAnOutputFile) {
     std::ofstream(Path("text.mid")) << "this is not a MIDI file at all";
-    const CommandResult missing = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
+    const CommandResult missing =
+        RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("none.mid: cannot be read"), std::string::npos);
-    const CommandResult broken = RunCommand(Tesalo("render " + Path("text.mid") + " -o " + Path("a.wav")));
+    const CommandResult broken =
+        RunCommand(Tesalo("render " + Path("text.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_NE(broken.err.find("ERROR: SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした"), std::string::npos);
     EXPECT_FALSE(fs::exists(Path("a.wav")));
     EXPECT_EQ(RunCommand(Tesalo("info " + Path("text.mid"))).exitCode, 1);
-    const CommandResult voice = RunCommand(Tesalo("render --voice " + Path("none.txt") + " " + KnownSong() + " -o " + Path("a.wav")));
+    const CommandResult voice = RunCommand(
+        Tesalo("render --voice " + Path("none.txt") + " " + KnownSong() + " -o " + Path("a.wav")));
     EXPECT_EQ(voice.exitCode, 1);
     EXPECT_FALSE(fs::exists(Path("a.wav")));
 }
@@ -263,10 +281,11 @@ TEST_F(CliTest, AVoiceFileTheLibraryRefusesFailsTheRenderWithoutAnOutputFile) {
     std::ofstream(Path("version.txt")) << "3\n@001,Piano,15,0,0,0,0,0,0,0,2,1\nab;\n";
     std::ofstream(Path("notone.txt")) << "2\n#36 Kick,0,2,ab;\n";
     for (const char* name : {"empty.txt", "version.txt", "notone.txt"}) {
-        const CommandResult result =
-            RunCommand(Tesalo("render --voice " + Path(name) + " " + KnownSong() + " -o " + Path("a.wav")));
+        const CommandResult result = RunCommand(
+            Tesalo("render --voice " + Path(name) + " " + KnownSong() + " -o " + Path("a.wav")));
         EXPECT_EQ(result.exitCode, 1) << name;
-        EXPECT_NE(result.err.find(std::string(name) + ": not a voice file the library can load"), std::string::npos)
+        EXPECT_NE(result.err.find(std::string(name) + ": not a voice file the library can load"),
+                  std::string::npos)
             << result.err;
         EXPECT_NE(result.err.find("TESALO.DLL: "), std::string::npos) << result.err;
         EXPECT_FALSE(fs::exists(Path("a.wav"))) << name;
@@ -278,9 +297,12 @@ TEST_F(CliTest, ASongLongerThanAnOutputFileCanHoldIsRefused) {
     track.Event(0, {0xC0, 0}).End(0x0FFFFFFF);  // 2^28 ticks of 5208 us: about 388 hours
     const smf::Bytes song = smf::File(0, 96, {track});
     ASSERT_TRUE(WriteBytes(Path("long.mid"), song));
-    const CommandResult result = RunCommand(Tesalo("render " + Path("long.mid") + " -o " + Path("a.wav")));
+    const CommandResult result =
+        RunCommand(Tesalo("render " + Path("long.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("long.mid: plays for 388 hours, more than a WAV file can hold"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("long.mid: plays for 388 hours, more than a WAV file can hold"),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(fs::exists(Path("a.wav")));
     EXPECT_FALSE(fs::exists(Path("a.wav.part")));
 }
@@ -294,7 +316,9 @@ TEST_F(CliTest, MaxSecondsStopsALongSongAndSaysSo) {
     const CommandResult result =
         RunCommand(Tesalo("render --max-seconds 3 " + Path("long.mid") + " -o " + Path("a.wav")));
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("long.mid: stopped after 3 s of audio (--max-seconds)"),
+              std::string::npos)
+        << result.err;
     WavFile wav;
     ASSERT_TRUE(ParseWav(ReadWholeFile(Path("a.wav")), &wav));
     const double seconds = wav.data.size() / 22050.0;
@@ -311,10 +335,12 @@ TEST_F(CliTest, MaxSecondsStopsALongSongAndSaysSo) {
     EXPECT_NEAR(wav.data.size() * 1000.0 / 22050, 5997.6, 30);
 
     for (const char* wrong : {"0", "-1", "x", "1000001"}) {
-        const CommandResult usage = RunCommand(
-            Tesalo(std::string("render --max-seconds ") + wrong + " " + KnownSong() + " -o " + Path("c.wav")));
+        const CommandResult usage = RunCommand(Tesalo(std::string("render --max-seconds ") + wrong +
+                                                      " " + KnownSong() + " -o " + Path("c.wav")));
         EXPECT_EQ(usage.exitCode, 2) << wrong;
-        EXPECT_NE(usage.err.find("--max-seconds takes a number from 1 to 1000000"), std::string::npos) << usage.err;
+        EXPECT_NE(usage.err.find("--max-seconds takes a number from 1 to 1000000"),
+                  std::string::npos)
+            << usage.err;
     }
 }
 
@@ -323,10 +349,11 @@ TEST_F(CliTest, MaxSecondsStopsALongSongAndSaysSo) {
 TEST_F(CliTest, StartRendersFromThatPointOfTheSongOn) {
     for (const std::string quality : {"-q 0", "-q 3 --lpf"}) {
         SCOPED_TRACE(quality);
-        const std::string render =
-            "render --voice " TESALO_SOURCE_DIR "/voiceset/voice.txt " + quality + " " + KnownSong();
+        const std::string render = "render --voice " TESALO_SOURCE_DIR "/voiceset/voice.txt " +
+                                   quality + " " + KnownSong();
         ASSERT_EQ(RunCommand(Tesalo(render + " -o " + Path("whole.wav"))).exitCode, 0);
-        const CommandResult result = RunCommand(Tesalo(render + " --start 2.5 -o " + Path("part.wav")));
+        const CommandResult result =
+            RunCommand(Tesalo(render + " --start 2.5 -o " + Path("part.wav")));
         ASSERT_EQ(result.exitCode, 0) << result.err;
         WavFile whole, part;
         ASSERT_TRUE(ParseWav(ReadWholeFile(Path("whole.wav")), &whole));
@@ -337,7 +364,9 @@ TEST_F(CliTest, StartRendersFromThatPointOfTheSongOn) {
         EXPECT_NE(whole.data.substr(startByte).find_first_not_of(silence), std::string::npos);
         EXPECT_TRUE(part.data == whole.data.substr(startByte));
     }
-    ASSERT_EQ(RunCommand(Tesalo("render --start 6 " + KnownSong() + " -o " + Path("none.wav"))).exitCode, 0);
+    ASSERT_EQ(
+        RunCommand(Tesalo("render --start 6 " + KnownSong() + " -o " + Path("none.wav"))).exitCode,
+        0);
     WavFile none;
     ASSERT_TRUE(ParseWav(ReadWholeFile(Path("none.wav")), &none));
     EXPECT_TRUE(none.data.empty());
@@ -345,10 +374,11 @@ TEST_F(CliTest, StartRendersFromThatPointOfTheSongOn) {
 
 TEST_F(CliTest, StartTakesSecondsOnly) {
     for (const char* wrong : {"-1", "x", "1.", ".5", "2.5s", "4294968"}) {
-        const CommandResult usage =
-            RunCommand(Tesalo(std::string("render --start ") + wrong + " " + KnownSong() + " -o " + Path("c.wav")));
+        const CommandResult usage = RunCommand(Tesalo(std::string("render --start ") + wrong + " " +
+                                                      KnownSong() + " -o " + Path("c.wav")));
         EXPECT_EQ(usage.exitCode, 2) << wrong;
-        EXPECT_NE(usage.err.find("--start takes seconds, such as 90 or 12.5"), std::string::npos) << usage.err;
+        EXPECT_NE(usage.err.find("--start takes seconds, such as 90 or 12.5"), std::string::npos)
+            << usage.err;
     }
     const CommandResult play = RunCommand(Tesalo("play --start 1.25 " + Path("nosuch.mid")));
     EXPECT_NE(play.err.find("nosuch.mid: cannot be read"), std::string::npos) << play.err;
@@ -357,15 +387,19 @@ TEST_F(CliTest, StartTakesSecondsOnly) {
 
 TEST_F(CliTest, ASongWithoutATrackIsRefusedWithAReason) {
     ASSERT_TRUE(WriteBytes(Path("none.mid"), smf::Header(0, 0, 96)));
-    const CommandResult result = RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
+    const CommandResult result =
+        RunCommand(Tesalo("render " + Path("none.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("none.mid: holds no track, so there is nothing to play"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("none.mid: holds no track, so there is nothing to play"),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(fs::exists(Path("a.wav")));
 }
 
 TEST_F(CliTest, ASongWhoseTrackHoldsNothingRendersAnEmptyWavFile) {
     ASSERT_TRUE(WriteBytes(Path("empty.mid"), smf::File(0, 96, {smf::Track().End()})));
-    const CommandResult result = RunCommand(Tesalo("render " + Path("empty.mid") + " -o " + Path("a.wav")));
+    const CommandResult result =
+        RunCommand(Tesalo("render " + Path("empty.mid") + " -o " + Path("a.wav")));
     EXPECT_EQ(result.exitCode, 0) << result.err;
     WavFile wav;
     ASSERT_TRUE(ParseWav(ReadWholeFile(Path("a.wav")), &wav));
@@ -384,25 +418,31 @@ TEST_F(CliTest, PlayChecksTheSongsBeforeItOpensTheDevice) {
 // C0 and C1 control character and DEL as \xNN, its code in hexadecimal.
 TEST_F(CliTest, ControlCharactersFromAFileAreShownEscaped) {
     const std::string name = Path("evil\x1b[2J.mid");
-    const smf::Track track = smf::Track().Name(0, "\x1b]0;pwned\x07\x1b[2J\rA\xc2\x9b" "B\x7f").End(96);
+    const smf::Track track = smf::Track()
+                                 .Name(0,
+                                       "\x1b]0;pwned\x07\x1b[2J\rA\xc2\x9b"
+                                       "B\x7f")
+                                 .End(96);
     ASSERT_TRUE(WriteBytes(name, smf::File(0, 96, {track})));
     const std::string shownName = Path("evil\\x1b[2J.mid");
     const std::string shownTitle = "\\x1b]0;pwned\\x07\\x1b[2J\\x0dA\\x9bB\\x7f";
 
     const CommandResult info = RunCommand(Tesalo("info '" + name + "'"));
     EXPECT_EQ(info.exitCode, 0) << info.err;
-    EXPECT_EQ(info.out, "file: " + shownName + "\nformat: 0, tracks: 1, division: 96\ntitle: " + shownTitle +
-                            "\nplay time: 00:00 (499 ms)\n");
+    EXPECT_EQ(info.out, "file: " + shownName + "\nformat: 0, tracks: 1, division: 96\ntitle: " +
+                            shownTitle + "\nplay time: 00:00 (499 ms)\n");
 
-    std::ofstream(Path(".asoundrc")) << "pcm.!default { type file; slave.pcm \"null\"; file \"" << Path("OUT.raw")
-                                     << "\"; format \"raw\" }\n";
+    std::ofstream(Path(".asoundrc")) << "pcm.!default { type file; slave.pcm \"null\"; file \""
+                                     << Path("OUT.raw") << "\"; format \"raw\" }\n";
     const CommandResult play = RunCommand("HOME=" + folder + " " + Tesalo("play '" + name + "'"));
     EXPECT_EQ(play.exitCode, 0) << play.err;
     EXPECT_NE(play.err.find("playing " + shownTitle + " (00:00)"), std::string::npos) << play.err;
 
-    const CommandResult missing = RunCommand(Tesalo("render '" + Path("gone\x1b[2J\x9b.mid") + "' -o " + Path("a.wav")));
+    const CommandResult missing =
+        RunCommand(Tesalo("render '" + Path("gone\x1b[2J\x9b.mid") + "' -o " + Path("a.wav")));
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find(Path("gone\\x1b[2J\\x9b.mid: cannot be read")), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find(Path("gone\\x1b[2J\\x9b.mid: cannot be read")), std::string::npos)
+        << missing.err;
     for (const std::string& text : {info.out, play.err, missing.err}) {
         EXPECT_EQ(text.find_first_of("\x1b\x07\r\x7f\x9b"), std::string::npos);
     }

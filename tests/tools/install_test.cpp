@@ -14,9 +14,10 @@ TEST(Install, TheInstalledProgramsWorkTogetherFromAnyFolder) {
     const CommandResult installed =
         RunCommand("cmake --install " + std::string(TESALO_BUILD_DIR) + " --prefix " + prefix);
     ASSERT_EQ(installed.exitCode, 0) << installed.out << installed.err;
-    for (const char* file : {"bin/tesalo", "lib/libtesalo.so", "lib/libtesalo.so.0", "lib/tesalo/libplatform.so",
-                             "include/tesalo.h", "lib/pkgconfig/tesalo.pc", "lib/cmake/tesalo/tesaloConfig.cmake",
-                             "share/tesalo/voice.txt"}) {
+    for (const char* file :
+         {"bin/tesalo", "lib/libtesalo.so", "lib/libtesalo.so.0", "lib/tesalo/libplatform.so",
+          "include/tesalo.h", "lib/pkgconfig/tesalo.pc", "lib/cmake/tesalo/tesaloConfig.cmake",
+          "share/tesalo/voice.txt"}) {
         EXPECT_TRUE(fs::exists(prefix + "/" + file)) << file;
     }
     // A build without the player installs none of its files.
@@ -30,8 +31,8 @@ TEST(Install, TheInstalledProgramsWorkTogetherFromAnyFolder) {
     EXPECT_NE(list.find("\r\n" + song + "\r\nMorning Lanterns\r\n"), std::string::npos) << list;
 
     // Rendered from the root folder, with the voice set it finds by itself: not silence.
-    const CommandResult rendered =
-        RunCommand("cd / && " + prefix + "/bin/tesalo render " + song + " -o " + prefix + "/out.wav");
+    const CommandResult rendered = RunCommand("cd / && " + prefix + "/bin/tesalo render " + song +
+                                              " -o " + prefix + "/out.wav");
     ASSERT_EQ(rendered.exitCode, 0) << rendered.err;
     EXPECT_EQ(rendered.err.find("voice.txt"), std::string::npos) << rendered.err;
     WavFile wav;

@@ -21,8 +21,11 @@ const char kSampleChars[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNO
 // Tone 1 is one sine cycle, looped; the default drum is a decaying square.
 std::string TestVoiceFile() {
     std::string sine, drum;
-    for (int i = 0; i < 64; ++i) sine += kSampleChars[32 + static_cast<int>(std::lround(24 * std::sin(i * M_PI / 32)))];
-    for (int i = 0; i < 400; ++i) drum += kSampleChars[(i / 20) % 2 == 0 ? 32 + 20 * (400 - i) / 400 : 32 - 20 * (400 - i) / 400];
+    for (int i = 0; i < 64; ++i)
+        sine += kSampleChars[32 + static_cast<int>(std::lround(24 * std::sin(i * M_PI / 32)))];
+    for (int i = 0; i < 400; ++i)
+        drum +=
+            kSampleChars[(i / 20) % 2 == 0 ? 32 + 20 * (400 - i) / 400 : 32 - 20 * (400 - i) / 400];
     return "2\n@001,Sine,12,10,8,6,0,0,0,0,64,1\n" + sine + ";\n#1 Click,0,400\n" + drum + ";\n";
 }
 
@@ -50,7 +53,9 @@ protected:
         home = MakeTempFolder();
         std::ofstream(home + "/voice.txt") << TestVoiceFile();
         const smf::Bytes song = TestSong();
-        std::ofstream(home + "/song.mid", std::ios::binary).write(reinterpret_cast<const char*>(song.data()), static_cast<std::streamsize>(song.size()));
+        std::ofstream(home + "/song.mid", std::ios::binary)
+            .write(reinterpret_cast<const char*>(song.data()),
+                   static_cast<std::streamsize>(song.size()));
     }
     void TearDown() override { fs::remove_all(home); }
     std::string home;
@@ -60,14 +65,15 @@ protected:
 
 TEST_F(SoundCardTest, PlayedBytesEqualTheRenderedBytesOnTheDefaultDevice) {
     // A second device listed before the default one gets nothing.
-    std::ofstream(home + "/.asoundrc") << "pcm.second { type file; slave.pcm \"null\"; file \"" << home
-                                       << "/SECOND.raw\"; format \"raw\" }\n"
-                                       << "pcm.!default { type file; slave.pcm \"null\"; file \"" << home
-                                       << "/OUT.raw\"; format \"raw\" }\n";
+    std::ofstream(home + "/.asoundrc") << "pcm.second { type file; slave.pcm \"null\"; file \""
+                                       << home << "/SECOND.raw\"; format \"raw\" }\n"
+                                       << "pcm.!default { type file; slave.pcm \"null\"; file \""
+                                       << home << "/OUT.raw\"; format \"raw\" }\n";
     const std::string options = " -q 1 --voice " + home + "/voice.txt " + home + "/song.mid";
     const CommandResult played = RunCommand("HOME=" + home + " " + Tesalo("play" + options));
     ASSERT_EQ(played.exitCode, 0) << played.err;
-    const CommandResult rendered = RunCommand(Tesalo("render --raw" + options + " -o " + home + "/ref.raw"));
+    const CommandResult rendered =
+        RunCommand(Tesalo("render --raw" + options + " -o " + home + "/ref.raw"));
     ASSERT_EQ(rendered.exitCode, 0) << rendered.err;
     const std::string reference = WithoutSilentEnds(ReadWholeFile(home + "/ref.raw"));
     ASSERT_GT(reference.size(), 40000u);  // about two seconds of sound, not silence
@@ -79,11 +85,13 @@ TEST_F(SoundCardTest, OnASoundServerPlaysOnTheDefaultSinkInTheChosenFormat) {
     if (!SoundServer::Installed()) GTEST_SKIP() << "pulseaudio and pactl are not installed";
     SoundServer server(home);
     ASSERT_TRUE(server.Running()) << ReadWholeFile(home + "/pulseaudio.log");
-    for (const auto& [quality, format] : {std::pair{"3", "s16le 1ch 44100Hz"}, std::pair{"0", "u8 1ch 22050Hz"}}) {
+    for (const auto& [quality, format] :
+         {std::pair{"3", "s16le 1ch 44100Hz"}, std::pair{"0", "u8 1ch 22050Hz"}}) {
         CommandResult played;
         std::thread player([&] {
             played = RunCommand(server.Environment() +
-                                Tesalo(std::string("play -q ") + quality + " --voice " + home + "/voice.txt " + home + "/song.mid"));
+                                Tesalo(std::string("play -q ") + quality + " --voice " + home +
+                                       "/voice.txt " + home + "/song.mid"));
         });
         const SoundServer::Stream stream = server.FirstStream();
         player.join();
@@ -94,7 +102,9 @@ TEST_F(SoundCardTest, OnASoundServerPlaysOnTheDefaultSinkInTheChosenFormat) {
 }
 
 TEST_F(SoundCardTest, WithoutASoundCardPlayExitsWithAMessage) {
-    const CommandResult played = RunCommand("HOME=" + home + " " + Tesalo("play " + home + "/song.mid"));
+    const CommandResult played =
+        RunCommand("HOME=" + home + " " + Tesalo("play " + home + "/song.mid"));
     EXPECT_EQ(played.exitCode, 1);
-    EXPECT_NE(played.err.find("no sound output device could be opened"), std::string::npos) << played.err;
+    EXPECT_NE(played.err.find("no sound output device could be opened"), std::string::npos)
+        << played.err;
 }

@@ -1,5 +1,7 @@
 // The demo songs: the generator still writes the committed files, they are the kind of song the
 // player is made for, and the build's first-run song list offers them.
+#include "voiceset/demogen/demo_songs.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "midi/midi_scan.h"
-#include "voiceset/demogen/demo_songs.h"
 
 namespace {
 
@@ -45,7 +46,10 @@ void WalkTrack(const Bytes& bytes, std::size_t at, std::size_t end, SongShape& s
     while (at < end) {
         ReadVarLen(bytes, at);
         std::uint8_t status = bytes[at];
-        if (status & 0x80) ++at; else status = running;
+        if (status & 0x80)
+            ++at;
+        else
+            status = running;
         if (status == 0xFF) {
             const std::uint8_t type = bytes[at++];
             const std::uint32_t length = ReadVarLen(bytes, at);
@@ -93,7 +97,8 @@ TEST(DemoSongs, AreShortFormatOneSongsWithDrumsAndTempoChanges) {
         EXPECT_GE(shape.tempoEvents, 2);
         // As the player sees it: a title and a play time of half a minute to a minute and a half.
         char16_t title[kTitleCapacity] = {};
-        const std::uint32_t playMs = ScanMidiFile(TESALO_VOICESET_DIR "/demo/" + song.fileName, title);
+        const std::uint32_t playMs =
+            ScanMidiFile(TESALO_VOICESET_DIR "/demo/" + song.fileName, title);
         EXPECT_GE(playMs, 30000u);
         EXPECT_LE(playMs, 90000u);
         EXPECT_FALSE(title[0] == 0);
@@ -106,10 +111,10 @@ TEST(DemoSongs, AreShortFormatOneSongsWithDrumsAndTempoChanges) {
 TEST(DemoSongs, SongListNamesEveryDemoWithItsPlayTimeAndTitle) {
     EXPECT_TRUE(std::filesystem::exists(TESALO_BIN_DIR "/snglst000.lst"));
     const std::string demos = TESALO_BIN_DIR "/demo/";
-    const std::vector<std::string> songs = {demos + "morning_lanterns.mid", demos + "copper_road.mid",
-                                            demos + "glass_tide.mid"};
-    const std::filesystem::path list =
-        std::filesystem::temp_directory_path() / ("demolist-test-" + std::to_string(::getpid()) + ".lst");
+    const std::vector<std::string> songs = {demos + "morning_lanterns.mid",
+                                            demos + "copper_road.mid", demos + "glass_tide.mid"};
+    const std::filesystem::path list = std::filesystem::temp_directory_path() /
+                                       ("demolist-test-" + std::to_string(::getpid()) + ".lst");
     std::string command = std::string("'") + TESALO_DEMOLIST + "' '" + list.string() + "'";
     for (const std::string& song : songs) command += " '" + song + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -1,5 +1,7 @@
 // The bundled voice set: the generator still writes the committed file, and the library loads
 // it into a complete General MIDI set.
+#include "voiceset/voicegen/voice_set.h"
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -7,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "voiceset/voicegen/gm_names.h"
-#include "voiceset/voicegen/voice_set.h"
 #include "tests/library/library_fixture.h"
+#include "voiceset/voicegen/gm_names.h"
 
 namespace {
 
@@ -33,11 +34,13 @@ protected:
         LibraryTest::SetUp();
         Init(TE_FORMAT_22K_16);
         const std::string file = CommittedVoiceFile();
-        result = TeVoiceSet(reinterpret_cast<const std::uint8_t*>(file.data()), static_cast<std::int32_t>(file.size()));
+        result = TeVoiceSet(reinterpret_cast<const std::uint8_t*>(file.data()),
+                            static_cast<std::int32_t>(file.size()));
     }
 
     static bool Sounds(const std::uint8_t* samples, std::int32_t count) {
-        return samples != nullptr && std::any_of(samples, samples + count, [](std::uint8_t s) { return s != kZeroLine; });
+        return samples != nullptr &&
+               std::any_of(samples, samples + count, [](std::uint8_t s) { return s != kZeroLine; });
     }
 
     std::int32_t result = 0;
@@ -60,7 +63,8 @@ TEST_F(CommittedVoiceSet, EveryProgramHasItsNameAndASoundingLoopedWaveform) {
         EXPECT_LE(tone.loopLength, tone.sampleLength);
         // Not the silent filler that a program missing from the file would get.
         EXPECT_TRUE(Sounds(tone.sampleData, tone.sampleLength));
-        EXPECT_LE(std::max({tone.attackRate, tone.decay1Rate, tone.decay2Rate, tone.decay1Steps}), 15);
+        EXPECT_LE(std::max({tone.attackRate, tone.decay1Rate, tone.decay2Rate, tone.decay1Steps}),
+                  15);
     }
 }
 
@@ -75,7 +79,8 @@ TEST_F(CommittedVoiceSet, WaveformsUseTheRangeWithoutSittingAtItsEnds) {
         // least: a square wave has no peaks above its loudness)...
         EXPECT_GE(std::max(kZeroLine - *low, *high - kZeroLine), 6);
         // ...and the ends 0 and 64 are touched at most now and then, never held.
-        const auto atEnds = std::count_if(begin, end, [](std::uint8_t s) { return s == 0 || s == 64; });
+        const auto atEnds =
+            std::count_if(begin, end, [](std::uint8_t s) { return s == 0 || s == 64; });
         EXPECT_LE(atEnds * 1000, tone.sampleLength);
     }
 }
@@ -96,7 +101,8 @@ TEST_F(CommittedVoiceSet, EveryDrumKeyFrom35To81PlaysASample) {
 double LoudestRms(const DRUMENTRY& drum) {
     constexpr std::int32_t kFrame = 1102;  // 50 ms at 22050 Hz
     double best = 0.0;
-    for (std::int32_t start = 0; start < std::max(drum.sampleLength - kFrame, 1); start += kFrame / 4) {
+    for (std::int32_t start = 0; start < std::max(drum.sampleLength - kFrame, 1);
+         start += kFrame / 4) {
         double sum = 0.0;
         for (std::int32_t n = start; n < std::min(start + kFrame, drum.sampleLength); ++n) {
             const double x = drum.sampleData[n] - kZeroLine;

@@ -36,9 +36,12 @@ TEST(VoicegenEqualizer, ScalesEachHarmonicByItsGainAndKeepsTheLoopClosed) {
     EXPECT_NEAR(AmplitudeAt(wave, 3.0, loopStart, loop), 0.5 * std::pow(10.0, -6.0 / 20), 1e-6);
     // The opening part is the same steady tone before the loop: filtered alike, it runs on into
     // the loop without a step (the loop played again after its end starts where it started).
-    EXPECT_NEAR(AmplitudeAt(wave, 3.0, loopStart - loop, loop), 0.5 * std::pow(10.0, -6.0 / 20), 0.01);
+    EXPECT_NEAR(AmplitudeAt(wave, 3.0, loopStart - loop, loop), 0.5 * std::pow(10.0, -6.0 / 20),
+                0.01);
     for (std::size_t n = 64; n < loopStart; ++n) {
-        EXPECT_NEAR(wave.samples[n], wave.samples[n + loop * ((loopStart - n + loop - 1) / loop)], 0.02) << n;
+        EXPECT_NEAR(wave.samples[n], wave.samples[n + loop * ((loopStart - n + loop - 1) / loop)],
+                    0.02)
+            << n;
     }
 }
 
@@ -47,7 +50,8 @@ TEST(VoicegenEqualizer, FlatGainsLeaveTheWaveformAlone) {
     const Wave before = wave;
     const double flat[12] = {};
     Equalize(wave, HarmonicGains(flat));
-    for (std::size_t n = 0; n < wave.samples.size(); ++n) EXPECT_NEAR(wave.samples[n], before.samples[n], 1e-12);
+    for (std::size_t n = 0; n < wave.samples.size(); ++n)
+        EXPECT_NEAR(wave.samples[n], before.samples[n], 1e-12);
 }
 
 TEST(VoicegenEqualizer, GainsRunInDecibelsBetweenHarmonicsAndHoldBeyondThem) {

@@ -33,7 +33,8 @@ TEST(VoicegenWave, OpeningPartsAreGoneWhenTheLoopStarts) {
     AddFading(wave, {{2.7, 1.0, 0.0}}, 100.0);
     AddAttackNoise(wave, 1.0, 100.0, 1.0, 20.0, 7);
     double opening = 0;
-    for (std::size_t n = 0; n < 8 * 64; ++n) opening = std::max(opening, std::fabs(wave.samples[n]));
+    for (std::size_t n = 0; n < 8 * 64; ++n)
+        opening = std::max(opening, std::fabs(wave.samples[n]));
     EXPECT_GT(opening, 0.3);
     for (std::size_t n = 8 * 64; n < wave.samples.size(); ++n) EXPECT_EQ(wave.samples[n], 0.0);
     EXPECT_LT(std::fabs(wave.samples[8 * 64 - 1]), 0.01);
@@ -45,11 +46,12 @@ TEST(VoicegenWave, BandLimitKeepsTheTopKeyBelowItsAliasingLimit) {
     Partials partials = Series(28, [](int) { return 1.0; });
     BandLimit(partials, 69);
     EXPECT_EQ(partials[0].amp, 1.0);
-    EXPECT_EQ(partials[14].amp, 1.0);   // ratio 15
-    EXPECT_LT(partials[15].amp, 1.0);   // ratio 16
+    EXPECT_EQ(partials[14].amp, 1.0);  // ratio 15
+    EXPECT_LT(partials[15].amp, 1.0);  // ratio 16
     EXPECT_GT(partials[15].amp, 0.9);
-    EXPECT_NEAR(partials[26].amp, 0.5 + 0.5 * std::cos(kPi * (27 - 15.0341) / (28 - 15.0341)), 1e-3);
-    EXPECT_EQ(partials[27].amp, 0.0);   // ratio 28
+    EXPECT_NEAR(partials[26].amp, 0.5 + 0.5 * std::cos(kPi * (27 - 15.0341) / (28 - 15.0341)),
+                1e-3);
+    EXPECT_EQ(partials[27].amp, 0.0);  // ratio 28
     // A high top key (C7, 2093 Hz: 5.27 harmonics) leaves the fundamental alone.
     Partials high = Series(12, [](int) { return 1.0; });
     BandLimit(high, 96);
@@ -91,7 +93,8 @@ int LargestStep(const std::vector<std::uint8_t>& samples) {
 
 TEST(VoicegenDrums, TheTrimMovesTheLoudnessAndThePeakStaysInRange) {
     Sound tone(4000, 0.0);
-    for (std::size_t n = 0; n < tone.size(); ++n) tone[n] = std::sin(2.0 * kPi * 1000.0 * n / kDrumRate);
+    for (std::size_t n = 0; n < tone.size(); ++n)
+        tone[n] = std::sin(2.0 * kPi * 1000.0 * n / kDrumRate);
     const int level = LargestStep(QuantizeDrum({35, "Level", 0, tone, 0.0}));
     const int half = LargestStep(QuantizeDrum({35, "Half", 0, tone, -6.0206}));
     EXPECT_NEAR(level, 2 * half, 1);

@@ -39,7 +39,8 @@ int Key(std::string_view name) {
         ++at;
     }
     const std::size_t digits = at;
-    while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) octave = octave * 10 + (name[at++] - '0');
+    while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at])))
+        octave = octave * 10 + (name[at++] - '0');
     key += 12 * ((negative ? -octave : octave) + 1);
     if (at == digits || at != name.size() || key < 0 || key > 127) {
         throw std::invalid_argument("not a note: " + std::string(name));
@@ -67,7 +68,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = text.find(separator, start);
-        const std::string_view part = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        const std::string_view part = text.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!part.empty()) parts.push_back(part);
         if (end == std::string_view::npos) break;
         start = end + 1;
@@ -83,8 +85,8 @@ int StepVelocity(char step, int velocity) {
 
 }  // namespace
 
-std::uint32_t Play(SmfTrack& track, int channel, std::uint32_t tick, std::string_view notation, int velocity,
-                   double gate) {
+std::uint32_t Play(SmfTrack& track, int channel, std::uint32_t tick, std::string_view notation,
+                   int velocity, double gate) {
     std::uint32_t length = 4 * kSixteenth;
     for (std::string_view token : Words(notation)) {
         if (token[0] == 'v') {
@@ -92,23 +94,27 @@ std::uint32_t Play(SmfTrack& track, int channel, std::uint32_t tick, std::string
             continue;
         }
         const std::size_t colon = token.find(':');
-        if (colon != std::string_view::npos) length = std::stoul(std::string(token.substr(colon + 1))) * kSixteenth;
+        if (colon != std::string_view::npos)
+            length = std::stoul(std::string(token.substr(colon + 1))) * kSixteenth;
         const std::string_view notes = token.substr(0, colon);
         if (notes != "r") {
             const auto sounding = static_cast<std::uint32_t>(length * gate);
-            for (std::string_view name : Split(notes, '+')) AddNote(track, tick, channel, Key(name), velocity, sounding);
+            for (std::string_view name : Split(notes, '+'))
+                AddNote(track, tick, channel, Key(name), velocity, sounding);
         }
         tick += length;
     }
     return tick;
 }
 
-void Drums(SmfTrack& track, std::uint32_t tick, std::uint32_t sixteenths, const std::vector<DrumLine>& lines) {
+void Drums(SmfTrack& track, std::uint32_t tick, std::uint32_t sixteenths,
+           const std::vector<DrumLine>& lines) {
     for (const DrumLine& line : lines) {
         for (std::uint32_t step = 0; step < sixteenths; ++step) {
             const char c = line.steps[step % line.steps.size()];
             if (c != 'X' && c != 'x' && c != 'o') continue;
-            AddNote(track, tick + step * kSixteenth, kDrumChannel, line.key, StepVelocity(c, line.velocity), kSixteenth / 2);
+            AddNote(track, tick + step * kSixteenth, kDrumChannel, line.key,
+                    StepVelocity(c, line.velocity), kSixteenth / 2);
         }
     }
 }

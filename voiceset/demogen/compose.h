@@ -3,8 +3,9 @@
 // Notes: a name, an optional # or b and an octave (C4 is key 60), then ":" and a length in
 // sixteenths, kept for the following notes until changed: "E5:4 D5 C5:8". Chords join notes
 // with "+": "C4+E4+G4:16". "r" is a rest, "v80" sets the velocity, "|" marks a bar and is
-// ignored. A word that is none of these throws std::invalid_argument. Drum lines give one character per sixteenth: "X" accented, "x" normal, "o" soft,
-// anything else silent; a line shorter than the stretch repeats.
+// ignored. A word that is none of these throws std::invalid_argument. Drum lines give one character
+// per sixteenth: "X" accented, "x" normal, "o" soft, anything else silent; a line shorter than the
+// stretch repeats.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +36,8 @@ struct DrumLine {
 };
 
 // Drum lines on channel 10 for `sixteenths` steps from `tick`.
-void Drums(SmfTrack& track, std::uint32_t tick, std::uint32_t sixteenths, const std::vector<DrumLine>& lines);
+void Drums(SmfTrack& track, std::uint32_t tick, std::uint32_t sixteenths,
+           const std::vector<DrumLine>& lines);
 
 // A track of its own with its name, program and mix settings at the start.
 SmfTrack Instrument(const char* name, int channel, int program, int volume, int pan);

@@ -10,7 +10,9 @@ void AddMeta(SmfTrack& track, std::uint32_t tick, std::uint8_t type, const Bytes
     track.events.push_back({tick, bytes});
 }
 
-std::uint8_t Status(int kind, int channel) { return static_cast<std::uint8_t>(kind | (channel - 1)); }
+std::uint8_t Status(int kind, int channel) {
+    return static_cast<std::uint8_t>(kind | (channel - 1));
+}
 
 int OrderInTick(const SmfEvent& event) {
     const std::uint8_t status = event.bytes[0];
@@ -53,17 +55,21 @@ Bytes EncodeTrack(const SmfTrack& track) {
 
 }  // namespace
 
-void AddTrackName(SmfTrack& track, const std::string& name) { AddMeta(track, 0, 0x03, Bytes(name.begin(), name.end())); }
+void AddTrackName(SmfTrack& track, const std::string& name) {
+    AddMeta(track, 0, 0x03, Bytes(name.begin(), name.end()));
+}
 
 void AddTempo(SmfTrack& track, std::uint32_t tick, std::uint32_t usPerQuarter) {
-    AddMeta(track, tick, 0x51,
-            {static_cast<std::uint8_t>(usPerQuarter >> 16), static_cast<std::uint8_t>(usPerQuarter >> 8),
-             static_cast<std::uint8_t>(usPerQuarter)});
+    AddMeta(
+        track, tick, 0x51,
+        {static_cast<std::uint8_t>(usPerQuarter >> 16),
+         static_cast<std::uint8_t>(usPerQuarter >> 8), static_cast<std::uint8_t>(usPerQuarter)});
 }
 
 void AddTimeSignature(SmfTrack& track, std::uint32_t tick, int numerator, int denominatorPower) {
-    AddMeta(track, tick, 0x58,
-            {static_cast<std::uint8_t>(numerator), static_cast<std::uint8_t>(denominatorPower), 24, 8});
+    AddMeta(
+        track, tick, 0x58,
+        {static_cast<std::uint8_t>(numerator), static_cast<std::uint8_t>(denominatorPower), 24, 8});
 }
 
 void AddProgram(SmfTrack& track, std::uint32_t tick, int channel, int program) {
@@ -71,11 +77,13 @@ void AddProgram(SmfTrack& track, std::uint32_t tick, int channel, int program) {
 }
 
 void AddController(SmfTrack& track, std::uint32_t tick, int channel, int controller, int value) {
-    track.events.push_back({tick, {Status(0xB0, channel), static_cast<std::uint8_t>(controller),
-                                   static_cast<std::uint8_t>(value)}});
+    track.events.push_back({tick,
+                            {Status(0xB0, channel), static_cast<std::uint8_t>(controller),
+                             static_cast<std::uint8_t>(value)}});
 }
 
-void AddNote(SmfTrack& track, std::uint32_t tick, int channel, int key, int velocity, std::uint32_t length) {
+void AddNote(SmfTrack& track, std::uint32_t tick, int channel, int key, int velocity,
+             std::uint32_t length) {
     const auto k = static_cast<std::uint8_t>(key);
     track.events.push_back({tick, {Status(0x90, channel), k, static_cast<std::uint8_t>(velocity)}});
     track.events.push_back({tick + length, {Status(0x80, channel), k, 64}});

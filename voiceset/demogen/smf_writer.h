@@ -23,7 +23,8 @@ void AddTimeSignature(SmfTrack& track, std::uint32_t tick, int numerator, int de
 // Channels are 1..16.
 void AddProgram(SmfTrack& track, std::uint32_t tick, int channel, int program);
 void AddController(SmfTrack& track, std::uint32_t tick, int channel, int controller, int value);
-void AddNote(SmfTrack& track, std::uint32_t tick, int channel, int key, int velocity, std::uint32_t length);
+void AddNote(SmfTrack& track, std::uint32_t tick, int channel, int key, int velocity,
+             std::uint32_t length);
 
 // The whole file. Within one tick, meta events come first, then note offs, then controllers
 // and programs, then note ons (so a repeated key is released before it sounds again); each

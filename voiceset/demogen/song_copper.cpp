@@ -21,25 +21,30 @@ const Chord kE7{"E1:3 E1:1 r:2 E1:2 G#1:2 B1:2 D2:2 E2:2", "G#3+B3+D4", "E3+B3"}
 const Chord kVerse[8] = {kAm7, kD9, kAm7, kD9, kFmaj7, kE7, kAm7, kAm7};
 const Chord kBridge[8] = {kFmaj7, kE7, kAm7, kD9, kFmaj7, kE7, kAm7, kE7};
 
-void Rhythm(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars, bool brass) {
+void Rhythm(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars,
+            bool brass) {
     for (int bar = 0; bar < bars; ++bar) {
         const Chord& chord = chords[bar];
         const std::uint32_t at = tick + Bars(bar);
         Play(tracks[kBass], kBass, at, chord.bassLine, 104, 0.85);
         const std::string stab(chord.stab);
-        Play(tracks[kKeys], kKeys, at, "r:2 " + stab + ":2 r:4 " + stab + ":2 r:2 " + stab + ":4", 82, 0.7);
+        Play(tracks[kKeys], kKeys, at, "r:2 " + stab + ":2 r:4 " + stab + ":2 r:2 " + stab + ":4",
+             82, 0.7);
         const std::string chop(chord.chop);
         Play(tracks[kGuitar], kGuitar, at,
-             chop + ":1 r:1 " + chop + ":1 " + chop + ":1 r:1 " + chop + ":1 r:2 " + chop + ":1 r:1 " + chop +
-                 ":1 " + chop + ":1 r:1 " + chop + ":1 r:2",
+             chop + ":1 r:1 " + chop + ":1 " + chop + ":1 r:1 " + chop + ":1 r:2 " + chop +
+                 ":1 r:1 " + chop + ":1 " + chop + ":1 r:1 " + chop + ":1 r:2",
              76, 0.6);
-        if (brass) Play(tracks[kBrass], kBrass, at, "r:6 " + stab + ":2 r:4 " + stab + ":3 r:1", 96, 0.8);
+        if (brass)
+            Play(tracks[kBrass], kBrass, at, "r:6 " + stab + ":2 r:4 " + stab + ":3 r:1", 96, 0.8);
     }
 }
 
 void Funk(SmfTrack& drums, std::uint32_t tick, int bars) {
     Drums(drums, tick, 16 * bars,
-          {{36, "x.....x...x.....", 104}, {38, "....X..o.o..X...", 90}, {42, "xoxoxoxoxoxoxoxo", 78}});
+          {{36, "x.....x...x.....", 104},
+           {38, "....X..o.o..X...", 90},
+           {42, "xoxoxoxoxoxoxoxo", 78}});
 }
 
 }  // namespace
@@ -89,9 +94,11 @@ Bytes CopperRoad() {
     AddTempo(tracks[0], back, 625000);
     Rhythm(tracks, back, kVerse, 4, false);
     Play(tracks[kSax], kSax, back,
-         "r:2 E5:2 G5 A5:4 G5:2 E5 D5 | E5:6 r:2 F#5:4 A5 | C6:4 B5:2 A5 G5 E5:4 D5:2 | A5:16", 100, 0.85);
+         "r:2 E5:2 G5 A5:4 G5:2 E5 D5 | E5:6 r:2 F#5:4 A5 | C6:4 B5:2 A5 G5 E5:4 D5:2 | A5:16", 100,
+         0.85);
     Funk(drums, back, 3);
-    Drums(drums, back + Bars(3), 16, {{36, "x.......", 100}, {48, "....x.x.", 90}, {45, "........x.x.x.x.", 96}});
+    Drums(drums, back + Bars(3), 16,
+          {{36, "x.......", 100}, {48, "....x.x.", 90}, {45, "........x.x.x.x.", 96}});
     const std::uint32_t hit = Bars(22);
     AddTempo(tracks[0], hit, 750000);
     Play(tracks[kBass], kBass, hit, "A1:16", 110, 0.95);

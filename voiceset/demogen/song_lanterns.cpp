@@ -15,12 +15,16 @@ struct Chord {
 };
 
 // Intro, A (twice the same harmony), B and the ending; one chord per bar.
-const Chord kIntro[4] = {{"C3", "C4+E4+G4"}, {"A2", "A3+C4+E4"}, {"F2", "F3+A3+C4"}, {"G2", "G3+B3+D4"}};
-const Chord kA[8] = {{"C3", "C4+E4+G4"}, {"G2", "B3+D4+G4"}, {"A2", "A3+C4+E4"}, {"F2", "A3+C4+F4"},
-                     {"C3", "C4+E4+G4"}, {"G2", "B3+D4+G4"}, {"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}};
-const Chord kB[8] = {{"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}, {"E2", "B3+E4+G4"}, {"A2", "A3+C4+E4"},
-                     {"D3", "A3+D4+F4"}, {"G2", "B3+D4+G4"}, {"C3", "C4+E4+G4"}, {"C3", "C4+E4+G4"}};
-const Chord kEnd[4] = {{"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}, {"C3", "C4+E4+G4"}, {"C3", "C4+E4+G4"}};
+const Chord kIntro[4] = {
+    {"C3", "C4+E4+G4"}, {"A2", "A3+C4+E4"}, {"F2", "F3+A3+C4"}, {"G2", "G3+B3+D4"}};
+const Chord kA[8] = {{"C3", "C4+E4+G4"}, {"G2", "B3+D4+G4"}, {"A2", "A3+C4+E4"},
+                     {"F2", "A3+C4+F4"}, {"C3", "C4+E4+G4"}, {"G2", "B3+D4+G4"},
+                     {"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}};
+const Chord kB[8] = {{"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}, {"E2", "B3+E4+G4"},
+                     {"A2", "A3+C4+E4"}, {"D3", "A3+D4+F4"}, {"G2", "B3+D4+G4"},
+                     {"C3", "C4+E4+G4"}, {"C3", "C4+E4+G4"}};
+const Chord kEnd[4] = {
+    {"F2", "A3+C4+F4"}, {"G2", "B3+D4+G4"}, {"C3", "C4+E4+G4"}, {"C3", "C4+E4+G4"}};
 
 // Broken chords in eighths: bass note, then the chord tones up and down.
 void PianoBar(SmfTrack& track, std::uint32_t tick, const Chord& chord, int velocity) {
@@ -29,12 +33,15 @@ void PianoBar(SmfTrack& track, std::uint32_t tick, const Chord& chord, int veloc
     std::string_view text = chord.tones;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t plus = text.find('+', at);
-        tones.push_back(Key(text.substr(at, plus == std::string_view::npos ? std::string_view::npos : plus - at)));
+        tones.push_back(Key(
+            text.substr(at, plus == std::string_view::npos ? std::string_view::npos : plus - at)));
         at = plus == std::string_view::npos ? text.size() : plus + 1;
     }
-    const int order[8] = {root, tones[0], tones[1], tones[2], tones[1] + 12, tones[2], tones[1], tones[0]};
+    const int order[8] = {root,          tones[0], tones[1], tones[2],
+                          tones[1] + 12, tones[2], tones[1], tones[0]};
     for (int i = 0; i < 8; ++i) {
-        AddNote(track, tick + i * 2 * kSixteenth, kPiano, order[i], velocity - (i % 2) * 12, 2 * kSixteenth);
+        AddNote(track, tick + i * 2 * kSixteenth, kPiano, order[i], velocity - (i % 2) * 12,
+                2 * kSixteenth);
     }
 }
 
@@ -46,12 +53,14 @@ void BassBar(SmfTrack& track, std::uint32_t tick, const Chord& chord) {
     AddNote(track, tick + 12 * kSixteenth, kBass, root + 12, 88, 3 * kSixteenth);
 }
 
-void Accompany(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars, bool strings) {
+void Accompany(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars,
+               bool strings) {
     for (int bar = 0; bar < bars; ++bar) {
         const std::uint32_t at = tick + Bars(bar);
         PianoBar(tracks[kPiano], at, chords[bar], 84);
         BassBar(tracks[kBass], at, chords[bar]);
-        if (strings) Play(tracks[kStrings], kStrings, at, std::string(chords[bar].tones) + ":16", 72, 0.98);
+        if (strings)
+            Play(tracks[kStrings], kStrings, at, std::string(chords[bar].tones) + ":16", 72, 0.98);
     }
 }
 
@@ -59,7 +68,8 @@ constexpr std::string_view kGroove = "x.....x.x.......";
 constexpr std::string_view kBackbeat = "....x.......x...";
 
 void Groove(SmfTrack& drums, std::uint32_t tick, int bars, int hat) {
-    Drums(drums, tick, 16 * bars, {{36, kGroove, 100}, {38, kBackbeat, 96}, {hat, "x.o.x.o.x.o.x.o.", 80}});
+    Drums(drums, tick, 16 * bars,
+          {{36, kGroove, 100}, {38, kBackbeat, 96}, {hat, "x.o.x.o.x.o.x.o.", 80}});
     Drums(drums, tick, 1, {{49, "X", 90}});
 }
 
@@ -90,7 +100,8 @@ Bytes MorningLanterns() {
          "G5:4 E5 C5:6 D5:2 | E5:4 D5 B4:8 | C5:4 A4 F5:6 E5:2 | D5:12 r:4",
          96);
     Groove(drums, a, 7, 42);
-    Drums(drums, a + Bars(7), 16, {{36, "x.......", 100}, {45, "........x.x.....", 90}, {47, "............x.x.", 95}});
+    Drums(drums, a + Bars(7), 16,
+          {{36, "x.......", 100}, {45, "........x.x.....", 90}, {47, "............x.x.", 95}});
 
     // B: fuller, brighter, a little faster; the vibraphone doubles the tune an octave down.
     const std::uint32_t b = Bars(12);
@@ -100,7 +111,8 @@ Bytes MorningLanterns() {
         "A5:4 C6 A5 F5 | G5:4 B5 D6:8 | B5:4 G5 E5:6 G5:2 | A5:12 E5:4 |"
         "F5:4 A5 D6:6 C6:2 | B5:4 A5 G5:8 | E5:4 G5 C6:8 | C6:16";
     Play(tracks[kFlute], kFlute, b, tune, 100);
-    Play(tracks[kVibes], kVibes, b, "v70 A4:4 C5 A4 F4 | G4:4 B4 D5:8 | B4:4 G4 E4:6 G4:2 | A4:12 E4:4", 70);
+    Play(tracks[kVibes], kVibes, b,
+         "v70 A4:4 C5 A4 F4 | G4:4 B4 D5:8 | B4:4 G4 E4:6 G4:2 | A4:12 E4:4", 70);
     Groove(drums, b, 8, 51);
     Drums(drums, b + Bars(3), 16, {{46, "..............x.", 80}});
 

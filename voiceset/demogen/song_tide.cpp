@@ -14,19 +14,23 @@ struct Chord {
     int third;  // semitones from the root to the third: 4 major, 3 minor
 };
 
-const Chord kFirst[8] = {{"D3", 4}, {"B2", 3}, {"G2", 4}, {"A2", 4}, {"D3", 4}, {"F#2", 3}, {"G2", 4}, {"A2", 4}};
-const Chord kSecond[8] = {{"B2", 3}, {"G2", 4}, {"D3", 4}, {"A2", 4}, {"B2", 3}, {"G2", 4}, {"E2", 3}, {"A2", 4}};
+const Chord kFirst[8] = {{"D3", 4}, {"B2", 3},  {"G2", 4}, {"A2", 4},
+                         {"D3", 4}, {"F#2", 3}, {"G2", 4}, {"A2", 4}};
+const Chord kSecond[8] = {{"B2", 3}, {"G2", 4}, {"D3", 4}, {"A2", 4},
+                          {"B2", 3}, {"G2", 4}, {"E2", 3}, {"A2", 4}};
 
 // Six eighths up and down the chord.
 void HarpBar(SmfTrack& track, std::uint32_t tick, const Chord& chord) {
     const int root = Key(chord.root) + 12;
     const int notes[6] = {root, root + 7, root + 12, root + 12 + chord.third, root + 19, root + 12};
     for (int i = 0; i < 6; ++i) {
-        AddNote(track, tick + i * 2 * kSixteenth, kHarp, notes[i], i == 0 ? 84 : 70, 5 * kSixteenth);
+        AddNote(track, tick + i * 2 * kSixteenth, kHarp, notes[i], i == 0 ? 84 : 70,
+                5 * kSixteenth);
     }
 }
 
-void Accompany(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars, bool choir) {
+void Accompany(std::vector<SmfTrack>& tracks, std::uint32_t tick, const Chord* chords, int bars,
+               bool choir) {
     for (int bar = 0; bar < bars; ++bar) {
         const std::uint32_t at = tick + Bars(bar, kBeats);
         const int root = Key(chords[bar].root);
@@ -73,7 +77,8 @@ Bytes GlassTide() {
          "D6:8 C#6:4 | B5:8 G5:4 | A5:6 F#5:2 D5:4 | E5:12 |"
          "F#5:4 B5 D6 | D6:6 C#6:2 B5:4 | G5:8 E5:4 | A5:12",
          96, 0.95);
-    Drums(drums, second, 12 * 8, {{64, "x.....x.....", 72}, {63, "......x.....", 60}, {69, "..o...o...o.", 60}});
+    Drums(drums, second, 12 * 8,
+          {{64, "x.....x.....", 72}, {63, "......x.....", 60}, {69, "..o...o...o.", 60}});
     Drums(drums, second, 1, {{81, "x", 80}});
     AddTempo(tracks[0], second + Bars(4, kBeats), 882353);
 

@@ -15,6 +15,8 @@ constexpr double kPeakLimit = 31.6;
 // Trims against the common level: hi-hats, cymbals, shakers and triangles sit back (bright
 // sounds seem louder than their level, and hats play on every beat); the kicks a little too,
 // as a short thump peaks at three times its level and songs often strike both at once.
+// The keys that share a value stay on one line:
+// clang-format off
 double TrimOf(int key) {
     switch (key) {
         case 35: case 36: return -2.0;
@@ -43,6 +45,7 @@ Sound SoundOf(int key) {
             return SkinDrum(key);
     }
 }
+// clang-format on
 
 // Keys just outside the General MIDI range that songs written for larger kits use: each plays
 // the nearest sound of ours instead of the default drum.
@@ -53,11 +56,11 @@ struct Borrowed {
 };
 
 const Borrowed kBorrowed[] = {
-    {27, "High Q", 76},        {28, "Slap", 39},           {29, "Scratch Push", 73},
-    {30, "Scratch Pull", 74},  {31, "Sticks", 37},         {32, "Square Click", 75},
+    {27, "High Q", 76},          {28, "Slap", 39},           {29, "Scratch Push", 73},
+    {30, "Scratch Pull", 74},    {31, "Sticks", 37},         {32, "Square Click", 75},
     {33, "Metronome Click", 37}, {34, "Metronome Bell", 53}, {82, "Shaker", 70},
-    {83, "Jingle Bell", 54},   {84, "Bell Tree", 81},      {85, "Castanets", 75},
-    {86, "Mute Surdo", 43},    {87, "Open Surdo", 41},
+    {83, "Jingle Bell", 54},     {84, "Bell Tree", 81},      {85, "Castanets", 75},
+    {86, "Mute Surdo", 43},      {87, "Open Surdo", 41},
 };
 
 }  // namespace
@@ -68,7 +71,8 @@ std::vector<DrumDesign> DrumKit() {
     for (int key = 35; key <= 81; ++key) {
         kit.push_back({key, DrumName(key), 0, SoundOf(key), TrimOf(key), HighOnly(key)});
     }
-    for (const Borrowed& entry : kBorrowed) kit.push_back({entry.key, entry.name, entry.aliasKey, {}, 0.0});
+    for (const Borrowed& entry : kBorrowed)
+        kit.push_back({entry.key, entry.name, entry.aliasKey, {}, 0.0});
     return kit;
 }
 

@@ -9,9 +9,9 @@
 #include "voiceset/voicegen/drum_sound.h"
 
 struct DrumDesign {
-    int entry;          // 1 (the default drum) or a drum key
+    int entry;  // 1 (the default drum) or a drum key
     std::string name;
-    int aliasKey = 0;   // when set, the key plays that key's samples
+    int aliasKey = 0;  // when set, the key plays that key's samples
     Sound sound;
     double trimDb = 0.0;    // loudness against the kit's common level
     bool highOnly = false;  // sounds only high: its rounding error is moved up too

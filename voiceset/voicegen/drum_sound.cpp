@@ -14,7 +14,8 @@ Contour Decay(double decay, double attack) {
 
 double Hz(double hz) { return hz / kDrumRate; }
 
-void AddDrop(Sound& sound, double startHz, double endHz, double sweep, double amp, const Contour& contour) {
+void AddDrop(Sound& sound, double startHz, double endHz, double sweep, double amp,
+             const Contour& contour) {
     double phase = 0;
     for (std::size_t n = 0; n < sound.size(); ++n) {
         const double t = n / kDrumRate;

@@ -20,7 +20,8 @@ Contour Decay(double decay, double attack = 0.0);
 
 // A sine whose frequency falls from startHz toward endHz with time constant sweep (a drum
 // head: tight at the strike, settling as it rings).
-void AddDrop(Sound& sound, double startHz, double endHz, double sweep, double amp, const Contour& contour);
+void AddDrop(Sound& sound, double startHz, double endHz, double sweep, double amp,
+             const Contour& contour);
 // A sine mode of fixed frequency starting at `start` seconds.
 void AddMode(Sound& sound, double hz, double amp, const Contour& contour, double start = 0.0);
 

@@ -12,7 +12,8 @@ Sound Clap(std::uint32_t seed) {
     // Several hands a few milliseconds apart, then the room.
     const double starts[] = {0.0, 0.009, 0.019, 0.026};
     for (int i = 0; i < 4; ++i) {
-        AddNoise(s, seed + i, {BandPass(Hz(1150), 1.1)}, i == 3 ? 1.0 : 0.8, Decay(0.007, 0.0005), starts[i]);
+        AddNoise(s, seed + i, {BandPass(Hz(1150), 1.1)}, i == 3 ? 1.0 : 0.8, Decay(0.007, 0.0005),
+                 starts[i]);
     }
     AddNoise(s, seed + 8, {BandPass(Hz(1300), 0.9)}, 0.45, Decay(0.07, 0.002), 0.026);
     return s;
@@ -20,7 +21,8 @@ Sound Clap(std::uint32_t seed) {
 
 Sound Shaker(double decay, double attack, double lowHz, double length, std::uint32_t seed) {
     Sound s = NewSound(length);
-    AddNoise(s, seed, {HighPass(Hz(lowHz), 0.8), LowPass(Hz(10000), 0.7)}, 1.0, Decay(decay, attack));
+    AddNoise(s, seed, {HighPass(Hz(lowHz), 0.8), LowPass(Hz(10000), 0.7)}, 1.0,
+             Decay(decay, attack));
     return s;
 }
 
@@ -106,8 +108,14 @@ Sound HandPercussion(int key) {
         case 73: return Guiro(8, 110, seed);
         case 74: return Guiro(30, 75, seed);
         case 75: return Wood({{2450, 1.0, 0.011}, {6660, 0.2, 0.005}}, 4900, seed);
-        case 76: return Wood({{690, 0.9, 0.028}, {900, 1.0, 0.025}, {1700, 0.4, 0.015}, {3200, 0.3, 0.01}}, 2400, seed);
-        case 77: return Wood({{460, 0.45, 0.035}, {610, 1.0, 0.035}, {1200, 0.35, 0.02}, {2400, 0.3, 0.012}}, 2000, seed);
+        case 76:
+            return Wood(
+                {{690, 0.9, 0.028}, {900, 1.0, 0.025}, {1700, 0.4, 0.015}, {3200, 0.3, 0.01}}, 2400,
+                seed);
+        case 77:
+            return Wood(
+                {{460, 0.45, 0.035}, {610, 1.0, 0.035}, {1200, 0.35, 0.02}, {2400, 0.3, 0.012}},
+                2000, seed);
         case 78: return Cuica(560, 680, 0.35, seed);
         default: return Cuica(280, 340, 0.6, seed);  // 79 open cuica
     }

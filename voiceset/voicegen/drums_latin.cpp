@@ -21,7 +21,8 @@ Sound HandDrum(const HandDrumShape& shape, std::uint32_t seed) {
 // A conga damped by the other hand: the slap's ring over a short low thump.
 Sound MuteConga(std::uint32_t seed) {
     Sound s = NewSound(0.15);
-    AddModes(s, {{650, 0.45, 0.02}, {960, 1.0, 0.025}, {1200, 0.9, 0.02}, {1750, 0.3, 0.012}}, 0.001);
+    AddModes(s, {{650, 0.45, 0.02}, {960, 1.0, 0.025}, {1200, 0.9, 0.02}, {1750, 0.3, 0.012}},
+             0.001);
     AddDrop(s, 110, 70, 0.01, 0.35, Decay(0.02, 0.001));
     AddNoise(s, seed, {BandPass(Hz(2200), 0.7)}, 0.4, Decay(0.005));
     return s;
@@ -31,8 +32,14 @@ Sound MuteConga(std::uint32_t seed) {
 Sound Timbale(double hz, std::uint32_t seed) {
     Sound s = NewSound(0.7);
     AddDrop(s, hz * 1.08, hz, 0.01, 0.8, Decay(0.12, 0.001));
-    AddModes(s, {{hz * 2.02, 1.0, 0.15}, {hz * 2.7, 0.55, 0.13}, {hz * 3.8, 0.5, 0.12}, {hz * 5.3, 0.55, 0.1},
-                 {hz * 7.6, 0.5, 0.09}, {hz * 11, 0.3, 0.07}, {hz * 15.5, 0.12, 0.05}},
+    AddModes(s,
+             {{hz * 2.02, 1.0, 0.15},
+              {hz * 2.7, 0.55, 0.13},
+              {hz * 3.8, 0.5, 0.12},
+              {hz * 5.3, 0.55, 0.1},
+              {hz * 7.6, 0.5, 0.09},
+              {hz * 11, 0.3, 0.07},
+              {hz * 15.5, 0.12, 0.05}},
              0.001);
     AddNoise(s, seed, {BandPass(Hz(3000), 0.6)}, 0.6, Decay(0.02));
     return s;

@@ -38,7 +38,10 @@ Sound Ride(double pingHz, double ping, double dark, std::uint32_t seed) {
     // Shorter than a crash: rides are played on every beat, and each stroke holds a voice.
     Sound s = Cymbal({1.3, 0.33, 250, 2500, dark, 0.35}, seed);
     // The stick's ping: a few clear modes over the wash.
-    AddModes(s, {{pingHz, ping, 0.4}, {pingHz * 1.57, ping * 0.67, 0.3}, {pingHz * 2.31, ping * 0.5, 0.25}}, 0.0);
+    AddModes(
+        s,
+        {{pingHz, ping, 0.4}, {pingHz * 1.57, ping * 0.67, 0.3}, {pingHz * 2.31, ping * 0.5, 0.25}},
+        0.0);
     return s;
 }
 
@@ -61,25 +64,32 @@ Sound Tambourine(std::uint32_t seed) {
 }
 
 std::vector<DrumMode> TriangleModes(double decay) {
-    return {{2400, 0.25, decay}, {4700, 0.2, decay * 0.8}, {6800, 0.25, decay * 0.7},
-            {9300, 0.9, decay * 0.6}, {10400, 0.3, decay * 0.5}};
+    return {{2400, 0.25, decay},
+            {4700, 0.2, decay * 0.8},
+            {6800, 0.25, decay * 0.7},
+            {9300, 0.9, decay * 0.6},
+            {10400, 0.3, decay * 0.5}};
 }
 
 // The ride's bell: a bright cluster around 3.3 kHz over a few low modes of the cymbal.
 const std::vector<DrumMode> kRideBell = {
-    {300, 0.06, 0.3},   {430, 0.08, 0.3},   {620, 0.05, 0.4},  {850, 0.1, 0.4},
-    {1210, 0.15, 0.45}, {1720, 0.35, 0.5},  {2430, 0.4, 0.5},  {3300, 1.0, 0.55},
-    {4800, 0.35, 0.45}, {6500, 0.3, 0.35},  {9000, 0.3, 0.3},
+    {300, 0.06, 0.3},   {430, 0.08, 0.3},  {620, 0.05, 0.4}, {850, 0.1, 0.4},
+    {1210, 0.15, 0.45}, {1720, 0.35, 0.5}, {2430, 0.4, 0.5}, {3300, 1.0, 0.55},
+    {4800, 0.35, 0.45}, {6500, 0.3, 0.35}, {9000, 0.3, 0.3},
 };
 const std::vector<DrumMode> kCowbell = {
-    {450, 1.0, 0.045}, {680, 0.12, 0.04}, {1650, 0.08, 0.03}, {2400, 0.15, 0.03}, {3400, 0.07, 0.02},
+    {450, 1.0, 0.045},  {680, 0.12, 0.04},  {1650, 0.08, 0.03},
+    {2400, 0.15, 0.03}, {3400, 0.07, 0.02},
 };
 const std::vector<DrumMode> kHighAgogo = {
-    {1650, 1.0, 0.07}, {3550, 0.06, 0.05}, {4700, 0.07, 0.04}, {6600, 0.15, 0.03},
+    {1650, 1.0, 0.07},
+    {3550, 0.06, 0.05},
+    {4700, 0.07, 0.04},
+    {6600, 0.15, 0.03},
 };
 const std::vector<DrumMode> kLowAgogo = {
-    {860, 0.35, 0.09}, {1180, 1.0, 0.1}, {2500, 0.1, 0.06}, {3300, 0.15, 0.05}, {4600, 0.3, 0.05},
-    {6500, 0.15, 0.04},
+    {860, 0.35, 0.09},  {1180, 1.0, 0.1},  {2500, 0.1, 0.06},
+    {3300, 0.15, 0.05}, {4600, 0.3, 0.05}, {6500, 0.15, 0.04},
 };
 
 }  // namespace

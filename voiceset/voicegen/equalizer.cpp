@@ -50,7 +50,8 @@ void Transform(Spectrum& data, bool inverse) {
 }
 
 // Filters samples as one period of a periodic signal that holds `cycles` cycles of the key.
-std::vector<double> FilterPeriod(const std::vector<double>& samples, double cycles, const RatioGain& gain) {
+std::vector<double> FilterPeriod(const std::vector<double>& samples, double cycles,
+                                 const RatioGain& gain) {
     const std::size_t n = samples.size();
     Spectrum data(samples.begin(), samples.end());
     Transform(data, false);
@@ -69,11 +70,13 @@ std::vector<double> FilterPeriod(const std::vector<double>& samples, double cycl
 void Equalize(Wave& wave, const RatioGain& gain) {
     const std::size_t opening = static_cast<std::size_t>(wave.attackCycles) * kCycleSamples;
     const std::size_t loopLength = static_cast<std::size_t>(wave.loopCycles) * kCycleSamples;
-    const std::vector<double> loop(wave.samples.begin() + static_cast<long>(opening), wave.samples.end());
+    const std::vector<double> loop(wave.samples.begin() + static_cast<long>(opening),
+                                   wave.samples.end());
     if (opening > 0) {
         // The opening part followed by enough of the loop that the filter's ringing at the far
         // end (where the stretch wraps) stays away from it; zeros after that.
-        std::vector<double> stretch(wave.samples.begin(), wave.samples.begin() + static_cast<long>(opening));
+        std::vector<double> stretch(wave.samples.begin(),
+                                    wave.samples.begin() + static_cast<long>(opening));
         for (std::size_t n = 0; n < std::min(kOnsetFade, opening); ++n) {
             stretch[n] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(n) / kOnsetFade);
         }
@@ -82,11 +85,14 @@ void Equalize(Wave& wave, const RatioGain& gain) {
         }
         const std::size_t size = PowerOfTwoAtLeast(2 * stretch.size());
         stretch.resize(size, 0.0);
-        const std::vector<double> filtered = FilterPeriod(stretch, static_cast<double>(size) / kCycleSamples, gain);
-        std::copy(filtered.begin(), filtered.begin() + static_cast<long>(opening), wave.samples.begin());
+        const std::vector<double> filtered =
+            FilterPeriod(stretch, static_cast<double>(size) / kCycleSamples, gain);
+        std::copy(filtered.begin(), filtered.begin() + static_cast<long>(opening),
+                  wave.samples.begin());
     }
     const std::vector<double> filteredLoop = FilterPeriod(loop, wave.loopCycles, gain);
-    std::copy(filteredLoop.begin(), filteredLoop.end(), wave.samples.begin() + static_cast<long>(opening));
+    std::copy(filteredLoop.begin(), filteredLoop.end(),
+              wave.samples.begin() + static_cast<long>(opening));
 }
 
 RatioGain HarmonicGains(const double (&db)[12]) {
@@ -96,7 +102,8 @@ RatioGain HarmonicGains(const double (&db)[12]) {
         if (ratio >= 12.0) return std::pow(10.0, levels[11] / 20.0);
         const auto below = static_cast<std::size_t>(std::floor(ratio));
         const double x = ratio - static_cast<double>(below);
-        const double level = levels[below - 1] * (1.0 - x) + levels[std::min<std::size_t>(below, 11)] * x;
+        const double level =
+            levels[below - 1] * (1.0 - x) + levels[std::min<std::size_t>(below, 11)] * x;
         return std::pow(10.0, level / 20.0);
     };
 }

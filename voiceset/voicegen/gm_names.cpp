@@ -2,6 +2,8 @@
 
 namespace {
 
+// Laid out by hand along the families of eight programs:
+// clang-format off
 const char* const kProgramNames[128] = {
     "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano", "Honky-tonk Piano",
     "Electric Piano 1", "Electric Piano 2", "Harpsichord", "Clavi",
@@ -37,20 +39,56 @@ const char* const kProgramNames[128] = {
     "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet",
     "Telephone Ring", "Helicopter", "Applause", "Gunshot",
 };
+// clang-format on
 
 const char* const kDrumNames[47] = {
-    "Acoustic Bass Drum", "Bass Drum 1", "Side Stick", "Acoustic Snare",
-    "Hand Clap", "Electric Snare", "Low Floor Tom", "Closed Hi-Hat",
-    "High Floor Tom", "Pedal Hi-Hat", "Low Tom", "Open Hi-Hat",
-    "Low-Mid Tom", "Hi-Mid Tom", "Crash Cymbal 1", "High Tom",
-    "Ride Cymbal 1", "Chinese Cymbal", "Ride Bell", "Tambourine",
-    "Splash Cymbal", "Cowbell", "Crash Cymbal 2", "Vibraslap",
-    "Ride Cymbal 2", "Hi Bongo", "Low Bongo", "Mute Hi Conga",
-    "Open Hi Conga", "Low Conga", "High Timbale", "Low Timbale",
-    "High Agogo", "Low Agogo", "Cabasa", "Maracas",
-    "Short Whistle", "Long Whistle", "Short Guiro", "Long Guiro",
-    "Claves", "Hi Wood Block", "Low Wood Block", "Mute Cuica",
-    "Open Cuica", "Mute Triangle", "Open Triangle",
+    "Acoustic Bass Drum",
+    "Bass Drum 1",
+    "Side Stick",
+    "Acoustic Snare",
+    "Hand Clap",
+    "Electric Snare",
+    "Low Floor Tom",
+    "Closed Hi-Hat",
+    "High Floor Tom",
+    "Pedal Hi-Hat",
+    "Low Tom",
+    "Open Hi-Hat",
+    "Low-Mid Tom",
+    "Hi-Mid Tom",
+    "Crash Cymbal 1",
+    "High Tom",
+    "Ride Cymbal 1",
+    "Chinese Cymbal",
+    "Ride Bell",
+    "Tambourine",
+    "Splash Cymbal",
+    "Cowbell",
+    "Crash Cymbal 2",
+    "Vibraslap",
+    "Ride Cymbal 2",
+    "Hi Bongo",
+    "Low Bongo",
+    "Mute Hi Conga",
+    "Open Hi Conga",
+    "Low Conga",
+    "High Timbale",
+    "Low Timbale",
+    "High Agogo",
+    "Low Agogo",
+    "Cabasa",
+    "Maracas",
+    "Short Whistle",
+    "Long Whistle",
+    "Short Guiro",
+    "Long Guiro",
+    "Claves",
+    "Hi Wood Block",
+    "Low Wood Block",
+    "Mute Cuica",
+    "Open Cuica",
+    "Mute Triangle",
+    "Open Triangle",
 };
 
 }  // namespace

@@ -20,20 +20,20 @@ struct ToneModulation {
 struct ToneDesign {
     ToneEnvelope envelope;
     ToneModulation modulation;
-    Wave wave;               // unused when alternateOf is set
-    int alternateOf = -1;    // a lower program whose waveform this one plays
-    double loudness = 1.0;   // relative to the common loudness of the set (own waveforms)
+    Wave wave;              // unused when alternateOf is set
+    int alternateOf = -1;   // a lower program whose waveform this one plays
+    double loudness = 1.0;  // relative to the common loudness of the set (own waveforms)
 };
 
 // A tone that plays the waveform of a lower program with its own envelope and modulation.
 ToneDesign Alternate(int program, ToneEnvelope envelope, ToneModulation modulation = {});
 
 // The families; each designs the programs of its range.
-ToneDesign KeyboardTone(int program);    // 0..15 pianos and chromatic percussion
-ToneDesign OrganTone(int program);       // 16..23
-ToneDesign GuitarTone(int program);      // 24..39 guitars and basses
-ToneDesign StringTone(int program);      // 40..55 strings, ensembles, voices
-ToneDesign WindTone(int program);        // 56..79 brass, reeds, pipes
-ToneDesign SynthTone(int program);       // 80..103 leads, pads, synth effects
-ToneDesign WorldTone(int program);       // 104..119 ethnic and percussive
-ToneDesign EffectTone(int program);      // 120..127 sound effects
+ToneDesign KeyboardTone(int program);  // 0..15 pianos and chromatic percussion
+ToneDesign OrganTone(int program);     // 16..23
+ToneDesign GuitarTone(int program);    // 24..39 guitars and basses
+ToneDesign StringTone(int program);    // 40..55 strings, ensembles, voices
+ToneDesign WindTone(int program);      // 56..79 brass, reeds, pipes
+ToneDesign SynthTone(int program);     // 80..103 leads, pads, synth effects
+ToneDesign WorldTone(int program);     // 104..119 ethnic and percussive
+ToneDesign EffectTone(int program);    // 120..127 sound effects

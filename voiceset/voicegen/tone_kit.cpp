@@ -49,8 +49,8 @@ Partials Matching(const Partials& loop, const HarmonicShape& amp, double topKey)
     return partials;
 }
 
-void AddDetuned(Wave& wave, const Partials& partials, const std::vector<std::pair<int, double>>& copies,
-                std::uint32_t seed) {
+void AddDetuned(Wave& wave, const Partials& partials,
+                const std::vector<std::pair<int, double>>& copies, std::uint32_t seed) {
     Noise noise = NoiseWithSeed(seed);
     for (const auto& [k, gain] : copies) {
         Partials copy = Detuned(partials, 1.0 + static_cast<double>(k) / wave.loopCycles, gain);
@@ -68,7 +68,8 @@ Partials Modes(const std::vector<std::pair<double, double>>& ratioAndAmp, double
                std::uint32_t seed) {
     Noise noise = NoiseWithSeed(seed);
     Partials partials;
-    for (const auto& [ratio, amp] : ratioAndAmp) partials.push_back({ratio, amp, 2.0 * kPi * NextUnit(noise)});
+    for (const auto& [ratio, amp] : ratioAndAmp)
+        partials.push_back({ratio, amp, 2.0 * kPi * NextUnit(noise)});
     BandLimit(partials, topKey);
     return partials;
 }

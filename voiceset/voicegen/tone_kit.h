@@ -33,8 +33,8 @@ Partials LoopSeries(const HarmonicShape& amp, double topKey, std::uint32_t seed)
 Partials Matching(const Partials& loop, const HarmonicShape& amp, double topKey);
 // Detuned copies of the loop's overtones: each {k, gain} adds the partials above the
 // fundamental at ratio x (1 + k / loopCycles), for beating strings and ensembles.
-void AddDetuned(Wave& wave, const Partials& partials, const std::vector<std::pair<int, double>>& copies,
-                std::uint32_t seed);
+void AddDetuned(Wave& wave, const Partials& partials,
+                const std::vector<std::pair<int, double>>& copies, std::uint32_t seed);
 // Partials at any ratios (inharmonic modes of bars, bells and membranes) for the opening part,
 // band-limited for topKey.
 Partials Modes(const std::vector<std::pair<double, double>>& ratioAndAmp, double topKey,
@@ -45,16 +45,16 @@ Partials Modes(const std::vector<std::pair<double, double>>& ratioAndAmp, double
 // the additions are relative to the loop's RMS, which is 1.
 struct WaveRecipe {
     HarmonicShape loop;
-    double topKey = 84;                                // highest key meant to play cleanly
+    double topKey = 84;  // highest key meant to play cleanly
     int attackCycles = 16;
     int loopCycles = 1;
-    std::vector<std::pair<int, double>> detune;        // copies {k, gain}, see AddDetuned
+    std::vector<std::pair<int, double>> detune;  // copies {k, gain}, see AddDetuned
     double loopNoise = 0, loopNoiseLow = 1, loopNoiseHigh = 20;
-    HarmonicShape brighten;                            // fading extra harmonics (negative: darker start)
-    double brightDecay = 8;                            // in cycles
-    std::vector<std::pair<double, double>> modes;      // {ratio, amp} of the opening part
+    HarmonicShape brighten;  // fading extra harmonics (negative: darker start)
+    double brightDecay = 8;  // in cycles
+    std::vector<std::pair<double, double>> modes;  // {ratio, amp} of the opening part
     double modeDecay = 8;
-    double modeBend = 0, modeBendCycles = 8;           // modes start (1 + bend) x higher and fall
+    double modeBend = 0, modeBendCycles = 8;  // modes start (1 + bend) x higher and fall
     double noise = 0, noiseDecay = 2, noiseLow = 1, noiseHigh = 24;
 };
 Wave MakeWave(const WaveRecipe& recipe, std::uint32_t seed);

@@ -33,7 +33,9 @@ double Bump(double t, double at, double width) {
 ToneDesign FretNoise() {
     Wave wave = NewWave(32, 16);
     // The finger squeaks along a wound string.
-    AddGesture(wave, [](double t) { return 6.0 + 0.25 * t; }, [](double t) { return Bump(t, 12, 12) * 0.6; });
+    AddGesture(
+        wave, [](double t) { return 6.0 + 0.25 * t; },
+        [](double t) { return Bump(t, 12, 12) * 0.6; });
     AddAttackNoise(wave, 0.5, 10, 4, 24, 1120);
     AddLoopNoise(wave, 0.05, 2, 20, 1121);
     return Tone({15, 12, 10, 10}, {}, wave, 0.8);
@@ -60,15 +62,16 @@ ToneDesign BirdTweet() {
     Wave wave = NewWave(4, 64);
     // Two quick chirps rising and falling, then a rest.
     const auto inLoop = [&](double t) { return InLoop(wave, t); };
-    AddGesture(wave,
-               [=](double t) {
-                   const double x = std::fmod(inLoop(t), 16.0) / 16.0;
-                   return 3.0 + 1.5 * std::sin(kPi * x);
-               },
-               [=](double t) {
-                   const double x = inLoop(t);
-                   return Bump(x, 8, 7) + 0.8 * Bump(x, 26, 7);
-               });
+    AddGesture(
+        wave,
+        [=](double t) {
+            const double x = std::fmod(inLoop(t), 16.0) / 16.0;
+            return 3.0 + 1.5 * std::sin(kPi * x);
+        },
+        [=](double t) {
+            const double x = inLoop(t);
+            return Bump(x, 8, 7) + 0.8 * Bump(x, 26, 7);
+        });
     return Tone({15, 0, 0, 0}, {11, 12, 0}, wave, 0.8);
 }
 
@@ -80,7 +83,9 @@ ToneDesign TelephoneRing() {
         return Bump(x, 8, 8);
     };
     Partials tones{{4.0, 0.7, 0}, {5.0, 0.5, 1.0}, {8.0, 0.15, 2.0}};
-    AddMoving(wave, tones, [&](double, double position) { return gate(position * wave.loopCycles + wave.attackCycles); });
+    AddMoving(wave, tones, [&](double, double position) {
+        return gate(position * wave.loopCycles + wave.attackCycles);
+    });
     return Tone({15, 0, 0, 0}, {}, wave, 0.8);
 }
 
@@ -102,7 +107,9 @@ ToneDesign Applause() {
     Envelope(wave, [&](double t) {
         const double x = InLoop(wave, t);
         double level = 0.2;
-        for (double at : claps) level += Bump(x, at, 0.6) + Bump(x, at + wave.loopCycles, 0.6) + Bump(x, at - wave.loopCycles, 0.6);
+        for (double at : claps)
+            level += Bump(x, at, 0.6) + Bump(x, at + wave.loopCycles, 0.6) +
+                     Bump(x, at - wave.loopCycles, 0.6);
         return level;
     });
     return Tone({6, 0, 0, 0}, {}, wave, 0.8);
@@ -118,6 +125,8 @@ ToneDesign Gunshot() {
 
 }  // namespace
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign EffectTone(int program) {
     switch (program) {
         case 120: return FretNoise();
@@ -130,3 +139,4 @@ ToneDesign EffectTone(int program) {
         default: return Gunshot();
     }
 }
+// clang-format on

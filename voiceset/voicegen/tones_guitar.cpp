@@ -13,7 +13,8 @@ HarmonicShape Driven(double drive, double position) {
     const Partials partials = FromCycle(
         [=](double phase) {
             double x = 0;
-            for (int h = 1; h <= 12; ++h) x += Plucked(h, position, 1.0) * std::sin(2.0 * kPi * h * phase);
+            for (int h = 1; h <= 12; ++h)
+                x += Plucked(h, position, 1.0) * std::sin(2.0 * kPi * h * phase);
             return std::tanh(drive * x) / std::tanh(drive);
         },
         28);
@@ -32,7 +33,9 @@ Wave PluckedWave(const Pluck& p, int attackCycles, std::uint32_t seed) {
     r.loop = [=](int h) { return Plucked(h, p.position, p.rolloff); };
     r.topKey = p.topKey;
     r.attackCycles = attackCycles;
-    r.brighten = [=](int h) { return h > 1 ? p.bright * Plucked(h, p.position, p.rolloff - 0.5) : 0.0; };
+    r.brighten = [=](int h) {
+        return h > 1 ? p.bright * Plucked(h, p.position, p.rolloff - 0.5) : 0.0;
+    };
     r.brightDecay = attackCycles / 3.0;
     r.noise = p.click;
     r.noiseDecay = 0.6;
@@ -41,6 +44,8 @@ Wave PluckedWave(const Pluck& p, int attackCycles, std::uint32_t seed) {
     return MakeWave(r, seed);
 }
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign Guitar(int program) {
     const std::uint32_t seed = 300 + program;
     switch (program) {
@@ -144,6 +149,7 @@ ToneDesign Bass(int program) {
         }
     }
 }
+// clang-format on
 
 }  // namespace
 

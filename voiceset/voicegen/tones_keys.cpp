@@ -76,8 +76,12 @@ ToneDesign HonkyTonk() {
 ToneDesign ElectricPiano(int program) {
     const bool second = program == 5;
     WaveRecipe r;
-    r.loop = second ? HarmonicShape([](int h) { return h == 1 ? 1.0 : h == 2 ? 0.45 : h == 3 ? 0.2 : 0.12 / h; })
-                    : HarmonicShape([](int h) { return h == 1 ? 1.0 : h == 2 ? 0.3 : h == 3 ? 0.12 : 0.03 / h; });
+    r.loop = second ? HarmonicShape([](int h) {
+        return h == 1 ? 1.0 : h == 2 ? 0.45 : h == 3 ? 0.2 : 0.12 / h;
+    })
+                    : HarmonicShape([](int h) {
+                          return h == 1 ? 1.0 : h == 2 ? 0.3 : h == 3 ? 0.12 : 0.03 / h;
+                      });
     r.topKey = 90;
     r.attackCycles = 40;
     r.brighten = [=](int h) { return h == 2 ? 0.4 : h == 3 ? 0.3 : 0.0; };
@@ -120,6 +124,8 @@ ToneDesign Clavi() {
 
 // Bars and bells: the loop keeps the fundamental and the tuned overtones; the opening part
 // rings with the untuned modes.
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign Bar(int program) {
     WaveRecipe r;
     r.topKey = 96;
@@ -245,3 +251,4 @@ ToneDesign KeyboardTone(int program) {
         default: return Bar(program);
     }
 }
+// clang-format on

@@ -74,6 +74,8 @@ ToneDesign ChurchOrgan() {
     return Tone({12, 0, 0, 0}, {}, MakeWave(r, 219), 0.85);
 }
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign Reed(int program) {
     WaveRecipe r;
     r.topKey = 88;
@@ -125,3 +127,4 @@ ToneDesign OrganTone(int program) {
         default: return Reed(program);
     }
 }
+// clang-format on

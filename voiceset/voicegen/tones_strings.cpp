@@ -14,7 +14,8 @@ constexpr ToneModulation kStringVibrato{11, 9, 5};
 // key's frequency for the instrument's middle register).
 HarmonicShape Bowed(double lowBody, double highBody, double tilt) {
     return [=](int h) {
-        return Saw(h) * (0.5 + 0.7 * Peak(h, lowBody, 0.5) + 0.6 * Peak(h, highBody, 0.6)) * Tilt(h, tilt);
+        return Saw(h) * (0.5 + 0.7 * Peak(h, lowBody, 0.5) + 0.6 * Peak(h, highBody, 0.6)) *
+               Tilt(h, tilt);
     };
 }
 
@@ -104,6 +105,8 @@ ToneDesign OrchestraHit() {
 
 }  // namespace
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign StringTone(int program) {
     const std::uint32_t seed = 400 + program;
     switch (program) {
@@ -134,3 +137,4 @@ ToneDesign StringTone(int program) {
         default: return OrchestraHit();
     }
 }
+// clang-format on

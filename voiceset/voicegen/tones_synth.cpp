@@ -8,7 +8,8 @@
 
 namespace {
 
-Wave Lead(const HarmonicShape& shape, double topKey, int loopCycles, double chiff, std::uint32_t seed) {
+Wave Lead(const HarmonicShape& shape, double topKey, int loopCycles, double chiff,
+          std::uint32_t seed) {
     WaveRecipe r;
     r.loop = shape;
     r.topKey = topKey;
@@ -28,7 +29,7 @@ struct PadShape {
     double topKey = 84;
     double sweepFrom = 0, sweepTo = 0;  // no sweep when equal
     double detune = 0.6;
-    double air = 0.0;                   // looped noise
+    double air = 0.0;  // looped noise
 };
 
 Wave Pad(const PadShape& pad, int attackCycles, const std::vector<std::pair<double, double>>& bell,
@@ -43,7 +44,8 @@ Wave Pad(const PadShape& pad, int attackCycles, const std::vector<std::pair<doub
     } else {
         const double from = pad.sweepFrom, to = pad.sweepTo;
         AddMoving(wave, partials, [=](double ratio, double position) {
-            const double centre = from * std::pow(to / from, 0.5 - 0.5 * std::cos(2.0 * kPi * position));
+            const double centre =
+                from * std::pow(to / from, 0.5 - 0.5 * std::cos(2.0 * kPi * position));
             return 0.5 + 1.2 * Peak(ratio, centre, 0.5);
         });
     }
@@ -65,6 +67,8 @@ HarmonicShape Soft(double tilt) {
     return [=](int h) { return Saw(h) * Tilt(h, tilt); };
 }
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign LeadTone(int program, std::uint32_t seed) {
     switch (program) {
         case 80: return Tone({15, 0, 0, 0}, {11, 8, 10}, Lead([](int h) { return OddHeavy(h, 0.0); }, 88, 1, 0, seed), 0.8);
@@ -124,6 +128,7 @@ ToneDesign EffectPad(int program, std::uint32_t seed) {
             return Tone({10, 0, 0, 0}, {3, 5, 4}, Pad({[](int h) { return (h % 2 ? 1.0 : 0.3) / h; }, 86, 6, 16, 0.5}, 8, {}, seed), 0.9);
     }
 }
+// clang-format on
 
 }  // namespace
 

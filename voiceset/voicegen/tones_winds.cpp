@@ -51,9 +51,12 @@ Wave ReedWave(const HarmonicShape& shape, double topKey, double breath, std::uin
 }
 
 // A flute: few harmonics, breath in the loop and a chiff at the start.
-Wave PipeWave(std::vector<double> harmonics, double topKey, double breath, double chiff, std::uint32_t seed) {
+Wave PipeWave(std::vector<double> harmonics, double topKey, double breath, double chiff,
+              std::uint32_t seed) {
     WaveRecipe r;
-    r.loop = [=](int h) { return h <= static_cast<int>(harmonics.size()) ? harmonics[h - 1] : 0.0; };
+    r.loop = [=](int h) {
+        return h <= static_cast<int>(harmonics.size()) ? harmonics[h - 1] : 0.0;
+    };
     r.topKey = topKey;
     r.attackCycles = 24;
     r.loopCycles = 32;
@@ -72,6 +75,8 @@ constexpr ToneEnvelope kSteady{13, 0, 0, 0};
 
 }  // namespace
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign WindTone(int program) {
     const std::uint32_t seed = 500 + program;
     switch (program) {
@@ -111,3 +116,4 @@ ToneDesign WindTone(int program) {
             return Tone(kSteady, {11, 8, 8}, PipeWave({1.0, 0.05, 0.1, 0.02}, 96, 0.04, 0.4, seed), 0.95);
     }
 }
+// clang-format on

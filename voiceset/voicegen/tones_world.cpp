@@ -68,6 +68,8 @@ HarmonicShape Harmonics(std::vector<double> levels) {
     return [=](int h) { return h <= static_cast<int>(levels.size()) ? levels[h - 1] : 0.0; };
 }
 
+// One design a line, so that the programs read as a table:
+// clang-format off
 ToneDesign Ethnic(int program, std::uint32_t seed) {
     switch (program) {
         case 104:  // sitar: the bridge makes the string buzz, a bright moving top
@@ -142,6 +144,7 @@ ToneDesign Percussive(int program, std::uint32_t seed) {
         }
     }
 }
+// clang-format on
 
 }  // namespace
 

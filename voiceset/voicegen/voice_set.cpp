@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr char kSampleChars[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]";
+constexpr char kSampleChars[] =
+    "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]";
 constexpr std::size_t kLineLength = 128;
 // The loop's RMS in sample steps (32 is full scale) at loudness 1: low enough that songs with
 // every channel and velocity near the top clip only now and then.
@@ -83,7 +84,8 @@ void AppendTone(std::string& text, int program, const std::vector<ToneDesign>& t
     text += head;
     const ToneEnvelope& e = tone.envelope;
     const ToneModulation& m = tone.modulation;
-    const std::string common = Numbers({e.attack, e.decay1, e.decay2, e.decay1Steps, m.mode, m.speed, m.delay, 0});
+    const std::string common =
+        Numbers({e.attack, e.decay1, e.decay2, e.decay1Steps, m.mode, m.speed, m.delay, 0});
     if (tone.alternateOf >= 0) {
         const Wave& shared = tones[tone.alternateOf].wave;
         text += common + Numbers({-(tone.alternateOf + 1), shared.loopCycles}) + "\n";

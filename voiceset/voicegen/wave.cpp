@@ -151,22 +151,24 @@ void AddFading(Wave& wave, const Partials& partials, double decayCycles) {
     }
 }
 
-void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles, double decayCycles) {
+void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles,
+                double decayCycles) {
     const auto count = static_cast<std::size_t>(wave.attackCycles * kCycleSamples);
     for (const Partial& p : partials) {
         if (p.amp == 0.0) continue;
         for (std::size_t n = 0; n < count; ++n) {
             const double t = static_cast<double>(n) / kCycleSamples;
             // The phase is the integral of ratio x (1 + bend e^(-t / bendCycles)).
-            const double cycles = p.ratio * (t + bend * bendCycles * (1.0 - std::exp(-t / bendCycles)));
+            const double cycles =
+                p.ratio * (t + bend * bendCycles * (1.0 - std::exp(-t / bendCycles)));
             const double gain = std::exp(-t / decayCycles) * AttackWindow(t, wave.attackCycles);
             wave.samples[n] += p.amp * gain * std::sin(2.0 * kPi * cycles + p.phase);
         }
     }
 }
 
-void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio,
-                    double highRatio, std::uint32_t seed) {
+void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio, double highRatio,
+                    std::uint32_t seed) {
     Noise noise = NoiseWithSeed(seed);
     Biquad high = HighPass(lowRatio / kCycleSamples, 0.7);
     Biquad low = LowPass(std::min(highRatio, 30.0) / kCycleSamples, 0.7);
@@ -174,7 +176,8 @@ void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRati
     for (std::size_t n = 0; n < count; ++n) {
         const double t = static_cast<double>(n) / kCycleSamples;
         const double x = Filter(low, Filter(high, NextNoise(noise)));
-        wave.samples[n] += level * x * std::exp(-t / decayCycles) * AttackWindow(t, wave.attackCycles);
+        wave.samples[n] +=
+            level * x * std::exp(-t / decayCycles) * AttackWindow(t, wave.attackCycles);
     }
 }
 
@@ -183,7 +186,8 @@ void AddLoopNoise(Wave& wave, double level, double lowRatio, double highRatio, s
     Noise noise = NoiseWithSeed(seed);
     Partials partials;
     const int first = static_cast<int>(std::ceil(lowRatio * wave.loopCycles));
-    const int last = static_cast<int>(std::floor(std::min(highRatio, kTableLimit) * wave.loopCycles));
+    const int last =
+        static_cast<int>(std::floor(std::min(highRatio, kTableLimit) * wave.loopCycles));
     const double norm = std::sqrt(2.0 / std::max(1, last - first + 1));
     for (int k = std::max(1, first); k <= last; ++k) {
         const double ratio = static_cast<double>(k) / wave.loopCycles;
@@ -198,13 +202,16 @@ void AddMoving(Wave& wave, const Partials& partials,
     const long loopSamples = wave.loopCycles * kCycleSamples;
     const long loopStart = wave.attackCycles * kCycleSamples;
     for (const Partial& p : partials) {
-        const double ratio = static_cast<double>(std::lround(p.ratio * wave.loopCycles)) / wave.loopCycles;
+        const double ratio =
+            static_cast<double>(std::lround(p.ratio * wave.loopCycles)) / wave.loopCycles;
         if (ratio <= 0 || p.amp == 0.0) continue;
         for (std::size_t n = 0; n < wave.samples.size(); ++n) {
-            const long inLoop = ((static_cast<long>(n) - loopStart) % loopSamples + loopSamples) % loopSamples;
+            const long inLoop =
+                ((static_cast<long>(n) - loopStart) % loopSamples + loopSamples) % loopSamples;
             const double position = static_cast<double>(inLoop) / loopSamples;
             const double t = static_cast<double>(n) / kCycleSamples;
-            wave.samples[n] += p.amp * gain(ratio, position) * std::sin(2.0 * kPi * ratio * t + p.phase);
+            wave.samples[n] +=
+                p.amp * gain(ratio, position) * std::sin(2.0 * kPi * ratio * t + p.phase);
         }
     }
 }
@@ -232,7 +239,8 @@ std::vector<std::uint8_t> QuantizeWave(const Wave& wave, double gain) {
     for (std::size_t n = 0; n < wave.samples.size(); ++n) {
         double v = wave.samples[n] * gain;
         // A soft start: the first samples would otherwise click at every note-on.
-        if (wave.attackCycles > 0 && n < kFadeInSamples) v *= static_cast<double>(n) / kFadeInSamples;
+        if (wave.attackCycles > 0 && n < kFadeInSamples)
+            v *= static_cast<double>(n) / kFadeInSamples;
         const long q = std::clamp(std::lround(v), -32L, 32L);
         out.push_back(static_cast<std::uint8_t>(q + 32));
     }

@@ -12,7 +12,7 @@
 constexpr int kCycleSamples = 64;
 
 struct Partial {
-    double ratio;      // frequency in multiples of the key's frequency
+    double ratio;  // frequency in multiples of the key's frequency
     double amp;
     double phase = 0;  // radians
 };
@@ -51,10 +51,11 @@ void AddFading(Wave& wave, const Partials& partials, double decayCycles);
 // Partials of the opening part whose pitch falls, as a struck drum head's: each starts at
 // (1 + bend) times its ratio and falls toward it with time constant bendCycles; amplitude
 // e^(-t / decayCycles).
-void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles, double decayCycles);
+void AddFalling(Wave& wave, const Partials& partials, double bend, double bendCycles,
+                double decayCycles);
 // Noise in the opening part, band-passed between two ratios, decaying.
-void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio,
-                    double highRatio, std::uint32_t seed);
+void AddAttackNoise(Wave& wave, double level, double decayCycles, double lowRatio, double highRatio,
+                    std::uint32_t seed);
 // Noise that repeats with the loop: partials of random phase between two ratios, with
 // amplitude tilt(ratio) (flat when empty).
 void AddLoopNoise(Wave& wave, double level, double lowRatio, double highRatio, std::uint32_t seed,

@@ -12,13 +12,9 @@ constexpr QSize kButtonPicture(32, 32);
 constexpr QSize kButton(22, 22);
 constexpr QSize kMenuButton(33, 19);
 
-QImage Button(const QImage& motif) {
-    return Centred(motif, kButtonPicture, kButton);
-}
+QImage Button(const QImage& motif) { return Centred(motif, kButtonPicture, kButton); }
 
-QImage MenuButton(const QImage& motif) {
-    return Centred(motif, kButtonPicture, kMenuButton);
-}
+QImage MenuButton(const QImage& motif) { return Centred(motif, kButtonPicture, kMenuButton); }
 
 struct Drawing {
     int id;
@@ -73,7 +69,8 @@ QImage DrawImage(const ImageEntry& entry, int scale) {
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         }
         if (image.size() != size) {
-            throw std::invalid_argument("picture " + std::to_string(entry.id) + " drawn at another size");
+            throw std::invalid_argument("picture " + std::to_string(entry.id) +
+                                        " drawn at another size");
         }
         return image;
     }

@@ -66,9 +66,7 @@ QImage MoveUpMotif() {
     });
 }
 
-QImage MoveDownMotif() {
-    return MoveUpMotif().mirrored(false, true);
-}
+QImage MoveDownMotif() { return MoveUpMotif().mirrored(false, true); }
 
 QImage SongListMenuMotif() {
     return PixelArt({

@@ -2,10 +2,11 @@
 // Writes two PNGs per row of the picture table, name.png and name@2x.png, and images.qrc
 // listing them, last, so the resource compiler never sees a list of pictures that are not all
 // there.
-#include <QFile>
-#include <QString>
 #include <cstdio>
 #include <stdexcept>
+
+#include <QFile>
+#include <QString>
 
 #include "player/resources/imagegen/image_set.h"
 #include "player/resources/images.h"

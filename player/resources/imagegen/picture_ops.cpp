@@ -11,8 +11,8 @@ QImage Canvas(QSize size) {
 QImage Centred(const QImage& motif, QSize canvas, QSize visible) {
     QImage picture = Canvas(canvas);
     QPainter painter(&picture);
-    painter.drawImage((visible.width() - motif.width()) / 2, (visible.height() - motif.height()) / 2,
-                      motif);
+    painter.drawImage((visible.width() - motif.width()) / 2,
+                      (visible.height() - motif.height()) / 2, motif);
     return picture;
 }
 

@@ -2,8 +2,9 @@
 // picture. Every picture draws from this one small palette.
 #pragma once
 
-#include <QImage>
 #include <initializer_list>
+
+#include <QImage>
 
 // '.' is transparent. Light letters stand out on the black status panel; each colour has a
 // darker partner (lower case) for edges on the list's light background.

@@ -1,9 +1,10 @@
 // The program's icon: two beamed notes over a sound wave on a black tile, in the colours of
 // the player's status panel. Drawn on a grid of 256 units and scaled; at 16 pixels the notes
 // alone are set pixel by pixel, where a scaled drawing would blur.
+#include <cmath>
+
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 
 #include "player/resources/imagegen/drawings.h"
 #include "player/resources/imagegen/picture_ops.h"

@@ -67,6 +67,4 @@ QImage NextMotif() {
     });
 }
 
-QImage PreviousMotif() {
-    return NextMotif().mirrored(true, false);
-}
+QImage PreviousMotif() { return NextMotif().mirrored(true, false); }

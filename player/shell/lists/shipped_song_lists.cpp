@@ -1,8 +1,7 @@
 #include "player/shell/lists/shipped_song_lists.h"
 
-
-#include "platform/file_replace.h"
 #include "midi/smf_image.h"
+#include "platform/file_replace.h"
 #include "player/shell/lists/song_list_folder.h"
 
 namespace {

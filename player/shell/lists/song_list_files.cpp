@@ -4,26 +4,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QItemSelectionModel>
-#include <QTreeView>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include <QItemSelectionModel>
+#include <QTreeView>
+
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
-#include "voiceset/program_files.h"
+#include "player/model/settings.h"
+#include "player/model/song_list_text.h"
+#include "player/model/text_cut.h"
 #include "player/shell/lists/shipped_song_lists.h"
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_notices.h"
-#include "player/model/settings.h"
-#include "player/model/song_list_text.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/model/text_cut.h"
+#include "voiceset/program_files.h"
 
 namespace {
 
@@ -50,7 +50,8 @@ int ReadOpenList(int file, std::string* bytes) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return errno;
         if (got == 0) return 0;
-        if (bytes->size() + static_cast<std::size_t>(got) > static_cast<std::size_t>(kMaxListBytes)) {
+        if (bytes->size() + static_cast<std::size_t>(got) >
+            static_cast<std::size_t>(kMaxListBytes)) {
             return EFBIG;
         }
         bytes->append(chunk, static_cast<std::size_t>(got));
@@ -113,7 +114,8 @@ int SaveRows(const SongListRecord* record, const QTreeView* listView) {
     if (g_shown.record != record) g_shown = ShownList{record};
     const std::string path = SongListPath(record->fileName);
     int error = 0;
-    if (platform::ReplaceFileContents(path, WriteListText(record->title, ShownSongs(listView)), &error)) {
+    if (platform::ReplaceFileContents(path, WriteListText(record->title, ShownSongs(listView)),
+                                      &error)) {
         g_shown.unsaved = g_shown.failureTold = false;
         return 1;
     }
@@ -208,8 +210,9 @@ int ShowSongList(QTreeView* listView) {
     }
     ShownRows(listView)->Assign(ReadListSongs(bytes));
     if (RowCount(listView) > 0) {
-        listView->selectionModel()->setCurrentIndex(listView->model()->index(0, 0),
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        listView->selectionModel()->setCurrentIndex(
+            listView->model()->index(0, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     return 1;
 }

@@ -2,18 +2,18 @@
 
 #include <unistd.h>
 
-#include <QTreeView>
-
 #include <memory>
 #include <string>
 
-#include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_view.h"
+#include <QTreeView>
+
 #include "player/model/song_list_text.h"
-#include "player/shell/lists/string_list.h"
 #include "player/model/text_cut.h"
 #include "player/shell/dialogs/input_name_dialog.h"
 #include "player/shell/dialogs/player_message.h"
+#include "player/shell/lists/song_list_files.h"
+#include "player/shell/lists/song_list_view.h"
+#include "player/shell/lists/string_list.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
 
 int CreateSongList(QTreeView* listView, bool japaneseUi) {
     const NameRequest request = japaneseUi
-        ? NameRequest{u"新規ソングリスト", u"ソングリスト名を入力"}
-        : NameRequest{u"NewSongList", u"Input new song name."};
+                                    ? NameRequest{u"新規ソングリスト", u"ソングリスト名を入力"}
+                                    : NameRequest{u"NewSongList", u"Input new song name."};
     char16_t name[kNameLimit + 1] = {};
     if (!AskFreeName(japaneseUi, request, name)) return 0;
     return AddSongList(listView, name);
@@ -81,9 +81,10 @@ int RenameSongList(QTreeView* listView, bool japaneseUi) {
     const int position = CurrentPosition(songLists);
     SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr || !SongListEditable()) return 0;
-    const NameRequest request = japaneseUi
-        ? NameRequest{u"ソングリストの名前変更", u"現在:" + std::u16string(record->title)}
-        : NameRequest{u"Change song name.", u"now:" + std::u16string(record->title)};
+    const NameRequest request =
+        japaneseUi
+            ? NameRequest{u"ソングリストの名前変更", u"現在:" + std::u16string(record->title)}
+            : NameRequest{u"Change song name.", u"now:" + std::u16string(record->title)};
     char16_t name[kNameLimit + 1] = {};
     if (!AskFreeName(japaneseUi, request, name)) return 0;
     CopyToBuffer(name, record->title, kSongListTitleCapacity);
@@ -96,9 +97,9 @@ int RenameSongList(QTreeView* listView, bool japaneseUi) {
 void DeleteSongList(QTreeView* listView, bool japaneseUi) {
     SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr) return;
-    const char16_t* question = japaneseUi
-        ? u"現在表示されているソングリストを削除します。\nよろしいですか？"
-        : u"May I delete the songlist displayed now?";
+    const char16_t* question =
+        japaneseUi ? u"現在表示されているソングリストを削除します。\nよろしいですか？"
+                   : u"May I delete the songlist displayed now?";
     if (AskPlayerQuestion(listView->window(), question) != kMessageOk) return;
     unlink(SongListPath(record->fileName).c_str());  // a file never saved is not missed
     Remove(songLists, CurrentPosition(songLists));

@@ -26,15 +26,16 @@ void Tell(const char16_t* japanese, const char16_t* english, const std::string& 
 
 std::u16string SongListProblemText(int problem) {
     if (problem == kNotASongList) {
-        return Japanese() ? u"ソングリストの形式ではありません。" : u"It does not hold a song list.";
+        return Japanese() ? u"ソングリストの形式ではありません。"
+                          : u"It does not hold a song list.";
     }
     return platform::Utf8ToUtf16(std::strerror(problem));
 }
 
 void TellSongListUnreadable(const std::string& path, int problem) {
     Tell(u"ソングリストを読み込めませんでした。空で表示し、ファイルは変更しません。",
-         u"The song list could not be read. It is shown empty and its file is left as it is.",
-         path, SongListProblemText(problem));
+         u"The song list could not be read. It is shown empty and its file is left as it is.", path,
+         SongListProblemText(problem));
 }
 
 void TellSongListNotEditable(const std::string& path) {

@@ -98,7 +98,8 @@ RowFlags SelectedRows(const QTreeView* listView) {
     RowFlags flags(static_cast<std::size_t>(RowCount(listView)));
     for (const QItemSelectionRange& range : listView->selectionModel()->selection()) {
         for (int row = range.top(); row <= range.bottom(); ++row) {
-            if (row >= 0 && row < static_cast<int>(flags.size())) flags[static_cast<std::size_t>(row)] = 1;
+            if (row >= 0 && row < static_cast<int>(flags.size()))
+                flags[static_cast<std::size_t>(row)] = 1;
         }
     }
     return flags;
@@ -107,7 +108,8 @@ RowFlags SelectedRows(const QTreeView* listView) {
 void FocusRow(QTreeView* listView, int row, bool select) {
     const QModelIndex index = listView->model()->index(row, 0);
     listView->selectionModel()->setCurrentIndex(
-        index, select ? QItemSelectionModel::Select | QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
+        index, select ? QItemSelectionModel::Select | QItemSelectionModel::Rows
+                      : QItemSelectionModel::NoUpdate);
 }
 
 void DeselectRow(QTreeView* listView, int row) {

@@ -1,6 +1,6 @@
-// The main window's song-list view (control kControlSongList): one row per song of the shown list, in the
-// list's order, from the rows of its model (SongRowsModel); the list's file is written from the
-// rows. The view keeps which rows are selected and which has the focus.
+// The main window's song-list view (control kControlSongList): one row per song of the shown list,
+// in the list's order, from the rows of its model (SongRowsModel); the list's file is written from
+// the rows. The view keeps which rows are selected and which has the focus.
 #pragma once
 
 #include <string>

@@ -1,10 +1,10 @@
 #include "player/shell/lists/song_rows_model.h"
 
+#include <algorithm>
+
 #include <QByteArray>
 #include <QIcon>
 #include <QMimeData>
-
-#include <algorithm>
 
 #include "midi/play_time.h"
 #include "platform/codepage.h"
@@ -40,7 +40,8 @@ QVariant CellText(const SongRow& row, int column) {
         case kColumnTitle: return QString::fromStdU16String(row.title);
         case kColumnTime: return QString::fromStdU16String(FormatPlayTime(row.seconds));
         case kColumnFileName:
-            return QString::fromStdU16String(platform::DecodeTextByBytes(row.path.data(), row.path.size()));
+            return QString::fromStdU16String(
+                platform::DecodeTextByBytes(row.path.data(), row.path.size()));
         default: return QVariant();
     }
 }
@@ -49,11 +50,13 @@ QVariant CellData(const SongRow& row, int place, int column, int role) {
     const int picture = CellPicture(row, column);
     switch (role) {
         case Qt::DisplayRole: return CellText(row, column);
-        case Qt::DecorationRole: return picture < 0 ? QVariant() : QVariant(PlayerIcon(kPictures[picture]));
+        case Qt::DecorationRole:
+            return picture < 0 ? QVariant() : QVariant(PlayerIcon(kPictures[picture]));
         case kPictureRole: return picture < 0 ? QVariant() : QVariant(picture);
         case kRowOrderRole: return column == kColumnState ? QVariant(place) : QVariant();
         case kPathBytesRole:
-            return column == kColumnFileName ? QVariant(QByteArray::fromStdString(row.path)) : QVariant();
+            return column == kColumnFileName ? QVariant(QByteArray::fromStdString(row.path))
+                                             : QVariant();
         case Qt::TextAlignmentRole:
             return column == kColumnTime ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         default: return QVariant();
@@ -150,9 +153,7 @@ int SongRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_.Count();
 }
 
-int SongRowsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 4;
-}
+int SongRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
 
 QVariant SongRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !rows_.Holds(index.row())) return QVariant();

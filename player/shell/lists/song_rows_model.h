@@ -3,10 +3,10 @@
 // once per change: a whole block of rows costs one notice, not one per row.
 #pragma once
 
-#include <QAbstractTableModel>
-
 #include <functional>
 #include <vector>
+
+#include <QAbstractTableModel>
 
 #include "player/model/song_rows.h"
 

@@ -1,12 +1,12 @@
 #include "player/shell/lists/string_list.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
-#include <QVariant>
-#include <QStringView>
-
 #include <algorithm>
 #include <string>
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QStringView>
+#include <QVariant>
 
 #include "player/model/text_cut.h"
 
@@ -85,9 +85,7 @@ void Clear(StringList& list) {
     if (list.combo != nullptr) list.combo->clear();
 }
 
-int Count(const StringList& list) {
-    return list.count;
-}
+int Count(const StringList& list) { return list.count; }
 
 int CurrentPosition(const StringList& list) {
     return list.combo != nullptr ? list.combo->currentIndex() : -1;

@@ -34,7 +34,8 @@ const ButtonPictures* FindButton(int id) {
 
 }  // namespace
 
-int DrawButton(int id, QPainter& painter, const QRect& rect, ButtonState state, const QColor& face) {
+int DrawButton(int id, QPainter& painter, const QRect& rect, ButtonState state,
+               const QColor& face) {
     const ButtonPictures* button = FindButton(id);
     if (button == nullptr) return 0;
     painter.save();

@@ -10,9 +10,7 @@ PictureButton::PictureButton(int id, QWidget* parent) : QAbstractButton(parent),
     resize(PictureButtonSize(id));
 }
 
-QSize PictureButton::sizeHint() const {
-    return PictureButtonSize(id_);
-}
+QSize PictureButton::sizeHint() const { return PictureButtonSize(id_); }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -33,9 +33,7 @@ void DrawActivityFrame(StatusResources& resources, int frame) {
                       PicturePixels(resources.activity, frameArea));
 }
 
-void FillBlack(QImage& picture, const QRect& area) {
-    QPainter(&picture).fillRect(area, Qt::black);
-}
+void FillBlack(QImage& picture, const QRect& area) { QPainter(&picture).fillRect(area, Qt::black); }
 
 }  // namespace
 
@@ -65,10 +63,12 @@ QRect DrawPolyDisplay(StatusResources& resources, const QRect& panel, std::uint3
     return StatusRegionTarget(kPolyRegion, panel);
 }
 
-QRect DrawTimeDisplay(StatusResources& resources, const QRect& panel, int elapsedMs, int& busyFrame) {
+QRect DrawTimeDisplay(StatusResources& resources, const QRect& panel, int elapsedMs,
+                      int& busyFrame) {
     const auto ms = static_cast<std::uint32_t>(elapsedMs);
     FillBlack(resources.picture, QRect(QPoint(155, 0), QPoint(229, 26)));
-    const QString time = QString::asprintf("%02u:%02u.%02u", ms / 60000 % 60, ms / 1000 % 60, ms / 10 % 100);
+    const QString time =
+        QString::asprintf("%02u:%02u.%02u", ms / 60000 % 60, ms / 1000 % 60, ms / 10 % 100);
     DrawLabelAndFigure(resources, QPoint(157, 1), QStringLiteral("Time"), QPoint(160, 13), time);
     DrawActivityFrame(resources, busyFrame);
     busyFrame += 1;

@@ -2,8 +2,9 @@
 // into the off-screen picture and returns the window rectangle to update from it.
 #pragma once
 
-#include <QRect>
 #include <cstdint>
+
+#include <QRect>
 
 #include "player/shell/status/status_resources.h"
 
@@ -14,4 +15,5 @@ QRect DrawCpuDisplay(StatusResources& resources, const QRect& panel, std::uint32
 QRect DrawPolyDisplay(StatusResources& resources, const QRect& panel, std::uint32_t value,
                       int polyLimit);
 // The play time so far, with the next frame of the activity picture; busyFrame alternates 0, 1.
-QRect DrawTimeDisplay(StatusResources& resources, const QRect& panel, int elapsedMs, int& busyFrame);
+QRect DrawTimeDisplay(StatusResources& resources, const QRect& panel, int elapsedMs,
+                      int& busyFrame);

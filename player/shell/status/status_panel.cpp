@@ -13,16 +13,15 @@ const RegionCopy kRegions[] = {
     {QRect(155, 0, 50, 25), QPoint(165, 29)},  // time
 };
 
-int Sign(int value) {
-    return (value > 0) - (value < 0);
-}
+int Sign(int value) { return (value > 0) - (value < 0); }
 
 // A horizontal or vertical line without its end point, as the frame's corners need.
 void LineTo(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
     if (from == to) return;
     const QPoint last = to - QPoint(Sign(to.x() - from.x()), Sign(to.y() - from.y()));
     const QPoint first(qMin(from.x(), last.x()), qMin(from.y(), last.y()));
-    painter.fillRect(QRect(first, QPoint(qMax(from.x(), last.x()), qMax(from.y(), last.y()))), colour);
+    painter.fillRect(QRect(first, QPoint(qMax(from.x(), last.x()), qMax(from.y(), last.y()))),
+                     colour);
 }
 
 }  // namespace
@@ -38,7 +37,8 @@ QRect StatusRegionTarget(StatusRegion region, const QRect& panel) {
 
 void PaintStatusPanel(QPainter& window, const StatusResources& resources, const QRect& panel) {
     // QRect's right() and bottom() are the last pixels inside, one short of the panel's edges.
-    const int left = panel.left(), top = panel.top(), right = panel.right(), bottom = panel.bottom();
+    const int left = panel.left(), top = panel.top(), right = panel.right(),
+              bottom = panel.bottom();
     window.fillRect(panel, Qt::black);
     LineTo(window, QPoint(right, top), QPoint(left, top), resources.framePen);
     LineTo(window, QPoint(left, top), QPoint(left, bottom), resources.framePen);

@@ -1,8 +1,8 @@
 #include "player/shell/status/status_resources.h"
 
-#include <QFontMetrics>
-
 #include <algorithm>
+
+#include <QFontMetrics>
 
 #include "player/resources/images.h"
 
@@ -53,6 +53,4 @@ QRect PicturePixels(const QImage& picture, const QRect& area) {
     return QRect(area.topLeft() * ratio, area.size() * ratio);
 }
 
-void ReleaseStatusResources(StatusResources& resources) {
-    resources = StatusResources{};
-}
+void ReleaseStatusResources(StatusResources& resources) { resources = StatusResources{}; }

@@ -1,13 +1,13 @@
 #include "player/shell/window/dropped_files.h"
 
-#include <QByteArray>
-#include <QStringView>
-
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+
+#include <QByteArray>
+#include <QStringView>
 
 #include "platform/codepage.h"
 
@@ -27,8 +27,9 @@ bool EndsWithIgnoringCase(const std::string& name, std::string_view suffix) {
 }
 
 bool IsSongName(const std::string& name) {
-    return std::any_of(kSongSuffixes.begin(), kSongSuffixes.end(),
-                       [&name](std::string_view suffix) { return EndsWithIgnoringCase(name, suffix); });
+    return std::any_of(
+        kSongSuffixes.begin(), kSongSuffixes.end(),
+        [&name](std::string_view suffix) { return EndsWithIgnoringCase(name, suffix); });
 }
 
 bool NameBefore(const std::string& a, const std::string& b) {
@@ -62,8 +63,10 @@ std::vector<std::string> LocalFilePaths(const QList<QUrl>& urls) {
         const QString host = url.host();
         if (!url.isValid() || url.scheme() != QStringLiteral("file")) continue;
         if (!host.isEmpty() && host != QStringLiteral("localhost")) continue;
-        // Decoded from the URL's own escapes: the bytes of a name that is no UTF-8 stay as they are.
-        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        // Decoded from the URL's own escapes: the bytes of a name that is no UTF-8 stay as they
+        // are.
+        const QByteArray path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
         if (!path.isEmpty() && !path.contains('\0')) paths.push_back(path.toStdString());
     }
     return paths;

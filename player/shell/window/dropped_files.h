@@ -2,11 +2,11 @@
 // bytes as the URLs give them, and each folder among them replaced by its MIDI files.
 #pragma once
 
-#include <QList>
-#include <QUrl>
-
 #include <string>
 #include <vector>
+
+#include <QList>
+#include <QUrl>
 
 // The paths of the file:// URLs (on this host), in their order; the other URLs, and a path
 // with a NUL byte, are passed over.

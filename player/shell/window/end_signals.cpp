@@ -4,11 +4,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
-
-#include <cerrno>
 
 namespace {
 
@@ -37,8 +37,8 @@ void EndRun() {
 
 bool EndRunOnSignals() {
     if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier =
+        new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, &EndRun);
     struct sigaction action = {};
     action.sa_handler = &NoteSignal;

@@ -1,10 +1,10 @@
 #include "player/shell/window/folder_entries.h"
 
-#include <QStringView>
-
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include <QStringView>
 
 #include "platform/codepage.h"
 

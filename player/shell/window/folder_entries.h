@@ -10,11 +10,11 @@
 constexpr char kFolderSeparator = '/';
 
 struct FolderEntry {
-    std::u16string name;     // as shown: decoded from rawName; ".." for the parent
-    std::string rawName;     // the name's bytes as the file system holds them
-    std::string folder;      // the listed folder, ending with the separator
+    std::u16string name;  // as shown: decoded from rawName; ".." for the parent
+    std::string rawName;  // the name's bytes as the file system holds them
+    std::string folder;   // the listed folder, ending with the separator
     bool isFolder;
-    std::uint64_t size;      // bytes; 0 for a folder
+    std::uint64_t size;  // bytes; 0 for a folder
 };
 
 // The rows of folder (ending with the separator): ".." unless it is the root, every

@@ -1,10 +1,10 @@
 #include "player/shell/window/library_boxes.h"
 
+#include <string>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
-
-#include <string>
 
 #include "platform/msgbox.h"
 
@@ -28,8 +28,7 @@ int ShowBox(const std::u16string& text, const std::u16string& caption, unsigned 
     return platform::kBoxResultOk;
 }
 
-int PresentOnGuiThread(const std::u16string& text, const std::u16string& caption,
-                       unsigned flags) {
+int PresentOnGuiThread(const std::u16string& text, const std::u16string& caption, unsigned flags) {
     QCoreApplication* application = QCoreApplication::instance();
     if (QThread::currentThread() == application->thread()) {
         return ShowBox(text, caption, flags);
@@ -38,8 +37,7 @@ int PresentOnGuiThread(const std::u16string& text, const std::u16string& caption
     // the presenter is installed (RemoveLibraryBoxes comes before TeCleanUp joins it).
     int result = platform::kBoxResultOk;
     QMetaObject::invokeMethod(
-        application, [&] { result = ShowBox(text, caption, flags); },
-        Qt::BlockingQueuedConnection);
+        application, [&] { result = ShowBox(text, caption, flags); }, Qt::BlockingQueuedConnection);
     return result;
 }
 

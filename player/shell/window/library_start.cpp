@@ -3,13 +3,13 @@
 #include <cstdint>
 
 #include "library/tesalo.h"
+#include "midi/smf_image.h"
 #include "platform/language.h"
-#include "voiceset/program_files.h"
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
-#include "midi/smf_image.h"
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/player_state.h"
+#include "voiceset/program_files.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ namespace {
 // the one every device takes.
 int FailedInit() {
     ShowPlayerMessage(u"PCM Audioを初期化できません\n起動に失敗しました");
-    if (!ResetWaveQuality()) ShowPlayerMessage(SettingsSaveFailure(platform::SystemLanguageIsJapanese()));
+    if (!ResetWaveQuality())
+        ShowPlayerMessage(SettingsSaveFailure(platform::SystemLanguageIsJapanese()));
     return 0;
 }
 

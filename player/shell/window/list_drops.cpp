@@ -1,13 +1,13 @@
 #include "player/shell/window/list_drops.h"
 
+#include <string>
+#include <vector>
+
 #include <QDialog>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
 #include <QTreeView>
-
-#include <string>
-#include <vector>
 
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
@@ -51,7 +51,8 @@ public:
         if (type == QEvent::Drop) {
             const MainWindowControls& controls = controls_;
             const std::vector<std::string> paths = LocalFilePaths(drop->mimeData()->urls());
-            QTimer::singleShot(0, controls.window, [&controls, paths] { AddDroppedFiles(controls, paths); });
+            QTimer::singleShot(0, controls.window,
+                               [&controls, paths] { AddDroppedFiles(controls, paths); });
         }
         return true;
     }
@@ -63,7 +64,8 @@ private:
 // A dragged block keeps the playing row marked: the current song follows its row.
 void RowsDragged(const MainWindowControls& controls, const std::vector<int>& places) {
     const auto current = static_cast<std::size_t>(g_player.currentSong);
-    if (g_player.currentSong >= 0 && current < places.size()) g_player.currentSong = places[current];
+    if (g_player.currentSong >= 0 && current < places.size())
+        g_player.currentSong = places[current];
     SaveSongList(controls.listView);
 }
 
@@ -72,6 +74,7 @@ void RowsDragged(const MainWindowControls& controls, const std::vector<int>& pla
 void ConnectListDrops(const MainWindowControls& controls) {
     QTreeView* view = controls.listView;
     view->viewport()->installEventFilter(new FileDropFilter(controls, view));
-    ShownRows(view)->SetDragHooks({[] { return SongListEditable() == 1; },
-                                   [&controls](const std::vector<int>& places) { RowsDragged(controls, places); }});
+    ShownRows(view)->SetDragHooks(
+        {[] { return SongListEditable() == 1; },
+         [&controls](const std::vector<int>& places) { RowsDragged(controls, places); }});
 }

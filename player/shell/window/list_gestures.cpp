@@ -42,7 +42,8 @@ void PlayDoubleClickedRow(const MainWindowControls& controls) {
 void ConnectListGestures(const MainWindowControls& controls) {
     QTreeView* view = controls.listView;
     view->installEventFilter(new DeleteKeyFilter(controls, view));
-    QObject::connect(view, &QAbstractItemView::doubleClicked, view, [&controls](const QModelIndex& index) {
-        if (index.isValid()) PlayDoubleClickedRow(controls);
-    });
+    QObject::connect(view, &QAbstractItemView::doubleClicked, view,
+                     [&controls](const QModelIndex& index) {
+                         if (index.isValid()) PlayDoubleClickedRow(controls);
+                     });
 }

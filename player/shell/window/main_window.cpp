@@ -9,12 +9,12 @@
 
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_rows_model.h"
+#include "player/shell/status/status_panel.h"
 #include "player/shell/window/list_drops.h"
 #include "player/shell/window/list_gestures.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
 #include "player/shell/window/player_state.h"
-#include "player/shell/status/status_panel.h"
 #include "player/shell/window/window_buttons.h"
 #include "player/shell/window/window_layout.h"
 
@@ -23,7 +23,8 @@ namespace {
 // The song-list menu has its Japanese texts in both interface languages.
 QMenu* MakeSongListMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->addAction(QString::fromUtf16(u"新規ソングリストの追加(&A)..."))->setData(kCommandNewSongList);
+    menu->addAction(QString::fromUtf16(u"新規ソングリストの追加(&A)..."))
+        ->setData(kCommandNewSongList);
     menu->addSeparator();
     menu->addAction(QString::fromUtf16(u"名前の編集(&E)..."))->setData(kCommandRenameSongList);
     menu->addAction(QString::fromUtf16(u"削除(&D)"))->setData(kCommandDeleteSongList);

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "player/shell/window/main_window_controls.h"
 #include "player/shell/status/status_resources.h"
+#include "player/shell/window/main_window_controls.h"
 
 class MainWindow : public QDialog {
 public:

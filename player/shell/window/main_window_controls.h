@@ -19,14 +19,14 @@ inline constexpr std::uint32_t kMsgCommand = 0x0111;
 
 // The picture buttons in the order of the status panel's row, then the two on the right edge.
 inline constexpr std::array<int, 12> kButtonIds = {
-    kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
-    kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume,
-    kCommandCloseButton, kCommandSongListMenu};
+    kCommandPlay,     kCommandStop,     kCommandPrevious,    kCommandNext,
+    kCommandSettings, kCommandAddFiles, kCommandDeleteRows,  kCommandMoveUp,
+    kCommandMoveDown, kCommandVolume,   kCommandCloseButton, kCommandSongListMenu};
 
 struct MainWindowControls {
     QDialog* window = nullptr;
-    QTreeView* listView = nullptr;       // kControlSongList
-    QComboBox* songListCombo = nullptr;  // kControlSongListCombo
+    QTreeView* listView = nullptr;                              // kControlSongList
+    QComboBox* songListCombo = nullptr;                         // kControlSongListCombo
     std::array<QAbstractButton*, kButtonIds.size()> buttons{};  // in kButtonIds order
     QMenu* songListMenu = nullptr;
     StatusResources* status = nullptr;  // the status panel's drawing resources

@@ -1,23 +1,23 @@
 #include "player/shell/window/main_window_proc.h"
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QMenu>
 #include <QTreeView>
 
-#include <functional>
-
 #include "library/tesalo.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
+#include "player/shell/status/status_resources.h"
 #include "player/shell/window/midi_file_dialog.h"
 #include "player/shell/window/play_control.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/row_commands.h"
 #include "player/shell/window/settings_dialog.h"
 #include "player/shell/window/status_reports.h"
-#include "player/shell/status/status_resources.h"
 #include "player/shell/window/volume_panel.h"
 
 namespace {
@@ -64,21 +64,40 @@ bool HandleCommand(const MainWindowControls& controls, int id) {
         case kCommandStop: StopFor(kPendingStop); break;
         case kCommandPrevious:
         case kCommandNext:
-            if (g_player.isPlaying == 1) StopFor(id);
-            else MoveSelection(view, Step(id));
+            if (g_player.isPlaying == 1)
+                StopFor(id);
+            else
+                MoveSelection(view, Step(id));
             break;
         case kCommandAddFiles:
-            if (RunModalDialog(controls, [view] { return MidiFileDialog(view, g_player.japaneseUi); }) == 1) {
+            if (RunModalDialog(controls,
+                               [view] { return MidiFileDialog(view, g_player.japaneseUi); }) == 1) {
                 SaveSongList(view);
             }
             break;
-        case kCommandDeleteRows: if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view); break;
-        case kCommandMoveUp: if (SongListEditable()) { MoveSelectedRows(view, -1); SaveSongList(view); } break;
-        case kCommandMoveDown: if (SongListEditable()) { MoveSelectedRows(view, 1); SaveSongList(view); } break;
-        case kCommandCloseButton: platform::PostWindowMessage(controls.bridge, kMsgCommand, kCommandClose, 0); break;
+        case kCommandDeleteRows:
+            if (SongListEditable() && DeleteSelectedRows(view)) SaveSongList(view);
+            break;
+        case kCommandMoveUp:
+            if (SongListEditable()) {
+                MoveSelectedRows(view, -1);
+                SaveSongList(view);
+            }
+            break;
+        case kCommandMoveDown:
+            if (SongListEditable()) {
+                MoveSelectedRows(view, 1);
+                SaveSongList(view);
+            }
+            break;
+        case kCommandCloseButton:
+            platform::PostWindowMessage(controls.bridge, kMsgCommand, kCommandClose, 0);
+            break;
         case kCommandSongListMenu: SongListMenu(controls); break;
         case kCommandVolume: RunModalDialog(controls, [] { return VolumePanel(); }); break;
-        case kCommandSettings: RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); }); break;
+        case kCommandSettings:
+            RunModalDialog(controls, [] { return SettingsDialog(g_player.japaneseUi); });
+            break;
         case kCommandNewSongList: return CreateSongList(view, g_player.japaneseUi) == 1;
         case kCommandRenameSongList: return RenameSongList(view, g_player.japaneseUi) == 1;
         case kCommandDeleteSongList: DeleteSongList(view, g_player.japaneseUi); break;
@@ -96,7 +115,8 @@ void KeepColumnWidths(const QTreeView* listView) {
 }
 
 void RunCommand(const MainWindowControls& controls, int id) {
-    if (id == kCommandPlayOrStop) return RunCommand(controls, g_player.isPlaying == 1 ? kCommandStop : kCommandPlay);
+    if (id == kCommandPlayOrStop)
+        return RunCommand(controls, g_player.isPlaying == 1 ? kCommandStop : kCommandPlay);
     if (id == kCommandClose) return CloseCommand(controls);
     if (HandleCommand(controls, id)) controls.listView->setFocus();
 }
@@ -108,9 +128,7 @@ void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::
             if (value == 1 && g_player.isPlaying == 1) EndOfPlayback(controls, true);
             break;
         case TE_NOTIFY_POLYPHONY:
-        case TE_NOTIFY_LOAD:
-            DrawStatusReport(controls, code, value);
-            break;
+        case TE_NOTIFY_LOAD: DrawStatusReport(controls, code, value); break;
         case TE_NOTIFY_DURATION:
             DrawStatusReport(controls, code, value);
             g_player.elapsedMs += static_cast<int>(value);
@@ -119,7 +137,6 @@ void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::
             // An end that comes before the new song's start report is the song before's.
             if (g_player.isPlaying == 1 && !g_player.playReportDue) EndOfPlayback(controls, false);
             break;
-        default:
-            break;
+        default: break;
     }
 }

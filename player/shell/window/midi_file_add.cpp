@@ -4,13 +4,13 @@
 
 #include <QTreeView>
 
+#include "midi/midi_scan.h"
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
-#include "midi/midi_scan.h"
+#include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/scan_aside.h"
 
 namespace {
@@ -35,7 +35,8 @@ constexpr off_t kMaxMidiFileBytes = off_t{64} << 20;
 platform::MessageBoxPresenter g_shownPresenter = nullptr;
 thread_local bool t_scanningThread = false;
 
-int QuietOnScanningThread(const std::u16string& text, const std::u16string& caption, unsigned flags) {
+int QuietOnScanningThread(const std::u16string& text, const std::u16string& caption,
+                          unsigned flags) {
     if (!t_scanningThread && g_shownPresenter != nullptr) {
         return g_shownPresenter(text, caption, flags);
     }
@@ -44,7 +45,8 @@ int QuietOnScanningThread(const std::u16string& text, const std::u16string& capt
 
 bool IsMidiSizedFile(const std::string& path) {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxMidiFileBytes;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           info.st_size <= kMaxMidiFileBytes;
 }
 
 // The file's song; false when it cannot stand in a list or plays for less than a second.
@@ -81,9 +83,8 @@ std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
 }
 
 std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool japaneseUi) {
-    std::u16string text = japaneseUi
-        ? u"次のファイルは再生できないため追加しませんでした:"
-        : u"These files cannot be played and were not added:";
+    std::u16string text = japaneseUi ? u"次のファイルは再生できないため追加しませんでした:"
+                                     : u"These files cannot be played and were not added:";
     for (std::size_t i = 0; i < failed.size() && i < kNamedInMessage; ++i) {
         text += u'\n';
         text += platform::DecodeTextByBytes(failed[i].data(), failed[i].size());
@@ -111,13 +112,13 @@ int AppendScanned(QTreeView* listView, const std::vector<std::string>& paths, bo
 
 }  // namespace
 
-int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
-                 bool toNewList, bool japaneseUi) {
+int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen, bool toNewList,
+                 bool japaneseUi) {
     if (!HaveTargetList(listView, toNewList, japaneseUi)) return 0;
     if (chosen.empty()) {
-        ShowPlayerMessage(japaneseUi
-            ? u"Midファイルが選択されていません\n１つ以上のファイルを選択してください"
-            : u"File is not chosen.\nPlease choose one or more files.");
+        ShowPlayerMessage(
+            japaneseUi ? u"Midファイルが選択されていません\n１つ以上のファイルを選択してください"
+                       : u"File is not chosen.\nPlease choose one or more files.");
         return 0;
     }
     std::vector<std::string> paths;

@@ -16,8 +16,8 @@ class QTreeView;
 // cannot be added are named together in one message. 1 when the rows changed or only folders
 // were chosen (the caller then saves the list); 0 when the new list was not made, nothing was
 // chosen (after a message) or no chosen file could be added.
-int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen,
-                 bool toNewList, bool japaneseUi);
+int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen, bool toNewList,
+                 bool japaneseUi);
 
 // Appends the files (dropped onto the list) as AddMidiFiles does, to the current list (a new
 // one is made when none is current); 1 when the rows changed or no file failed, the caller

@@ -1,5 +1,9 @@
 #include "player/shell/window/midi_file_dialog.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
 #include <QDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,10 +11,6 @@
 #include <QStyle>
 #include <QTreeView>
 #include <QTreeWidget>
-
-#include <cstdlib>
-#include <filesystem>
-#include <vector>
 
 #include "player/shell/dialogs/dialog_units.h"
 #include "player/shell/window/folder_entries.h"
@@ -29,13 +29,13 @@ struct FileDialogTemplate {
     const char16_t* addText;
 };
 constexpr FileDialogTemplate kJapaneseTemplate = {
-    "id139", u"MIDIファイルの選択", u"ＭＳ Ｐゴシック",
-    {0, 0, 131, 127}, {3, 3, 125, 103}, {3, 110, 85, 14}, {93, 110, 35, 14},
-    u"新規ソングリストへ追加(&N)", u"追加(&A)"};
+    "id139",          u"MIDIファイルの選択", u"ＭＳ Ｐゴシック", {0, 0, 131, 127},
+    {3, 3, 125, 103}, {3, 110, 85, 14},      {93, 110, 35, 14},  u"新規ソングリストへ追加(&N)",
+    u"追加(&A)"};
 constexpr FileDialogTemplate kEnglishTemplate = {
-    "id162", u"Select MIDI Files", u"Tahoma",
-    {0, 0, 131, 110}, {3, 3, 125, 87}, {3, 93, 85, 14}, {93, 93, 35, 14},
-    u"Add to &NewSonglist", u"&Add"};
+    "id162",          u"Select MIDI Files",   u"Tahoma",
+    {0, 0, 131, 110}, {3, 3, 125, 87},        {3, 93, 85, 14},
+    {93, 93, 35, 14}, u"Add to &NewSonglist", u"&Add"};
 
 constexpr int kFontPoints = 9;
 constexpr int kFileColumnWidth = 140;
@@ -84,8 +84,8 @@ public:
         setFixedSize(DialogUnitsToPixels(form.dialog, base).size());
         list_ = Place(new QTreeWidget(this), "id1051", form.list, base);
         SetupFileList(list_);
-        auto* newList = Place(new QPushButton(QString::fromUtf16(form.newListText), this),
-                              "id1013", form.newList, base);
+        auto* newList = Place(new QPushButton(QString::fromUtf16(form.newListText), this), "id1013",
+                              form.newList, base);
         auto* add = Place(new QPushButton(QString::fromUtf16(form.addText), this), "id1012",
                           form.add, base);
         connect(newList, &QPushButton::clicked, this, [this] { Add(true); });

@@ -2,9 +2,9 @@
 // from any thread, become events of the GUI thread for one receiver.
 #pragma once
 
-#include <QEvent>
-
 #include <cstdint>
+
+#include <QEvent>
 
 #include "platform/messages.h"
 

@@ -3,21 +3,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string_view>
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <QTreeView>
 
-#include <filesystem>
-#include <string_view>
-
+#include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/midi_file_add.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/scan_aside.h"
 #include "player/shell/window/single_instance.h"
@@ -123,7 +123,8 @@ void OpenFiles(const MainWindowControls& controls, const std::vector<std::string
     if (g_player.pendingAction == kPendingClose || files.empty()) return;
     RaisePlayerWindow(controls.window);
     if (SomethingInFront(controls)) {
-        QTimer::singleShot(kRetryMs, controls.window, [controls, files] { OpenFiles(controls, files); });
+        QTimer::singleShot(kRetryMs, controls.window,
+                           [controls, files] { OpenFiles(controls, files); });
         return;
     }
     std::vector<std::string> skipped;

@@ -1,18 +1,18 @@
 #include "player/shell/window/play_control.h"
 
-#include <QDialog>
-#include <QTreeView>
-
 #include <cstdint>
 #include <string>
 
+#include <QDialog>
+#include <QTreeView>
+
 #include "library/tesalo.h"
+#include "midi/smf_image.h"
 #include "player/model/play_order.h"
 #include "player/model/settings.h"
-#include "midi/smf_image.h"
+#include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/library_activity.h"
-#include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"
 
@@ -23,7 +23,8 @@ constexpr int kCellTextLimit = 260;
 PlayMode SettingsPlayMode() { return {g_settings.bChainPlay == 1, g_settings.bAutoRepeat == 1}; }
 
 QString TitleText(const MainWindowControls& controls, int row) {
-    return QString::fromStdU16String(ShownRows(controls.listView)->Rows().Row(row).title).left(kCellTextLimit);
+    return QString::fromStdU16String(ShownRows(controls.listView)->Rows().Row(row).title)
+        .left(kCellTextLimit);
 }
 
 // Reads, prepares and hands the row's song to the library; false when the file is unusable.
@@ -57,11 +58,14 @@ bool TryRow(const MainWindowControls& controls, int row) {
 
 }  // namespace
 
-void ResetRowMarks(const MainWindowControls& controls) { ShownRows(controls.listView)->ResetMarks(); }
+void ResetRowMarks(const MainWindowControls& controls) {
+    ShownRows(controls.listView)->ResetMarks();
+}
 
 int PlaySongAt(const MainWindowControls& controls) {
-    const PlayTry result = TryRows(SettingsPlayMode(), g_player.currentSong, RowCount(controls.listView),
-                                   [&controls](int row) { return TryRow(controls, row); });
+    const PlayTry result =
+        TryRows(SettingsPlayMode(), g_player.currentSong, RowCount(controls.listView),
+                [&controls](int row) { return TryRow(controls, row); });
     g_player.currentSong = result.current;
     if (result.started) return 1;
     if (result.tried) ShowPlayerMessage(u"SMFファイルの読み込みに失敗しました");
@@ -71,7 +75,8 @@ int PlaySongAt(const MainWindowControls& controls) {
 void PlayCommand(const MainWindowControls& controls) {
     QTreeView* view = controls.listView;
     const int focused = FocusedRow(view);
-    const PlayStep step = NextPlayStep(SettingsPlayMode(), PlayEvent::kPlay, focused, RowCount(view));
+    const PlayStep step =
+        NextPlayStep(SettingsPlayMode(), PlayEvent::kPlay, focused, RowCount(view));
     if (step.kind != PlayStep::kTry) return;
     ResetRowMarks(controls);
     // Focused, not selected: the selection is the user's.
@@ -96,7 +101,8 @@ namespace {
 void PlayNeighbour(const MainWindowControls& controls, int target) {
     QTreeView* view = controls.listView;
     // Another list may be shown since the song started: its rows may be fewer.
-    if (ShownRows(view)->Rows().Holds(g_player.currentSong)) DeselectRow(view, g_player.currentSong);
+    if (ShownRows(view)->Rows().Holds(g_player.currentSong))
+        DeselectRow(view, g_player.currentSong);
     FocusRow(view, target, true);
     PlayCommand(controls);
 }
@@ -110,8 +116,8 @@ void BackToIdle(const MainWindowControls& controls) {
 // The song ended by itself (or was refused): the play order gives the row that plays next.
 void ContinueChain(const MainWindowControls& controls, bool refused) {
     const PlayEvent event = refused ? PlayEvent::kRefused : PlayEvent::kSongEnd;
-    const PlayStep step = NextPlayStep(SettingsPlayMode(), event, g_player.currentSong,
-                                       RowCount(controls.listView));
+    const PlayStep step =
+        NextPlayStep(SettingsPlayMode(), event, g_player.currentSong, RowCount(controls.listView));
     g_player.isPlaying = 0;
     g_player.currentSong = step.row;
     if (step.kind == PlayStep::kTry) {
@@ -136,7 +142,8 @@ void EndOfPlayback(const MainWindowControls& controls, bool refused) {
         PlayCommand(controls);  // the focus is on the first opened file
         if (g_player.isPlaying != 1) BackToIdle(controls);
     } else if (action == kPendingPrevious || action == kPendingNext) {
-        const PlayEvent event = action == kPendingPrevious ? PlayEvent::kPrevious : PlayEvent::kNext;
+        const PlayEvent event =
+            action == kPendingPrevious ? PlayEvent::kPrevious : PlayEvent::kNext;
         const PlayStep step = NextPlayStep(SettingsPlayMode(), event, g_player.currentSong,
                                            RowCount(controls.listView));
         if (step.kind != PlayStep::kTry) return BackToIdle(controls);

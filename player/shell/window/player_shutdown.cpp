@@ -1,12 +1,12 @@
 #include "player/shell/window/player_shutdown.h"
 
-#include <QLocalServer>
-#include <QTreeView>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include <QLocalServer>
+#include <QTreeView>
 
 #include "library/tesalo.h"
 #include "platform/codepage.h"
@@ -35,7 +35,8 @@ int SaveAll(const QTreeView* listView) {
         KeepWindowPlace(listView->window());
         KeepShownSongList();
         if (!SaveUnsavedSongList(listView)) {
-            std::fputs("tesalo-player: a change of the shown song list could not be saved\n", stderr);
+            std::fputs("tesalo-player: a change of the shown song list could not be saved\n",
+                       stderr);
         }
     }
     if (SaveSettings()) return 1;

@@ -17,17 +17,17 @@ enum PendingAction {
 };
 
 struct PlayerState {
-    int isPlaying = 0;           // a song was started and its end has not yet been handled
-    int currentSong = 0;         // the row being played, or last played
+    int isPlaying = 0;    // a song was started and its end has not yet been handled
+    int currentSong = 0;  // the row being played, or last played
     int pendingAction = kPendingNone;
-    int elapsedMs = 0;           // play time of the current song
-    int busyFrame = 0;           // frame 0 or 1 of the activity picture
+    int elapsedMs = 0;                // play time of the current song
+    int busyFrame = 0;                // frame 0 or 1 of the activity picture
     std::uint32_t notifyMessage = 0;  // the registered TE_NOTIFY_MESSAGE
     bool japaneseUi = false;
     // Set by TePlay, cleared by its report TE_NOTIFY_PLAY: an end report that comes before it
     // belongs to the song before and must not end the new one.
     bool playReportDue = false;
-    void* instanceBlock = nullptr;    // the 32-byte block shared with later starts
+    void* instanceBlock = nullptr;  // the 32-byte block shared with later starts
 };
 
 extern PlayerState g_player;

@@ -12,7 +12,8 @@ constexpr std::string_view kActivateWord = "activate ";
 constexpr std::string_view kWaylandWord = "wayland";
 constexpr std::string_view kX11Word = "x11";
 // "activate wayland " and the longest token.
-constexpr std::size_t kMaxActivateLine = kActivateWord.size() + kWaylandWord.size() + 1 + kMaxActivationToken;
+constexpr std::size_t kMaxActivateLine =
+    kActivateWord.size() + kWaylandWord.size() + 1 + kMaxActivationToken;
 
 bool Admissible(const std::string& path) {
     return !path.empty() && path.size() <= kMaxOpenPath && path.front() == '/' &&
@@ -40,7 +41,8 @@ bool ReadActivateLine(std::string_view line, ActivationToken* activation) {
 
 // How long the line at the front of buffer may be.
 std::size_t LineBound(const std::string& buffer) {
-    return buffer.compare(0, kActivateWord.size(), kActivateWord) == 0 ? kMaxActivateLine : kMaxRequestLine;
+    return buffer.compare(0, kActivateWord.size(), kActivateWord) == 0 ? kMaxActivateLine
+                                                                       : kMaxRequestLine;
 }
 
 // A line other than "open": raise, activate or ignored.
@@ -93,7 +95,8 @@ std::string EncodeRaiseRequest(const std::vector<std::string>& files) {
 
 std::string EncodeActivationRequest(const ActivationToken& activation) {
     if (!AdmissibleToken(activation.token)) return {};
-    const std::string_view kind = activation.kind == ActivationToken::kWayland ? kWaylandWord : kX11Word;
+    const std::string_view kind =
+        activation.kind == ActivationToken::kWayland ? kWaylandWord : kX11Word;
     return std::string(kActivateWord) + std::string(kind) + ' ' + activation.token + '\n';
 }
 
@@ -113,7 +116,8 @@ RequestRead TakeRaiseRequest(std::string& buffer, RaiseRequest* request) {
     }
     unsigned version = 0;
     std::size_t length = 0;
-    if (!ReadOpenLine(line.substr(kOpenWord.size()), &version, &length) || length > kMaxOpenPayload) {
+    if (!ReadOpenLine(line.substr(kOpenWord.size()), &version, &length) ||
+        length > kMaxOpenPayload) {
         return RequestRead::kBroken;
     }
     if (buffer.size() - (newline + 1) < length) return RequestRead::kNeedMore;

@@ -1,12 +1,12 @@
 #include "player/shell/window/raise_server.h"
 
+#include <deque>
+#include <memory>
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTimer>
-
-#include <deque>
-#include <memory>
 
 #include "player/shell/window/single_instance.h"
 
@@ -31,14 +31,19 @@ struct Handlers {
 // signal: opening may show a message box, and its event loop must not read this client again.
 // A token waits in the same queue, so it is used after the files before it are opened.
 void Serve(QObject* server, const RaiseRequest& request, const Handlers& handlers) {
-    if (request.kind == RaiseRequest::kRaise || (request.kind == RaiseRequest::kOpen && !handlers.open)) {
+    if (request.kind == RaiseRequest::kRaise ||
+        (request.kind == RaiseRequest::kOpen && !handlers.open)) {
         handlers.raise();
     } else if (request.kind == RaiseRequest::kOpen) {
-        QMetaObject::invokeMethod(server, [open = handlers.open, files = request.files] { open(files); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [open = handlers.open, files = request.files] { open(files); },
+            Qt::QueuedConnection);
     } else if (request.kind == RaiseRequest::kActivate && handlers.activate) {
         QMetaObject::invokeMethod(
-            server, [activate = handlers.activate, activation = request.activation] { activate(activation); },
+            server,
+            [activate = handlers.activate, activation = request.activation] {
+                activate(activation);
+            },
             Qt::QueuedConnection);
     }
 }
@@ -49,7 +54,8 @@ void Drop(QLocalSocket* client) {
 }
 
 // Takes what the client sent so far; a request stays in its buffer until it is complete.
-void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer, const Handlers& handlers) {
+void ServeClient(QObject* server, QLocalSocket* client, std::string& buffer,
+                 const Handlers& handlers) {
     const QByteArray bytes = client->readAll();
     buffer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     RaiseRequest request;
@@ -76,11 +82,14 @@ void KeepRoom(Clients& clients) {
     }
 }
 
-void TakeClient(QLocalServer* server, QLocalSocket* client, Clients& clients, const Handlers& handlers) {
+void TakeClient(QLocalServer* server, QLocalSocket* client, Clients& clients,
+                const Handlers& handlers) {
     KeepRoom(clients);
     clients.emplace_back(client);
     auto buffer = std::make_shared<std::string>();
-    auto serve = [server, client, buffer, handlers] { ServeClient(server, client, *buffer, handlers); };
+    auto serve = [server, client, buffer, handlers] {
+        ServeClient(server, client, *buffer, handlers);
+    };
     QObject::connect(client, &QLocalSocket::readyRead, client, serve);
     QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(kClientTimeoutMs, client, [client] { Drop(client); });
@@ -107,7 +116,8 @@ QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenF
     auto clients = std::make_shared<Clients>();
     const Handlers handlers{std::move(raise), std::move(open), std::move(activate)};
     QObject::connect(server, &QLocalServer::newConnection, server, [server, clients, handlers] {
-        while (QLocalSocket* client = server->nextPendingConnection()) TakeClient(server, client, *clients, handlers);
+        while (QLocalSocket* client = server->nextPendingConnection())
+            TakeClient(server, client, *clients, handlers);
     });
     auto* check = new QTimer(server);
     // Qt closes the listening socket when taking a client fails, without a signal, and still

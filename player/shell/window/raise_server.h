@@ -21,5 +21,5 @@ using ActivateHandler = std::function<void(const ActivationToken& activation)>;
 // in time, or is the oldest when too many are connected is dropped. Should the channel close
 // (accepting fails when the process has no file descriptor left), it is opened again. nullptr
 // when the channel cannot be opened.
-QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise, OpenFilesHandler open = {},
-                             ActivateHandler activate = {});
+QLocalServer* ListenForRaise(QObject* parent, std::function<void()> raise,
+                             OpenFilesHandler open = {}, ActivateHandler activate = {});

@@ -1,12 +1,12 @@
 #include "player/shell/window/row_commands.h"
 
-#include <QTreeView>
-
 #include <algorithm>
 
+#include <QTreeView>
+
 #include "player/model/play_order.h"
-#include "player/shell/lists/song_list_view.h"
 #include "player/shell/dialogs/player_message.h"
+#include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/player_state.h"
 
 void MoveSelection(QTreeView* listView, int step) {
@@ -38,6 +38,7 @@ int DeleteSelectedRows(QTreeView* listView) {
 void MoveSelectedRows(QTreeView* listView, int step) {
     RowFlags selected = SelectedRows(listView);
     if (!ShownRows(listView)->MoveBlocks(selected, step)) return;
-    const auto first = std::find_if(selected.begin(), selected.end(), [](char flag) { return flag != 0; });
+    const auto first =
+        std::find_if(selected.begin(), selected.end(), [](char flag) { return flag != 0; });
     ShowRow(listView, static_cast<int>(first - selected.begin()));
 }

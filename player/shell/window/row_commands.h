@@ -4,7 +4,8 @@
 
 class QTreeView;
 
-// Commands kCommandPrevious / kCommandNext while idle: the focus and selection move one row (step -1 or +1).
+// Commands kCommandPrevious / kCommandNext while idle: the focus and selection move one row (step
+// -1 or +1).
 void MoveSelection(QTreeView* listView, int step);
 
 // Deletes the selected rows, keeping currentSong on the playing song. 0 (and nothing deleted)

@@ -1,11 +1,11 @@
 #include "player/shell/window/scan_aside.h"
 
+#include <atomic>
+#include <thread>
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QProgressDialog>
-
-#include <atomic>
-#include <thread>
 
 #include "player/shell/window/player_state.h"
 
@@ -26,8 +26,10 @@ QString ProgressText() {
 void HandleEventsUntilScanned(const std::atomic<std::size_t>& scanned, std::size_t count,
                               QProgressDialog& progress) {
     while (scanned.load() < count) {
-        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::WaitForMoreEvents
-            : QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(progress.isVisible()
+                                            ? QEventLoop::WaitForMoreEvents
+                                            : QEventLoop::WaitForMoreEvents |
+                                                  QEventLoop::ExcludeUserInputEvents);
         if (progress.isVisible()) progress.setValue(static_cast<int>(scanned.load()));
     }
 }

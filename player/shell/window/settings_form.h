@@ -18,14 +18,30 @@ struct SettingsForm {
     int lowerPart;  // how far the play modes, the program's name and the buttons sit lower
 };
 
-inline constexpr SettingsForm kJapaneseSettings = {
-    "id122", u"ＭＳ Ｐゴシック", QRect(0, 0, 134, 123), u"設定", u"サウンド効果", u"再生品質",
-    u"最大同時発音数", u"ローパスフィルタ + ディレイ効果", u"WAVEMAPPERを強制", u"再生モード",
-    u"キャンセル", 10};
-inline constexpr SettingsForm kEnglishSettings = {
-    "id164", u"Tahoma", QRect(0, 0, 135, 110), u"Tesalo - Settings", u"Sound Expression",
-    u"Sound Quality", u"Polyphonic Limit  ", u"&LPF + Delay Effect", u"Force WAVEMAPPER", u"Play",
-    u"&Cancel", 0};
+inline constexpr SettingsForm kJapaneseSettings = {"id122",
+                                                   u"ＭＳ Ｐゴシック",
+                                                   QRect(0, 0, 134, 123),
+                                                   u"設定",
+                                                   u"サウンド効果",
+                                                   u"再生品質",
+                                                   u"最大同時発音数",
+                                                   u"ローパスフィルタ + ディレイ効果",
+                                                   u"WAVEMAPPERを強制",
+                                                   u"再生モード",
+                                                   u"キャンセル",
+                                                   10};
+inline constexpr SettingsForm kEnglishSettings = {"id164",
+                                                  u"Tahoma",
+                                                  QRect(0, 0, 135, 110),
+                                                  u"Tesalo - Settings",
+                                                  u"Sound Expression",
+                                                  u"Sound Quality",
+                                                  u"Polyphonic Limit  ",
+                                                  u"&LPF + Delay Effect",
+                                                  u"Force WAVEMAPPER",
+                                                  u"Play",
+                                                  u"&Cancel",
+                                                  0};
 
 // The upper part: sound expression.
 inline constexpr QRect kSoundGroupUnits(3, 2, 128, 60);

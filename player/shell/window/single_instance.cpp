@@ -1,14 +1,14 @@
 #include "player/shell/window/single_instance.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <QApplication>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QThread>
 #include <QWidget>
-
-#include <cstdint>
-#include <cstring>
 
 #include "platform/instance.h"
 #include "player/shell/window/x11_activation.h"
@@ -52,8 +52,10 @@ bool ConnectToRunningPlayer(QLocalSocket& socket) {
 
 // The activate requests of the tokens the desktop gave this start.
 std::string ActivationRequests() {
-    return EncodeActivationRequest({ActivationToken::kWayland, qgetenv("XDG_ACTIVATION_TOKEN").toStdString()}) +
-           EncodeActivationRequest({ActivationToken::kX11, qgetenv("DESKTOP_STARTUP_ID").toStdString()});
+    return EncodeActivationRequest(
+               {ActivationToken::kWayland, qgetenv("XDG_ACTIVATION_TOKEN").toStdString()}) +
+           EncodeActivationRequest(
+               {ActivationToken::kX11, qgetenv("DESKTOP_STARTUP_ID").toStdString()});
 }
 
 // Restored when minimized, on top, and active: under a window manager the activation is the
@@ -81,7 +83,8 @@ void ActivateOnWayland(QWidget* window, const std::string& token) {
 void ActivateOnX11(QWidget* window, const std::string& startupId) {
     RaisePlayerWindow(window);
     std::vector<std::uint32_t> windows = {static_cast<std::uint32_t>(window->winId())};
-    if (QWidget* modal = ModalInFront(window)) windows.push_back(static_cast<std::uint32_t>(modal->winId()));
+    if (QWidget* modal = ModalInFront(window))
+        windows.push_back(static_cast<std::uint32_t>(modal->winId()));
     ActivateX11Windows(windows, startupId);
 }
 
@@ -89,7 +92,8 @@ void ActivateOnX11(QWidget* window, const std::string& startupId) {
 
 QString RaiseChannelName() {
     const std::string folder = platform::InstanceFolder();
-    return folder.empty() ? QString() : QString::fromLocal8Bit(folder) + QStringLiteral("raise.socket");
+    return folder.empty() ? QString()
+                          : QString::fromLocal8Bit(folder) + QStringLiteral("raise.socket");
 }
 
 bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
@@ -112,7 +116,8 @@ void RaisePlayerWindow(QWidget* window) {
 
 void ActivatePlayerWindow(QWidget* window, const ActivationToken& activation) {
     const QString platform = QGuiApplication::platformName();
-    if (activation.kind == ActivationToken::kWayland && platform.startsWith(QStringLiteral("wayland"))) {
+    if (activation.kind == ActivationToken::kWayland &&
+        platform.startsWith(QStringLiteral("wayland"))) {
         ActivateOnWayland(window, activation.token);
     } else if (activation.kind == ActivationToken::kX11 && platform == QStringLiteral("xcb")) {
         ActivateOnX11(window, activation.token);

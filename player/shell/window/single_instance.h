@@ -5,10 +5,10 @@
 // channel live in the user's instance folder (platform/instance.h).
 #pragma once
 
-#include <QString>
-
 #include <string>
 #include <vector>
+
+#include <QString>
 
 #include "player/shell/window/raise_request.h"
 

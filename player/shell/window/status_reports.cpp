@@ -4,19 +4,22 @@
 
 #include "library/tesalo.h"
 #include "player/model/settings.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/status/status_display.h"
 #include "player/shell/status/status_panel.h"
+#include "player/shell/window/player_state.h"
 
-void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {
+void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code,
+                      std::intptr_t value) {
     StatusResources& status = *controls.status;
     if (status.picture.isNull()) return;  // the window has not started, or has closed
     const QRect panel = StatusPanelRect(controls.window->size());
     const auto word = static_cast<std::uint32_t>(value);
     QRect changed;
-    if (code == TE_NOTIFY_POLYPHONY) changed = DrawPolyDisplay(status, panel, word, g_settings.polyLimit);
+    if (code == TE_NOTIFY_POLYPHONY)
+        changed = DrawPolyDisplay(status, panel, word, g_settings.polyLimit);
     if (code == TE_NOTIFY_LOAD) changed = DrawCpuDisplay(status, panel, word);
-    if (code == TE_NOTIFY_DURATION) changed = DrawTimeDisplay(status, panel, g_player.elapsedMs, g_player.busyFrame);
+    if (code == TE_NOTIFY_DURATION)
+        changed = DrawTimeDisplay(status, panel, g_player.elapsedMs, g_player.busyFrame);
     if (!changed.isNull()) controls.window->update(changed);
 }
 

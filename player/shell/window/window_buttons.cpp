@@ -22,7 +22,8 @@ QAbstractButton* MakeControlButton(int id, QWidget* parent) {
 namespace {
 
 // The buttons that change the settings or the list: off while a song plays.
-constexpr int kEditButtons[] = {kCommandSettings, kCommandMoveUp, kCommandMoveDown, kCommandDeleteRows};
+constexpr int kEditButtons[] = {kCommandSettings, kCommandMoveUp, kCommandMoveDown,
+                                kCommandDeleteRows};
 
 void Enable(const MainWindowControls& controls, int id, bool enabled) {
     if (QAbstractButton* button = ControlButton(controls, id)) button->setEnabled(enabled);

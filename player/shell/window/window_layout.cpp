@@ -1,18 +1,18 @@
 #include "player/shell/window/window_layout.h"
 
+#include <array>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QTreeView>
-
-#include <array>
 
 namespace {
 
 constexpr int kButtonSize = 22;
 // The buttons in the panel's row, left to right, 23 pixels apart.
 constexpr std::array<int, 10> kRowButtons = {
-    kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
-    kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume};
+    kCommandPlay,     kCommandStop,       kCommandPrevious, kCommandNext,     kCommandSettings,
+    kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp,   kCommandMoveDown, kCommandVolume};
 
 int RowIndex(int id) {
     for (std::size_t i = 0; i < kRowButtons.size(); ++i) {

@@ -7,7 +7,8 @@
 
 #include "player/shell/window/main_window_controls.h"
 
-// The rectangle of control id (kControlSongListCombo with the height of its dropped list); empty for others.
+// The rectangle of control id (kControlSongListCombo with the height of its dropped list); empty
+// for others.
 QRect ControlRect(int id, QSize client);
 // The status panel: left 1, top H - 60, right W - 1, bottom H - 1 (right and bottom outside).
 QRect PanelRect(QSize client);

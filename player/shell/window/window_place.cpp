@@ -1,10 +1,10 @@
 #include "player/shell/window/window_place.h"
 
+#include <optional>
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <optional>
 
 #include "player/model/settings.h"
 

@@ -1,13 +1,13 @@
 #include "player/shell/window/window_start.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 #include <QDialog>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
-
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"

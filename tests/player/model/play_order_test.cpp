@@ -1,11 +1,11 @@
 // The play order: what Play, Previous, Next, the end of a song and a refused song lead to in each
 // play mode, over rows that play or fail; and where the playing row stays when rows are deleted.
+#include "player/model/play_order.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "player/model/play_order.h"
 
 namespace {
 
@@ -55,29 +55,41 @@ const PlayCase kPlayCases[] = {
     {"play without focus starts row 0", kSingle, "PP", -1, E::kPlay, "0", "play 0", false},
     {"play on the focused row", kSingle, "PPP", 2, E::kPlay, "2", "play 2", false},
     {"play with no rows does nothing", kChain, "", -1, E::kPlay, "", "-", false},
-    {"single: a refused row is the only one tried", kSingle, "RP", 0, E::kPlay, "0", "idle 0", true},
+    {"single: a refused row is the only one tried", kSingle, "RP", 0, E::kPlay, "0", "idle 0",
+     true},
     {"chain: play skips refused rows", kChain, "RRP", 0, E::kPlay, "012", "play 2", false},
-    {"chain: every row refused ends past the last", kChain, "RRR", 1, E::kPlay, "12", "idle 3", true},
+    {"chain: every row refused ends past the last", kChain, "RRR", 1, E::kPlay, "12", "idle 3",
+     true},
     {"repeat: play does not go round", kRepeat, "PRR", 1, E::kPlay, "12", "idle 3", true},
     {"single: the end of a song ends playback", kSingle, "PP", 0, E::kSongEnd, "", "idle 0", false},
     {"single: a refusal ends playback", kSingle, "PP", 0, E::kRefused, "", "idle 0", false},
     {"chain: the end plays the next row", kChain, "PPP", 0, E::kSongEnd, "1", "play 1", false},
     {"chain: the end skips refused rows", kChain, "PRP", 0, E::kSongEnd, "12", "play 2", false},
     {"chain: the last row's end ends past it", kChain, "PPP", 2, E::kSongEnd, "", "idle 3", false},
-    {"chain: refused rows to the end are told", kChain, "PRR", 0, E::kSongEnd, "12", "idle 3", true},
-    {"chain: a refusal goes on with the next row", kChain, "PPP", 1, E::kRefused, "2", "play 2", false},
-    {"repeat: the last row's end plays row 0", kRepeat, "PPP", 2, E::kSongEnd, "0", "play 0", false},
-    {"repeat: from row 0 refused rows are skipped", kRepeat, "RRP", 2, E::kSongEnd, "012", "play 2", false},
-    {"repeat: every row refused makes one round", kRepeat, "RRR", 2, E::kSongEnd, "012", "idle 3", true},
-    {"repeat: a refused last row does not go round", kRepeat, "PPP", 2, E::kRefused, "", "idle 3", false},
-    {"repeat: refused rows after a row do not go round", kRepeat, "PRR", 0, E::kSongEnd, "12", "idle 3", true},
+    {"chain: refused rows to the end are told", kChain, "PRR", 0, E::kSongEnd, "12", "idle 3",
+     true},
+    {"chain: a refusal goes on with the next row", kChain, "PPP", 1, E::kRefused, "2", "play 2",
+     false},
+    {"repeat: the last row's end plays row 0", kRepeat, "PPP", 2, E::kSongEnd, "0", "play 0",
+     false},
+    {"repeat: from row 0 refused rows are skipped", kRepeat, "RRP", 2, E::kSongEnd, "012", "play 2",
+     false},
+    {"repeat: every row refused makes one round", kRepeat, "RRR", 2, E::kSongEnd, "012", "idle 3",
+     true},
+    {"repeat: a refused last row does not go round", kRepeat, "PPP", 2, E::kRefused, "", "idle 3",
+     false},
+    {"repeat: refused rows after a row do not go round", kRepeat, "PRR", 0, E::kSongEnd, "12",
+     "idle 3", true},
     {"single: next plays the row after", kSingle, "PPP", 0, E::kNext, "1", "play 1", false},
     {"single: next on the last row stops", kSingle, "PP", 1, E::kNext, "", "idle 1", false},
     {"repeat: next on the last row stops", kRepeat, "PP", 1, E::kNext, "", "idle 1", false},
-    {"single: previous on the first row stops", kSingle, "PP", 0, E::kPrevious, "", "idle 0", false},
-    {"repeat: previous on the first row stops", kRepeat, "PP", 0, E::kPrevious, "", "idle 0", false},
+    {"single: previous on the first row stops", kSingle, "PP", 0, E::kPrevious, "", "idle 0",
+     false},
+    {"repeat: previous on the first row stops", kRepeat, "PP", 0, E::kPrevious, "", "idle 0",
+     false},
     {"single: previous onto a refused row", kSingle, "RP", 1, E::kPrevious, "0", "idle 0", true},
-    {"chain: previous onto a refused row plays on forward", kChain, "PRP", 2, E::kPrevious, "12", "play 2", false},
+    {"chain: previous onto a refused row plays on forward", kChain, "PRP", 2, E::kPrevious, "12",
+     "play 2", false},
     {"chain: next onto refused rows to the end", kChain, "PRR", 0, E::kNext, "12", "idle 3", true},
     {"next after another list with fewer rows", kChain, "P", 4, E::kNext, "", "idle 4", false},
     {"previous into a shorter list", kChain, "PP", 2, E::kPrevious, "1", "play 1", false},
@@ -95,7 +107,8 @@ TEST(PlayOrderTest, EventsLeadToTheRowTheOrderGives) {
 
 SongRows Rows(const std::string& titles) {
     std::vector<SongListSong> songs;
-    for (char title : titles) songs.push_back({1, std::string("/") + title + ".mid", std::u16string(1, title)});
+    for (char title : titles)
+        songs.push_back({1, std::string("/") + title + ".mid", std::u16string(1, title)});
     SongRows rows;
     rows.Assign(songs);
     return rows;
@@ -103,7 +116,8 @@ SongRows Rows(const std::string& titles) {
 
 std::string Titles(const SongRows& rows) {
     std::string titles;
-    for (int row = 0; row < rows.Count(); ++row) titles += static_cast<char>(rows.Row(row).title[0]);
+    for (int row = 0; row < rows.Count(); ++row)
+        titles += static_cast<char>(rows.Row(row).title[0]);
     return titles;
 }
 

@@ -1,9 +1,8 @@
 #include "player/model/settings.h"
 
+#include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <csignal>
@@ -33,10 +32,14 @@ std::string ProductKey(const std::string& polyLimit, const std::string& waveQual
     return "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
            "\"bChainPlay\"=dword:00000000\n"
            "\"bAutoRepeat\"=dword:00000000\n"
-           "\"polyLimit\"=dword:" + polyLimit + "\n"
+           "\"polyLimit\"=dword:" +
+           polyLimit +
+           "\n"
            "\"bLPFDelay\"=dword:00000000\n"
            "\"bWaveMapper\"=dword:00000000\n"
-           "\"waveQuality\"=dword:" + waveQuality + "\n"
+           "\"waveQuality\"=dword:" +
+           waveQuality +
+           "\n"
            "\"colTitle\"=dword:000000a0\n"
            "\"colTime\"=dword:00000028\n"
            "\"colFileTime\"=dword:0000008c\n"
@@ -93,10 +96,10 @@ protected:
 TEST_F(Settings, AnEmptyStoreGivesTheDefaultsAndHoldsAllTenAfterSaving) {
     LoadSettings();
     const PlayerSettings& s = g_settings;
-    EXPECT_EQ((std::vector<int>{s.bChainPlay, s.bAutoRepeat, s.polyLimit, s.bLPFDelay,
-                                s.bWaveMapper, s.waveQuality, s.colTitle, s.colTime,
-                                s.colFileTime, s.masterVolume}),
-              (std::vector<int>{0, 0, 16, 0, 0, 0, 160, 40, 140, 16}));
+    EXPECT_EQ(
+        (std::vector<int>{s.bChainPlay, s.bAutoRepeat, s.polyLimit, s.bLPFDelay, s.bWaveMapper,
+                          s.waveQuality, s.colTitle, s.colTime, s.colFileTime, s.masterVolume}),
+        (std::vector<int>{0, 0, 16, 0, 0, 0, 160, 40, 140, 16}));
     EXPECT_FALSE(std::filesystem::exists(home.StorePath())) << "loading writes nothing";
     SaveSettings();
     EXPECT_EQ(ReadText(home.StorePath()),
@@ -197,15 +200,18 @@ TEST_F(Settings, AFullDiskWhileSavingKeepsTheOldStoreReadable) {
                                               Utf16(home.StorePath()) + u"\n" +
                                               Utf16(std::strerror(EFBIG)));
     EXPECT_EQ(ReadText(home.StorePath()), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(home.StorePath()).parent_path()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(
+                                std::filesystem::path(home.StorePath()).parent_path()),
                             std::filesystem::directory_iterator()),
-              1) << "a temporary file is left";
+              1)
+        << "a temporary file is left";
     LoadSettings();
     EXPECT_EQ(g_settings.polyLimit, 24);
     EXPECT_EQ(g_settings.waveQuality, 2);
     g_settings.polyLimit = 30;
     EXPECT_EQ(SaveSettings(), 1);
-    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
+    EXPECT_EQ(ReadText(home.StorePath()),
+              kHeader + kVendorKeys + ProductKey("0000001e", "00000002"));
 }
 
 // The player saves at exit, where it may be killed at any moment: one replacement of the file
@@ -218,7 +224,8 @@ TEST_F(Settings, TheTenValuesReachTheStoreInOneReplacement) {
     StoreReplacements replacements(home.StorePath());
     EXPECT_EQ(SaveSettings(), 1);
     EXPECT_EQ(replacements.Count(), 1);
-    EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + ProductKey("0000001e", "00000003"));
+    EXPECT_EQ(ReadText(home.StorePath()),
+              kHeader + kVendorKeys + ProductKey("0000001e", "00000003"));
 }
 
 // A store over 16 MB, or one that cannot be read, is not read: the player runs on the
@@ -243,9 +250,9 @@ TEST_F(Settings, AStoreThatCannotBeReadIsNeverWrittenOverAndTheSaveSaysWhy) {
     std::filesystem::create_directory(home.StorePath());
     EXPECT_EQ(SaveSettings(), 0);
     EXPECT_TRUE(std::filesystem::is_directory(home.StorePath()));
-    EXPECT_EQ(SettingsSaveFailure(false), u"The settings could not be saved.\n" +
-                                              Utf16(home.StorePath()) + u"\nIt could not be read: " +
-                                              Utf16(std::strerror(EISDIR)));
+    EXPECT_EQ(SettingsSaveFailure(false),
+              u"The settings could not be saved.\n" + Utf16(home.StorePath()) +
+                  u"\nIt could not be read: " + Utf16(std::strerror(EISDIR)));
 }
 
 // The player killed while it writes the store: the next start finds every old value, and the
@@ -275,8 +282,9 @@ TEST_F(Settings, ASaveKilledWhileWritingLeavesTheOldValuesAndALeftoverTheStartRe
 TEST_F(Settings, WithoutAKnownWindowPlaceOrListTheStoreHoldsNoneOfThem) {
     WriteText(home.StorePath(), kHeader + kVendorKeys + ProductKey("00000018", "00000000"));
     LoadSettings();
-    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
-                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY,
+                                g_windowMemory.windowWidth, g_windowMemory.windowHeight,
+                                g_windowMemory.windowMaximized}),
               (std::vector<int>{0, 0, 0, 0, 1}));
     EXPECT_EQ(g_windowMemory.lastSongList, u"");
     EXPECT_EQ(SaveSettings(), 1);
@@ -307,8 +315,9 @@ TEST_F(Settings, TheWindowPlaceAndTheLastListGoInTheSameSaveAndComeBack) {
     EXPECT_EQ(ReadText(home.StorePath()), kHeader + kVendorKeys + product);
     g_windowMemory = WindowMemory{};
     LoadSettings();
-    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
-                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY,
+                                g_windowMemory.windowWidth, g_windowMemory.windowHeight,
+                                g_windowMemory.windowMaximized}),
               (std::vector<int>{-50, 30, 800, 600, 0}));
     EXPECT_EQ(g_windowMemory.lastSongList, u"snglst002.lst");
 }
@@ -318,8 +327,10 @@ TEST_F(Settings, ALastListThatIsNoPlainShortTextGivesNone) {
     for (const std::string& value :
          {std::string("dword:00000002"), std::string("hex:61,00,62,00"),
           "\"" + std::string(600, 'a') + "\"", std::string("hex(1):61,00,62")}) {
-        WriteText(home.StorePath(), kHeader + "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
-                                              "\"lastSongList\"=" + value + "\n");
+        WriteText(home.StorePath(), kHeader +
+                                        "[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
+                                        "\"lastSongList\"=" +
+                                        value + "\n");
         g_windowMemory.lastSongList = u"x";
         LoadSettings();
         EXPECT_EQ(g_windowMemory.lastSongList, u"") << value;

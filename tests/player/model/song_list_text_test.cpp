@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/codepage.h"
 #include "midi/play_time.h"
+#include "platform/codepage.h"
 #include "tests/platform/env_guard.h"
 
 namespace {
@@ -67,9 +67,9 @@ TEST(SongListTextTest, ReaderFindsMarkersAnywhereAndPassesOverOtherText) {
 // bytes of each line decide, whatever the language; a path is never decoded.
 TEST(SongListTextTest, EachLineIsDecodedByItsOwnBytesAndPathsStayBytes) {
     const std::string text =
-        "##SONGTITLE\r\n\x83\x65\x83\x58\x83\x67\r\n\r\n"           // テスト in CP932
+        "##SONGTITLE\r\n\x83\x65\x83\x58\x83\x67\r\n\r\n"                      // テスト in CP932
         "##SONGFILE\r\n1\r\n\\My Documents\\\x8B\xC8.mid\r\n\x8B\xC8\r\n\r\n"  // 曲
-        "##SONGFILE\r\n2\r\n/m/caf\xE9.mid\r\ncaf\xE9 \x81\r\n\r\n"  // CP1252, 0x81 undefined
+        "##SONGFILE\r\n2\r\n/m/caf\xE9.mid\r\ncaf\xE9 \x81\r\n\r\n"        // CP1252, 0x81 undefined
         "##SONGFILE\r\n3\r\n/m/\xE6\x9B\xB2.mid\r\n\xE6\x9B\xB2\r\n\r\n";  // 曲 in UTF-8
     for (const char* lang : {"C.UTF-8", "en_US.UTF-8", "ja_JP.UTF-8"}) {
         platform::LocaleEnvironment env(nullptr, nullptr, lang);
@@ -109,14 +109,16 @@ TEST(SongListTextTest, PathsAreNeverCutTitlesAtTheirRoomNeverInsideAPair) {
 TEST(SongListTextTest, NoTitleCanBreakItsLineOrBeReadAsAMarker) {
     const std::u16string injected =
         u"Innocent\r\n\r\n##SONGFILE\r\n9\r\n/etc/passwd\r\nInjected row";
-    const std::string text =
-        WriteListText(u"##SONGFILE", {{5, "/a.mid", injected}, {6, "/b.mid", u"Line one\nline\ttwo"},
-                                      {7, "/c.mid", u"##SONGTITLE"}});
+    const std::string text = WriteListText(u"##SONGFILE", {{5, "/a.mid", injected},
+                                                           {6, "/b.mid", u"Line one\nline\ttwo"},
+                                                           {7, "/c.mid", u"##SONGTITLE"}});
     EXPECT_EQ(TitleOf(text), u"##SONGFILE");
     EXPECT_EQ(Lines(ReadListSongs(text)),
               "5|/a.mid|Innocent    ##SONGFILE  9  /etc/passwd  Injected row;"
               "6|/b.mid|Line one line two;7|/c.mid|##SONGTITLE;");
-    EXPECT_EQ(ListTitleText(u"a\x01\x1F\x7F" u"b"), u"a   b");
+    EXPECT_EQ(ListTitleText(u"a\x01\x1F\x7F"
+                            u"b"),
+              u"a   b");
     EXPECT_TRUE(PathFitsList("/music/odd name.mid"));
     EXPECT_FALSE(PathFitsList("/music/two\nlines.mid"));
     EXPECT_FALSE(PathFitsList("/music/cr\r.mid"));
@@ -128,7 +130,10 @@ TEST(SongListTextTest, WhatIsNoSongListIsToldApart) {
     EXPECT_TRUE(HoldsSongList("##SONGTITLE\r\nEmpty\r\n\r\n"));
     EXPECT_TRUE(HoldsSongList("##SONGTITLE\r\n"));
     EXPECT_TRUE(HoldsSongList("junk\r\n##SONGFILE\r\n1\r\n/a.mid\r\n\r\n"));
-    EXPECT_FALSE(HoldsSongList(std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10)));
+    EXPECT_FALSE(
+        HoldsSongList(std::string("\x7F"
+                                  "ELF\x02\x01\x01\0\0\0",
+                                  10)));
     EXPECT_FALSE(HoldsSongList("some notes\r\nof another program\r\n"));
     EXPECT_FALSE(HoldsSongList("##SONGTITLE\r\nT\r\n\r\nstray text\r\n"));
 }

@@ -1,17 +1,18 @@
 // The rows of the shown list: moving blocks of rows with their selection, one step or to a
 // place, the rows a focus step reaches, marks, and the songs written back as they were read.
+#include "player/model/song_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "player/model/song_rows.h"
-
 namespace {
 
 SongRows Rows(const std::string& titles) {
     std::vector<SongListSong> songs;
-    for (char title : titles) songs.push_back({1, std::string("/") + title + ".mid", std::u16string(1, title)});
+    for (char title : titles)
+        songs.push_back({1, std::string("/") + title + ".mid", std::u16string(1, title)});
     SongRows rows;
     rows.Assign(songs);
     return rows;
@@ -20,7 +21,8 @@ SongRows Rows(const std::string& titles) {
 std::string Titles(const SongRows& rows, const RowFlags* only = nullptr) {
     std::string titles;
     for (int row = 0; row < rows.Count(); ++row) {
-        if (only == nullptr || (*only)[static_cast<std::size_t>(row)]) titles += static_cast<char>(rows.Row(row).title[0]);
+        if (only == nullptr || (*only)[static_cast<std::size_t>(row)])
+            titles += static_cast<char>(rows.Row(row).title[0]);
     }
     return titles;
 }
@@ -112,8 +114,12 @@ TEST(SongRowsTest, MovingRowsToAPlaceKeepsTheirOrderAndTheirFlags) {
 }
 
 TEST(SongRowsTest, DeletingRowsByFlagsOrByRangeKeepsTheOthersInOrder) {
-    struct { std::initializer_list<int> flagged; int first, last; const char* left; } cases[] = {
-        {{0, 2, 4}, 0, -1, "BD"}, {{}, 1, 3, "AE"}, {{}, 3, 9, "ABC"}, {{}, -2, 0, "BCDE"},
+    struct {
+        std::initializer_list<int> flagged;
+        int first, last;
+        const char* left;
+    } cases[] = {
+        {{0, 2, 4}, 0, -1, "BD"},     {{}, 1, 3, "AE"},    {{}, 3, 9, "ABC"},  {{}, -2, 0, "BCDE"},
         {{0, 1, 2, 3, 4}, 0, -1, ""}, {{}, 3, 2, "ABCDE"}, {{4}, 0, 0, "BCD"},
     };
     for (const auto& c : cases) {
@@ -127,9 +133,11 @@ TEST(SongRowsTest, DeletingRowsByFlagsOrByRangeKeepsTheOthersInOrder) {
 }
 
 TEST(SongRowsTest, AFocusStepStaysWithinTheRows) {
-    struct { int focused, step, rows, target; } cases[] = {
-        {2, -1, 5, 1}, {2, 1, 5, 3}, {4, 1, 5, -1}, {0, -1, 5, -1},
-        {-1, 1, 5, 0},  // without focus, Next reaches row 0
+    struct {
+        int focused, step, rows, target;
+    } cases[] = {
+        {2, -1, 5, 1},   {2, 1, 5, 3},   {4, 1, 5, -1},
+        {0, -1, 5, -1},  {-1, 1, 5, 0},  // without focus, Next reaches row 0
         {-1, -1, 5, -1}, {-1, 1, 0, -1}, {0, 1, 1, -1},
     };
     for (const auto& c : cases) {

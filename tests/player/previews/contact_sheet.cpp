@@ -3,9 +3,10 @@
 // disabled, focused and pressed; then the status panel's row of buttons, the song rows on light,
 // selected and dark lists, the activity frames and the program's icon at every size. Each at
 // its own size and four times as large.
+#include <cstdio>
+
 #include <QGuiApplication>
 #include <QPainter>
-#include <cstdio>
 
 #include "player/resources/images.h"
 
@@ -45,7 +46,8 @@ QImage ButtonView(const ButtonPictures& button, int picture, bool focused, bool 
 
 void Put(Sheet& sheet, const QImage& picture, int x, int scale) {
     QPainter painter(&sheet.image);
-    painter.drawImage(QRect(x, sheet.y, picture.width() * scale, picture.height() * scale), picture);
+    painter.drawImage(QRect(x, sheet.y, picture.width() * scale, picture.height() * scale),
+                      picture);
 }
 
 void Label(Sheet& sheet, int x, const QString& text) {

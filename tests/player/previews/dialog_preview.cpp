@@ -1,10 +1,11 @@
 // dialogpreview: the settings dialog and the volume panel as they open, each written to a PNG to
 // look at. The library runs on the null device, so the quality list shows one device.
 // Usage: dialogpreview SETTINGS.png VOLUME.png   (the interface language follows LANG)
+#include <cstdio>
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
 
 #include "library/tesalo.h"
 #include "platform/language.h"

@@ -1,10 +1,11 @@
 // filedialogpreview: the MIDI file selection dialog on a folder, in the interface language the
 // environment gives, written to a PNG to look at.
 // Usage: filedialogpreview FOLDER OUT.png
+#include <cstdio>
+
 #include <QApplication>
 #include <QTimer>
 #include <QTreeView>
-#include <cstdio>
 
 #include "platform/language.h"
 #include "player/shell/lists/song_list_view.h"

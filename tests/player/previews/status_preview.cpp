@@ -1,12 +1,13 @@
 // statuspreview: the status panel as the main window shows it after a run of reports, with the
 // picture buttons in their places, written to a PNG to look at.
 // Usage: statuspreview OUT.png [WIDTH HEIGHT [SCALE]]
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-#include <cstdio>
-#include <cstdlib>
 
 #include "library/tesalo.h"
 #include "player/resources/window_ids.h"
@@ -31,8 +32,9 @@ protected:
 
 void PlaceButtons(PanelWindow& window) {
     const QRect panel = window.panel();
-    const int row[] = {kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext, kCommandSettings,
-                       kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp, kCommandMoveDown, kCommandVolume};
+    const int row[] = {kCommandPlay,     kCommandStop,     kCommandPrevious,   kCommandNext,
+                       kCommandSettings, kCommandAddFiles, kCommandDeleteRows, kCommandMoveUp,
+                       kCommandMoveDown, kCommandVolume};
     for (int i = 0; i < 10; ++i) {
         auto* button = new PictureButton(row[i], &window);
         button->move(panel.left() + 6 + 23 * i, panel.top() + 4);

@@ -2,9 +2,9 @@
 // the tests (and their listing at build time) run without a display.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include <cstdlib>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

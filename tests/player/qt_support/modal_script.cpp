@@ -52,9 +52,7 @@ ModalScript::Step TypeName(const QString& text, bool byEnter) {
 }
 
 ModalScript::Step CancelDialog() {
-    return [](QWidget* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("id2"))->click();
-    };
+    return [](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("id2"))->click(); };
 }
 
 ModalScript::Step AnswerMessage(std::u16string* shownText, QMessageBox::StandardButton button) {

@@ -3,14 +3,14 @@
 // a test never hangs on a dialog it did not expect.
 #pragma once
 
+#include <deque>
+#include <functional>
+#include <string>
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-#include <deque>
-#include <functional>
-#include <string>
 
 class ModalScript {
 public:

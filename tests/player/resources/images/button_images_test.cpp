@@ -52,8 +52,10 @@ TEST(ButtonImages, DisabledPicturesOnBlackAreTheMotifDimmedToGrey) {
                 const QRgb on = enabled.pixel(x, y), off = disabled.pixel(x, y);
                 ASSERT_EQ(qAlpha(on), qAlpha(off)) << button.disabled << " at " << x << "," << y;
                 if (qAlpha(off) == 0) continue;
-                EXPECT_TRUE(qRed(off) == qGreen(off) && qGreen(off) == qBlue(off)) << button.disabled;
-                EXPECT_LT(qGray(off), qMax(qRed(on), qMax(qGreen(on), qBlue(on)))) << button.disabled;
+                EXPECT_TRUE(qRed(off) == qGreen(off) && qGreen(off) == qBlue(off))
+                    << button.disabled;
+                EXPECT_LT(qGray(off), qMax(qRed(on), qMax(qGreen(on), qBlue(on))))
+                    << button.disabled;
             }
         }
     }
@@ -68,8 +70,11 @@ TEST(ButtonImages, MotifsStandOutFromTheButtonBackground) {
                 const QRgb pixel = image.pixel(x, y);
                 if (qAlpha(pixel) == 0) continue;
                 // Black behind most buttons, the light button face behind the song-list menu.
-                if (lightFace) EXPECT_LT(qGray(pixel), 0x60) << button.enabled;
-                else EXPECT_GT(qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))), 0xA0) << button.enabled;
+                if (lightFace)
+                    EXPECT_LT(qGray(pixel), 0x60) << button.enabled;
+                else
+                    EXPECT_GT(qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))), 0xA0)
+                        << button.enabled;
             }
         }
     }
@@ -86,7 +91,8 @@ TEST(ButtonImages, FocusMarksFrameTheButtonClearOfItsMotif) {
         EXPECT_GE(frame.right(), button.visible.width() - 2) << button.focus;
         EXPECT_GE(frame.bottom(), button.visible.height() - 2) << button.focus;
         for (int pressed : {0, 1}) {
-            EXPECT_FALSE(Overlap(mark, PlayerImage(button.enabled), pressed, pressed)) << button.enabled;
+            EXPECT_FALSE(Overlap(mark, PlayerImage(button.enabled), pressed, pressed))
+                << button.enabled;
         }
     }
 }

@@ -1,10 +1,11 @@
 // Looking at pictures in tests: where they are opaque, and which buttons show them how.
 #pragma once
 
+#include <vector>
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
-#include <vector>
 
 // A button's enabled and disabled picture and its focus mark.
 struct ButtonImages {

@@ -9,14 +9,38 @@
 namespace {
 
 // The numbers the main window, its list and its dialogs load.
-constexpr int kUsedIds[] = {
-    kImageProgram, kImagePlay, kImagePlayDisabled, kImageFocus, kImageStop, kImageStopDisabled,
-    kImagePrevious, kImagePreviousDisabled, kImageNext, kImageNextDisabled, kImageSettings,
-    kImageSettingsDisabled, kImageAddFiles, kImageDeleteRows, kImageAddFilesDisabled,
-    kImageDeleteRowsDisabled, kImageSongListMenu, kImageSongListMenuDisabled, kImageSongListMenuFocus,
-    kImageRowPlaying, kImageRowNormal, kImageMoveUp, kImageMoveDown, kImageMoveUpDisabled,
-    kImageMoveDownDisabled, kImageClose, kImageRowTitle, kImageActivity, kImageVolume,
-    kImageVolumeLoud, kImageRowFailed, kImageVolumeSoft};
+constexpr int kUsedIds[] = {kImageProgram,
+                            kImagePlay,
+                            kImagePlayDisabled,
+                            kImageFocus,
+                            kImageStop,
+                            kImageStopDisabled,
+                            kImagePrevious,
+                            kImagePreviousDisabled,
+                            kImageNext,
+                            kImageNextDisabled,
+                            kImageSettings,
+                            kImageSettingsDisabled,
+                            kImageAddFiles,
+                            kImageDeleteRows,
+                            kImageAddFilesDisabled,
+                            kImageDeleteRowsDisabled,
+                            kImageSongListMenu,
+                            kImageSongListMenuDisabled,
+                            kImageSongListMenuFocus,
+                            kImageRowPlaying,
+                            kImageRowNormal,
+                            kImageMoveUp,
+                            kImageMoveDown,
+                            kImageMoveUpDisabled,
+                            kImageMoveDownDisabled,
+                            kImageClose,
+                            kImageRowTitle,
+                            kImageActivity,
+                            kImageVolume,
+                            kImageVolumeLoud,
+                            kImageRowFailed,
+                            kImageVolumeSoft};
 
 QImage CompiledIn(const ImageEntry& entry) {
     return QImage(QStringLiteral(":/images/") + QString::fromLatin1(entry.file));
@@ -62,7 +86,8 @@ TEST(ImageTable, TheProgramIconHoldsEveryDesktopSizeAsDrawn) {
     for (const ImageEntry& entry : kImages) {
         if (entry.id != kImageProgram) continue;
         const QImage drawn = CompiledIn(entry).convertToFormat(QImage::Format_ARGB32);
-        const QImage given = icon.pixmap(entry.width).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage given =
+            icon.pixmap(entry.width).toImage().convertToFormat(QImage::Format_ARGB32);
         EXPECT_EQ(given, drawn) << entry.file;
     }
 }

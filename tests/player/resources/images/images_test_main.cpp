@@ -1,6 +1,7 @@
 // Pixmaps and icons need a GUI application; the offscreen platform needs no display.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -22,7 +22,8 @@ TEST(RowImages, RowPicturesAreSmallWithATransparentSurround) {
 }
 
 TEST(RowImages, TheFourRowStatesLookDifferent) {
-    const QImage pictures[] = {PlayerImage(kImageRowNormal), PlayerImage(kImageRowPlaying), PlayerImage(kImageRowTitle), PlayerImage(kImageRowFailed)};
+    const QImage pictures[] = {PlayerImage(kImageRowNormal), PlayerImage(kImageRowPlaying),
+                               PlayerImage(kImageRowTitle), PlayerImage(kImageRowFailed)};
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b) EXPECT_NE(pictures[a], pictures[b]) << a << " " << b;
     }
@@ -52,7 +53,8 @@ TEST(ActivityStrip, TheTwoFramesShownDifferAndBothShowSomething) {
 TEST(ActivityStrip, IsOpaqueOnBlackLikeTheStatusPanel) {
     const QImage strip = PlayerImage(kImageActivity);
     for (int y = 0; y < strip.height(); ++y) {
-        for (int x = 0; x < strip.width(); ++x) ASSERT_EQ(qAlpha(strip.pixel(x, y)), 255) << x << "," << y;
+        for (int x = 0; x < strip.width(); ++x)
+            ASSERT_EQ(qAlpha(strip.pixel(x, y)), 255) << x << "," << y;
     }
     // Each frame's edge is black, so it sits on the panel without a seam.
     for (int frame : {0, 1}) {

@@ -78,7 +78,8 @@ private slots:
         char16_t name[128] = {};
         InputNameDialog(true, u"ソングリストの名前変更", u"現在:ロック", 127, name);
         InputNameDialog(false, u"Change song name.", u"now:Rock", 127, name);
-        QCOMPARE(japanese, QString::fromUtf16(u"id151|ソングリストの名前変更|現在:ロック|キャンセル|id1027"));
+        QCOMPARE(japanese,
+                 QString::fromUtf16(u"id151|ソングリストの名前変更|現在:ロック|キャンセル|id1027"));
         QCOMPARE(english, QStringLiteral("id163|Change song name.|now:Rock|&Cancel|id1027"));
     }
 

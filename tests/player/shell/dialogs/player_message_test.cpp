@@ -41,7 +41,8 @@ private slots:
             .Then(Describe(&question, QMessageBox::Ok));
         QCOMPARE(ShowPlayerMessage(u"再生中の項目は削除できません"), kMessageOk);
         QCOMPARE(notice, QStringLiteral("Tesalo|400|0|no owner"));  // OK only, no icon
-        QCOMPARE(AskPlayerQuestion(&owner, u"May I delete the songlist displayed now?"), kMessageCancel);
+        QCOMPARE(AskPlayerQuestion(&owner, u"May I delete the songlist displayed now?"),
+                 kMessageCancel);
         QCOMPARE(question, QStringLiteral("Tesalo|400400|0|main window"));  // OK and Cancel
         QCOMPARE(AskPlayerQuestion(&owner, u"Escape"), kMessageCancel);
         QCOMPARE(AskPlayerQuestion(&owner, u"OK"), kMessageOk);

@@ -1,7 +1,7 @@
 // One QApplication on the offscreen platform for every test class of the shell.
-#include <QApplication>
-
 #include <cstdlib>
+
+#include <QApplication>
 
 #include "tests/player/shell/dialogs/shell_tests.h"
 

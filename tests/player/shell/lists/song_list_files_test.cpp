@@ -74,7 +74,8 @@ TEST_F(FileListTest, SaveWritesTheRowsInUtf8WithTheirSeconds) {
               "##SONGTITLE\r\nRock\r\n\r\n"
               "##SONGFILE\r\n187\r\n/music/a.mid\r\nAlpha\r\n\r\n"
               "##SONGFILE\r\n6005\r\n/music/b.mid\r\n\r\n\r\n"
-              "##SONGFILE\r\n61\r\n/music/\xC3\xBC.mid\r\n\xC3\x9C" "ber\r\n\r\n");
+              "##SONGFILE\r\n61\r\n/music/\xC3\xBC.mid\r\n\xC3\x9C"
+              "ber\r\n\r\n");
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"snglst000.lst"});
 }
 

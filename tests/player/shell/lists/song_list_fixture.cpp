@@ -72,6 +72,4 @@ std::u16string SongListTest::Cell(int row, int column) {
     return view_.model()->index(row, column).data().toString().toStdU16String();
 }
 
-std::string Utf8(std::u16string_view text) {
-    return platform::Utf16ToUtf8(std::u16string(text));
-}
+std::string Utf8(std::u16string_view text) { return platform::Utf16ToUtf8(std::u16string(text)); }

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QTreeView>
-
 #include <string>
 #include <vector>
+
+#include <QComboBox>
+#include <QTreeView>
 
 #include "tests/player/qt_support/modal_script.h"
 

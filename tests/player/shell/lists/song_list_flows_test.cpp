@@ -7,8 +7,8 @@
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "tests/player/shell/lists/song_list_fixture.h"
 #include "tests/player/qt_support/modal_script.h"
+#include "tests/player/shell/lists/song_list_fixture.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ TEST_F(FlowTest, ANameInUseInAnyLetterCaseIsAskedForAgain) {
 
 TEST_F(FlowTest, CancelOrAnEmptyNameChangesNoList) {
     LoadRockAndPop();
-    script_.Then(CancelDialog()).Then(TypeName(QString()))
+    script_.Then(CancelDialog())
+        .Then(TypeName(QString()))
         .Then(Look(&caption_, &prompt_, CancelDialog()));
     EXPECT_EQ(CreateSongList(&view_, false), 0);
     EXPECT_EQ(CreateSongList(&view_, false), 0);
@@ -123,7 +124,7 @@ TEST_F(FlowTest, DeleteAsksFirstThenShowsTheFirstListLeft) {
     QWidget* owner = nullptr;
     script_.Then(AnswerMessage(&question, QMessageBox::Cancel)).Then([&](QWidget* box) {
         owner = box->parentWidget();
-        AnswerMessage(&question)(box);
+        AnswerMessage (&question)(box);
     });
     DeleteSongList(&view_, false);
     EXPECT_EQ(ReadList("snglst000.lst"), kRockList);

@@ -5,12 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "platform/codepage.h"
-
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
 #include "player/shell/lists/song_list_view.h"
@@ -20,9 +19,9 @@
 namespace {
 
 const std::string kCp932List =
-    "##SONGTITLE\r\n\x83\x5C\x83\x93\x83\x4F\r\n\r\n"                 // ソング
-    "##SONGFILE\r\n187\r\n\\My Documents\\\x8B\xC8\\\xB1.mid\r\n"    // \My Documents\曲\ｱ.mid
-    "\x95\x5C\x91\xE8\r\n\r\n";                                       // 表題
+    "##SONGTITLE\r\n\x83\x5C\x83\x93\x83\x4F\r\n\r\n"              // ソング
+    "##SONGFILE\r\n187\r\n\\My Documents\\\x8B\xC8\\\xB1.mid\r\n"  // \My Documents\曲\ｱ.mid
+    "\x95\x5C\x91\xE8\r\n\r\n";                                    // 表題
 
 class SafetyTest : public SongListTest {
 protected:
@@ -114,7 +113,9 @@ TEST_F(SafetyTest, ListsWhoseNamesDifferInCaseAreEachReachable) {
 // A file that is no song list (another program's, a damaged one) is named when shown, and no
 // edit can write the empty view over it.
 TEST_F(SafetyTest, AFileThatHoldsNoListIsNamedAndNeverWrittenOver) {
-    const char header[] = "\x7F" "ELF\x02\x01\x01\0\0\0\x03\0>\0";
+    const char header[] =
+        "\x7F"
+        "ELF\x02\x01\x01\0\0\0\x03\0>\0";
     const std::string binary(header, sizeof header - 1);
     for (const std::string& bytes : {binary, std::string("notes of another program\n")}) {
         std::u16string shownMessage, editMessage;
@@ -122,7 +123,8 @@ TEST_F(SafetyTest, AFileThatHoldsNoListIsNamedAndNeverWrittenOver) {
         ShowOnly(bytes);
         EXPECT_EQ(RowCount(&view_), 0);
         EXPECT_NE(shownMessage.find(u"could not be read"), std::u16string::npos);
-        EXPECT_NE(shownMessage.find(platform::Utf8ToUtf16(folder_ + "snglst000.lst")), std::u16string::npos);
+        EXPECT_NE(shownMessage.find(platform::Utf8ToUtf16(folder_ + "snglst000.lst")),
+                  std::u16string::npos);
         EXPECT_EQ(SongListEditable(), 0);
         EXPECT_NE(editMessage.find(u"cannot be changed"), std::u16string::npos);
         EXPECT_EQ(SaveSongList(&view_), 0);
@@ -151,7 +153,8 @@ TEST_F(SafetyTest, AListThatCannotBeOpenedIsNeverWrittenOver) {
     EXPECT_EQ(SongListEditable(), 0);
     EXPECT_EQ(SaveSongList(&view_), 0);
     chmod((folder_ + "snglst000.lst").c_str(), 0600);
-    EXPECT_EQ(ReadList("snglst000.lst"), "##SONGTITLE\r\nMine\r\n\r\n##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
+    EXPECT_EQ(ReadList("snglst000.lst"),
+              "##SONGTITLE\r\nMine\r\n\r\n##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
 }
 
 // A full disk: the user is told once, the rows keep the change, and the first save that works

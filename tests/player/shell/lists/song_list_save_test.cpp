@@ -120,19 +120,20 @@ TEST_F(ListSaveTest, TheFolderAndTheSavedListsAreTheUsersAlone) {
 TEST_F(ListSaveTest, OnlyTheLeftoversOfKilledSavesAreRemoved) {
     const std::string outside = root_ + "/outside.txt";
     std::ofstream(outside) << "another program's file";
-    for (const char* name : {"snglst000.lst", ".snglst000.lst.saving-a1B2c3", ".Mine.LST.saving-Zz9Yy8",
-                             ".notes.txt.saving-a1B2c3", ".snglst001.lst.saving-a1B2c",
-                             "snglst001.lst.part", ".snglst001.lst.backup"}) {
+    for (const char* name :
+         {"snglst000.lst", ".snglst000.lst.saving-a1B2c3", ".Mine.LST.saving-Zz9Yy8",
+          ".notes.txt.saving-a1B2c3", ".snglst001.lst.saving-a1B2c", "snglst001.lst.part",
+          ".snglst001.lst.backup"}) {
         WriteList(name, "x");
     }
     fs::create_directory(folder_ + ".snglst002.lst.saving-q1W2e3");
     ASSERT_EQ(symlink(outside.c_str(), (folder_ + ".snglst003.lst.saving-q1W2e3").c_str()), 0);
     RemoveStaleSongListFiles(folder_);
     EXPECT_EQ(FolderNames(),
-              (std::vector<std::string>{".notes.txt.saving-a1B2c3", ".snglst001.lst.backup",
-                                        ".snglst001.lst.saving-a1B2c", ".snglst002.lst.saving-q1W2e3",
-                                        ".snglst003.lst.saving-q1W2e3", "snglst000.lst",
-                                        "snglst001.lst.part"}));
+              (std::vector<std::string>{
+                  ".notes.txt.saving-a1B2c3", ".snglst001.lst.backup",
+                  ".snglst001.lst.saving-a1B2c", ".snglst002.lst.saving-q1W2e3",
+                  ".snglst003.lst.saving-q1W2e3", "snglst000.lst", "snglst001.lst.part"}));
     EXPECT_EQ(ReadFile(outside), "another program's file");
 }
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-
 #include <string>
 #include <vector>
+
+#include <QComboBox>
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -51,7 +51,8 @@ bool AllClosedByThePlayer(const std::vector<int>& connections) {
         poll(ends.data(), ends.size(), 0);
         char byte = 0;
         return std::all_of(ends.begin(), ends.end(), [&byte](const pollfd& end) {
-            return (end.revents & (POLLIN | POLLHUP)) != 0 && recv(end.fd, &byte, 1, MSG_DONTWAIT) == 0;
+            return (end.revents & (POLLIN | POLLHUP)) != 0 &&
+                   recv(end.fd, &byte, 1, MSG_DONTWAIT) == 0;
         });
     });
 }
@@ -78,7 +79,8 @@ void CloseAll(const std::vector<int>& connections) {
 // The lowest number the process's next open file gets.
 rlim_t LowestFreeFile(pid_t pid) {
     std::set<rlim_t> used;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd")) {
         used.insert(std::stoul(entry.path().filename().string()));
     }
     rlim_t free = 0;
@@ -122,7 +124,8 @@ TEST_F(PlayerProcessTest, IdleConnectionsNeitherUseUpThePlayersFilesNorStayOpen)
     rlimit old{};
     ASSERT_TRUE(LimitFiles(player, LowestFreeFile(player) + 64, &old));
     const std::vector<int> idle = ConnectIdle(ChannelPath(), 300);
-    const CommandResult later = RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player " + kSong);
+    const CommandResult later =
+        RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player " + kSong);
     EXPECT_EQ(later.exitCode, 0) << later.err;
     EXPECT_FALSE(OpenedListHolding({kSong}).empty()) << Log();
     EXPECT_EQ(idle.size(), 300u);
@@ -138,7 +141,8 @@ TEST_F(PlayerProcessTest, TheChannelOpensAgainOnceThePlayerHasFilesAgain) {
     const int removals = inotify_init1(IN_CLOEXEC);
     ASSERT_GE(inotify_add_watch(removals, (home_ + "/run/tesalo").c_str(), IN_DELETE), 0);
     rlimit old{};
-    ASSERT_TRUE(LimitFiles(player, SettledLowestFreeFile(player) + 1, &old));  // room for one client
+    ASSERT_TRUE(
+        LimitFiles(player, SettledLowestFreeFile(player) + 1, &old));  // room for one client
     const std::vector<int> idle = ConnectIdle(ChannelPath(), 20);
     const bool closed = SocketRemoved(removals);
     CloseAll(idle);
@@ -146,7 +150,8 @@ TEST_F(PlayerProcessTest, TheChannelOpensAgainOnceThePlayerHasFilesAgain) {
     ASSERT_EQ(prlimit(player, RLIMIT_NOFILE, &old, nullptr), 0) << std::strerror(errno);
     ASSERT_TRUE(closed) << "the player did not run out of files";
     ASSERT_TRUE(ChannelAppears()) << Log();
-    const CommandResult later = RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player " + kSong);
+    const CommandResult later =
+        RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player " + kSong);
     EXPECT_EQ(later.exitCode, 0) << later.err;
     EXPECT_FALSE(OpenedListHolding({kSong}).empty()) << Log();
 }

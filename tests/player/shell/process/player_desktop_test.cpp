@@ -37,7 +37,8 @@ std::vector<long> Numbers(const std::string& text) {
     const std::size_t start = text.find_first_of("=#");
     if (start == std::string::npos) return numbers;
     std::stringstream stream(text.substr(start + 1));
-    for (std::string word; std::getline(stream, word, ',');) numbers.push_back(std::stol(word, nullptr, 0));
+    for (std::string word; std::getline(stream, word, ',');)
+        numbers.push_back(std::stol(word, nullptr, 0));
     return numbers;
 }
 
@@ -54,8 +55,9 @@ bool SendToChannel(const std::string& path, const std::string& bytes) {
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const bool sent = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                      send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+    const bool sent =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
     close(fd);
     return sent;
 }
@@ -64,15 +66,19 @@ class PlayerDesktopTest : public PlayerProcessTest {
 protected:
     void SetUp() override {
         PlayerProcessTest::SetUp();
-        for (const char* program : {"Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage"}) {
+        for (const char* program :
+             {"Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xmessage"}) {
             if (!ProgramInstalled(program)) {
-                GTEST_SKIP() << program << " is not installed (Debian packages xvfb openbox xdotool x11-utils)";
+                GTEST_SKIP()
+                    << program
+                    << " is not installed (Debian packages xvfb openbox xdotool x11-utils)";
             }
         }
         server_ = StartXvfb(home_ + "/xvfb.log", &display_);
         ASSERT_NE(server_, -1) << "Xvfb did not start: " << ReadWholeFile(home_ + "/xvfb.log");
         manager_ = StartOpenbox(display_, home_);
-        ASSERT_NE(manager_, -1) << "openbox did not start: " << ReadWholeFile(home_ + "/openbox.log");
+        ASSERT_NE(manager_, -1) << "openbox did not start: "
+                                << ReadWholeFile(home_ + "/openbox.log");
     }
     void TearDown() override {
         for (const pid_t child : children_) kill(child, SIGTERM);
@@ -83,18 +89,23 @@ protected:
         PlayerProcessTest::TearDown();
     }
 
-    std::string X(const std::string& command) const { return RunCommand("DISPLAY=" + display_ + " " + command).out; }
+    std::string X(const std::string& command) const {
+        return RunCommand("DISPLAY=" + display_ + " " + command).out;
+    }
     pid_t Player(const std::string& arguments = "", const std::string& environment = "") {
-        return LaunchPlayer(arguments, "QT_QPA_PLATFORM=xcb DISPLAY=" + display_ + " " + environment);
+        return LaunchPlayer(arguments,
+                            "QT_QPA_PLATFORM=xcb DISPLAY=" + display_ + " " + environment);
     }
     // The id of the player's main window once it is on the screen, else 0.
     long PlayerWindow() const {
         std::string found;
-        Within10Seconds([&] { return !(found = X("xdotool search --onlyvisible --name '^Tesalo$'")).empty(); });
+        Within10Seconds(
+            [&] { return !(found = X("xdotool search --onlyvisible --name '^Tesalo$'")).empty(); });
         return found.empty() ? 0 : std::stol(found);
     }
     bool HasState(long window, const std::string& state) const {
-        return X("xprop -id " + std::to_string(window) + " _NET_WM_STATE WM_STATE").find(state) != std::string::npos;
+        return X("xprop -id " + std::to_string(window) + " _NET_WM_STATE WM_STATE").find(state) !=
+               std::string::npos;
     }
     long ActiveWindow() const {
         const std::vector<long> active = Numbers(X("xprop -root _NET_ACTIVE_WINDOW"));
@@ -112,10 +123,12 @@ protected:
     }
     // Another window in front of the player's, and active.
     void Cover(long window) {
-        RunCommand("DISPLAY=" + display_ + " xmessage -geometry 800x600+50+50 -name cover cover >" + home_ +
-                   "/cover.log 2>&1 &");
+        RunCommand("DISPLAY=" + display_ + " xmessage -geometry 800x600+50+50 -name cover cover >" +
+                   home_ + "/cover.log 2>&1 &");
         std::string cover;
-        ASSERT_TRUE(Within10Seconds([&] { return !(cover = X("xdotool search --onlyvisible --classname cover")).empty(); }));
+        ASSERT_TRUE(Within10Seconds([&] {
+            return !(cover = X("xdotool search --onlyvisible --classname cover")).empty();
+        }));
         X("xdotool windowactivate --sync " + cover);
         ASSERT_TRUE(Within10Seconds([&] { return ActiveWindow() != window && !OnTop(window); }));
     }
@@ -138,8 +151,10 @@ TEST_F(PlayerDesktopTest, TheMaximizedWindowWithItsTitleBarFitsTheWorkArea) {
     auto field = [&info](const std::string& name) {
         return std::stol(info.substr(info.find(name) + name.size()));
     };
-    const Rect client{field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:")};
-    const std::vector<long> extents = Numbers(X("xprop -id " + id + " _NET_FRAME_EXTENTS"));  // left right top bottom
+    const Rect client{field("Absolute upper-left X:"), field("Absolute upper-left Y:"),
+                      field("Width:"), field("Height:")};
+    const std::vector<long> extents =
+        Numbers(X("xprop -id " + id + " _NET_FRAME_EXTENTS"));  // left right top bottom
     const std::vector<long> area = Numbers(X("xprop -root _NET_WORKAREA"));
     ASSERT_EQ(extents.size(), 4u);
     ASSERT_GE(area.size(), 4u);
@@ -148,7 +163,8 @@ TEST_F(PlayerDesktopTest, TheMaximizedWindowWithItsTitleBarFitsTheWorkArea) {
     EXPECT_GE(client.y - extents[2], area[1]);
     EXPECT_LE(client.x + client.width + extents[1], area[0] + area[2]);
     EXPECT_LE(client.y + client.height + extents[3], area[1] + area[3]) << info;
-    EXPECT_NE(X("xprop -id " + id + " _NET_WM_ALLOWED_ACTIONS").find("_NET_WM_ACTION_MINIMIZE"), std::string::npos);
+    EXPECT_NE(X("xprop -id " + id + " _NET_WM_ALLOWED_ACTIONS").find("_NET_WM_ACTION_MINIMIZE"),
+              std::string::npos);
 }
 
 TEST_F(PlayerDesktopTest, ALaterStartBringsThePlayerForwardFromMinimizedAndFromBehind) {
@@ -159,8 +175,10 @@ TEST_F(PlayerDesktopTest, ALaterStartBringsThePlayerForwardFromMinimizedAndFromB
     X("xdotool windowminimize --sync " + id);
     ASSERT_TRUE(Within10Seconds([&] { return HasState(window, "Iconic"); }));
     StartAgain();
-    EXPECT_TRUE(Within10Seconds([&] { return HasState(window, "Normal") && ActiveWindow() == window; }))
-        << X("xprop -id " + id + " WM_STATE") << X("xprop -root _NET_ACTIVE_WINDOW");
+    EXPECT_TRUE(Within10Seconds([&] {
+        return HasState(window, "Normal") && ActiveWindow() == window;
+    })) << X("xprop -id " + id + " WM_STATE")
+        << X("xprop -root _NET_ACTIVE_WINDOW");
 
     Cover(window);
     StartAgain();
@@ -168,7 +186,8 @@ TEST_F(PlayerDesktopTest, ALaterStartBringsThePlayerForwardFromMinimizedAndFromB
         << X("xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW");
 }
 
-TEST_F(PlayerDesktopTest, ALaterStartsStartupIdActivatesThePlayerAtTheLaunchsTimeAndEndsItsFeedback) {
+TEST_F(PlayerDesktopTest,
+       ALaterStartsStartupIdActivatesThePlayerAtTheLaunchsTimeAndEndsItsFeedback) {
     const pid_t player = Player();
     const long window = PlayerWindow();
     ASSERT_NE(window, 0) << Log();
@@ -182,8 +201,9 @@ TEST_F(PlayerDesktopTest, ALaterStartsStartupIdActivatesThePlayerAtTheLaunchsTim
     EXPECT_TRUE(root.ReadUntil([&root] { return !root.StartupMessages().empty(); })) << Log();
     EXPECT_EQ(root.StartupMessages(), std::vector<std::string>{"remove: ID=" + id});
     const ActivationRequest fromLaunch{static_cast<std::uint32_t>(window), 1, time};
-    EXPECT_NE(std::find(root.ActivationRequests().begin(), root.ActivationRequests().end(), fromLaunch),
-              root.ActivationRequests().end());
+    EXPECT_NE(
+        std::find(root.ActivationRequests().begin(), root.ActivationRequests().end(), fromLaunch),
+        root.ActivationRequests().end());
     EXPECT_TRUE(Within10Seconds([&] { return ActiveWindow() == window && OnTop(window); }))
         << X("xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW");
     EXPECT_EQ(waitpid(player, nullptr, WNOHANG), 0);
@@ -195,15 +215,19 @@ TEST_F(PlayerDesktopTest, BadTokensNeitherEndNorHoldUpThePlayer) {
     RootWatch root(display_);
     ASSERT_TRUE(root.Watching());
     // Not sent by a later start: it only raises.
-    StartAgain("DESKTOP_STARTUP_ID='two words' XDG_ACTIVATION_TOKEN=" + std::string(kTokenTooLong, 't'));
+    StartAgain("DESKTOP_STARTUP_ID='two words' XDG_ACTIVATION_TOKEN=" +
+               std::string(kTokenTooLong, 't'));
     // Sent by a stranger: passed over, or, on a line past every bound, the stranger is dropped.
-    EXPECT_TRUE(SendToChannel(ChannelPath(), "raise\nactivate x11 \x01\x02\nactivate x11 caf\xC3\xA9\n"
-                                             "activate wayland on-x11\nactivate x11 say\"hi\\_TIME7\n"
-                                             "activate x11 " + std::string(kTokenTooLong, 'z') + "\n"));
+    EXPECT_TRUE(SendToChannel(ChannelPath(),
+                              "raise\nactivate x11 \x01\x02\nactivate x11 caf\xC3\xA9\n"
+                              "activate wayland on-x11\nactivate x11 say\"hi\\_TIME7\n"
+                              "activate x11 " +
+                                  std::string(kTokenTooLong, 'z') + "\n"));
     const std::string id = StartupId(root.ServerTime());
     StartAgain("DESKTOP_STARTUP_ID=" + id);
     EXPECT_TRUE(root.ReadUntil([&root] { return root.StartupMessages().size() >= 2; })) << Log();
-    EXPECT_EQ(root.StartupMessages(), (std::vector<std::string>{"remove: ID=\"say\\\"hi\\\\_TIME7\"", "remove: ID=" + id}));
+    EXPECT_EQ(root.StartupMessages(),
+              (std::vector<std::string>{"remove: ID=\"say\\\"hi\\\\_TIME7\"", "remove: ID=" + id}));
     EXPECT_EQ(waitpid(player, nullptr, WNOHANG), 0) << Log();
 }
 

@@ -18,8 +18,9 @@
 
 namespace {
 
-const char* const kSettingNames[] = {"bChainPlay", "bAutoRepeat", "polyLimit", "bLPFDelay",   "bWaveMapper",
-                                     "waveQuality", "colTitle",   "colTime",   "colFileTime", "masterVolume"};
+const char* const kSettingNames[] = {"bChainPlay",  "bAutoRepeat", "polyLimit", "bLPFDelay",
+                                     "bWaveMapper", "waveQuality", "colTitle",  "colTime",
+                                     "colFileTime", "masterVolume"};
 
 const std::string kSong = TESALO_BIN_DIR "/demo/glass_tide.mid";
 
@@ -29,7 +30,9 @@ std::string Describe(int status) {
     return "exit status " + std::to_string(WEXITSTATUS(status));
 }
 
-bool ExitedWith(int status, int code) { return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code; }
+bool ExitedWith(int status, int code) {
+    return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code;
+}
 
 bool Within10Seconds(const std::function<bool()>& done) {
     for (int i = 0; i < 200; ++i) {
@@ -47,10 +50,12 @@ protected:
         const std::string registry = ReadWholeFile(home_ + "/config/tesalo/registry.reg");
         std::string missing;
         for (const char* name : kSettingNames) {
-            if (registry.find('"' + std::string(name) + "\"=dword:") == std::string::npos) missing += std::string(" ") + name;
+            if (registry.find('"' + std::string(name) + "\"=dword:") == std::string::npos)
+                missing += std::string(" ") + name;
         }
         EXPECT_EQ(missing, "") << "settings not stored; the store holds:\n" << registry;
-        EXPECT_FALSE(std::filesystem::exists(home_ + "/run/tesalo/DDEFILEMAP_TESALO.block")) << "the shared block is left";
+        EXPECT_FALSE(std::filesystem::exists(home_ + "/run/tesalo/DDEFILEMAP_TESALO.block"))
+            << "the shared block is left";
         EXPECT_FALSE(std::filesystem::exists(ChannelPath())) << "the raise channel is left";
         std::filesystem::remove(home_ + "/config/tesalo/registry.reg");
     }
@@ -116,8 +121,11 @@ TEST_F(PlayerEndTest, TheWindowsPlaceAndItsListAreSavedAtTheEnd) {
     const int status = WaitForExit(player);
     EXPECT_TRUE(ExitedWith(status, 0)) << Describe(status) << "\n" << Log();
     const std::string registry = ReadWholeFile(home_ + "/config/tesalo/registry.reg");
-    for (const char* name : {"windowX", "windowY", "windowWidth", "windowHeight", "windowMaximized"}) {
-        EXPECT_NE(registry.find('"' + std::string(name) + "\"=dword:"), std::string::npos) << name << "\n" << registry;
+    for (const char* name :
+         {"windowX", "windowY", "windowWidth", "windowHeight", "windowMaximized"}) {
+        EXPECT_NE(registry.find('"' + std::string(name) + "\"=dword:"), std::string::npos)
+            << name << "\n"
+            << registry;
     }
     EXPECT_NE(registry.find("\"lastSongList\"=\"snglst"), std::string::npos) << registry;
     EXPECT_EQ(registry.find("\"windowWidth\"=dword:00000000"), std::string::npos) << registry;

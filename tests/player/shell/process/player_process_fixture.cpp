@@ -30,8 +30,8 @@ void PlayerProcessTest::SetUp() {
     std::filesystem::create_directory(home_ + "/run");
     std::filesystem::permissions(home_ + "/run", std::filesystem::perms::owner_all);
     // A sound card that writes to a file, so the library starts without a message.
-    std::ofstream(home_ + "/.asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \"" << home_
-                                        << "/OUT.raw\"; format \"raw\" }\n";
+    std::ofstream(home_ + "/.asoundrc") << "pcm.!default { type file; slave.pcm \"null\"; file \""
+                                        << home_ << "/OUT.raw\"; format \"raw\" }\n";
     environment_ = "HOME=" + home_ + " XDG_DATA_HOME=" + home_ + "/data XDG_CONFIG_HOME=" + home_ +
                    "/config XDG_RUNTIME_DIR=" + home_ + "/run QT_QPA_PLATFORM=offscreen ";
     // This process looks at the instance files in the same folder as the players.
@@ -54,19 +54,23 @@ void PlayerProcessTest::TearDown() {
 
 pid_t PlayerProcessTest::StartPlayer(const std::string& arguments) {
     const std::string pidFile = home_ + "/pid";
-    std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player " + arguments + " >" + home_ +
-                 "/log 2>&1 & echo $! >" + pidFile + "'").c_str());
+    std::system(("sh -c '" + environment_ + std::string(TESALO_BIN_DIR) + "/tesalo-player " +
+                 arguments + " >" + home_ + "/log 2>&1 & echo $! >" + pidFile + "'")
+                    .c_str());
     return static_cast<pid_t>(std::stol(ReadWholeFile(pidFile)));
 }
 
-pid_t PlayerProcessTest::LaunchPlayer(const std::string& arguments, const std::string& environment) {
+pid_t PlayerProcessTest::LaunchPlayer(const std::string& arguments,
+                                      const std::string& environment) {
     return LaunchPlayerAs(getuid(), arguments, environment);
 }
 
-pid_t PlayerProcessTest::LaunchPlayerAs(uid_t user, const std::string& arguments, const std::string& environment) {
+pid_t PlayerProcessTest::LaunchPlayerAs(uid_t user, const std::string& arguments,
+                                        const std::string& environment) {
     // env replaces the shell, and the player replaces env: the child is the player itself.
-    const std::string command = "exec env " + environment_ + environment + " " TESALO_BIN_DIR "/tesalo-player " +
-                                arguments + " >>" + home_ + "/log 2>&1";
+    const std::string command = "exec env " + environment_ + environment +
+                                " " TESALO_BIN_DIR "/tesalo-player " + arguments + " >>" + home_ +
+                                "/log 2>&1";
     if (user != getuid()) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(home_)) {
             EXPECT_EQ(lchown(entry.path().c_str(), user, user), 0) << entry.path();
@@ -75,7 +79,9 @@ pid_t PlayerProcessTest::LaunchPlayerAs(uid_t user, const std::string& arguments
     }
     const pid_t child = fork();
     if (child == 0) {
-        if (user != getuid() && (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0)) _exit(126);
+        if (user != getuid() &&
+            (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0))
+            _exit(126);
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -119,7 +125,8 @@ bool PlayerProcessTest::ChannelAppears() const {
 std::string PlayerProcessTest::OpenedListHolding(const std::vector<std::string>& texts) const {
     for (int i = 0; i < 200; ++i) {
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(home_ + "/data/tesalo", error)) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(home_ + "/data/tesalo", error)) {
             const std::string list = ReadWholeFile(entry.path().string());
             if (list.find("Opened files") == std::string::npos) continue;
             bool all = true;

@@ -27,7 +27,8 @@ protected:
     // WaitForExit then takes its status (a child not waited for is killed at the test's end).
     pid_t LaunchPlayer(const std::string& arguments, const std::string& environment = "");
     // The same as the user `user`, who then owns the home folder.
-    pid_t LaunchPlayerAs(uid_t user, const std::string& arguments, const std::string& environment = "");
+    pid_t LaunchPlayerAs(uid_t user, const std::string& arguments,
+                         const std::string& environment = "");
     // The wait status of a child once it has ended, within 30 seconds; -1 when it had to be killed.
     int WaitForExit(pid_t child);
     static bool Alive(pid_t pid);

@@ -19,7 +19,8 @@ TEST_F(PlayerProcessTest, ASecondStartHandsOverAndAKilledPlayerLeavesNoLock) {
     ASSERT_TRUE(WindowAppears());
     const auto started = std::chrono::steady_clock::now();
     // A second start that took itself for the first would run on: it gets 10 seconds.
-    const CommandResult second = RunCommand(environment_ + "timeout 10 " TESALO_BIN_DIR "/tesalo-player");
+    const CommandResult second =
+        RunCommand(environment_ + "timeout 10 " TESALO_BIN_DIR "/tesalo-player");
     EXPECT_EQ(second.exitCode, 0) << second.err << "\nfirst player: " << Log();
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     EXPECT_TRUE(Alive(first));
@@ -41,7 +42,8 @@ TEST_F(PlayerProcessTest, FilesGivenToAStartAndToALaterOneArriveInTheOpenedFiles
     EXPECT_FALSE(OpenedListHolding({demo + "glass_tide.mid"}).empty()) << Log();
     // A relative name is taken against the later start's working folder.
     const CommandResult second =
-        RunCommand("cd " + demo + " && " + environment_ + "timeout 10 " TESALO_BIN_DIR "/tesalo-player copper_road.mid");
+        RunCommand("cd " + demo + " && " + environment_ +
+                   "timeout 10 " TESALO_BIN_DIR "/tesalo-player copper_road.mid");
     EXPECT_EQ(second.exitCode, 0) << second.err;
     const std::string list = OpenedListHolding({demo + "glass_tide.mid", demo + "copper_road.mid"});
     EXPECT_FALSE(list.empty()) << Log();
@@ -57,7 +59,8 @@ TEST_F(PlayerProcessTest, ALaterStartWithFilesAndNoPlayerToTakeThemSaysSo) {
         RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player /tmp/some.mid");
     EXPECT_EQ(second.exitCode, 1);
     EXPECT_NE(second.err.find("could not be handed the files"), std::string::npos) << second.err;
-    const CommandResult bare = RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player");
+    const CommandResult bare =
+        RunCommand(environment_ + "timeout 20 " TESALO_BIN_DIR "/tesalo-player");
     EXPECT_EQ(bare.exitCode, 0) << bare.err;
 }
 
@@ -79,7 +82,6 @@ TEST_F(PlayerProcessTest, OfTwoStartsAMomentApartExactlyOneRuns) {
     }
 }
 
-
 namespace {
 
 // Waits until all of the starts but one have ended, each with exit status 0; the one still
@@ -89,7 +91,8 @@ pid_t TheOneLeftRunning(std::vector<pid_t> starts, std::vector<pid_t>& children)
         std::erase_if(starts, [&children](pid_t start) {
             int status = 0;
             if (waitpid(start, &status, WNOHANG) != start) return false;
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a start that handed over ended with " << status;
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                << "a start that handed over ended with " << status;
             std::erase(children, start);
             return true;
         });
@@ -113,7 +116,8 @@ TEST_F(PlayerProcessTest, StartsMadeTogetherAfterAPlayerWasKilledLoseNoFile) {
         std::vector<std::string> songs;
         std::vector<pid_t> starts;
         for (int i = 0; i < 10; ++i) {
-            songs.push_back(home_ + "/songs/song" + std::to_string(round) + "_" + std::to_string(i) + ".mid");
+            songs.push_back(home_ + "/songs/song" + std::to_string(round) + "_" +
+                            std::to_string(i) + ".mid");
             std::filesystem::copy_file(TESALO_BIN_DIR "/demo/glass_tide.mid", songs.back());
         }
         for (const std::string& song : songs) starts.push_back(LaunchPlayer(song));

@@ -16,7 +16,8 @@ TEST_F(PlayerProcessTest, OnASoundServerTheStoredQualityPlaysOnTheDefaultSinkAnd
     ASSERT_TRUE(server.Running()) << ReadWholeFile(home_ + "/pulseaudio.log");
     std::filesystem::create_directories(home_ + "/config/tesalo");
     std::ofstream(home_ + "/config/tesalo/registry.reg")
-        << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
+        << "Windows Registry Editor Version "
+           "5.00\n\n[HKEY_CURRENT_USER\\Software\\Vantrel\\Tesalo]\n"
         << "\"waveQuality\"=dword:00000003\n";
     environment_ += server.Environment();
 

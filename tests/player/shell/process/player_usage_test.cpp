@@ -15,7 +15,8 @@ TEST_F(PlayerProcessTest, HelpAndVersionAnswerWithoutADisplay) {
     for (const char* arguments : {"--help", "-h"}) {
         const CommandResult result = RunCommand(player + arguments);
         EXPECT_EQ(result.exitCode, 0) << arguments << ": " << result.err;
-        EXPECT_NE(result.out.find("usage:\n  tesalo-player [FILE...]\n"), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("usage:\n  tesalo-player [FILE...]\n"), std::string::npos)
+            << result.out;
         EXPECT_EQ(result.err, "") << arguments;
     }
 }

@@ -21,7 +21,8 @@ bool OtherUserCanRunThePlayer() {
     const pid_t child = fork();
     if (child == 0) {
         const bool can = setgid(kOtherUser) == 0 && setuid(kOtherUser) == 0 &&
-                         access(TESALO_BIN_DIR "/tesalo-player", X_OK) == 0 && access(TESALO_BIN_DIR "/voice.txt", R_OK) == 0;
+                         access(TESALO_BIN_DIR "/tesalo-player", X_OK) == 0 &&
+                         access(TESALO_BIN_DIR "/voice.txt", R_OK) == 0;
         _exit(can ? 0 : 1);
     }
     int status = 0;
@@ -32,7 +33,8 @@ class OtherUserTest : public PlayerProcessTest {
 protected:
     void SetUp() override {
         if (getuid() != 0) GTEST_SKIP() << "running a player as another user needs root";
-        if (!OtherUserCanRunThePlayer()) GTEST_SKIP() << "another user cannot run " TESALO_BIN_DIR "/tesalo-player";
+        if (!OtherUserCanRunThePlayer())
+            GTEST_SKIP() << "another user cannot run " TESALO_BIN_DIR "/tesalo-player";
         PlayerProcessTest::SetUp();
         RemoveLeftovers();
     }
@@ -44,8 +46,9 @@ protected:
     // What the players of the other user, and this test in their place, leave in shared folders.
     static void RemoveLeftovers() {
         const std::string user = std::to_string(kOtherUser);
-        for (const std::string& path : {"/tmp/tesalo-" + user, "/tmp/runtime-" + user, "/dev/shm/DDEFILEMAP_TESALO-" + user,
-                                        "/dev/shm/jack_db-" + user}) {
+        for (const std::string& path :
+             {"/tmp/tesalo-" + user, "/tmp/runtime-" + user, "/dev/shm/DDEFILEMAP_TESALO-" + user,
+              "/dev/shm/jack_db-" + user}) {
             std::filesystem::remove_all(path);
         }
     }

@@ -31,8 +31,8 @@ pid_t StartXvfb(const std::string& log, std::string* display) {
         dup2(output, STDOUT_FILENO);
         dup2(output, STDERR_FILENO);
         const std::string fd = std::to_string(numbers[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-               static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
+               "1024x768x24", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(numbers[1]);
@@ -60,7 +60,8 @@ void StopXvfb(pid_t server, const std::string& display) {
 pid_t StartOpenbox(const std::string& display, const std::string& home) {
     const pid_t manager = fork();
     if (manager == 0) {
-        const int output = open((home + "/openbox.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int output =
+            open((home + "/openbox.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(output, STDOUT_FILENO);
         dup2(output, STDERR_FILENO);
         setenv("DISPLAY", display.c_str(), 1);
@@ -72,8 +73,8 @@ pid_t StartOpenbox(const std::string& display, const std::string& home) {
     }
     // A window manager announces itself on the root window.
     for (int i = 0; i < 200; ++i) {
-        if (RunCommand("DISPLAY=" + display + " xprop -root _NET_SUPPORTING_WM_CHECK").out.find("window id") !=
-            std::string::npos) {
+        if (RunCommand("DISPLAY=" + display + " xprop -root _NET_SUPPORTING_WM_CHECK")
+                .out.find("window id") != std::string::npos) {
             return manager;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -1,5 +1,7 @@
 // Picture buttons: the face, the focus mark and the enabled or disabled picture at the top-left,
 // one pixel right and down while pressed, clipped to the button.
+#include "player/shell/status/picture_button.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -7,15 +9,15 @@
 #include "player/resources/images.h"
 #include "player/resources/window_ids.h"
 #include "player/shell/status/button_drawing.h"
-#include "player/shell/status/picture_button.h"
 
 namespace {
 
 const QColor kFace(0xD4, 0xD0, 0xC8);
 const QColor kOutside(0xFF, 0x00, 0xFF);
-const int kButtons[] = {kCommandPlay, kCommandStop, kCommandPrevious, kCommandNext,
-                        kCommandSettings, kCommandAddFiles, kCommandDeleteRows, kCommandSongListMenu,
-                        kCommandMoveUp, kCommandMoveDown, kCommandCloseButton, kCommandVolume};
+const int kButtons[] = {kCommandPlay,       kCommandStop,         kCommandPrevious,
+                        kCommandNext,       kCommandSettings,     kCommandAddFiles,
+                        kCommandDeleteRows, kCommandSongListMenu, kCommandMoveUp,
+                        kCommandMoveDown,   kCommandCloseButton,  kCommandVolume};
 // Ids of other controls and commands, and ids no one has.
 const int kNotButtons[] = {0, kControlSongList, kControlSongListCombo, 1036, kCommandClose};
 
@@ -44,7 +46,8 @@ bool ShowsPicture(const QImage& view, int picture, QPoint at, QColor background)
     const QImage image = PlayerImage(picture);
     for (int y = at.y(); y < view.height(); ++y) {
         for (int x = at.x(); x < view.width(); ++x) {
-            if (view.pixelColor(x, y) != Over(background, image, x - at.x(), y - at.y())) return false;
+            if (view.pixelColor(x, y) != Over(background, image, x - at.x(), y - at.y()))
+                return false;
         }
     }
     return true;
@@ -66,9 +69,10 @@ TEST(DrawButton, DrawsTheTwelveButtonsAndNothingElse) {
 }
 
 TEST(DrawButton, ADisabledButtonShowsItsDisabledPictureUnmoved) {
-    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.disabled = true}), kImagePlayDisabled, {0, 0}, Qt::black));
-    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.pressed = true, .disabled = true}), kImagePlayDisabled,
-                             {0, 0}, Qt::black));
+    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.disabled = true}), kImagePlayDisabled, {0, 0},
+                             Qt::black));
+    EXPECT_TRUE(ShowsPicture(Drawn(kCommandPlay, {.pressed = true, .disabled = true}),
+                             kImagePlayDisabled, {0, 0}, Qt::black));
 }
 
 TEST(DrawButton, APressedButtonShowsItsPictureOnePixelRightAndDown) {
@@ -100,12 +104,12 @@ bool ShowsMarkUnderPicture(const QImage& view, int mark, int picture, QColor fac
 }
 
 TEST(DrawButton, TheFocusMarkLiesUnderThePicture) {
-    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.focused = true}), kImageFocus, kImageStop,
-                                      Qt::black));
+    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.focused = true}), kImageFocus,
+                                      kImageStop, Qt::black));
     EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandSongListMenu, {.focused = true}),
                                       kImageSongListMenuFocus, kImageSongListMenu, kFace));
-    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.disabled = true, .focused = true}), kImageFocus,
-                                      kImageStopDisabled, Qt::black));
+    EXPECT_TRUE(ShowsMarkUnderPicture(Drawn(kCommandStop, {.disabled = true, .focused = true}),
+                                      kImageFocus, kImageStopDisabled, Qt::black));
 }
 
 TEST(DrawButton, ThePicturesEndAtTheButtonsEdge) {

@@ -45,7 +45,8 @@ TEST(PixelRatio, TheLabelsAreDrawnWithTheFinerPixels) {
     // would have every ink pixel in pairs, columns 2k and 2k + 1 alike.
     bool finer = false;
     for (int y = 2; y < 26 && !finer; ++y) {
-        for (int x = 0; x < 66 && !finer; x += 2) finer = r.picture.pixel(x, y) != r.picture.pixel(x + 1, y);
+        for (int x = 0; x < 66 && !finer; x += 2)
+            finer = r.picture.pixel(x, y) != r.picture.pixel(x + 1, y);
     }
     EXPECT_TRUE(HasInk(r.picture, QRect(0, 2, 66, 24)));
     EXPECT_TRUE(finer);

@@ -10,9 +10,7 @@ namespace {
 const QColor kGreen(0, 255, 0);
 const QColor kFullRed(255, 3, 0);
 
-std::uint32_t PolyReport(unsigned voices, unsigned requested) {
-    return voices + 256u * requested;
-}
+std::uint32_t PolyReport(unsigned voices, unsigned requested) { return voices + 256u * requested; }
 
 TEST(PolyDisplay, FirstDrawingShowsZeroesAndAMarkOnTheTopLine) {
     StatusResources r = TestResources();

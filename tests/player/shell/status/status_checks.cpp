@@ -10,11 +10,10 @@ QPalette TestPalette() {
     return palette;
 }
 
-StatusResources TestResources() {
-    return CreateStatusResources(TestPalette());
-}
+StatusResources TestResources() { return CreateStatusResources(TestPalette()); }
 
-bool ShowsText(const QImage& picture, const QFont& font, QPoint at, const QString& text, int width) {
+bool ShowsText(const QImage& picture, const QFont& font, QPoint at, const QString& text,
+               int width) {
     const QFontMetrics metrics(font, &picture);
     QImage expected(width, metrics.height(), QImage::Format_RGB32);
     expected.fill(Qt::black);
@@ -26,9 +25,7 @@ bool ShowsText(const QImage& picture, const QFont& font, QPoint at, const QStrin
     return picture.copy(QRect(at, expected.size())) == expected;
 }
 
-bool IsBlack(const QImage& picture, const QRect& area) {
-    return !HasInk(picture, area);
-}
+bool IsBlack(const QImage& picture, const QRect& area) { return !HasInk(picture, area); }
 
 bool HasInk(const QImage& picture, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y) {

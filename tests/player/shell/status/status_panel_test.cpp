@@ -1,11 +1,12 @@
 // The panel as the window paints it: a sunken frame, the separator, and the three displays
 // copied from the off-screen picture to their places.
+#include "player/shell/status/status_panel.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainter>
 
 #include "player/shell/status/status_display.h"
-#include "player/shell/status/status_panel.h"
 #include "tests/player/shell/status/status_checks.h"
 
 namespace {
@@ -61,7 +62,8 @@ TEST(StatusPanel, TheSeparatorRunsUnderTheButtons) {
 
 TEST(StatusPanel, PaintsNothingOutsideThePanel) {
     const QImage window = PaintedPanel(TestResources());
-    for (QPoint outside : {QPoint(0, 100), QPoint(799, 100), QPoint(1, 99), QPoint(798, 159), QPoint(0, 159)}) {
+    for (QPoint outside :
+         {QPoint(0, 100), QPoint(799, 100), QPoint(1, 99), QPoint(798, 159), QPoint(0, 159)}) {
         EXPECT_EQ(window.pixelColor(outside), kOutside) << outside.x() << "," << outside.y();
     }
 }
@@ -80,7 +82,8 @@ TEST(StatusPanel, ShowsEachDisplayAtItsPlace) {
     // its last row is not shown.
     EXPECT_TRUE(ColumnIs(window, 101, 143, 154, red));
     EXPECT_EQ(window.pixelColor(101, 155), QColor(Qt::black));
-    // The activity frame at (183, 1), from the time area's (155, 0) at (panel left + 165, top + 29).
+    // The activity frame at (183, 1), from the time area's (155, 0) at (panel left + 165, top +
+    // 29).
     EXPECT_EQ(window.copy(194, 130, 12, 12), r.picture.copy(183, 1, 12, 12));
     EXPECT_TRUE(HasInk(window, QRect(194, 130, 12, 12)));
 }

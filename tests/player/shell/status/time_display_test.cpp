@@ -11,9 +11,7 @@ QImage ActivityFrame(const StatusResources& r, int frame) {
     return r.activity.copy(frame * 12, 0, 12, 12).convertToFormat(r.picture.format());
 }
 
-QImage ShownFrame(const StatusResources& r) {
-    return r.picture.copy(183, 1, 12, 12);
-}
+QImage ShownFrame(const StatusResources& r) { return r.picture.copy(183, 1, 12, 12); }
 
 TEST(TimeDisplay, FirstDrawingShowsZeroTimeThenTheFramesAlternate) {
     StatusResources r = TestResources();

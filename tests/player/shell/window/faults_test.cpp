@@ -56,7 +56,8 @@ TEST_F(FaultTest, AFullDiskWhileSavingTheListKeepsTheOldFileAndThePlayerPlays) {
     }
     PlayToTheEnd(1);
     Focus(0);
-    Command(kCommandMoveDown);  // moves A below B, with room again: the earlier change is written too
+    Command(
+        kCommandMoveDown);  // moves A below B, with room again: the earlier change is written too
     EXPECT_NE(ReadText(ListPath()), old);
     EXPECT_LT(ReadText(ListPath()).find("b.mid"), ReadText(ListPath()).find("a.mid"));
     EXPECT_EQ(ReadText(ListPath()).find("c.mid"), std::string::npos);
@@ -81,14 +82,19 @@ TEST_F(FaultTest, AListFileDeletedWhileShownIsWrittenAgainByTheNextEdit) {
 // it passes the preparation and the library refuses it without a word. Each time the player
 // stays idle and plays the next song.
 TEST_F(FaultTest, SongsThatVanishOrBreakAfterTheyWereListedFailOnPlay) {
-    ShowList({{"Gone", Song("gone")}, {"Empty", Song("empty")}, {"Cut", Song("cut", 8)}, {"Whole", Song("whole")}});
+    ShowList({{"Gone", Song("gone")},
+              {"Empty", Song("empty")},
+              {"Cut", Song("cut", 8)},
+              {"Whole", Song("whole")}});
     fs::remove(folder_ + "gone.mid");
     fs::resize_file(folder_ + "empty.mid", 0);
     fs::resize_file(folder_ + "cut.mid", 20);  // the header and half a track header
     InstallLibraryBoxes();
     const std::u16string loadFailed = u"SMFファイルの読み込みに失敗しました";
-    const std::u16string rejected = u"SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした\n認識できない形式か,ﾌｧｲﾙが壊れています";
-    const std::vector<std::vector<std::u16string>> expected = {{loadFailed}, {rejected, loadFailed}, {}};
+    const std::u16string rejected =
+        u"SMFﾌｧｲﾙをﾛｰﾄﾞできませんでした\n認識できない形式か,ﾌｧｲﾙが壊れています";
+    const std::vector<std::vector<std::u16string>> expected = {
+        {loadFailed}, {rejected, loadFailed}, {}};
     for (int row = 0; row < 3; ++row) {
         std::vector<std::u16string> shown(expected[row].size());
         for (std::u16string& text : shown) script_.Then(AnswerMessage(&text));

@@ -2,14 +2,14 @@
 // the shown list, the unplayable ones named in one message, and the list is written; a list that
 // could not be read refuses them; rows dragged within the list move there as a block, the
 // playing row followed.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_folder.h"
@@ -44,7 +44,8 @@ protected:
     bool DropFiles(const std::vector<std::string>& paths) {
         QMimeData data;
         QList<QUrl> urls;
-        for (const std::string& path : paths) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+        for (const std::string& path : paths)
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
         data.setUrls(urls);
         const QPoint at = View()->viewport()->rect().center();
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
@@ -63,7 +64,8 @@ protected:
     bool DragRows(std::initializer_list<int> rows, int target) {
         QModelIndexList indexes;
         for (int row : rows) {
-            for (int column = 0; column < 4; ++column) indexes.push_back(View()->model()->index(row, column));
+            for (int column = 0; column < 4; ++column)
+                indexes.push_back(View()->model()->index(row, column));
         }
         std::unique_ptr<QMimeData> data(View()->model()->mimeData(indexes));
         return View()->model()->dropMimeData(data.get(), Qt::MoveAction, target, 0, QModelIndex());
@@ -86,13 +88,16 @@ TEST_F(ListDropsTest, DroppedFilesAndFoldersAreAddedAndTheUnplayableOnesNamedInO
     script_.Then(AnswerMessage(&shown));
     ASSERT_TRUE(DropFiles({solo, folder, broken}));
     EXPECT_EQ(Paths(), (std::vector<std::string>{folder_ + "a.mid", solo, alpha, beta, mid, zed}));
-    EXPECT_EQ(shown, u"These files cannot be played and were not added:\n" + QString::fromStdString(broken).toStdU16String());
-    for (const std::string& path : {solo, alpha, beta, mid, zed}) EXPECT_NE(SavedList().find(path), std::string::npos) << path;
+    EXPECT_EQ(shown, u"These files cannot be played and were not added:\n" +
+                         QString::fromStdString(broken).toStdU16String());
+    for (const std::string& path : {solo, alpha, beta, mid, zed})
+        EXPECT_NE(SavedList().find(path), std::string::npos) << path;
     EXPECT_EQ(SavedList().find("deep.mid"), std::string::npos);
 }
 
 TEST_F(ListDropsTest, AListThatCouldNotBeReadRefusesTheDropWithItsMessage) {
-    std::ofstream(ProgramDirectory() + "snglst000.lst", std::ios::binary) << "notes of another program\n";
+    std::ofstream(ProgramDirectory() + "snglst000.lst", std::ios::binary)
+        << "notes of another program\n";
     std::u16string readMessage, dropMessage;
     script_.Then(AnswerMessage(&readMessage)).Then(AnswerMessage(&dropMessage));
     LoadSongListIndex();
@@ -116,14 +121,18 @@ TEST_F(ListDropsTest, OtherDropsThanLocalFilesAreNotTaken) {
 }
 
 TEST_F(ListDropsTest, DraggedRowsMoveAsABlockAndThePlayingRowIsFollowed) {
-    ShowList({{"A", Song("a", 40)}, {"B", Song("b", 40)}, {"C", Song("c", 40)},
-              {"D", Song("d", 40)}, {"E", Song("e", 40)}});
+    ShowList({{"A", Song("a", 40)},
+              {"B", Song("b", 40)},
+              {"C", Song("c", 40)},
+              {"D", Song("d", 40)},
+              {"E", Song("e", 40)}});
     Focus(1);
     Command(kCommandPlay);
     ASSERT_EQ(g_player.isPlaying, 1);
     ASSERT_TRUE(DragRows({4, 3}, 1));  // D E before B
-    EXPECT_EQ(Cell(0, kColumnTitle) + Cell(1, kColumnTitle) + Cell(2, kColumnTitle) + Cell(3, kColumnTitle) +
-                  Cell(4, kColumnTitle), QStringLiteral("ADEBC"));
+    EXPECT_EQ(Cell(0, kColumnTitle) + Cell(1, kColumnTitle) + Cell(2, kColumnTitle) +
+                  Cell(3, kColumnTitle) + Cell(4, kColumnTitle),
+              QStringLiteral("ADEBC"));
     EXPECT_EQ(g_player.currentSong, 3);
     EXPECT_EQ(Picture(3), kPicturePlaying);
     const std::string saved = SavedList();

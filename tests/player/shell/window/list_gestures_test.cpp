@@ -1,13 +1,13 @@
 // The list as the mouse and the keys use it: a double-click plays its row, Enter plays the
 // focused row and stops again, the Delete key deletes the selected rows as the Delete button
 // does, and every picture button names itself in the interface language.
+#include <fstream>
+#include <sstream>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-
-#include <fstream>
-#include <sstream>
 
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
@@ -21,21 +21,28 @@ bool Playing() { return g_player.isPlaying == 1; }
 class ListGesturesTest : public WindowTest {
 protected:
     void ShowFour() {
-        ShowList({{"A", Song("a", 40)}, {"B", Song("b", 40)}, {"C", Song("c", 40)}, {"D", Song("d", 40)}});
+        ShowList({{"A", Song("a", 40)},
+                  {"B", Song("b", 40)},
+                  {"C", Song("c", 40)},
+                  {"D", Song("d", 40)}});
     }
     std::string Titles() const {
         std::string titles;
-        for (int row = 0; row < RowCount(View()); ++row) titles += Cell(row, kColumnTitle).toStdString();
+        for (int row = 0; row < RowCount(View()); ++row)
+            titles += Cell(row, kColumnTitle).toStdString();
         return titles;
     }
     void Select(std::initializer_list<int> rows) {
         View()->clearSelection();
         for (int row : rows) {
-            View()->selectionModel()->select(View()->model()->index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            View()->selectionModel()->select(
+                View()->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
-    QPoint RowPoint(int row) const { return View()->visualRect(View()->model()->index(row, kColumnTitle)).center(); }
+    QPoint RowPoint(int row) const {
+        return View()->visualRect(View()->model()->index(row, kColumnTitle)).center();
+    }
     // As the window system delivers it: a click, then the second press as a double-click.
     void DoubleClickAt(QPoint at) {
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, at);
@@ -120,16 +127,20 @@ TEST_F(ListGesturesTest, TheDeleteKeyRefusesThePlayingRowAsTheButtonDoes) {
 }
 
 const std::pair<int, const char16_t*> kEnglishTips[] = {
-    {kCommandPlay, u"Play"}, {kCommandStop, u"Stop"}, {kCommandPrevious, u"Previous"},
-    {kCommandNext, u"Next"}, {kCommandSettings, u"Settings"}, {kCommandAddFiles, u"Add files"},
-    {kCommandDeleteRows, u"Delete"}, {kCommandMoveUp, u"Move up"}, {kCommandMoveDown, u"Move down"},
-    {kCommandVolume, u"Volume"}, {kCommandCloseButton, u"Close"}, {kCommandSongListMenu, u"Song lists"}};
+    {kCommandPlay, u"Play"},          {kCommandStop, u"Stop"},
+    {kCommandPrevious, u"Previous"},  {kCommandNext, u"Next"},
+    {kCommandSettings, u"Settings"},  {kCommandAddFiles, u"Add files"},
+    {kCommandDeleteRows, u"Delete"},  {kCommandMoveUp, u"Move up"},
+    {kCommandMoveDown, u"Move down"}, {kCommandVolume, u"Volume"},
+    {kCommandCloseButton, u"Close"},  {kCommandSongListMenu, u"Song lists"}};
 
 const std::pair<int, const char16_t*> kJapaneseTips[] = {
-    {kCommandPlay, u"再生"}, {kCommandStop, u"停止"}, {kCommandPrevious, u"前の曲"},
-    {kCommandNext, u"次の曲"}, {kCommandSettings, u"設定"}, {kCommandAddFiles, u"ファイルの追加"},
-    {kCommandDeleteRows, u"削除"}, {kCommandMoveUp, u"上へ移動"}, {kCommandMoveDown, u"下へ移動"},
-    {kCommandVolume, u"音量"}, {kCommandCloseButton, u"閉じる"}, {kCommandSongListMenu, u"ソングリスト"}};
+    {kCommandPlay, u"再生"},          {kCommandStop, u"停止"},
+    {kCommandPrevious, u"前の曲"},    {kCommandNext, u"次の曲"},
+    {kCommandSettings, u"設定"},      {kCommandAddFiles, u"ファイルの追加"},
+    {kCommandDeleteRows, u"削除"},    {kCommandMoveUp, u"上へ移動"},
+    {kCommandMoveDown, u"下へ移動"},  {kCommandVolume, u"音量"},
+    {kCommandCloseButton, u"閉じる"}, {kCommandSongListMenu, u"ソングリスト"}};
 
 TEST_F(ListGesturesTest, EveryButtonNamesItselfInTheInterfaceLanguage) {
     for (const auto& [id, tip] : kEnglishTips) {

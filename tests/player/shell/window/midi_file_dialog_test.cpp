@@ -1,15 +1,17 @@
 // The MIDI file selection dialog, opened by the main window's add button: the rows of a
 // folder, moving between folders, and adding the chosen files to the current or a new list.
-#include <QDialog>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
+#include "player/shell/window/midi_file_dialog.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include "platform/codepage.h"
 #include "player/shell/lists/song_list_files.h"
@@ -17,10 +19,9 @@
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/folder_entries.h"
-#include "player/shell/window/midi_file_dialog.h"
 #include "player/shell/window/player_state.h"
-#include "tests/support/smf_builder.h"
 #include "tests/player/shell/window/window_fixture.h"
+#include "tests/support/smf_builder.h"
 
 namespace {
 
@@ -89,7 +90,9 @@ protected:
 };
 
 TEST(FolderEntries, SizesGetACommaBeforeEveryGroupOfThreeDigits) {
-    auto size = [](std::uint64_t bytes) { return SizeText({u"x.mid", "x.mid", "/", false, bytes}); };
+    auto size = [](std::uint64_t bytes) {
+        return SizeText({u"x.mid", "x.mid", "/", false, bytes});
+    };
     EXPECT_EQ(size(0), u"0");
     EXPECT_EQ(size(100), u"100");
     EXPECT_EQ(size(999), u"999");
@@ -125,8 +128,10 @@ TEST_F(MidiFileDialogTest, AVanishedLastFolderFallsBackToHome) {
         static_cast<QDialog*>(dialog)->reject();
     });
     Command(kCommandAddFiles);
-    if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
-    else unsetenv("HOME");
+    if (oldHome != nullptr)
+        setenv("HOME", home.c_str(), 1);
+    else
+        unsetenv("HOME");
     EXPECT_EQ(rows, "..|here.mid");
 }
 
@@ -229,9 +234,13 @@ TEST_F(MidiFileDialogTest, WithoutAnyListTheAddButtonMakesANewOne) {
     // Display order: one.mid (6 quarters, 2.999808 s) before two.mid (4 quarters, 1.999872 s).
     EXPECT_EQ(Cell(0, kColumnTime), QStringLiteral("00:02"));
     EXPECT_EQ(Cell(1, kColumnTime), QStringLiteral("00:01"));
-    EXPECT_EQ(ListFile(), "##SONGTITLE\r\nFresh\r\n\r\n"
-                          "##SONGFILE\r\n2\r\n" + music_ + "one.mid\r\nsong\r\n\r\n"
-                          "##SONGFILE\r\n1\r\n" + music_ + "two.mid\r\nsong\r\n\r\n");
+    EXPECT_EQ(ListFile(),
+              "##SONGTITLE\r\nFresh\r\n\r\n"
+              "##SONGFILE\r\n2\r\n" +
+                  music_ +
+                  "one.mid\r\nsong\r\n\r\n"
+                  "##SONGFILE\r\n1\r\n" +
+                  music_ + "two.mid\r\nsong\r\n\r\n");
 }
 
 // The song-list menu button with nothing chosen: the new list stays, empty, the message shows and
@@ -325,8 +334,9 @@ TEST_F(MidiFileDialogTest, ANameThatIsNotUtf8IsShownDecodedAndOpensByItsBytes) {
     EXPECT_EQ(rows, "..|café.mid");
     ASSERT_EQ(RowCount(View()), 1);
     EXPECT_EQ(Cell(0, kColumnFileName).toStdString(), music_ + "café.mid");
-    EXPECT_EQ(View()->model()->index(0, kColumnFileName).data(kPathBytesRole).toByteArray().toStdString(),
-              music_ + "caf\xE9.mid");
+    EXPECT_EQ(
+        View()->model()->index(0, kColumnFileName).data(kPathBytesRole).toByteArray().toStdString(),
+        music_ + "caf\xE9.mid");
     Focus(0);
     Command(kCommandPlay);
     EXPECT_EQ(g_player.isPlaying, 1);
@@ -349,7 +359,8 @@ TEST_F(MidiFileDialogTest, ALongPathAndATitleWithLineBreaksAreListedSavedAndPlay
     track.End(0);
     const smf::Bytes bytes = smf::File(0, 96, {track});
     std::ofstream(deep + "song.mid", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     ShowList({}, "Mine");
     script_.Then([&](QWidget* dialog) {
         Choose(dialog, {"song.mid"});

@@ -2,19 +2,21 @@
 // they arrive in the list "Opened files" (made when missing, reused when there), the first of
 // them plays, the ones that cannot be played are named in one message, and what a stranger
 // writes to the channel changes nothing.
-#include <QComboBox>
-#include <QLocalSocket>
-#include <QProgressDialog>
-#include <QTreeView>
+#include "player/shell/window/opened_files.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <QComboBox>
+#include <QLocalSocket>
+#include <QProgressDialog>
+#include <QTreeView>
 
 #include "platform/instance.h"
 #include "player/shell/lists/song_list_files.h"
@@ -22,7 +24,6 @@
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_boxes.h"
-#include "player/shell/window/opened_files.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/raise_server.h"
 #include "player/shell/window/single_instance.h"
@@ -50,11 +51,11 @@ protected:
     }
 
     void Listen() {
-        ASSERT_NE(ListenForRaise(window_.get(), [this] { ++raised_; },
-                                 [this](const std::vector<std::string>& files) {
-                                     OpenFiles(Controls(), files);
-                                 }),
-                  nullptr);
+        ASSERT_NE(
+            ListenForRaise(
+                window_.get(), [this] { ++raised_; },
+                [this](const std::vector<std::string>& files) { OpenFiles(Controls(), files); }),
+            nullptr);
     }
     void Open(const std::vector<std::string>& files) { OpenFiles(Controls(), files); }
 
@@ -84,7 +85,8 @@ protected:
         const smf::Bytes bytes = smf::File(0, 96, {track});
         const std::string path = folder_ + name + ".mid";
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 
@@ -175,12 +177,12 @@ TEST_F(OpenedFilesTest, FilesThatCannotBePlayedAreNamedInOneMessageAndTheOthersP
     const std::string good = Song("good", 16);
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));  // one box; a second would count as unexpected
-    InstallLibraryBoxes();  // as the player runs: a box of the pre-scan would show
+    InstallLibraryBoxes();                // as the player runs: a box of the pre-scan would show
     Open({bad[0], bad[1], good, bad[2]});
     RemoveLibraryBoxes();
     EXPECT_EQ(script_.Pending(), 0u);
-    const std::string expected = "These files cannot be played and were not added:\n" + bad[0] + "\n" +
-                                 bad[1] + "\n" + bad[2];
+    const std::string expected = "These files cannot be played and were not added:\n" + bad[0] +
+                                 "\n" + bad[1] + "\n" + bad[2];
     EXPECT_EQ(QString::fromStdU16String(shown).toStdString(), expected);
     EXPECT_EQ(ListName(), "Opened files");
     EXPECT_EQ(RowTitles(), std::vector<std::string>{"good"});
@@ -206,7 +208,8 @@ TEST_F(OpenedFilesTest, ALongPreScanLeavesTheWindowItsEventsAndShowsItsProgress)
     const std::string good = Song("good", 16), slow = Long("slow", 3000000);
     bool progressDuringScan = false;
     script_.ThenProgress([&progressDuringScan](QWidget* dialog) {
-        progressDuringScan = qobject_cast<QProgressDialog*>(dialog) != nullptr && Count(songLists) == 1;
+        progressDuringScan =
+            qobject_cast<QProgressDialog*>(dialog) != nullptr && Count(songLists) == 1;
     });
     Open({good, slow});
     EXPECT_TRUE(progressDuringScan);
@@ -254,7 +257,8 @@ TEST_F(OpenedFilesTest, WhatAStrangerWritesToTheChannelChangesNothing) {
     stranger.connectToServer(RaiseChannelName());
     ASSERT_TRUE(stranger.waitForConnected(2000));
     // Names that are not absolute, then a name without its end: passed over.
-    const std::string ignored = "open 1 9\nsong.mid\0"s + "open 1 " + std::to_string(song.size()) + "\n" + song;
+    const std::string ignored =
+        "open 1 9\nsong.mid\0"s + "open 1 " + std::to_string(song.size()) + "\n" + song;
     stranger.write(ignored.data(), static_cast<qint64>(ignored.size()));
     stranger.waitForBytesWritten(2000);
     DeliverReports();
@@ -262,7 +266,8 @@ TEST_F(OpenedFilesTest, WhatAStrangerWritesToTheChannelChangesNothing) {
     // A length that cannot be read: the stranger is cut off.
     stranger.write("open 1 many\n");
     stranger.waitForBytesWritten(2000);
-    ASSERT_TRUE(PlayUntil([&stranger] { return stranger.state() == QLocalSocket::UnconnectedState; }));
+    ASSERT_TRUE(
+        PlayUntil([&stranger] { return stranger.state() == QLocalSocket::UnconnectedState; }));
     EXPECT_EQ(Count(songLists), 1);
     EXPECT_EQ(RowTitles(), std::vector<std::string>{"Old"});
     EXPECT_FALSE(Playing());
@@ -275,11 +280,13 @@ TEST_F(OpenedFilesTest, WhatAStrangerWritesToTheChannelChangesNothing) {
 TEST(CommandLineFilesTest, NamesAreMadeAbsoluteAgainstTheWorkingFolderAndOptionsPassedOver) {
     char* saved = getcwd(nullptr, 0);
     ASSERT_EQ(chdir("/tmp"), 0);
-    std::vector<std::string> arguments = {"tesalo-player", "a.mid", "./b.mid", "/x//y/./c.mid",
-                                          "-platform", "../d.mid", "--", "-e.mid", "--"};
+    std::vector<std::string> arguments = {
+        "tesalo-player", "a.mid", "./b.mid", "/x//y/./c.mid", "-platform", "../d.mid", "--",
+        "-e.mid",        "--"};
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
-    const std::vector<std::string> files = CommandLineFiles(static_cast<int>(argv.size()), argv.data());
+    const std::vector<std::string> files =
+        CommandLineFiles(static_cast<int>(argv.size()), argv.data());
     EXPECT_EQ(chdir(saved), 0);
     free(saved);
     EXPECT_EQ(files, (std::vector<std::string>{"/tmp/a.mid", "/tmp/b.mid", "/x/y/c.mid",

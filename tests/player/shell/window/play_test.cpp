@@ -1,8 +1,8 @@
 // Playing rows: Play, chain play over rows that cannot be played, previous and next, auto
 // repeat, and the library's end and refusal reports.
-#include <QAbstractButton>
-
 #include <chrono>
+
+#include <QAbstractButton>
 
 #include "library/tesalo.h"
 #include "platform/messages.h"
@@ -32,7 +32,8 @@ TEST_F(PlayTest, PlayWithoutFocusStartsRowZeroFocusedButNotSelected) {
     EXPECT_EQ(Caption(), "One");
     EXPECT_FALSE(ButtonEnabled(kCommandPlay));
     EXPECT_TRUE(ButtonEnabled(kCommandStop));
-    for (int id : {kCommandSettings, kCommandMoveUp, kCommandMoveDown, kCommandDeleteRows}) EXPECT_FALSE(ButtonEnabled(id)) << id;
+    for (int id : {kCommandSettings, kCommandMoveUp, kCommandMoveDown, kCommandDeleteRows})
+        EXPECT_FALSE(ButtonEnabled(id)) << id;
     // The song ends by itself: idle again, the caption back.
     ASSERT_TRUE(PlayUntil(Idle));
     EXPECT_EQ(Picture(0), kPictureNormal);

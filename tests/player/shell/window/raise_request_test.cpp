@@ -1,11 +1,11 @@
 // The raise channel's requests as bytes: what a later start writes is read back whole however it
 // arrives, and what a stranger writes is passed over or ends the client, never misread.
+#include "player/shell/window/raise_request.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "player/shell/window/raise_request.h"
 
 namespace {
 
@@ -63,13 +63,14 @@ TEST(RaiseRequestTest, NamesThatAreNotAbsoluteOrDoNotFitAreLeftOut) {
 
 TEST(RaiseRequestTest, AMalformedPayloadIsPassedOverWholeAndTheNextRequestServed) {
     const std::vector<std::string> payloads = {
-        "relative.mid\0"s,       // not absolute
-        "/a.mid\0\0"s,           // an empty name
-        "/a.mid"s,               // the last name without its zero
-        "/a.mid\0/b.mid"s,       // likewise after a good one
+        "relative.mid\0"s,  // not absolute
+        "/a.mid\0\0"s,      // an empty name
+        "/a.mid"s,          // the last name without its zero
+        "/a.mid\0/b.mid"s,  // likewise after a good one
     };
     for (const std::string& payload : payloads) {
-        std::string buffer = "open 1 " + std::to_string(payload.size()) + "\n" + payload + "raise\n";
+        std::string buffer =
+            "open 1 " + std::to_string(payload.size()) + "\n" + payload + "raise\n";
         std::vector<RaiseRequest> taken;
         EXPECT_EQ(TakeAll(buffer, &taken), RequestRead::kNeedMore);
         ASSERT_EQ(taken.size(), 2u) << payload;
@@ -90,11 +91,11 @@ TEST(RaiseRequestTest, ALaterVersionAndUnknownLinesArePassedOver) {
 }
 
 TEST(RaiseRequestTest, AnUnreadableOrTooLargeLengthOrAnEndlessLineBreaksTheStream) {
-    for (const std::string& line : {"open 1\n"s, "open 1 x\n"s, "open 1 12 \n"s, "open one 3\n"s,
-                                    "open 1 -3\n"s, "open 1 99999999999999999999999\n"s,
-                                    "open 1 " + std::to_string(kMaxOpenPayload + 1) + "\n",
-                                    std::string(kMaxRequestLine + 1, 'r') + "\n",
-                                    std::string(kMaxRequestLine + 1, 'r')}) {
+    for (const std::string& line :
+         {"open 1\n"s, "open 1 x\n"s, "open 1 12 \n"s, "open one 3\n"s, "open 1 -3\n"s,
+          "open 1 99999999999999999999999\n"s,
+          "open 1 " + std::to_string(kMaxOpenPayload + 1) + "\n",
+          std::string(kMaxRequestLine + 1, 'r') + "\n", std::string(kMaxRequestLine + 1, 'r')}) {
         std::string buffer = line;
         RaiseRequest request;
         EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kBroken) << line;
@@ -111,7 +112,8 @@ class ActivationRequestTest : public ::testing::Test {
 protected:
     static std::string LongestToken() {
         std::string token;
-        for (std::size_t i = 0; i < kMaxActivationToken; ++i) token += static_cast<char>('!' + i % 94);
+        for (std::size_t i = 0; i < kMaxActivationToken; ++i)
+            token += static_cast<char>('!' + i % 94);
         return token;
     }
 };
@@ -141,16 +143,17 @@ TEST_F(ActivationRequestTest, BothKindsOfTokenComeBackBehindTheRequestTheyFollow
 }
 
 TEST_F(ActivationRequestTest, ATokenThatIsEmptyTooLongOrNotPlainTextIsNotSent) {
-    for (const std::string& token : {""s, LongestToken() + "x", "two words"s, "tab\there"s, "new\nline"s,
-                                     "caf\xC3\xA9"s, "zero\0byte"s, "del\x7F"s}) {
+    for (const std::string& token : {""s, LongestToken() + "x", "two words"s, "tab\there"s,
+                                     "new\nline"s, "caf\xC3\xA9"s, "zero\0byte"s, "del\x7F"s}) {
         EXPECT_EQ(EncodeActivationRequest({ActivationToken::kX11, token}), "") << token;
     }
 }
 
 TEST_F(ActivationRequestTest, ABadTokenOrKindIsPassedOverAndTheNextRequestServed) {
-    for (const std::string& line : {"activate x11 two words\n"s, "activate x11 \x01\x02\n"s, "activate x11 \n"s,
-                                    "activate x11\n"s, "activate mir abc\n"s, "activate  x11 abc\n"s,
-                                    "activate x11 caf\xC3\xA9\n"s, "activate wayland zero\0byte\n"s}) {
+    for (const std::string& line :
+         {"activate x11 two words\n"s, "activate x11 \x01\x02\n"s, "activate x11 \n"s,
+          "activate x11\n"s, "activate mir abc\n"s, "activate  x11 abc\n"s,
+          "activate x11 caf\xC3\xA9\n"s, "activate wayland zero\0byte\n"s}) {
         std::string buffer = line + "raise\n";
         std::vector<RaiseRequest> taken;
         EXPECT_EQ(TakeAll(buffer, &taken), RequestRead::kNeedMore);
@@ -169,7 +172,8 @@ TEST_F(ActivationRequestTest, OnlyTheActivateLineMayPassTheBoundOfTheOtherLines)
     buffer += "\n";
     EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kTaken);
     EXPECT_EQ(request.kind, RaiseRequest::kActivate);
-    for (const std::string& line : {longest + "x", longest + "x\n", "hello " + std::string(kMaxRequestLine, 'h') + "\n"}) {
+    for (const std::string& line :
+         {longest + "x", longest + "x\n", "hello " + std::string(kMaxRequestLine, 'h') + "\n"}) {
         buffer = line;
         EXPECT_EQ(TakeRaiseRequest(buffer, &request), RequestRead::kBroken) << line;
     }

@@ -15,19 +15,24 @@ namespace {
 class RowsTest : public WindowTest {
 protected:
     void ShowFive() {
-        ShowList({{"A", Song("a", 40)}, {"B", Song("b", 40)}, {"C", Song("c", 40)},
-                  {"D", Song("d", 40)}, {"E", Song("e", 40)}});
+        ShowList({{"A", Song("a", 40)},
+                  {"B", Song("b", 40)},
+                  {"C", Song("c", 40)},
+                  {"D", Song("d", 40)},
+                  {"E", Song("e", 40)}});
     }
     std::string Titles() const {
         std::string titles;
-        for (int row = 0; row < RowCount(View()); ++row) titles += Cell(row, kColumnTitle).toStdString();
+        for (int row = 0; row < RowCount(View()); ++row)
+            titles += Cell(row, kColumnTitle).toStdString();
         return titles;
     }
     void Select(std::initializer_list<int> rows) {
         View()->clearSelection();
         for (int row : rows) {
-            View()->selectionModel()->select(View()->model()->index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            View()->selectionModel()->select(
+                View()->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
     std::string SelectedTitles() const {
@@ -49,7 +54,9 @@ protected:
         for (const auto& [place, title] : byPlace) titles += title;
         return titles;
     }
-    int OrderData(int row) const { return View()->model()->index(row, kColumnState).data(kRowOrderRole).toInt(); }
+    int OrderData(int row) const {
+        return View()->model()->index(row, kColumnState).data(kRowOrderRole).toInt();
+    }
 };
 
 TEST_F(RowsTest, PreviousAndNextWhileIdleMoveFocusAndSelectionWithinTheRows) {

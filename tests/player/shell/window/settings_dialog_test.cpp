@@ -1,14 +1,14 @@
 // The settings dialog opened by the main window's settings button, answered from the test's script.
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 
 #include "library/frame/state.h"
 #include "platform/waveout.h"
@@ -62,10 +62,12 @@ protected:
     }
     QStringList Entries() {
         QStringList entries;
-        Open([&entries](QWidget* dialog) {
-            auto* combo = Find<QComboBox>(dialog, 1022);
-            for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
-        }, 2);
+        Open(
+            [&entries](QWidget* dialog) {
+                auto* combo = Find<QComboBox>(dialog, 1022);
+                for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+            },
+            2);
         return entries;
     }
 };
@@ -87,10 +89,12 @@ TEST_F(SettingsDialogTest, PolyLimitButtonsStopAtEightAndThirtyTwo) {
 TEST_F(SettingsDialogTest, StepsReachTheLimitsAndOkHandsThemToTheLibrary) {
     ButtonStates stepped;
     g_settings.polyLimit = 31;
-    Open([&stepped](QWidget* dialog) {
-        Find<QPushButton>(dialog, 1009)->click();
-        stepped = ReadButtons(dialog);
-    }, 1);
+    Open(
+        [&stepped](QWidget* dialog) {
+            Find<QPushButton>(dialog, 1009)->click();
+            stepped = ReadButtons(dialog);
+        },
+        1);
     EXPECT_EQ(stepped.field, "32");
     EXPECT_FALSE(stepped.raise);
     EXPECT_TRUE(stepped.lower);
@@ -98,11 +102,13 @@ TEST_F(SettingsDialogTest, StepsReachTheLimitsAndOkHandsThemToTheLibrary) {
     EXPECT_EQ(g.polyLimit.load(), 32);
 
     g_settings.polyLimit = 9;
-    Open([&stepped](QWidget* dialog) {
-        Find<QPushButton>(dialog, 1010)->click();
-        stepped = ReadButtons(dialog);
-        Find<QCheckBox>(dialog, 1023)->setChecked(true);
-    }, 1);
+    Open(
+        [&stepped](QWidget* dialog) {
+            Find<QPushButton>(dialog, 1010)->click();
+            stepped = ReadButtons(dialog);
+            Find<QCheckBox>(dialog, 1023)->setChecked(true);
+        },
+        1);
     EXPECT_EQ(stepped.field, "8");
     EXPECT_FALSE(stepped.lower);
     EXPECT_TRUE(stepped.raise);
@@ -149,7 +155,8 @@ TEST_F(SettingsDialogTest, OkTakesTheQualityOnlyFromOneDevice) {
 TEST_F(SettingsDialogTest, OnTheSoundCardTheQualityIsChosenFromOneDevice) {
     std::ofstream(folder_ + ".asoundrc")
         << "pcm.second { type file; slave.pcm \"null\"; file \"" << folder_ << "second.raw\" }\n"
-        << "pcm.!default { type file; slave.pcm \"null\"; file \"" << folder_ << "default.raw\" }\n";
+        << "pcm.!default { type file; slave.pcm \"null\"; file \"" << folder_
+        << "default.raw\" }\n";
     const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
     setenv("HOME", folder_.c_str(), 1);  // PortAudio reads the ALSA configuration once, now
     platform::WaveOutUsePortAudio();
@@ -160,7 +167,8 @@ TEST_F(SettingsDialogTest, OnTheSoundCardTheQualityIsChosenFromOneDevice) {
     platform::WaveOutUseNull(platform::NullPacing::kManual);
     setenv("HOME", home.c_str(), 1);
 
-    EXPECT_EQ(entries, QStringList({"22.05kHz/8Bit", "22.05kHz/16Bit", "44.1kHz/8Bit", "44.1kHz/16Bit"}));
+    EXPECT_EQ(entries,
+              QStringList({"22.05kHz/8Bit", "22.05kHz/16Bit", "44.1kHz/8Bit", "44.1kHz/16Bit"}));
     EXPECT_EQ(shown, u"SamplingFrequency was changed.\nPlease TESALO re-start.");
     EXPECT_EQ(g_settings.waveQuality, 3);
 }
@@ -169,13 +177,16 @@ TEST_F(SettingsDialogTest, WaveMapperChangeSaysSoOnce) {
     std::u16string shown;
     g_player.japaneseUi = true;
     QString form;
-    Open([&form](QWidget* dialog) {
-        form = dialog->objectName();
-        Find<QCheckBox>(dialog, 1056)->setChecked(true);
-    }, 1, AnswerMessage(&shown));
+    Open(
+        [&form](QWidget* dialog) {
+            form = dialog->objectName();
+            Find<QCheckBox>(dialog, 1056)->setChecked(true);
+        },
+        1, AnswerMessage(&shown));
     EXPECT_EQ(form, "id122");
     EXPECT_EQ(shown,
-              u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してください");
+              u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動して"
+              u"ください");
     EXPECT_EQ(g_settings.bWaveMapper, 1);
     Open([](QWidget*) {}, 1);  // unchanged: no second message
     EXPECT_EQ(g_settings.bWaveMapper, 1);
@@ -187,12 +198,14 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
     const std::int32_t libraryVoices = g.polyLimit.load();
     const std::int32_t libraryEffect = g.bLPFDelay.load();
     bool windowEnabled = true;
-    Open([this, &windowEnabled](QWidget* dialog) {
-        windowEnabled = window_->isEnabled();
-        Find<QPushButton>(dialog, 1009)->click();
-        Find<QComboBox>(dialog, 1022)->setCurrentIndex(2);
-        for (int id : {1015, 1016, 1023, 1056}) Find<QCheckBox>(dialog, id)->setChecked(true);
-    }, 2);
+    Open(
+        [this, &windowEnabled](QWidget* dialog) {
+            windowEnabled = window_->isEnabled();
+            Find<QPushButton>(dialog, 1009)->click();
+            Find<QComboBox>(dialog, 1022)->setCurrentIndex(2);
+            for (int id : {1015, 1016, 1023, 1056}) Find<QCheckBox>(dialog, id)->setChecked(true);
+        },
+        2);
     EXPECT_FALSE(windowEnabled);
     EXPECT_TRUE(window_->isEnabled());
     EXPECT_EQ(std::memcmp(&before, &g_settings, sizeof before), 0);

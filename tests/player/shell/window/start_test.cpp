@@ -1,16 +1,16 @@
 // The start: the library's format flags, the failures of its start (each with its message, the
 // window staying usable), the library's boxes from any thread, and handing over to a running
 // player.
-#include <QAbstractButton>
-#include <QLocalSocket>
-#include <QScreen>
-#include <QTreeView>
-
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <QAbstractButton>
+#include <QLocalSocket>
+#include <QScreen>
+#include <QTreeView>
 
 #include "library/tesalo.h"
 #include "platform/instance.h"
@@ -87,12 +87,15 @@ TEST_F(StartTest, TheWindowOpensMaximizedWithItsFrameInTheWorkAreaAndFollowsItsS
     EXPECT_TRUE(window_->isMaximized());
     const QRect area = window_->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window_->frameGeometry()));
-    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(), ControlRect(kCommandCloseButton, window_->size()));
-    EXPECT_LE(ControlButton(Controls(), kCommandCloseButton)->geometry().bottom(), window_->height() - 1);
+    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(),
+              ControlRect(kCommandCloseButton, window_->size()));
+    EXPECT_LE(ControlButton(Controls(), kCommandCloseButton)->geometry().bottom(),
+              window_->height() - 1);
     window_->showNormal();
     window_->resize(500, 400);
     DeliverReports();
-    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(), ControlRect(kCommandCloseButton, QSize(500, 400)));
+    EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(),
+              ControlRect(kCommandCloseButton, QSize(500, 400)));
     EXPECT_EQ(Controls().listView->geometry(), ControlRect(kControlSongList, QSize(500, 400)));
 }
 
@@ -115,7 +118,8 @@ TEST_F(StartTest, ALibraryBoxAskedForByAnotherThreadWaitsForItsAnswer) {
     std::u16string shown;
     script_.Then(AnswerMessage(&shown));
     int answer = 0;
-    std::thread asking([&answer] { answer = platform::ShowMessageBox(u"from afar", u"TESALO.DLL", 0); });
+    std::thread asking(
+        [&answer] { answer = platform::ShowMessageBox(u"from afar", u"TESALO.DLL", 0); });
     ASSERT_TRUE(PlayUntil([&shown] { return !shown.empty(); }));
     asking.join();
     RemoveLibraryBoxes();
@@ -148,8 +152,9 @@ protected:
         ASSERT_NE(ListenForRaise(
                       window_.get(), [this] { served_.push_back("raise"); }, {},
                       [this](const ActivationToken& activation) {
-                          served_.push_back((activation.kind == ActivationToken::kWayland ? "wayland " : "x11 ") +
-                                            activation.token);
+                          served_.push_back(
+                              (activation.kind == ActivationToken::kWayland ? "wayland " : "x11 ") +
+                              activation.token);
                       }),
                   nullptr);
         bool mapFailed = false;
@@ -183,9 +188,11 @@ protected:
 TEST_F(TokenHandOverTest, BothTokensOfTheEnvironmentFollowTheRaise) {
     setenv("XDG_ACTIVATION_TOKEN", "wl-42", 1);
     setenv("DESKTOP_STARTUP_ID", "launcher-7_TIME42", 1);
-    EXPECT_EQ(ServedForALaterStart(3), (std::vector<std::string>{"raise", "wayland wl-42", "x11 launcher-7_TIME42"}));
+    EXPECT_EQ(ServedForALaterStart(3),
+              (std::vector<std::string>{"raise", "wayland wl-42", "x11 launcher-7_TIME42"}));
     unsetenv("XDG_ACTIVATION_TOKEN");
-    EXPECT_EQ(ServedForALaterStart(2), (std::vector<std::string>{"raise", "x11 launcher-7_TIME42"}));
+    EXPECT_EQ(ServedForALaterStart(2),
+              (std::vector<std::string>{"raise", "x11 launcher-7_TIME42"}));
 }
 
 TEST_F(TokenHandOverTest, WithoutATokenOrWithABadOneOnlyTheRaiseIsSent) {

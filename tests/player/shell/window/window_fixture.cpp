@@ -1,19 +1,19 @@
 #include "tests/player/shell/window/window_fixture.h"
 
-#include <QAbstractButton>
-#include <QItemSelectionModel>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QThread>
+
 #include "library/tesalo.h"
+#include "midi/smf_image.h"
 #include "platform/messages.h"
 #include "player/model/settings.h"
-#include "midi/smf_image.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
@@ -69,11 +69,14 @@ std::string WindowTest::Song(const std::string& name, int quarters) {
     const smf::Bytes bytes = smf::File(0, 96, {track});
     const std::string path = folder_ + name + ".mid";
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
-std::string WindowTest::Missing(const std::string& name) { return folder_ + "gone/" + name + ".mid"; }
+std::string WindowTest::Missing(const std::string& name) {
+    return folder_ + "gone/" + name + ".mid";
+}
 
 void WindowTest::ShowList(const std::vector<TestRow>& rows, const std::string& title,
                           const std::string& file) {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTreeView>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <QTreeView>
 
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/main_window.h"

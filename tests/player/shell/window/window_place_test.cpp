@@ -1,18 +1,19 @@
 // The window's place and the song list it showed, kept from one run to the next: restored when
 // they still fit, and today's start (maximized, the first list) when they do not.
-#include <QDialog>
-#include <QGuiApplication>
-#include <QScreen>
+#include "player/shell/window/window_place.h"
 
 #include <climits>
 #include <string>
 #include <vector>
 
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "library/tesalo.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/window/player_state.h"
-#include "player/shell/window/window_place.h"
 #include "player/shell/window/window_start.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
@@ -69,7 +70,7 @@ TEST_F(WindowPlaceTest, AKeptGeometryNoScreenCanShowIsIgnored) {
         int x, y, width, height;
     };
     const std::vector<Kept> places = {
-        {area.right() + 100, 50, 500, 400}, {-2000, -2000, 500, 400}, {100, 80, 120, 90},
+        {area.right() + 100, 50, 500, 400}, {-2000, -2000, 500, 400},    {100, 80, 120, 90},
         {100, area.top() - 200, 500, 400},  {INT_MAX - 10, 0, 500, 400}, {0, 0, INT_MAX, INT_MAX},
         {INT_MIN, INT_MIN, 500, 400},       {100, 80, -500, 400}};
     for (const Kept& place : places) {
@@ -93,14 +94,16 @@ TEST_F(WindowPlaceTest, TheWindowsRestoredGeometryAndStateAreKept) {
     window_->setGeometry(110, 70, 520, 410);
     DeliverReports();
     KeepWindowPlace(window_.get());
-    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
-                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY,
+                                g_windowMemory.windowWidth, g_windowMemory.windowHeight,
+                                g_windowMemory.windowMaximized}),
               (std::vector<int>{110, 70, 520, 410, 0}));
     window_->showMaximized();
     DeliverReports();
     KeepWindowPlace(window_.get());
-    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY, g_windowMemory.windowWidth,
-                                g_windowMemory.windowHeight, g_windowMemory.windowMaximized}),
+    EXPECT_EQ((std::vector<int>{g_windowMemory.windowX, g_windowMemory.windowY,
+                                g_windowMemory.windowWidth, g_windowMemory.windowHeight,
+                                g_windowMemory.windowMaximized}),
               (std::vector<int>{110, 70, 520, 410, 1}));
 }
 
