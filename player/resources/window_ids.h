@@ -25,6 +25,10 @@ enum CommandId : int {
     kCommandPrevious = 1034,
     kCommandNext = 1035,
     kCommandSettings = 1037,
+    // Keys and the desktop's media controls.
+    kCommandPause = 2001,   // the Space key: pauses the playing song, or resumes the paused one
+    kCommandSeekBy = 2002,  // lParam: milliseconds to jump, back when negative (Left and Right)
+    kCommandSeekTo = 2003,  // lParam: the time in the song, in milliseconds, to play on from
     // Entries of the song-list menu.
     kCommandNewSongList = 40001,
     kCommandRenameSongList = 40004,

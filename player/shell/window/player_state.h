@@ -17,8 +17,9 @@ enum PendingAction {
 };
 
 struct PlayerState {
-    int isPlaying = 0;    // a song was started and its end has not yet been handled
-    int currentSong = 0;  // the row being played, or last played
+    int isPlaying = 0;      // a song was started and its end has not yet been handled
+    bool isPaused = false;  // the playing song is held: the device takes no blocks
+    int currentSong = 0;    // the row being played, or last played
     int pendingAction = kPendingNone;
     int elapsedMs = 0;                // play time of the current song
     int busyFrame = 0;                // frame 0 or 1 of the activity picture
