@@ -36,6 +36,8 @@ TEST(LibraryExports, OnlyTheFunctionsOfTheHeader) {
                                           "TePlay",
                                           "TePlayFrom",
                                           "TeStop",
+                                          "TePause",
+                                          "TeResume",
                                           "TeSetNextBuffer",
                                           "TeGetSystemVolume",
                                           "TeSetSystemVolume",
