@@ -106,7 +106,7 @@ BENCHMARK(BM_RowsAddBlock)->Unit(benchmark::kMillisecond);
 struct ShownView {
     QTreeView view;
     ShownView() {
-        SetupSongListView(&view, 160, 40, 140);
+        SetupSongListView(&view, 160, 40);
         view.resize(640, 480);
         view.show();
     }

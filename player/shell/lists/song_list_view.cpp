@@ -34,15 +34,15 @@ void ShowSelectionWithoutFocus(QTreeView* listView) {
     listView->setPalette(palette);
 }
 
-// The file name, the last column, takes the room the others leave.
-void SetColumns(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
+// The file name, the last column, takes the room the others leave: a width given to it would be
+// the least it keeps, wider than a smaller window.
+void SetColumns(QTreeView* listView, int colTitle, int colTime) {
     listView->header()->setStretchLastSection(true);
     // The style's minimum is wider than the state column.
     listView->header()->setMinimumSectionSize(kStateColumnWidth);
     listView->setColumnWidth(kColumnState, kStateColumnWidth);
     listView->setColumnWidth(kColumnTitle, colTitle);
     listView->setColumnWidth(kColumnTime, colTime);
-    listView->setColumnWidth(kColumnFileName, colFileTime);
 }
 
 // Rows are dragged to a new place within the list; the window takes the files dropped on it.
@@ -55,10 +55,10 @@ void AllowRowDrags(QTreeView* listView) {
 
 }  // namespace
 
-void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFileTime) {
+void SetupSongListView(QTreeView* listView, int colTitle, int colTime) {
     listView->setObjectName(QStringLiteral("id1000"));
     if (ShownRows(listView) == nullptr) listView->setModel(new SongRowsModel(listView));
-    SetColumns(listView, colTitle, colTime, colFileTime);
+    SetColumns(listView, colTitle, colTime);
     listView->setRootIsDecorated(false);
     listView->setItemsExpandable(false);
     listView->setUniformRowHeights(true);

@@ -11,11 +11,11 @@
 
 class QTreeView;
 
-// Makes listView the song-list view over rows of its own: its four columns at the given widths
-// (the last, the file name, stretched to fill the view's width), its pictures, grid lines,
-// several rows selectable as whole rows, the selection shown also without focus, rows dragged
-// to a new place within the list.
-void SetupSongListView(QTreeView* listView, int colTitle, int colTime, int colFileTime);
+// Makes listView the song-list view over rows of its own: its title and time columns at the given
+// widths, the last, the file name, stretched over the rest of the view's width; its pictures,
+// grid lines, several rows selectable as whole rows, the selection shown also without focus,
+// rows dragged to a new place within the list.
+void SetupSongListView(QTreeView* listView, int colTitle, int colTime);
 
 // The rows the view shows.
 SongRowsModel* ShownRows(const QTreeView* listView);

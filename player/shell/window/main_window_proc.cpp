@@ -129,7 +129,6 @@ bool HandleCommand(const MainWindowControls& controls, int id, std::intptr_t val
 void KeepColumnWidths(const QTreeView* listView) {
     g_settings.colTitle = listView->columnWidth(1);
     g_settings.colTime = listView->columnWidth(2);
-    g_settings.colFileTime = listView->columnWidth(3);
 }
 
 void RunCommand(const MainWindowControls& controls, int id, std::intptr_t value) {

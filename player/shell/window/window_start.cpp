@@ -41,8 +41,7 @@ void InitMainWindow(const MainWindowControls& controls) {
     PublishWindow(controls.bridge);
     controls.window->setWindowTitle(QStringLiteral("Tesalo"));
     PlaceMainWindow(controls.window);
-    SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView),
-                      g_settings.colFileTime);
+    SetupSongListView(controls.listView, g_settings.colTitle, TimeColumnWidth(controls.listView));
     Bind(songLists, controls.window, controls.songListCombo);
     LoadSongListIndex();  // drops an earlier index with its records
     SelectSongListFile(g_windowMemory.lastSongList.c_str());

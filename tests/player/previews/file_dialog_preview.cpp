@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         dialog->close();
     });
     QTreeView songs;
-    SetupSongListView(&songs, 160, 40, 140);
+    SetupSongListView(&songs, 160, 40);
     MidiFileDialog(&songs, japaneseUi);
     return saved ? 0 : 1;
 }

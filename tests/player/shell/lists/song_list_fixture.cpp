@@ -20,7 +20,7 @@ void SongListTest::SetUp() {
     folder_ = root_ + "/tesalo/";
     std::filesystem::create_directories(folder_);
     Bind(songLists, &window_, &combo_);
-    SetupSongListView(&view_, 160, 40, 140);
+    SetupSongListView(&view_, 160, 40);
 }
 
 void SongListTest::TearDown() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLocalSocket>
 #include <QScreen>
 #include <QTreeView>
@@ -79,6 +80,7 @@ TEST_F(StartTest, TheOpenedWindowIsPublishedShowsTheListsAndPlays) {
 
 TEST_F(StartTest, TheWindowOpensMaximizedWithItsFrameInTheWorkAreaAndFollowsItsSize) {
     platform::WaveOutUseNull(platform::NullPacing::kManual);
+    g_settings.colFileTime = 3000;  // as wide as the file names once were on a big screen
     InitMainWindow(Controls());
     DeliverReports();
     const Qt::WindowFlags flags = window_->windowFlags();
@@ -97,6 +99,8 @@ TEST_F(StartTest, TheWindowOpensMaximizedWithItsFrameInTheWorkAreaAndFollowsItsS
     EXPECT_EQ(ControlButton(Controls(), kCommandCloseButton)->geometry(),
               ControlRect(kCommandCloseButton, QSize(500, 400)));
     EXPECT_EQ(Controls().listView->geometry(), ControlRect(kControlSongList, QSize(500, 400)));
+    // The file names end at the list's edge: no scroll bar.
+    EXPECT_EQ(View()->header()->length(), View()->viewport()->width());
 }
 
 TEST_F(StartTest, PlayWithoutLibraryShowsItsMessageAndReturnsToIdle) {

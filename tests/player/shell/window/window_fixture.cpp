@@ -49,7 +49,7 @@ void WindowTest::SetUp() {
     window_ = std::make_unique<MainWindow>();
     window_->resize(640, 480);
     window_->show();
-    SetupSongListView(View(), 160, 40, 140);
+    SetupSongListView(View(), 160, 40);
     Bind(songLists, window_.get(), Controls().songListCombo);
     StartNullLibrary(Controls().bridge);
 }
