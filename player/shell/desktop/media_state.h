@@ -1,0 +1,32 @@
+// What the desktop's media controls show of the player: a snapshot of its state, taken on the
+// GUI thread from the player's state record, the play mode and the shown rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "player/model/play_order.h"
+#include "player/model/song_rows.h"
+#include "player/shell/window/main_window_controls.h"
+#include "player/shell/window/player_state.h"
+
+enum class PlaybackStatus { kStopped, kPlaying, kPaused };
+
+struct MediaState {
+    PlaybackStatus status = PlaybackStatus::kStopped;
+    int row = -1;          // the playing (or paused) song's row; -1 when none plays
+    std::u16string title;  // the song's row, when the shown list has it
+    std::string path;
+    std::uint32_t seconds = 0;
+    int positionMs = 0;  // the song's play time so far
+    bool canPlay = false;
+    bool canGoNext = false;  // Next would play another row
+    bool canGoPrevious = false;
+    bool operator==(const MediaState&) const = default;
+};
+
+// The snapshot of a player in the state, with the rows shown and the play mode.
+MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode);
+
+// The snapshot of the running player (g_player, its settings and its list view).
+MediaState TakeMediaState(const MainWindowControls& controls);
