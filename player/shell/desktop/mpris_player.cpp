@@ -1,0 +1,73 @@
+#include "player/shell/desktop/mpris_player.h"
+
+#include <QDialog>
+
+#include "platform/messages.h"
+#include "player/shell/desktop/file_url.h"
+#include "player/shell/desktop/media_properties.h"
+#include "player/shell/desktop/media_watch.h"
+#include "player/shell/window/opened_files.h"
+
+MprisPlayer::MprisPlayer(QObject* object, const MainWindowControls& controls, MediaWatch* watch)
+    : QDBusAbstractAdaptor(object), controls_(controls), watch_(watch) {}
+
+QString MprisPlayer::PlaybackStatus() const { return StatusText(TakeMediaState(controls_).status); }
+
+QVariantMap MprisPlayer::Metadata() const { return MetadataOf(TakeMediaState(controls_)); }
+
+qlonglong MprisPlayer::Position() const {
+    return static_cast<qlonglong>(TakeMediaState(controls_).positionMs) * 1000;
+}
+
+bool MprisPlayer::CanGoNext() const { return TakeMediaState(controls_).canGoNext; }
+
+bool MprisPlayer::CanGoPrevious() const { return TakeMediaState(controls_).canGoPrevious; }
+
+bool MprisPlayer::CanPlay() const { return TakeMediaState(controls_).canPlay; }
+
+bool MprisPlayer::CanPause() const {
+    return TakeMediaState(controls_).status != PlaybackStatus::kStopped;
+}
+
+void MprisPlayer::Play() { Request(MediaRequest::kPlay); }
+
+void MprisPlayer::Pause() { Request(MediaRequest::kPause); }
+
+void MprisPlayer::PlayPause() { Request(MediaRequest::kPlayPause); }
+
+void MprisPlayer::Stop() { Request(MediaRequest::kStop); }
+
+void MprisPlayer::Next() { Request(MediaRequest::kNext); }
+
+void MprisPlayer::Previous() { Request(MediaRequest::kPrevious); }
+
+void MprisPlayer::Seek(qlonglong Offset) {
+    const std::optional<int> ms = SeekByMs(Offset, TakeMediaState(controls_));
+    if (ms) Post(kCommandSeekBy, *ms, true);
+}
+
+void MprisPlayer::SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
+    const std::optional<int> ms = SeekToMs(TrackId, Position, TakeMediaState(controls_));
+    if (ms) Post(kCommandSeekTo, *ms, true);
+}
+
+void MprisPlayer::OpenUri(const QString& Uri) {
+    const std::optional<std::string> path = FilePathOf(Uri);
+    if (!path) return;
+    // From the event loop: opening may show a message box, which must not run inside the call.
+    QMetaObject::invokeMethod(
+        controls_.window, [controls = controls_, path] { OpenFiles(controls, {*path}); },
+        Qt::QueuedConnection);
+    watch_->LookSoon(false);
+}
+
+void MprisPlayer::Request(MediaRequest request) {
+    const std::optional<int> command = CommandFor(request, TakeMediaState(controls_));
+    if (command) Post(*command, 0, false);
+}
+
+void MprisPlayer::Post(int command, std::intptr_t lParam, bool seeks) {
+    platform::PostWindowMessage(controls_.bridge, kMsgCommand, static_cast<std::uintptr_t>(command),
+                                lParam);
+    watch_->LookSoon(seeks);
+}

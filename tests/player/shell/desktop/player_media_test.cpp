@@ -1,0 +1,157 @@
+// The player on a session bus as the desktop's media controls see it: its names, the song that
+// plays and where it stands, the requests acting as the window's buttons do with every change
+// signalled, Raise and Quit, a file opened by URL; and a player that finds the name taken, or no
+// bus at all, runs as ever.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
+
+#include "tests/player/shell/desktop/media_bus_fixture.h"
+#include "tests/tools/cli_support.h"
+
+namespace {
+
+const std::string kDemo = TESALO_BIN_DIR "/demo/";
+
+QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
+
+QString TrackTitle(const QVariantMap& metadata) {
+    return metadata.value(QStringLiteral("xesam:title")).toString();
+}
+
+}  // namespace
+
+TEST_F(PlayerMediaTest, TheNamesAndWhatThePlayerSupportsAreOnTheBus) {
+    LaunchPlayer("");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    EXPECT_EQ(Property("Identity", kRoot), QStringLiteral("Tesalo"));
+    EXPECT_EQ(Property("DesktopEntry", kRoot), QStringLiteral("tesalo-player"));
+    EXPECT_EQ(Property("CanQuit", kRoot), true);
+    EXPECT_EQ(Property("CanRaise", kRoot), true);
+    EXPECT_EQ(Property("HasTrackList", kRoot), false);
+    EXPECT_EQ(Property("SupportedUriSchemes", kRoot), QStringList{"file"});
+    EXPECT_EQ(Property("SupportedMimeTypes", kRoot), (QStringList{"audio/midi", "audio/x-midi"}));
+
+    // Idle over the demo songs: nothing plays, and Play would play one.
+    EXPECT_EQ(Property("PlaybackStatus"), QStringLiteral("Stopped"));
+    EXPECT_EQ(Metadata().value("mpris:trackid").value<QDBusObjectPath>().path(),
+              QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
+    EXPECT_EQ(Property("CanPlay"), true);
+    EXPECT_EQ(Property("CanPause"), false);
+    EXPECT_EQ(Property("CanGoNext"), false);
+    EXPECT_EQ(Property("CanControl"), true);
+    EXPECT_EQ(Property("Rate"), 1.0);
+    EXPECT_EQ(Property("Volume"), 1.0);
+    EXPECT_EQ(Property("Position"), 0LL);
+}
+
+TEST_F(PlayerMediaTest, RequestsDriveThePlayerAndEveryChangeIsSignalled) {
+    // Songs in a folder whose name is not UTF-8: the URL keeps its bytes.
+    const std::string folder = home_ + "/caf\xE9 songs/";
+    std::filesystem::create_directory(folder);
+    for (const char* song : {"glass_tide.mid", "copper_road.mid"})
+        std::filesystem::copy_file(kDemo + song, folder + song);
+    LaunchPlayer("'" + folder + "glass_tide.mid' '" + folder + "copper_road.mid'");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+    const QVariantMap first = Metadata();
+    EXPECT_EQ(first.value("xesam:url").toString(),
+              Text("file://" + home_ + "/caf%E9%20songs/glass_tide.mid"));
+    EXPECT_FALSE(TrackTitle(first).isEmpty());
+    EXPECT_GT(first.value("mpris:length").toLongLong(), 1'000'000);
+    EXPECT_EQ(Property("CanGoNext"), true);
+    EXPECT_EQ(Property("CanGoPrevious"), false);
+    EXPECT_TRUE(Eventually([&] { return Property("Position").toLongLong() > 0; }));
+
+    Call("Next");
+    ASSERT_TRUE(
+        Eventually([&] { return Metadata().value("xesam:url") != first.value("xesam:url"); }));
+    const QVariantMap second = Metadata();
+    EXPECT_TRUE(
+        Text(second.value("xesam:url").toString().toStdString()).endsWith("copper_road.mid"));
+    EXPECT_NE(second.value("mpris:trackid"), first.value("mpris:trackid"));
+    EXPECT_EQ(Property("PlaybackStatus"), QStringLiteral("Playing"));
+    EXPECT_TRUE(Eventually([&] { return ChangesTo("Metadata", second) == 1; }));
+    EXPECT_EQ(Property("CanGoNext"), false);
+
+    Call("Previous");
+    ASSERT_TRUE(Eventually([&] { return Metadata() == first; }));
+    Call("Stop");
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Stopped")));
+    EXPECT_TRUE(Eventually([&] { return ChangesTo("PlaybackStatus", "Stopped") == 1; }));
+    EXPECT_EQ(Property("CanPause"), false);
+    Call("Stop");  // nothing plays: nothing happens
+
+    // Idle, PlayPause plays the focused row: the one that played last.
+    const int playing = ChangesTo("PlaybackStatus", "Playing");
+    Call("PlayPause");
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing")));
+    EXPECT_EQ(Metadata(), first);
+    EXPECT_TRUE(Eventually([&] { return ChangesTo("PlaybackStatus", "Playing") == playing + 1; }));
+    EXPECT_TRUE(log_.seeks.empty()) << "the position went on with the music, or came with a song";
+    EXPECT_EQ(Call("Next", {}, kRoot).type(), QDBusMessage::ErrorMessage);
+}
+
+TEST_F(PlayerMediaTest, RaiseBringsTheWindowBackAndQuitClosesThePlayerAsTheCloseButtonDoes) {
+    const pid_t player = LaunchPlayer(kDemo + "glass_tide.mid");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+    EXPECT_EQ(Call("Raise", {}, kRoot).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(Call("Quit", {}, kRoot).type(), QDBusMessage::ReplyMessage);
+    const int status = WaitForExit(player);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << Log();
+    // The close went the window's way: the song stopped first, and the settings were written.
+    EXPECT_TRUE(std::filesystem::exists(home_ + "/config/tesalo/registry.reg")) << Log();
+}
+
+TEST_F(PlayerMediaTest, AFileUrlOpensAsAFileHandedToThePlayer) {
+    LaunchPlayer("");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    const std::string song = home_ + "/\xFF song #1.mid";
+    std::filesystem::copy_file(kDemo + "copper_road.mid", song);
+    Call("OpenUri", {Text("file://" + home_ + "/%FF%20song%20%231.mid")});
+    EXPECT_FALSE(OpenedListHolding({song}).empty()) << Log();
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+    EXPECT_EQ(Metadata().value("xesam:url").toString(),
+              Text("file://" + home_ + "/%FF%20song%20%231.mid"));
+    Call("OpenUri", {QStringLiteral("http://example.invalid/a.mid")});
+    Call("OpenUri", {QStringLiteral("file:///%00")});
+    EXPECT_EQ(Property("PlaybackStatus"), QStringLiteral("Playing"));
+}
+
+TEST_F(PlayerMediaTest, WithTheNameTakenThePlayerAnswersUnderAnInstanceName) {
+    ASSERT_TRUE(bus_.registerService(kService));
+    const pid_t player = LaunchPlayer(kDemo + "glass_tide.mid");
+    service_ = kService + QStringLiteral(".instance%1").arg(player);
+    ASSERT_TRUE(ServiceAppears(service_)) << Log();
+    EXPECT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+}
+
+TEST_F(PlayerMediaTest, WithoutASessionBusThePlayerPlaysAsEverAndSaysNothingOfIt) {
+    // A bus that refuses (the process tests' address: a socket that no one listens on), then no
+    // bus named, nor a display through which one might be started.
+    const std::string refusing = "DBUS_SESSION_BUS_ADDRESS=unix:path=" + home_ + "/no-bus ";
+    std::string none = "-u DBUS_SESSION_BUS_ADDRESS -u DISPLAY " + withoutBus_;
+    ASSERT_NE(none.find(refusing), std::string::npos);
+    none.erase(none.find(refusing), refusing.size());
+    for (const std::string& environment : {withoutBus_, none}) {
+        environment_ = environment;
+        std::filesystem::remove(home_ + "/OUT.raw");
+        const pid_t player = LaunchPlayer(kDemo + "glass_tide.mid");
+        EXPECT_TRUE(Within10Seconds([this] {
+            std::error_code error;
+            return std::filesystem::file_size(home_ + "/OUT.raw", error) > 0 && !error;
+        })) << environment
+            << Log();
+        kill(player, SIGTERM);
+        const int status = WaitForExit(player);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << environment << Log();
+    }
+    EXPECT_EQ(Log().find("bus"), std::string::npos) << Log();
+}
