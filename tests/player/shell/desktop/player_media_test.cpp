@@ -1,7 +1,7 @@
 // The player on a session bus as the desktop's media controls see it: its names, the song that
 // plays and where it stands, the requests acting as the window's buttons do with every change
-// signalled, Raise and Quit, a file opened by URL; and a player that finds the name taken, or no
-// bus at all, runs as ever.
+// signalled, Quit, Raise on a desktop with a window manager, a file opened by URL; and a player
+// that finds the name taken, or no bus at all, runs as ever.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +13,7 @@
 #include <QDBusObjectPath>
 
 #include "tests/player/shell/desktop/media_bus_fixture.h"
+#include "tests/player/shell/process/x_display.h"
 #include "tests/tools/cli_support.h"
 
 namespace {
@@ -98,16 +99,64 @@ TEST_F(PlayerMediaTest, RequestsDriveThePlayerAndEveryChangeIsSignalled) {
     EXPECT_EQ(Call("Next", {}, kRoot).type(), QDBusMessage::ErrorMessage);
 }
 
-TEST_F(PlayerMediaTest, RaiseBringsTheWindowBackAndQuitClosesThePlayerAsTheCloseButtonDoes) {
+TEST_F(PlayerMediaTest, QuitClosesThePlayerAsTheCloseButtonDoes) {
     const pid_t player = LaunchPlayer(kDemo + "glass_tide.mid");
     ASSERT_TRUE(ServiceAppears()) << Log();
     ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
-    EXPECT_EQ(Call("Raise", {}, kRoot).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(Call("Quit", {}, kRoot).type(), QDBusMessage::ReplyMessage);
     const int status = WaitForExit(player);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << Log();
     // The close went the window's way: the song stopped first, and the settings were written.
     EXPECT_TRUE(std::filesystem::exists(home_ + "/config/tesalo/registry.reg")) << Log();
+}
+
+// The player on a virtual display with a window manager.
+class PlayerMediaOnXTest : public PlayerMediaTest {
+protected:
+    void SetUp() override {
+        PlayerMediaTest::SetUp();
+        if (IsSkipped()) return;
+        for (const char* program : {"Xvfb", "openbox", "xdotool", "xprop"}) {
+            if (!ProgramInstalled(program))
+                GTEST_SKIP() << program
+                             << " is not installed (Debian packages xvfb openbox "
+                                "xdotool x11-utils)";
+        }
+        server_ = StartXvfb(home_ + "/xvfb.log", &display_);
+        ASSERT_NE(server_, -1) << ReadWholeFile(home_ + "/xvfb.log");
+        manager_ = StartOpenbox(display_, home_);
+        ASSERT_NE(manager_, -1) << ReadWholeFile(home_ + "/openbox.log");
+    }
+    void TearDown() override {
+        for (const pid_t child : children_) kill(child, SIGTERM);
+        for (const pid_t child : children_) waitpid(child, nullptr, 0);
+        children_.clear();
+        if (manager_ > 0) StopOpenbox(manager_);
+        if (server_ > 0) StopXvfb(server_, display_);
+        PlayerMediaTest::TearDown();
+    }
+    std::string X(const std::string& command) const {
+        return RunCommand("DISPLAY=" + display_ + " " + command).out;
+    }
+
+    pid_t server_ = -1, manager_ = -1;
+    std::string display_;
+};
+
+TEST_F(PlayerMediaOnXTest, RaiseBringsTheWindowBackFromMinimized) {
+    LaunchPlayer("", "QT_QPA_PLATFORM=xcb DISPLAY=" + display_);
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    std::string window;
+    ASSERT_TRUE(Within10Seconds([&] {
+        return !(window = X("xdotool search --onlyvisible --name '^Tesalo$'")).empty();
+    })) << Log();
+    window = window.substr(0, window.find('\n'));
+    const auto state = [&] { return X("xprop -id " + window + " WM_STATE"); };
+    X("xdotool windowminimize --sync " + window);
+    ASSERT_TRUE(Within10Seconds([&] { return state().find("Iconic") != std::string::npos; }));
+    EXPECT_EQ(Call("Raise", {}, kRoot).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(Within10Seconds([&] { return state().find("Normal") != std::string::npos; }))
+        << state();
 }
 
 TEST_F(PlayerMediaTest, AFileUrlOpensAsAFileHandedToThePlayer) {
