@@ -20,6 +20,7 @@ int ClampedMs(qlonglong us) {
 }  // namespace
 
 std::optional<int> CommandFor(MediaRequest request, const MediaState& state) {
+    if (state.busy) return std::nullopt;
     const bool idle = state.status == PlaybackStatus::kStopped;
     const bool paused = state.status == PlaybackStatus::kPaused;
     switch (request) {
@@ -38,13 +39,14 @@ std::optional<int> CommandFor(MediaRequest request, const MediaState& state) {
 }
 
 std::optional<int> SeekByMs(qlonglong offsetUs, const MediaState& state) {
-    if (state.status == PlaybackStatus::kStopped) return std::nullopt;
+    if (state.busy || state.status == PlaybackStatus::kStopped) return std::nullopt;
     return ClampedMs(offsetUs);
 }
 
 std::optional<int> SeekToMs(const QDBusObjectPath& track, qlonglong positionUs,
                             const MediaState& state) {
-    if (state.status == PlaybackStatus::kStopped || track != TrackIdOf(state.row) || positionUs < 0)
+    if (state.busy || state.status == PlaybackStatus::kStopped || track != TrackIdOf(state.row) ||
+        positionUs < 0)
         return std::nullopt;
     if (state.seconds > 0 && positionUs > static_cast<qlonglong>(state.seconds) * 1'000'000)
         return std::nullopt;

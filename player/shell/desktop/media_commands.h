@@ -12,14 +12,15 @@
 enum class MediaRequest { kPlay, kPause, kPlayPause, kStop, kNext, kPrevious };
 
 // The command id that carries out the request; nullopt when the request asks for nothing in
-// this state (Pause while nothing plays, Stop while idle, Next and Previous with no row to go to).
+// this state (Pause while nothing plays, Stop while idle, Next and Previous with no row to go to,
+// anything while busy).
 std::optional<int> CommandFor(MediaRequest request, const MediaState& state);
 
 // The milliseconds kCommandSeekBy jumps by for an offset in microseconds, within the range of
-// an int; nullopt while no song plays.
+// an int; nullopt while no song plays, or while busy.
 std::optional<int> SeekByMs(qlonglong offsetUs, const MediaState& state);
 
 // The milliseconds kCommandSeekTo plays on from; nullopt when the track is not the playing one
-// or the position is before the start or past the song's end.
+// or the position is before the start or past the song's end, or while busy.
 std::optional<int> SeekToMs(const QDBusObjectPath& track, qlonglong positionUs,
                             const MediaState& state);

@@ -33,13 +33,14 @@ QVariantMap MetadataOf(const MediaState& state) {
 }
 
 QVariantMap ChangingProperties(const MediaState& state) {
-    const bool song = state.status != PlaybackStatus::kStopped;
+    const bool free = !state.busy;
+    const bool song = free && state.status != PlaybackStatus::kStopped;
     return {
         {QStringLiteral("PlaybackStatus"), StatusText(state.status)},
         {QStringLiteral("Metadata"), MetadataOf(state)},
-        {QStringLiteral("CanGoNext"), state.canGoNext},
-        {QStringLiteral("CanGoPrevious"), state.canGoPrevious},
-        {QStringLiteral("CanPlay"), state.canPlay},
+        {QStringLiteral("CanGoNext"), free && state.canGoNext},
+        {QStringLiteral("CanGoPrevious"), free && state.canGoPrevious},
+        {QStringLiteral("CanPlay"), free && state.canPlay},
         {QStringLiteral("CanPause"), song},
         {QStringLiteral("CanSeek"), song},
     };

@@ -18,7 +18,7 @@ QString StatusText(PlaybackStatus status);
 QVariantMap MetadataOf(const MediaState& state);
 
 // PlaybackStatus, Metadata, CanGoNext, CanGoPrevious, CanPlay, CanPause and CanSeek by name (the
-// position is not among them: a jump of it is signalled by itself).
+// position is not among them: a jump of it is signalled by itself). While busy, nothing can.
 QVariantMap ChangingProperties(const MediaState& state);
 
 // The entries of after whose value is not the one in before.

@@ -1,5 +1,8 @@
 #include "player/shell/desktop/media_state.h"
 
+#include <QApplication>
+#include <QDialog>
+
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_view.h"
 
@@ -16,11 +19,18 @@ bool Plays(PlayMode mode, PlayEvent event, const MediaState& state, const SongRo
            NextPlayStep(mode, event, state.row, rows.Count()).kind == PlayStep::kTry;
 }
 
+// The main window runs as a modal dialog itself: only another one, or a menu, is in front.
+bool SomethingInFront(const QDialog* window) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return (modal != nullptr && modal != window) || QApplication::activePopupWidget() != nullptr;
+}
+
 }  // namespace
 
-MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode) {
+MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode, bool busy) {
     MediaState state;
     state.status = StatusOf(player);
+    state.busy = busy;
     state.canPlay = rows.Count() > 0;
     if (state.status == PlaybackStatus::kStopped) return state;
     state.row = player.currentSong;
@@ -39,5 +49,6 @@ MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMod
 
 MediaState TakeMediaState(const MainWindowControls& controls) {
     const PlayMode mode{g_settings.bChainPlay == 1, g_settings.bAutoRepeat == 1};
-    return MediaStateOf(g_player, ShownRows(controls.listView)->Rows(), mode);
+    return MediaStateOf(g_player, ShownRows(controls.listView)->Rows(), mode,
+                        SomethingInFront(controls.window));
 }

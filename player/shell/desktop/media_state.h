@@ -22,11 +22,16 @@ struct MediaState {
     bool canPlay = false;
     bool canGoNext = false;  // Next would play another row
     bool canGoPrevious = false;
+    // A dialog or menu is in front of the window: as the window's buttons and keys, the desktop's
+    // requests are not taken meanwhile.
+    bool busy = false;
     bool operator==(const MediaState&) const = default;
 };
 
 // The snapshot of a player in the state, with the rows shown and the play mode.
-MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode);
+MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode,
+                        bool busy = false);
 
-// The snapshot of the running player (g_player, its settings and its list view).
+// The snapshot of the running player (g_player, its settings, its list view and what is in
+// front of its window).
 MediaState TakeMediaState(const MainWindowControls& controls);

@@ -11,23 +11,31 @@
 MprisPlayer::MprisPlayer(QObject* object, const MainWindowControls& controls, MediaWatch* watch)
     : QDBusAbstractAdaptor(object), controls_(controls), watch_(watch) {}
 
-QString MprisPlayer::PlaybackStatus() const { return StatusText(TakeMediaState(controls_).status); }
+QVariant MprisPlayer::Current(const QString& name) const {
+    return ChangingProperties(TakeMediaState(controls_)).value(name);
+}
 
-QVariantMap MprisPlayer::Metadata() const { return MetadataOf(TakeMediaState(controls_)); }
+QString MprisPlayer::PlaybackStatus() const {
+    return Current(QStringLiteral("PlaybackStatus")).toString();
+}
+
+QVariantMap MprisPlayer::Metadata() const { return Current(QStringLiteral("Metadata")).toMap(); }
 
 qlonglong MprisPlayer::Position() const {
     return static_cast<qlonglong>(TakeMediaState(controls_).positionMs) * 1000;
 }
 
-bool MprisPlayer::CanGoNext() const { return TakeMediaState(controls_).canGoNext; }
+bool MprisPlayer::CanGoNext() const { return Current(QStringLiteral("CanGoNext")).toBool(); }
 
-bool MprisPlayer::CanGoPrevious() const { return TakeMediaState(controls_).canGoPrevious; }
-
-bool MprisPlayer::CanPlay() const { return TakeMediaState(controls_).canPlay; }
-
-bool MprisPlayer::CanPause() const {
-    return TakeMediaState(controls_).status != PlaybackStatus::kStopped;
+bool MprisPlayer::CanGoPrevious() const {
+    return Current(QStringLiteral("CanGoPrevious")).toBool();
 }
+
+bool MprisPlayer::CanPlay() const { return Current(QStringLiteral("CanPlay")).toBool(); }
+
+bool MprisPlayer::CanPause() const { return Current(QStringLiteral("CanPause")).toBool(); }
+
+bool MprisPlayer::CanSeek() const { return Current(QStringLiteral("CanSeek")).toBool(); }
 
 void MprisPlayer::Play() { Request(MediaRequest::kPlay); }
 

@@ -45,7 +45,7 @@ public:
     bool CanGoPrevious() const;
     bool CanPlay() const;
     bool CanPause() const;
-    bool CanSeek() const { return CanPause(); }
+    bool CanSeek() const;
     bool CanControl() const { return true; }
 
 public slots:
@@ -65,6 +65,8 @@ signals:
     void Seeked(qlonglong Position);
 
 private:
+    // The value of a property that follows the player's state, now.
+    QVariant Current(const QString& name) const;
     void Request(MediaRequest request);
     // Posts the command and has the watch look once it has been carried out; seeks: the position
     // is to jump.

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "platform/messages.h"
+#include "player/shell/desktop/media_state.h"
 #include "player/shell/window/single_instance.h"
 
 MprisRoot::MprisRoot(QObject* object, const MainWindowControls& controls)
@@ -21,5 +22,6 @@ QStringList MprisRoot::SupportedMimeTypes() const {
 void MprisRoot::Raise() { RaisePlayerWindow(controls_.window); }
 
 void MprisRoot::Quit() {
+    if (TakeMediaState(controls_).busy) return;
     platform::PostWindowMessage(controls_.bridge, kMsgCommand, kCommandClose, 0);
 }

@@ -33,6 +33,7 @@ public:
 
 public slots:
     void Raise();
+    // Not while a dialog or menu is in front of the window, which waits for its answer.
     void Quit();
 
 private:

@@ -1,5 +1,6 @@
 // The desktop's requests as the window's commands: what Play, Pause, PlayPause, Stop, Next and
-// Previous come to while idle, playing and paused, and the jumps Seek and SetPosition ask for.
+// Previous come to while idle, playing and paused, and the jumps Seek and SetPosition ask for;
+// nothing while a dialog or menu is in front of the window.
 #include "player/shell/desktop/media_commands.h"
 
 #include <gtest/gtest.h>
@@ -66,4 +67,18 @@ TEST(MediaCommandsTest, SeeksAreMillisecondsOfThePlayingSongOnly) {
     EXPECT_EQ(SeekToMs(TrackIdOf(4), -1, playing), kNone);
     EXPECT_EQ(SeekToMs(TrackIdOf(4), 10'000'001, playing), kNone) << "past the end";
     EXPECT_EQ(SeekToMs(TrackIdOf(-1), 0, State(kIdle)), kNone);
+}
+
+TEST(MediaCommandsTest, WhileADialogIsInFrontNothingIsTaken) {
+    for (const PlaybackStatus status : {kIdle, kPlaying, kPaused}) {
+        MediaState state = State(status);
+        state.canGoNext = state.canGoPrevious = true;
+        state.busy = true;
+        for (const MediaRequest request :
+             {MediaRequest::kPlay, MediaRequest::kPause, MediaRequest::kPlayPause,
+              MediaRequest::kStop, MediaRequest::kNext, MediaRequest::kPrevious})
+            EXPECT_EQ(CommandFor(request, state), kNone);
+        EXPECT_EQ(SeekByMs(1'000'000, state), kNone);
+        EXPECT_EQ(SeekToMs(TrackIdOf(state.row), 0, state), kNone);
+    }
 }

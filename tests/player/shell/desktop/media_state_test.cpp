@@ -1,5 +1,6 @@
 // What the desktop is shown of the player: the playing row's song, where Next and Previous lead
-// in the play mode, and the properties that changed between two snapshots.
+// in the play mode, that nothing can be asked while a dialog is in front of the window, and the
+// properties that changed between two snapshots.
 #include "player/shell/desktop/media_state.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,15 @@ TEST(MediaStateTest, IdleOrPlayingARowTheShownListNoLongerHasThereIsNoSongToShow
     EXPECT_EQ(MetadataOf(gone),
               (QVariantMap{{"mpris:trackid", QVariant::fromValue(TrackIdOf(7))}}));
     EXPECT_FALSE(gone.canGoNext);
+}
+
+TEST(MediaStateTest, WhileADialogIsInFrontNothingCanBeAsked) {
+    const QVariantMap busy = ChangingProperties(MediaStateOf(Playing(1), ThreeRows(), {}, true));
+    for (const char* name : {"CanGoNext", "CanGoPrevious", "CanPlay", "CanPause", "CanSeek"})
+        EXPECT_EQ(busy.value(name), false) << name;
+    EXPECT_EQ(busy.value("PlaybackStatus"), QStringLiteral("Playing"));
+    const QVariantMap free = ChangingProperties(MediaStateOf(Playing(1), ThreeRows(), {}));
+    EXPECT_EQ(ChangedEntries(busy, free).size(), 5);
 }
 
 TEST(MediaStateTest, OnlyThePropertiesThatChangedAreTold) {
