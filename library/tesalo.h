@@ -135,8 +135,18 @@ TESALO_API int32_t TePlay(void);
 TESALO_API int32_t TePlayFrom(uint32_t startMs);
 /* Ends the song without waiting: no further block is rendered, the queued ones (up to two, of at
  * most two seconds each) play out, then code 6 with value 0 arrives. Harmless while idle (TePlay
- * clears it). Always 1. */
+ * clears it). While the device is held (TePause) the queued blocks are dropped unplayed instead,
+ * and code 6 comes at once. Always 1. */
 TESALO_API int32_t TeStop(void);
+
+/* Pausing. */
+/* Holds the device: the sound stops (what the sound card has buffered plays out first), the
+ * queued blocks wait, no block is rendered or reported, the song stands still where it is. The
+ * hold lasts, across TeStop and TePlay, until TeResume; a device that takes every block at once
+ * (TeSetOutputFile) is never held. 1; 0 when not initialised. */
+TESALO_API int32_t TePause(void);
+/* Lets a held device play on from where it stood. 1; 0 when not initialised. */
+TESALO_API int32_t TeResume(void);
 /* Runs on the library's own thread for every block the device has played: renders the next
  * block into the freed buffer and queues it, or posts code 6 once the last has played. Callers
  * never call it. 1; 0 when the device refused to take a block (code 6 with value 1). */

@@ -206,6 +206,21 @@ std::uint32_t WaveOutSetVolume(WaveOutHandle device, std::uint32_t volume) {
     return kWaveOk;
 }
 
+std::uint32_t WaveOutPause(WaveOutHandle device) {
+    std::shared_ptr<WaveDevice> opened = FindDevice(device);
+    return opened != nullptr ? opened->backend->hold(*opened, true) : kWaveErrorBadHandle;
+}
+
+std::uint32_t WaveOutRestart(WaveOutHandle device) {
+    std::shared_ptr<WaveDevice> opened = FindDevice(device);
+    return opened != nullptr ? opened->backend->hold(*opened, false) : kWaveErrorBadHandle;
+}
+
+std::uint32_t WaveOutReset(WaveOutHandle device) {
+    std::shared_ptr<WaveDevice> opened = FindDevice(device);
+    return opened != nullptr ? opened->backend->reset(*opened) : kWaveErrorBadHandle;
+}
+
 std::uint32_t WaveOutClose(WaveOutHandle device) {
     std::shared_ptr<WaveDevice> opened;
     {

@@ -85,6 +85,15 @@ PLATFORM_API std::uint32_t WaveOutUnprepare(WaveOutHandle device, BlockHeader* h
 // Volume: low 16 bits left, high 16 bits right, 0 silent to 0xFFFF full.
 PLATFORM_API std::uint32_t WaveOutGetVolume(WaveOutHandle device, std::uint32_t* volume);
 PLATFORM_API std::uint32_t WaveOutSetVolume(WaveOutHandle device, std::uint32_t volume);
+// Holds the device: its sound stops once what the sound card has buffered has played, queued
+// blocks (and those written meanwhile) wait, and no done notification comes until
+// WaveOutRestart. A device that takes every block at once (the file) is never held.
+PLATFORM_API std::uint32_t WaveOutPause(WaveOutHandle device);
+// Plays on from where the device was held.
+PLATFORM_API std::uint32_t WaveOutRestart(WaveOutHandle device);
+// Drops every queued block unplayed, oldest first, each with its done notification; a held
+// device stays held.
+PLATFORM_API std::uint32_t WaveOutReset(WaveOutHandle device);
 // Closes the device; queued blocks are dropped; the closed notification follows.
 PLATFORM_API std::uint32_t WaveOutClose(WaveOutHandle device);
 

@@ -32,6 +32,10 @@ struct WaveOutBackend {
     std::uint32_t (*open)(WaveDevice& device, std::uint32_t index);
     // Takes a copy of the block's bytes and queues it; the header is already marked queued.
     std::uint32_t (*write)(WaveDevice& device, BlockHeader* header);
+    // Holds the device (held true: nothing more plays, nothing more is done) or plays on.
+    std::uint32_t (*hold)(WaveDevice& device, bool held);
+    // Takes every queued block off the queue and reports each one done, oldest first.
+    std::uint32_t (*reset)(WaveDevice& device);
     // Stops the device and drops its queue; no done notification may follow.
     std::uint32_t (*close)(WaveDevice& device);
 };

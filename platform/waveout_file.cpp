@@ -193,8 +193,13 @@ std::uint32_t FileClose(WaveDevice& device) {
     return whole ? kWaveOk : kWaveErrorFailed;
 }
 
+// The file takes every block at once: there is nothing to hold and nothing queued to drop.
+std::uint32_t FileHold(WaveDevice&, bool) { return kWaveOk; }
+std::uint32_t FileReset(WaveDevice&) { return kWaveOk; }
+
 constexpr WaveOutBackend kFileBackend = {
-    SingleDeviceCount, SingleDeviceDefault, FileGetCaps, FileOpen, FileWrite, FileClose,
+    SingleDeviceCount, SingleDeviceDefault, FileGetCaps, FileOpen, FileWrite,
+    FileHold,          FileReset,           FileClose,
 };
 
 void UseFileBackend(const std::string& path, int file, bool raw) {

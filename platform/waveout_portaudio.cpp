@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -45,6 +46,7 @@ struct PortAudioState {
     std::mutex mutex;
     std::deque<QueuedBlock> queue;
     bool closing = false;
+    bool held = false;           // paused: the callback plays silence and takes nothing
     bool running = false;        // started, and the callback has not yet found the queue empty
     PaStream* stream = nullptr;  // null once closed
     WaveDevice* device = nullptr;
@@ -53,6 +55,10 @@ struct PortAudioState {
     Clock::duration maxAhead{};    // the stream's buffer and the margin
     Clock::time_point clockStart;  // real time of the first frame counted in framesOut
     std::uint64_t framesOut = 0;
+    // While held: the silence given since, until it has pushed the last sound out of the buffer.
+    std::condition_variable silenced;
+    std::uint64_t heldFrames = 0;
+    std::uint64_t bufferFrames = 0;  // the stream's output latency in frames
 };
 
 // PortAudio's own calls are not made from two threads at once.
@@ -102,7 +108,7 @@ std::size_t PlayQueued(PortAudioState& state, std::uint8_t* out, std::size_t wan
         BlockHeader* finished = nullptr;
         {
             std::lock_guard lock(state.mutex);
-            if (state.queue.empty()) return filled;
+            if (state.held || state.queue.empty()) return filled;
             QueuedBlock& block = state.queue.front();
             const std::size_t count = std::min(block.bytes.size() - block.played, wanted - filled);
             // A block of no bytes has no data to copy from (its pointer may be null).
@@ -139,10 +145,19 @@ void KeepToRealTime(PortAudioState& state, unsigned long frames) {
     }
 }
 
+// A held stream gives silence; once the card's buffer is full of it, every byte taken before the
+// hold has been heard.
+void CountHeldSilence(PortAudioState& state, unsigned long frames) {
+    std::lock_guard lock(state.mutex);
+    if (!state.held) return;
+    state.heldFrames += frames;
+    if (state.heldFrames >= state.bufferFrames) state.silenced.notify_all();
+}
+
 // Whether the queue has run dry; the stream then ends, and the next write starts it again.
 bool QueueDrained(PortAudioState& state) {
     std::lock_guard lock(state.mutex);
-    if (!state.queue.empty()) return false;
+    if (state.held || !state.queue.empty()) return false;
     state.running = false;
     return true;
 }
@@ -154,6 +169,7 @@ int StreamCallback(const void*, void* output, unsigned long frames, const PaStre
     const std::size_t wanted = frames * state.bytesPerSample;
     const std::size_t filled = PlayQueued(state, out, wanted);
     std::memset(out + filled, state.bytesPerSample == 1 ? 0x80 : 0, wanted - filled);
+    CountHeldSilence(state, frames);
     ApplyVolume(out, wanted, state.bytesPerSample,
                 state.device->volume.load(std::memory_order_relaxed));
     KeepToRealTime(state, frames);
@@ -241,9 +257,11 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
     if (error != paNoError) return ResultOfOpen(error);
     // A stream starts with each write that finds it idle: a sink without a clock may only run
     // ahead by what a card would buffer, or it would empty the queue before the next block.
+    const PaStreamInfo* info = Pa_GetStreamInfo(state->stream);
+    state->bufferFrames =
+        static_cast<std::uint64_t>(info->outputLatency * device.format.samplesPerSec) + 1;
     state->maxAhead = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) +
-        kAheadMargin);
+        std::chrono::duration<double>(info->outputLatency) + kAheadMargin);
     // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
     // playing stream that keeps the server's sink running: a start aborted at once leaves the
     // stream stopped (corked) until the first block.
@@ -275,7 +293,7 @@ std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
         std::lock_guard lock(state.mutex);
         if (state.closing) return kWaveErrorBadHandle;
         state.queue.push_back(std::move(block));
-        if (state.running) return kWaveOk;
+        if (state.running || state.held) return kWaveOk;
         state.running = true;
     }
     if (RestartStream(state) == paNoError) return kWaveOk;
@@ -284,6 +302,58 @@ std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
     state.queue.pop_back();
     state.running = false;
     return kWaveErrorFailed;
+}
+
+// The sound taken before the hold plays out (a stop alone may drop what the card has buffered),
+// then the stream stops: the callback gives silence meanwhile.
+void StopHeldStream(PortAudioState& state) {
+    {
+        std::unique_lock lock(state.mutex);
+        state.silenced.wait_for(lock, std::chrono::seconds(2), [&state] {
+            return state.heldFrames >= state.bufferFrames || !state.running;
+        });
+    }
+    {
+        std::lock_guard lock(PortAudioMutex());
+        if (state.stream != nullptr && Pa_IsStreamStopped(state.stream) == 0) {
+            Pa_StopStream(state.stream);
+        }
+    }
+    std::lock_guard lock(state.mutex);
+    state.running = false;
+}
+
+// A held stream stops; one that plays on starts again when blocks wait for it.
+std::uint32_t PortAudioHold(WaveDevice& device, bool held) {
+    auto& state = *static_cast<PortAudioState*>(device.state.get());
+    {
+        std::lock_guard lock(state.mutex);
+        if (state.closing) return kWaveErrorBadHandle;
+        state.held = held;
+        state.heldFrames = 0;
+        if (held && !state.running) return kWaveOk;
+        if (!held && (state.running || state.queue.empty())) return kWaveOk;
+        if (!held) state.running = true;
+    }
+    if (held) {
+        StopHeldStream(state);
+        return kWaveOk;
+    }
+    if (RestartStream(state) == paNoError) return kWaveOk;
+    std::lock_guard lock(state.mutex);
+    state.running = false;
+    return kWaveErrorFailed;
+}
+
+std::uint32_t PortAudioReset(WaveDevice& device) {
+    auto& state = *static_cast<PortAudioState*>(device.state.get());
+    std::deque<QueuedBlock> dropped;
+    {
+        std::lock_guard lock(state.mutex);
+        dropped.swap(state.queue);
+    }
+    for (const QueuedBlock& block : dropped) ReportBlockDone(device, block.header);
+    return kWaveOk;
 }
 
 std::uint32_t PortAudioClose(WaveDevice& device) {
@@ -303,8 +373,8 @@ std::uint32_t PortAudioClose(WaveDevice& device) {
 }
 
 constexpr WaveOutBackend kPortAudioBackend = {
-    PortAudioDeviceCount, PortAudioDefaultDevice, PortAudioGetCaps,
-    PortAudioOpen,        PortAudioWrite,         PortAudioClose,
+    PortAudioDeviceCount, PortAudioDefaultDevice, PortAudioGetCaps, PortAudioOpen,
+    PortAudioWrite,       PortAudioHold,          PortAudioReset,   PortAudioClose,
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "library/engine/engine.h"
 #include "library/frame/frame.h"
 #include "library/frame/messages.h"
+#include "library/frame/ready_thread.h"
 #include "library/frame/state.h"
 
 void PostNotify(std::uint32_t code, std::intptr_t value) {
@@ -105,6 +106,7 @@ extern "C" TESALO_API int32_t TePlayFrom(uint32_t startMs) {
 
 extern "C" TESALO_API int32_t TeStop(void) {
     g.bStop.store(1, std::memory_order_relaxed);
+    if (g.held && g.bInitialized != 0) DropHeldBlocks();
     return 1;
 }
 

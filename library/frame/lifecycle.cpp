@@ -133,6 +133,7 @@ extern "C" TESALO_API int32_t TeInit(uint32_t flag, TeWindow parent, uint8_t mas
         return 0;
     }
     ResetOptions();
+    g.held = false;
     ClearVoiceTable();
     BuildVolumeTable(masterVolume);
     BuildEngineTables();

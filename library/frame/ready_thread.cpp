@@ -6,6 +6,8 @@
 #include "platform/messages.h"
 
 static const char kStartEvent[] = "TESALO_READYMESSAGETHREAD";
+// The thread's own message: drop what the held device keeps.
+constexpr std::uint32_t kMsgDropHeldBlocks = 0x0400;
 
 // A device that plays faster than real time may report a block done while TePlay is still
 // queueing the first two; the block is handled once TePlay has finished. The thread sleeps
@@ -24,6 +26,7 @@ static std::intptr_t ReadyWindowProc(platform::WindowHandle window, std::uint32_
             WaitUntilPlayStarted();
             TeSetNextBuffer();
             break;
+        case kMsgDropHeldBlocks: platform::WaveOutReset(g.waveOut); break;
         case platform::kMsgWaveClosed: platform::DestroyMessageWindow(window); break;
         case platform::kMsgDestroy: platform::PostQuitWindowMessage(0); break;
         default: break;
@@ -57,6 +60,8 @@ void JoinReadyThread() {
     if (g.readyThread.joinable()) g.readyThread.join();
     g.readyWindow = 0;
 }
+
+void DropHeldBlocks() { platform::PostWindowMessage(g.readyWindow, kMsgDropHeldBlocks, 0, 0); }
 
 void EndReadyThreadWithoutDevice() {
     platform::PostWindowMessage(g.readyWindow, platform::kMsgWaveClosed, 0, 0);

@@ -8,3 +8,6 @@ void StartReadyThread();
 void JoinReadyThread();
 // Ends the thread when no device was opened (TeInit failing after the thread started).
 void EndReadyThreadWithoutDevice();
+// Has the thread drop the blocks a held device keeps, each then reported done as if played:
+// after every block it is handling now, so none it queues meanwhile is left waiting.
+void DropHeldBlocks();

@@ -36,6 +36,7 @@ struct LibraryState : EngineState {
     int volumeSlot;
     // playback
     std::int32_t blocksPlayed;
+    bool held;  // TePause: the device takes no blocks until TeResume (the caller's thread only)
     std::atomic<std::int32_t> playStarting;  // TePlay is queueing its first blocks
 };
 

@@ -29,6 +29,7 @@ struct NullState {
     std::deque<QueuedBlock> queue;
     NullPacing pacing = NullPacing::kInstant;
     bool closing = false;
+    bool held = false;  // paused: blocks wait, none is done
     std::thread worker;
 };
 
@@ -61,12 +62,19 @@ void PlayInRealTime(WaveDevice* device) {
     Clock::time_point playedUntil = Clock::now();
     std::unique_lock lock(state.mutex);
     while (true) {
-        state.changed.wait(lock, [&state] { return state.closing || !state.queue.empty(); });
+        state.changed.wait(
+            lock, [&state] { return state.closing || (!state.held && !state.queue.empty()); });
         if (state.closing) return;
         playedUntil = std::max(playedUntil, Clock::now()) +
                       PlayingTime(device->format, state.queue.front().length);
-        if (state.changed.wait_until(lock, playedUntil, [&state] { return state.closing; })) {
-            return;
+        // A hold (or a reset) meanwhile: the front block is played again, whole, when it ends.
+        const std::size_t waiting = state.queue.size();
+        if (state.changed.wait_until(lock, playedUntil, [&state, waiting] {
+                return state.closing || state.held || state.queue.size() < waiting;
+            })) {
+            if (state.closing) return;
+            playedUntil = Clock::now();
+            continue;
         }
         BlockHeader* header = state.queue.front().header;
         state.queue.pop_front();
@@ -129,14 +137,45 @@ std::uint32_t NullOpen(WaveDevice& device, std::uint32_t) {
 std::uint32_t NullWrite(WaveDevice& device, BlockHeader* header) {
     if (TakeFailedWrite()) return kWaveErrorFailed;
     NullState& state = StateOf(device);
-    if (state.pacing == NullPacing::kInstant) {
+    std::unique_lock lock(state.mutex);
+    if (state.pacing == NullPacing::kInstant && !state.held) {
+        lock.unlock();
         ReportBlockDone(device, header);
         return kWaveOk;
     }
-    std::lock_guard lock(state.mutex);
     if (state.closing) return kWaveErrorBadHandle;
     state.queue.push_back(QueuedBlock{header, header->length});
     state.changed.notify_all();
+    return kWaveOk;
+}
+
+// Takes the queued blocks off the queue, oldest first, and reports them done.
+void ReportTaken(WaveDevice& device, NullState& state, bool all) {
+    std::vector<BlockHeader*> taken;
+    {
+        std::lock_guard lock(state.mutex);
+        if (!all && state.pacing != NullPacing::kInstant) return;
+        for (const QueuedBlock& block : state.queue) taken.push_back(block.header);
+        state.queue.clear();
+        state.changed.notify_all();
+    }
+    for (BlockHeader* header : taken) ReportBlockDone(device, header);
+}
+
+// An instant device, once it plays on, is done at once with what waited.
+std::uint32_t NullHold(WaveDevice& device, bool held) {
+    NullState& state = StateOf(device);
+    {
+        std::lock_guard lock(state.mutex);
+        state.held = held;
+        state.changed.notify_all();
+    }
+    if (!held) ReportTaken(device, state, false);
+    return kWaveOk;
+}
+
+std::uint32_t NullReset(WaveDevice& device) {
+    ReportTaken(device, StateOf(device), true);
     return kWaveOk;
 }
 
@@ -158,7 +197,8 @@ std::uint32_t NullClose(WaveDevice& device) {
 }
 
 constexpr WaveOutBackend kNullBackend = {
-    NullDeviceCount, NullDefaultDevice, NullGetCaps, NullOpen, NullWrite, NullClose,
+    NullDeviceCount, NullDefaultDevice, NullGetCaps, NullOpen,
+    NullWrite,       NullHold,          NullReset,   NullClose,
 };
 
 }  // namespace
@@ -177,6 +217,7 @@ int WaveOutNullComplete(int count) {
     std::vector<BlockHeader*> done;
     {
         std::lock_guard queueLock(state.mutex);
+        if (state.held) return 0;
         while (static_cast<int>(done.size()) < count && !state.queue.empty()) {
             done.push_back(state.queue.front().header);
             state.queue.pop_front();

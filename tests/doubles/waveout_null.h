@@ -1,7 +1,7 @@
 // The null wave output device of the tests and benchmarks: one device (or a list of them) that
-// discards the bytes, done with each block at once, in real time or when the test says so, and
-// able to refuse writes. It plugs into the platform layer's backend seam and exists only in the
-// programs that link the doubles: the shipped libraries know nothing of it.
+// discards the bytes, done with each block at once, in real time or when the test says so (none
+// while it is held), and able to refuse writes. It plugs into the platform layer's backend seam and
+// exists only in the programs that link the doubles: the shipped libraries know nothing of it.
 #pragma once
 
 #include <cstdint>

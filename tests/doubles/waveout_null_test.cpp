@@ -95,4 +95,37 @@ TEST_F(NullBackend, RealTimePacingReportsBlocksInQueueOrder) {
 
 }  // namespace
 
+// A held device is done with nothing, whatever its pacing, until it plays on; a reset reports
+// every waiting block done at once.
+namespace {
+
+void ExpectHoldAndReset(WaveOutHandle device, Bytes& bytes) {
+    BlockHeader a = PreparedBlock(device, bytes), b = PreparedBlock(device, bytes);
+    ASSERT_EQ(WaveOutPause(device), kWaveOk);
+    ASSERT_EQ(WaveOutWrite(device, &a), kWaveOk);
+    EXPECT_EQ(WaveOutNullComplete(1), 0);
+    EXPECT_TRUE(TakeQueuedMessages().empty());
+    ASSERT_EQ(WaveOutRestart(device), kWaveOk);
+    WaveOutNullComplete(1);
+    EXPECT_EQ(DoneBlocks(TakeQueuedMessages()), (std::vector<BlockHeader*>{&a}));
+
+    ASSERT_EQ(WaveOutPause(device), kWaveOk);
+    ASSERT_EQ(WaveOutWrite(device, &b), kWaveOk);
+    ASSERT_EQ(WaveOutReset(device), kWaveOk);
+    EXPECT_EQ(DoneBlocks(TakeQueuedMessages()), (std::vector<BlockHeader*>{&b}));
+    EXPECT_EQ(WaveOutNullPending(), 0);
+}
+
+}  // namespace
+
+TEST_F(NullBackend, AHeldInstantDeviceIsDoneWithNothingUntilItPlaysOn) {
+    Open(NullPacing::kInstant);
+    ExpectHoldAndReset(device_, bytes_);
+}
+
+TEST_F(NullBackend, AHeldManualDeviceCompletesNothingUntilItPlaysOn) {
+    Open(NullPacing::kManual);
+    ExpectHoldAndReset(device_, bytes_);
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 // configuration once per process, so every test here shares the one the suite writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -147,6 +148,37 @@ TEST_F(PortAudioBackend, StreamRunsOnlyWhileBlocksAreQueued) {
     const std::string played = Played("default.raw");
     EXPECT_NE(played.find(std::string(2205, '\x40')), std::string::npos);
     EXPECT_NE(played.find(std::string(2205, '\x30')), std::string::npos);
+}
+
+// A hold stops the sound in the middle of a block without losing or repeating a byte of it; what
+// is written meanwhile waits, and a reset drops the waiting blocks, each reported done.
+TEST_F(PortAudioBackend, AHeldStreamPlaysOnWithoutLossAndAResetDropsWhatWaits) {
+    WaveOutHandle handle = 0;
+    const WaveFormat format = MonoFormat(22050, 8);
+    ASSERT_EQ(WaveOutOpen(&handle, kWaveMapper, &format, window_), kWaveOk);
+    std::vector<std::uint8_t> song(3 * 22050, 0x40), dropped(2205, 0x30);
+    BlockHeader songHeader = PreparedBlock(handle, song);
+    ASSERT_EQ(WaveOutWrite(handle, &songHeader), kWaveOk);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_EQ(WaveOutPause(handle), kWaveOk);
+    const std::size_t held = Played("default.raw").size();
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_EQ(Played("default.raw").size(), held);
+    EXPECT_TRUE(DoneBlocks(TakeQueuedMessages()).empty());  // the block waits, half played
+
+    ASSERT_EQ(WaveOutRestart(handle), kWaveOk);
+    EXPECT_TRUE(WaitUntilDone(&songHeader));
+    ASSERT_EQ(WaveOutPause(handle), kWaveOk);
+    BlockHeader first = PreparedBlock(handle, dropped), second = PreparedBlock(handle, dropped);
+    ASSERT_EQ(WaveOutWrite(handle, &first), kWaveOk);
+    ASSERT_EQ(WaveOutWrite(handle, &second), kWaveOk);
+    ASSERT_EQ(WaveOutReset(handle), kWaveOk);
+    EXPECT_EQ(DoneBlocks(TakeQueuedMessages()), (std::vector<BlockHeader*>{&first, &second}));
+    ASSERT_EQ(WaveOutRestart(handle), kWaveOk);
+    EXPECT_EQ(WaveOutClose(handle), kWaveOk);
+    const std::string played = Played("default.raw");
+    EXPECT_EQ(std::count(played.begin(), played.end(), '\x40'), 3 * 22050);
+    EXPECT_EQ(played.find('\x30'), std::string::npos);
 }
 
 }  // namespace platform

@@ -70,7 +70,7 @@ bool MainWindow::event(QEvent* event) {
     if (post->message == g_player.notifyMessage) {
         HandleReport(controls_, post->wParam, post->lParam);
     } else if (post->message == kMsgCommand) {
-        RunCommand(controls_, static_cast<int>(post->wParam));
+        RunCommand(controls_, static_cast<int>(post->wParam), post->lParam);
     }
     return true;
 }

@@ -13,6 +13,7 @@
 #include "player/shell/lists/song_list_flows.h"
 #include "player/shell/status/status_resources.h"
 #include "player/shell/window/midi_file_dialog.h"
+#include "player/shell/window/pause_seek.h"
 #include "player/shell/window/play_control.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/row_commands.h"
@@ -55,12 +56,29 @@ int RunModalDialog(const MainWindowControls& controls, const std::function<int()
 // The step of the previous or next command.
 int Step(int id) { return id == kCommandPrevious ? -1 : 1; }
 
+// Play starts the focused row; while a song is paused it resumes it (or plays the focused row
+// instead of it), while one plays it does nothing.
+void PlayButtonCommand(const MainWindowControls& controls) {
+    if (g_player.isPlaying != 1) return PlayCommand(controls);
+    if (g_player.isPaused) PlayFocusedRow(controls);
+}
+
+// Pause and seek, from the keys and the desktop; value: lParam of the command.
+void PlaybackCommand(const MainWindowControls& controls, int id, std::intptr_t value) {
+    if (id == kCommandPause) return PauseCommand(controls);
+    if (id == kCommandSeekTo) return SeekCommand(value);
+    SeekCommand(SeekBase() + value);
+}
+
 // Every command but the few that keep the focus where it is; true when the focus goes back to
 // the list view.
-bool HandleCommand(const MainWindowControls& controls, int id) {
+bool HandleCommand(const MainWindowControls& controls, int id, std::intptr_t value) {
     QTreeView* view = controls.listView;
     switch (id) {
-        case kCommandPlay: PlayCommand(controls); break;
+        case kCommandPlay: PlayButtonCommand(controls); break;
+        case kCommandPause:
+        case kCommandSeekBy:
+        case kCommandSeekTo: PlaybackCommand(controls, id, value); break;
         case kCommandStop: StopFor(kPendingStop); break;
         case kCommandPrevious:
         case kCommandNext:
@@ -114,11 +132,11 @@ void KeepColumnWidths(const QTreeView* listView) {
     g_settings.colFileTime = listView->columnWidth(3);
 }
 
-void RunCommand(const MainWindowControls& controls, int id) {
+void RunCommand(const MainWindowControls& controls, int id, std::intptr_t value) {
     if (id == kCommandPlayOrStop)
         return RunCommand(controls, g_player.isPlaying == 1 ? kCommandStop : kCommandPlay);
     if (id == kCommandClose) return CloseCommand(controls);
-    if (HandleCommand(controls, id)) controls.listView->setFocus();
+    if (HandleCommand(controls, id, value)) controls.listView->setFocus();
 }
 
 void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value) {

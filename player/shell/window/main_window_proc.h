@@ -8,8 +8,9 @@
 
 class QTreeView;
 
-// A command id (CommandId): Enter, Escape, a button's, a menu entry's.
-void RunCommand(const MainWindowControls& controls, int id);
+// A command id (CommandId): Enter, Escape, a button's, a menu entry's, a key's, the desktop's;
+// value: what the command carries (the milliseconds of a seek).
+void RunCommand(const MainWindowControls& controls, int id, std::intptr_t value = 0);
 
 // A "TEDLL_NOTIFY" report of the library: code and value.
 void HandleReport(const MainWindowControls& controls, std::uintptr_t code, std::intptr_t value);

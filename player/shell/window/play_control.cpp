@@ -13,6 +13,7 @@
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/library_activity.h"
+#include "player/shell/window/pause_seek.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"
 
@@ -37,6 +38,7 @@ bool StartRow(const MainWindowControls& controls, int row) {
         FreeFileImage(image);
         return false;
     }
+    ReleasePause();
     TeDataSet(image, static_cast<std::int32_t>(size));
     FreeFileImage(image);
     g_player.elapsedMs = 0;
@@ -86,8 +88,12 @@ void PlayCommand(const MainWindowControls& controls) {
 }
 
 void PlayFocusedRow(const MainWindowControls& controls) {
-    if (g_player.isPlaying == 1) return StopFor(kPendingOpen);
-    PlayCommand(controls);
+    if (g_player.isPlaying != 1) return PlayCommand(controls);
+    const int focused = FocusedRow(controls.listView);
+    if (g_player.isPaused && (focused < 0 || focused == g_player.currentSong)) {
+        return ResumeSong(controls);
+    }
+    StopFor(kPendingOpen);
 }
 
 void StopFor(int pendingAction) {
@@ -108,6 +114,7 @@ void PlayNeighbour(const MainWindowControls& controls, int target) {
 }
 
 void BackToIdle(const MainWindowControls& controls) {
+    ReleasePause();
     g_player.isPlaying = 0;
     ResetRowMarks(controls);
     SetIdleButtons(controls);
@@ -133,8 +140,11 @@ void EndOfPlayback(const MainWindowControls& controls, bool refused) {
     const int action = g_player.pendingAction;
     g_player.pendingAction = kPendingNone;
     if (action == kPendingClose) {
+        ReleasePause();
         g_player.isPlaying = 0;
         platform::PostWindowMessage(controls.bridge, kMsgCommand, kCommandClose, 0);
+    } else if (action == kPendingSeek && !refused) {
+        PlayOnFromSeek();
     } else if (action == kPendingStop) {
         BackToIdle(controls);
     } else if (action == kPendingOpen) {

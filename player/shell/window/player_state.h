@@ -14,6 +14,7 @@ enum PendingAction {
     kPendingStop = kCommandStop,
     kPendingPrevious = kCommandPrevious,
     kPendingNext = kCommandNext,
+    kPendingSeek = kCommandSeekTo,  // the song plays on from seekMs
 };
 
 struct PlayerState {
@@ -22,6 +23,7 @@ struct PlayerState {
     int currentSong = 0;    // the row being played, or last played
     int pendingAction = kPendingNone;
     int elapsedMs = 0;                // play time of the current song
+    std::uint32_t seekMs = 0;         // where the song plays on from after a seek's stop
     int busyFrame = 0;                // frame 0 or 1 of the activity picture
     std::uint32_t notifyMessage = 0;  // the registered TE_NOTIFY_MESSAGE
     bool japaneseUi = false;

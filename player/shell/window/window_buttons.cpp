@@ -37,6 +37,11 @@ void SetPlayingButtons(const MainWindowControls& controls) {
     for (int id : kEditButtons) Enable(controls, id, false);
 }
 
+void SetPausedButtons(const MainWindowControls& controls) {
+    SetPlayingButtons(controls);
+    Enable(controls, kCommandPlay, true);
+}
+
 void SetIdleButtons(const MainWindowControls& controls) {
     Enable(controls, kCommandPlay, true);
     Enable(controls, kCommandStop, false);

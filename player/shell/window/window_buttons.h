@@ -12,5 +12,7 @@ QAbstractButton* MakeControlButton(int id, QWidget* parent);
 
 // Play off, Stop on; settings, move and delete off while a song plays.
 void SetPlayingButtons(const MainWindowControls& controls);
+// While a song is paused: Play (which resumes it) and Stop on, the rest as while it plays.
+void SetPausedButtons(const MainWindowControls& controls);
 // The buttons back as they are at rest, and the caption back to "Tesalo".
 void SetIdleButtons(const MainWindowControls& controls);
