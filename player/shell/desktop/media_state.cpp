@@ -35,6 +35,7 @@ MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMod
     if (state.status == PlaybackStatus::kStopped) return state;
     state.row = player.currentSong;
     state.positionMs = player.elapsedMs;
+    state.seeking = player.pendingAction == kPendingSeek;
     // Another list may be shown since the song started: its rows may be fewer.
     if (rows.Holds(state.row)) {
         const SongRow& song = rows.Row(state.row);

@@ -18,7 +18,8 @@ struct MediaState {
     std::u16string title;  // the song's row, when the shown list has it
     std::string path;
     std::uint32_t seconds = 0;
-    int positionMs = 0;  // the song's play time so far
+    int positionMs = 0;    // the song's play time so far
+    bool seeking = false;  // a seek's stop is under way: the song then plays on from elsewhere
     bool canPlay = false;
     bool canGoNext = false;  // Next would play another row
     bool canGoPrevious = false;

@@ -16,6 +16,11 @@ bool SameSong(const MediaState& before, const MediaState& after) {
            before.row == after.row;
 }
 
+// A seek under way at the look before has landed: the song plays on from the new time.
+bool SeekLanded(const MediaState& before, const MediaState& after) {
+    return before.seeking && !after.seeking;
+}
+
 }  // namespace
 
 MediaWatch::MediaWatch(QObject* object, const MainWindowControls& controls, QDBusConnection bus)
@@ -28,8 +33,7 @@ MediaWatch::MediaWatch(QObject* object, const MainWindowControls& controls, QDBu
     timer->start(kLookIntervalMs);
 }
 
-void MediaWatch::LookSoon(bool seeks) {
-    seekAsked_ = seekAsked_ || seeks;
+void MediaWatch::LookSoon() {
     // Queued behind the posted commands: the look comes once they have run.
     QMetaObject::invokeMethod(
         this, [this] { Look(); }, Qt::QueuedConnection);
@@ -43,9 +47,9 @@ void MediaWatch::Look() {
         SendPropertiesChanged(changed);
     const bool advancing = state_.status == PlaybackStatus::kPlaying;
     if (SameSong(state_, state) &&
-        (seekAsked_ || PositionJumped(state_.positionMs, state.positionMs, wallMs, advancing)))
+        (SeekLanded(state_, state) ||
+         PositionJumped(state_.positionMs, state.positionMs, wallMs, advancing)))
         SendSeeked(state.positionMs);
-    seekAsked_ = false;
     state_ = state;
     properties_ = properties;
 }

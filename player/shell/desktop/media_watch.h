@@ -1,7 +1,8 @@
 // Tells the desktop what changed in the player without the window telling it: every 100 ms,
 // and once the commands of a request have been carried out, a snapshot of the player is
 // compared with the one before. PropertiesChanged carries the properties that changed, Seeked
-// the new position when it jumped.
+// the new position when it jumped: when a seek seen under way has landed, or when the position
+// moved otherwise than the music (a seek too quick to be seen).
 #pragma once
 
 #include <QDBusConnection>
@@ -16,9 +17,8 @@ public:
     // object: the object on the bus, which owns the watch.
     MediaWatch(QObject* object, const MainWindowControls& controls, QDBusConnection bus);
 
-    // Looks after the commands posted so far; seeks: a jump was asked for, which is told even
-    // when it is too small to tell from the music's progress.
-    void LookSoon(bool seeks);
+    // Looks after the commands posted so far.
+    void LookSoon();
 
 private:
     void Look();
@@ -30,5 +30,4 @@ private:
     MediaState state_;
     QVariantMap properties_;
     QElapsedTimer clock_;
-    bool seekAsked_ = false;
 };

@@ -51,12 +51,12 @@ void MprisPlayer::Previous() { Request(MediaRequest::kPrevious); }
 
 void MprisPlayer::Seek(qlonglong Offset) {
     const std::optional<int> ms = SeekByMs(Offset, TakeMediaState(controls_));
-    if (ms) Post(kCommandSeekBy, *ms, true);
+    if (ms) Post(kCommandSeekBy, *ms);
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
     const std::optional<int> ms = SeekToMs(TrackId, Position, TakeMediaState(controls_));
-    if (ms) Post(kCommandSeekTo, *ms, true);
+    if (ms) Post(kCommandSeekTo, *ms);
 }
 
 void MprisPlayer::OpenUri(const QString& Uri) {
@@ -66,16 +66,16 @@ void MprisPlayer::OpenUri(const QString& Uri) {
     QMetaObject::invokeMethod(
         controls_.window, [controls = controls_, path] { OpenFiles(controls, {*path}); },
         Qt::QueuedConnection);
-    watch_->LookSoon(false);
+    watch_->LookSoon();
 }
 
 void MprisPlayer::Request(MediaRequest request) {
     const std::optional<int> command = CommandFor(request, TakeMediaState(controls_));
-    if (command) Post(*command, 0, false);
+    if (command) Post(*command);
 }
 
-void MprisPlayer::Post(int command, std::intptr_t lParam, bool seeks) {
+void MprisPlayer::Post(int command, std::intptr_t lParam) {
     platform::PostWindowMessage(controls_.bridge, kMsgCommand, static_cast<std::uintptr_t>(command),
                                 lParam);
-    watch_->LookSoon(seeks);
+    watch_->LookSoon();
 }

@@ -68,9 +68,8 @@ private:
     // The value of a property that follows the player's state, now.
     QVariant Current(const QString& name) const;
     void Request(MediaRequest request);
-    // Posts the command and has the watch look once it has been carried out; seeks: the position
-    // is to jump.
-    void Post(int command, std::intptr_t lParam, bool seeks);
+    // Posts the command and has the watch look once it has been carried out.
+    void Post(int command, std::intptr_t lParam = 0);
 
     MainWindowControls controls_;
     MediaWatch* watch_;

@@ -31,6 +31,10 @@ TEST(MediaStateTest, APlayingRowShowsItsSongAndWhereNextAndPreviousLead) {
     const MediaState first = MediaStateOf(Playing(0, false, 2500), ThreeRows(), {});
     EXPECT_EQ(first.status, PlaybackStatus::kPlaying);
     EXPECT_EQ(first.positionMs, 2500);
+    EXPECT_FALSE(first.seeking);
+    PlayerState seeking = Playing(0);
+    seeking.pendingAction = kPendingSeek;
+    EXPECT_TRUE(MediaStateOf(seeking, ThreeRows(), {}).seeking);
     EXPECT_TRUE(first.canGoNext);
     EXPECT_FALSE(first.canGoPrevious);
     const QVariantMap metadata = MetadataOf(first);

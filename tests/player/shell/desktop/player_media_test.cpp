@@ -6,8 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
@@ -97,6 +99,71 @@ TEST_F(PlayerMediaTest, RequestsDriveThePlayerAndEveryChangeIsSignalled) {
     EXPECT_TRUE(Eventually([&] { return ChangesTo("PlaybackStatus", "Playing") == playing + 1; }));
     EXPECT_TRUE(log_.seeks.empty()) << "the position went on with the music, or came with a song";
     EXPECT_EQ(Call("Next", {}, kRoot).type(), QDBusMessage::ErrorMessage);
+}
+
+TEST_F(PlayerMediaTest, PauseAndPlayHoldAndResumeTheSongWhereItStood) {
+    LaunchPlayer(kDemo + "glass_tide.mid " + kDemo + "copper_road.mid");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+    const QVariantMap song = Metadata();
+    Call("Play");  // plays already: nothing changes
+    Call("Pause");
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Paused")));
+    EXPECT_TRUE(Eventually([&] { return ChangesTo("PlaybackStatus", "Paused") == 1; }));
+    const qlonglong held = Property("Position").toLongLong();
+    Call("Pause");                                         // paused already: stays so
+    std::this_thread::sleep_for(std::chrono::seconds(2));  // two blocks would have played
+    EXPECT_EQ(Property("Position").toLongLong(), held) << "the position moved while paused";
+    EXPECT_EQ(Property("PlaybackStatus"), QStringLiteral("Paused"));
+
+    Call("Play");
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing")));
+    EXPECT_EQ(Metadata(), song) << "Play resumes the paused song, no other";
+    EXPECT_TRUE(Eventually([&] { return Property("Position").toLongLong() > held; }));
+    Call("PlayPause");
+    EXPECT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Paused")));
+    Call("PlayPause");
+    EXPECT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing")));
+    EXPECT_EQ(Metadata(), song);
+    EXPECT_TRUE(log_.seeks.empty());
+}
+
+TEST_F(PlayerMediaTest, SeekAndSetPositionJumpInThePlayingSongAndAreSignalled) {
+    LaunchPlayer(kDemo + "glass_tide.mid");
+    ASSERT_TRUE(ServiceAppears()) << Log();
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Playing"))) << Log();
+    const QVariant track = Metadata().value("mpris:trackid");
+    // The count-th Seeked is at fromUs or a few blocks after it (the position is that of the
+    // blocks rendered, two ahead of the sound), which Position then tells as well.
+    const auto seekedTo = [&](qlonglong fromUs, std::size_t count) {
+        return Eventually([&] { return log_.seeks.size() >= count; }) &&
+               log_.seeks[count - 1] >= fromUs && log_.seeks[count - 1] < fromUs + 4'000'000 &&
+               Property("Position").toLongLong() >= log_.seeks[count - 1];
+    };
+    Call("SetPosition", {track, 30'000'000LL});
+    ASSERT_TRUE(seekedTo(30'000'000, 1)) << ::testing::PrintToString(log_.seeks);
+
+    // Another track, a time before the start or past the end: passed over.
+    Call("SetPosition", {QVariant::fromValue(QDBusObjectPath("/org/tesalo/row/5")), 0LL});
+    Call("SetPosition", {track, -1LL});
+    Call("SetPosition", {track, 3'600'000'000LL});
+    const qlonglong before = Property("Position").toLongLong();
+    Call("Seek", {-20'000'000LL});
+    ASSERT_TRUE(seekedTo(before - 20'000'000, 2)) << ::testing::PrintToString(log_.seeks);
+
+    // Paused, the song jumps and stays paused.
+    Call("Pause");
+    ASSERT_TRUE(Becomes("PlaybackStatus", QStringLiteral("Paused")));
+    const qlonglong held = Property("Position").toLongLong();
+    Call("Seek", {5'000'000LL});
+    ASSERT_TRUE(seekedTo(held + 5'000'000, 3)) << ::testing::PrintToString(log_.seeks);
+    // A jump shorter than the blocks ahead is told as well.
+    const qlonglong landed = Property("Position").toLongLong();
+    Call("Seek", {1'000'000LL});
+    ASSERT_TRUE(seekedTo(landed + 1'000'000, 4)) << ::testing::PrintToString(log_.seeks);
+    EXPECT_EQ(Property("PlaybackStatus"), QStringLiteral("Paused"));
+    EXPECT_EQ(Metadata().value("mpris:trackid"), track);
+    EXPECT_EQ(log_.seeks.size(), 4u) << ::testing::PrintToString(log_.seeks);
 }
 
 TEST_F(PlayerMediaTest, QuitClosesThePlayerAsTheCloseButtonDoes) {
