@@ -29,7 +29,7 @@ QString FileUrl(const std::string& path) {
 }
 
 std::optional<std::string> FilePathOf(const QString& url) {
-    QByteArray text = url.toUtf8();
+    const QByteArray text = url.toUtf8();
     for (const char* prefix : {"file://localhost/", "file:///"}) {
         const QByteArray start(prefix);
         if (!text.startsWith(start)) continue;
