@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -55,10 +54,6 @@ struct PortAudioState {
     Clock::duration maxAhead{};    // the stream's buffer and the margin
     Clock::time_point clockStart;  // real time of the first frame counted in framesOut
     std::uint64_t framesOut = 0;
-    // While held: the silence given since, until it has pushed the last sound out of the buffer.
-    std::condition_variable silenced;
-    std::uint64_t heldFrames = 0;
-    std::uint64_t bufferFrames = 0;  // the stream's output latency in frames
 };
 
 // PortAudio's own calls are not made from two threads at once.
@@ -145,15 +140,6 @@ void KeepToRealTime(PortAudioState& state, unsigned long frames) {
     }
 }
 
-// A held stream gives silence; once the card's buffer is full of it, every byte taken before the
-// hold has been heard.
-void CountHeldSilence(PortAudioState& state, unsigned long frames) {
-    std::lock_guard lock(state.mutex);
-    if (!state.held) return;
-    state.heldFrames += frames;
-    if (state.heldFrames >= state.bufferFrames) state.silenced.notify_all();
-}
-
 // Whether the queue has run dry; the stream then ends, and the next write starts it again.
 bool QueueDrained(PortAudioState& state) {
     std::lock_guard lock(state.mutex);
@@ -169,7 +155,6 @@ int StreamCallback(const void*, void* output, unsigned long frames, const PaStre
     const std::size_t wanted = frames * state.bytesPerSample;
     const std::size_t filled = PlayQueued(state, out, wanted);
     std::memset(out + filled, state.bytesPerSample == 1 ? 0x80 : 0, wanted - filled);
-    CountHeldSilence(state, frames);
     ApplyVolume(out, wanted, state.bytesPerSample,
                 state.device->volume.load(std::memory_order_relaxed));
     KeepToRealTime(state, frames);
@@ -257,11 +242,9 @@ std::uint32_t PortAudioOpen(WaveDevice& device, std::uint32_t) {
     if (error != paNoError) return ResultOfOpen(error);
     // A stream starts with each write that finds it idle: a sink without a clock may only run
     // ahead by what a card would buffer, or it would empty the queue before the next block.
-    const PaStreamInfo* info = Pa_GetStreamInfo(state->stream);
-    state->bufferFrames =
-        static_cast<std::uint64_t>(info->outputLatency * device.format.samplesPerSec) + 1;
     state->maxAhead = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(info->outputLatency) + kAheadMargin);
+        std::chrono::duration<double>(Pa_GetStreamInfo(state->stream)->outputLatency) +
+        kAheadMargin);
     // Opening prepares the ALSA device, and a sound server's plug-in shows a prepared device as a
     // playing stream that keeps the server's sink running: a start aborted at once leaves the
     // stream stopped (corked) until the first block.
@@ -304,40 +287,17 @@ std::uint32_t PortAudioWrite(WaveDevice& device, BlockHeader* header) {
     return kWaveErrorFailed;
 }
 
-// The sound taken before the hold plays out (a stop alone may drop what the card has buffered),
-// then the stream stops: the callback gives silence meanwhile.
-void StopHeldStream(PortAudioState& state) {
-    {
-        std::unique_lock lock(state.mutex);
-        state.silenced.wait_for(lock, std::chrono::seconds(2), [&state] {
-            return state.heldFrames >= state.bufferFrames || !state.running;
-        });
-    }
-    {
-        std::lock_guard lock(PortAudioMutex());
-        if (state.stream != nullptr && Pa_IsStreamStopped(state.stream) == 0) {
-            Pa_StopStream(state.stream);
-        }
-    }
-    std::lock_guard lock(state.mutex);
-    state.running = false;
-}
-
-// A held stream stops; one that plays on starts again when blocks wait for it.
+// A held stream runs on, giving silence, so that the song goes on the moment it is let go (a
+// sound server may take a second to start a stream again); only what the card has buffered
+// plays after the hold. Let go, a stream that has ended meanwhile starts again.
 std::uint32_t PortAudioHold(WaveDevice& device, bool held) {
     auto& state = *static_cast<PortAudioState*>(device.state.get());
     {
         std::lock_guard lock(state.mutex);
         if (state.closing) return kWaveErrorBadHandle;
         state.held = held;
-        state.heldFrames = 0;
-        if (held && !state.running) return kWaveOk;
-        if (!held && (state.running || state.queue.empty())) return kWaveOk;
-        if (!held) state.running = true;
-    }
-    if (held) {
-        StopHeldStream(state);
-        return kWaveOk;
+        if (held || state.running || state.queue.empty()) return kWaveOk;
+        state.running = true;
     }
     if (RestartStream(state) == paNoError) return kWaveOk;
     std::lock_guard lock(state.mutex);

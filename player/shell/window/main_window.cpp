@@ -14,6 +14,7 @@
 #include "player/shell/window/list_gestures.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
+#include "player/shell/window/playback_keys.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"
 #include "player/shell/window/window_layout.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow() {
     controls_.listView->setModel(new SongRowsModel(controls_.listView));
     ConnectListGestures(controls_);
     ConnectListDrops(controls_);
+    ConnectPlaybackKeys(controls_);
     for (std::size_t i = 0; i < kButtonIds.size(); ++i) {
         const int id = kButtonIds[i];
         controls_.buttons[i] = MakeControlButton(id, this);

@@ -2,8 +2,9 @@
 // says so) and plays it on; Stop, Next and Play work on a paused song; Left and Right, and a
 // seek the desktop posts, play the song on from another time, paused or not.
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
-#include <QKeyEvent>
+#include <QTest>
 #include <QThread>
 
 #include "library/tesalo.h"
@@ -28,9 +29,13 @@ protected:
         ASSERT_TRUE(WaitFor([] { return !g_player.playReportDue; }));
         DeliverReports();
     }
-    void Key(int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(View(), &press);
+    // A key as the window system delivers it, to the window's focused widget.
+    void Key(Qt::Key key) {
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                               : static_cast<QWidget*>(View()),
+                        key);
     }
     // Delivers the library's reports, finishing no block, until done() or 5 seconds.
     static bool WaitFor(const std::function<bool()>& done) {
@@ -162,15 +167,24 @@ TEST_F(PauseSeekTest, ASeekPastTheEndEndsTheSongAndChainPlayGoesOn) {
     EXPECT_EQ(Caption(), QStringLiteral("B"));
 }
 
-TEST_F(PauseSeekTest, KeysThatSeekAreTheListsOwnWhileIdle) {
+TEST_F(PauseSeekTest, WhileIdleSpacePlaysTheFocusedRowAndLeftAndRightDoNothing) {
     ShowList({{"A", Song("a", 4)}, {"B", Song("b", 4)}});
     Focus(1);
     Key(Qt::Key_Left);
     Key(Qt::Key_Right);
     EXPECT_FALSE(Playing());
-    Key(Qt::Key_Space);  // idle, Space plays the focused row
+    EXPECT_EQ(FocusedRow(View()), 1);
+    Key(Qt::Key_Space);
     EXPECT_TRUE(Playing());
     EXPECT_EQ(g_player.currentSong, 1);
+}
+
+TEST_F(PauseSeekTest, SpacePausesWhereverTheFocusIsInTheWindow) {
+    PlayFirstOfThree();
+    Controls().songListCombo->setFocus();
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(g_player.isPaused);
+    EXPECT_FALSE(Controls().songListCombo->view()->isVisible());  // its list stays closed
 }
 
 }  // namespace
