@@ -20,6 +20,7 @@
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
 #include "player/resources/images.h"
+#include "player/shell/desktop/media_controls.h"
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_folder.h"
 #include "player/shell/player_usage.h"
@@ -60,6 +61,7 @@ void RunMainWindow(const std::vector<std::string>& files) {
             });
     }
     InitMainWindow(controls);
+    StartMediaControls(controls);
     // After the library's start, which the window's first turn of events runs (the shutdown at
     // exit then comes before the sound system's own exit handler).
     QMetaObject::invokeMethod(

@@ -1,0 +1,54 @@
+#include "player/shell/desktop/media_commands.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "player/resources/window_ids.h"
+#include "player/shell/desktop/media_properties.h"
+
+namespace {
+
+std::optional<int> When(bool allowed, int command) {
+    return allowed ? std::optional<int>(command) : std::nullopt;
+}
+
+int ClampedMs(qlonglong us) {
+    constexpr qlonglong kMax = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(us / 1000, -kMax, kMax));
+}
+
+}  // namespace
+
+std::optional<int> CommandFor(MediaRequest request, const MediaState& state) {
+    if (state.busy) return std::nullopt;
+    const bool idle = state.status == PlaybackStatus::kStopped;
+    const bool paused = state.status == PlaybackStatus::kPaused;
+    switch (request) {
+        case MediaRequest::kPlay:
+            if (idle) return When(state.canPlay, kCommandPlay);
+            return When(paused, kCommandPause);
+        case MediaRequest::kPause:
+            return When(state.status == PlaybackStatus::kPlaying, kCommandPause);
+        case MediaRequest::kPlayPause:
+            return idle ? When(state.canPlay, kCommandPlay) : kCommandPause;
+        case MediaRequest::kStop: return When(!idle, kCommandStop);
+        case MediaRequest::kNext: return When(state.canGoNext, kCommandNext);
+        case MediaRequest::kPrevious: return When(state.canGoPrevious, kCommandPrevious);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> SeekByMs(qlonglong offsetUs, const MediaState& state) {
+    if (state.busy || state.status == PlaybackStatus::kStopped) return std::nullopt;
+    return ClampedMs(offsetUs);
+}
+
+std::optional<int> SeekToMs(const QDBusObjectPath& track, qlonglong positionUs,
+                            const MediaState& state) {
+    if (state.busy || state.status == PlaybackStatus::kStopped || track != TrackIdOf(state.row) ||
+        positionUs < 0)
+        return std::nullopt;
+    if (state.seconds > 0 && positionUs > static_cast<qlonglong>(state.seconds) * 1'000'000)
+        return std::nullopt;
+    return ClampedMs(positionUs);
+}

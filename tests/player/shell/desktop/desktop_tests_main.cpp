@@ -1,0 +1,10 @@
+// The media controls' tests: one QCoreApplication, whose event loop takes the signals of the bus.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
