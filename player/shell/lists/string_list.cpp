@@ -46,6 +46,10 @@ int InsertSorted(QComboBox* combo, const char16_t* name) {
 
 }  // namespace
 
+int CompareIgnoringCase(std::u16string_view a, std::u16string_view b) {
+    return QStringView(a).compare(QStringView(b), Qt::CaseInsensitive);
+}
+
 bool SameNameIgnoringCase(const char16_t* a, const char16_t* b) {
     return QStringView(a).compare(QStringView(b), Qt::CaseInsensitive) == 0;
 }

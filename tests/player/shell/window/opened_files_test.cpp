@@ -19,8 +19,8 @@
 #include <QTreeView>
 
 #include "platform/instance.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_boxes.h"
