@@ -1,11 +1,13 @@
 // The song lists at 100,000 rows. On the rows alone (SongRows): reading a list's text into rows,
 // moving a block of 1,000 selected rows a place, deleting a block of 10,000 rows, adding 1,000.
-// Through the list view (offscreen, shown): the same, as the window's commands do them. The
+// Through the list view (offscreen, shown): the same, as the window's commands do them, and
+// deleting a selection of many separate blocks (all but every tenth row). The
 // counter max_rss_mib is the process's largest resident size so far.
 //   song_list_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -115,11 +117,25 @@ struct ShownView {
         FocusRow(&view, 0, true);
         Settle();
     }
+    void Focus(int row) {
+        view.selectionModel()->setCurrentIndex(view.model()->index(row, 0),
+                                               QItemSelectionModel::NoUpdate);
+    }
     void Select(int first, int count) {
         const QItemSelection block(view.model()->index(first, 0),
                                    view.model()->index(first + count - 1, 0));
         view.selectionModel()->select(
             block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Every row but each gap-th: rows / gap separate blocks of gap - 1 rows.
+    void SelectAllBut(int gap) {
+        QItemSelection blocks;
+        for (int first = 1; first < kRows; first += gap) {
+            const int last = std::min(first + gap - 2, kRows - 1);
+            blocks.select(view.model()->index(first, 0), view.model()->index(last, 0));
+        }
+        view.selectionModel()->select(
+            blocks, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     static void Settle() { QApplication::processEvents(); }
 };
@@ -171,6 +187,22 @@ void BM_ViewDeleteEveryRow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ViewDeleteEveryRow)->Unit(benchmark::kMillisecond);
+
+// Select all but every tenth row, Delete: 10,000 separate blocks of 9 rows.
+void BM_ViewDeleteScattered(benchmark::State& state) {
+    ShownView shown;
+    const std::vector<SongListSong> songs = Songs(kRows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.Show(songs);
+        shown.Focus(kRows / 2);
+        shown.SelectAllBut(static_cast<int>(state.range(0)));
+        state.ResumeTiming();
+        DeleteSelectedRows(&shown.view);
+        ShownView::Settle();
+    }
+}
+BENCHMARK(BM_ViewDeleteScattered)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_ViewAddBlock(benchmark::State& state) {
     ShownView shown;

@@ -1,12 +1,7 @@
 #include "player/shell/lists/song_list_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -16,19 +11,17 @@
 #include "platform/codepage.h"
 #include "platform/file_replace.h"
 #include "player/model/settings.h"
+#include "player/model/shipped_song_lists.h"
+#include "player/model/song_list_folder.h"
+#include "player/model/song_list_notices.h"
 #include "player/model/song_list_text.h"
 #include "player/model/text_cut.h"
-#include "player/shell/lists/shipped_song_lists.h"
-#include "player/shell/lists/song_list_folder.h"
-#include "player/shell/lists/song_list_notices.h"
+#include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "voiceset/program_files.h"
 
 namespace {
-
-// A song list has no business being larger; a bigger file is not taken for one.
-constexpr off_t kMaxListBytes = 64 << 20;
 
 // What the player knows of the list the view shows.
 struct ShownList {
@@ -38,39 +31,6 @@ struct ShownList {
     bool failureTold = false;  // the user knows that saving it fails
 };
 ShownList g_shown;
-
-int ReadOpenList(int file, std::string* bytes) {
-    struct stat info;
-    if (fstat(file, &info) != 0) return errno;
-    if (!S_ISREG(info.st_mode)) return kNotASongList;
-    if (info.st_size > kMaxListBytes) return EFBIG;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = read(file, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return errno;
-        if (got == 0) return 0;
-        if (bytes->size() + static_cast<std::size_t>(got) >
-            static_cast<std::size_t>(kMaxListBytes)) {
-            return EFBIG;
-        }
-        bytes->append(chunk, static_cast<std::size_t>(got));
-    }
-}
-
-// 0 with the file's bytes, else why it cannot be taken: an errno (ENOENT for a list that has
-// no file yet) or kNotASongList. A FIFO in the file's place must not hang the player.
-int ReadListFile(const char16_t* fileName, std::string* bytes) {
-    bytes->clear();
-    const int file = open(SongListPath(fileName).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0) return errno;
-    int problem = ReadOpenList(file, bytes);
-    close(file);
-    // A stray zero byte is damage, not the end of the text: the songs behind it are kept.
-    bytes->erase(std::remove(bytes->begin(), bytes->end(), '\0'), bytes->end());
-    if (problem == 0 && !HoldsSongList(*bytes)) problem = kNotASongList;
-    return problem;
-}
 
 // A new list has no file until its first save: its name is taken all the same.
 bool NameHeldByList(const char16_t* fileName) {
@@ -120,7 +80,7 @@ int SaveRows(const SongListRecord* record, const QTreeView* listView) {
         return 1;
     }
     g_shown.unsaved = true;
-    if (!g_shown.failureTold) TellSongListNotSaved(path, error);
+    if (!g_shown.failureTold) ShowPlayerMessage(SongListNotSavedText(path, error));
     g_shown.failureTold = true;
     return 0;
 }
@@ -140,10 +100,6 @@ bool LeaveShownList(const QTreeView* listView, const SongListRecord* next) {
 SongListRecord* CurrentSongListRecord() {
     void* data = nullptr;
     return GetCurrentData(songLists, &data) ? static_cast<SongListRecord*>(data) : nullptr;
-}
-
-std::string SongListPath(const char16_t* fileName) {
-    return ProgramDirectory() + platform::Utf16ToUtf8(fileName);
 }
 
 void LoadSongListIndex() {
@@ -169,29 +125,11 @@ void KeepShownSongList() {
     if (record != nullptr) g_windowMemory.lastSongList = record->fileName;
 }
 
-int ReadSongListTitle(const char16_t* fileName, SongListRecord* record) {
-    std::string bytes;
-    const int problem = ReadListFile(fileName, &bytes);
-    std::u16string title;
-    if (problem != 0 || !ReadListTitle(bytes, &title) || title.empty()) title = fileName;
-    CopyToBuffer(title, record->title, kSongListTitleCapacity);
-    return problem == 0 ? 1 : 0;
-}
-
-int SongListFileExists(const char16_t* fileName) {
-    struct stat info;
-    return lstat(SongListPath(fileName).c_str(), &info) == 0 ? 1 : 0;
-}
-
 void AssignSongListFileName(SongListRecord* record) {
-    for (int n = 0;; ++n) {
-        char name[32];
-        std::snprintf(name, sizeof name, "snglst%03d.lst", n);
-        const std::u16string fileName(name, name + std::char_traits<char>::length(name));
-        if (SongListFileExists(fileName.c_str()) || NameHeldByList(fileName.c_str())) continue;
-        CopyToBuffer(fileName, record->fileName, kSongListFileNameCapacity);
-        return;
-    }
+    const std::u16string fileName = FreeSongListFileName([](const std::u16string& name) {
+        return SongListFileExists(name.c_str()) || NameHeldByList(name.c_str());
+    });
+    CopyToBuffer(fileName, record->fileName, kSongListFileNameCapacity);
 }
 
 int ShowSongList(QTreeView* listView) {
@@ -205,7 +143,7 @@ int ShowSongList(QTreeView* listView) {
     if (problem == ENOENT) return 0;  // a new list, not saved yet
     if (problem != 0) {
         g_shown.refused = true;
-        TellSongListUnreadable(SongListPath(record->fileName), problem);
+        ShowPlayerMessage(SongListUnreadableText(SongListPath(record->fileName), problem));
         return 0;
     }
     ShownRows(listView)->Assign(ReadListSongs(bytes));
@@ -220,7 +158,7 @@ int ShowSongList(QTreeView* listView) {
 int SongListEditable() {
     const SongListRecord* record = CurrentSongListRecord();
     if (record == nullptr || record != g_shown.record || !g_shown.refused) return 1;
-    TellSongListNotEditable(SongListPath(record->fileName));
+    ShowPlayerMessage(SongListNotEditableText(SongListPath(record->fileName)));
     return 0;
 }
 

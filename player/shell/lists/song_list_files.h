@@ -1,26 +1,16 @@
 // The song lists of the player, each in a file "snglst%03d.lst" (any "*.lst") of the
 // ProgramDirectory, entered into songLists at start-up and shown one at a time in the list view.
+// Their files and records without Qt are player/model/song_list_storage.
 #pragma once
 
-#include <cstddef>
 #include <string>
+
+#include "player/model/song_list_storage.h"
 
 class QTreeView;
 
-constexpr std::size_t kSongListTitleCapacity = 128;
-constexpr std::size_t kSongListFileNameCapacity = 262;
-
-// One per song list; its address is the data of the list's songLists entry.
-struct SongListRecord {
-    char16_t title[kSongListTitleCapacity];        // also the entry's name in songLists
-    char16_t fileName[kSongListFileNameCapacity];  // without folder, e.g. snglst000.lst
-};
-
 // The record of the current list (the combo box's selection), nullptr when none.
 SongListRecord* CurrentSongListRecord();
-
-// The full path of a list file: ProgramDirectory followed by the file name.
-std::string SongListPath(const char16_t* fileName);
 
 // Fills songLists from the "*.lst" files of the ProgramDirectory (the shipped lists first when
 // it holds none) and selects the first list in the combo box's order.
@@ -31,13 +21,6 @@ void SelectSongListFile(const char16_t* fileName);
 
 // The current list's file name into g_windowMemory, written at exit; none leaves what was read.
 void KeepShownSongList();
-
-// Sets record->title from the file's title line; a file without one, or one that cannot be read,
-// gives its file name as the title, so the list can still be chosen. 1, or 0 when unreadable.
-int ReadSongListTitle(const char16_t* fileName, SongListRecord* record);
-
-// 1 when an entry of that name exists in the ProgramDirectory, else 0.
-int SongListFileExists(const char16_t* fileName);
 
 // Gives record the first name "snglst%03d.lst" that neither a file nor another list holds.
 void AssignSongListFileName(SongListRecord* record);

@@ -85,6 +85,31 @@ RowFlags DecodeRows(const QByteArray& text, int rows) {
     return chosen;
 }
 
+// The new place of the row kept nearest to row (places: the new place of every row by its old
+// place, -1 for a deleted one): row itself, else the nearest above, else below; -1 for none.
+int KeptRowNear(const std::vector<int>& places, int row) {
+    for (int above = row; above >= 0; --above) {
+        if (places[static_cast<std::size_t>(above)] >= 0)
+            return places[static_cast<std::size_t>(above)];
+    }
+    for (std::size_t below = static_cast<std::size_t>(row) + 1; below < places.size(); ++below) {
+        if (places[below] >= 0) return places[below];
+    }
+    return -1;
+}
+
+// Whether every selected row of selection is a deleted one (places: -1 for those).
+bool OnlyChosenSelected(const QItemSelectionModel& selection, const std::vector<int>& places) {
+    for (const QItemSelectionRange& range : selection.selection()) {
+        for (int row = std::max(range.top(), 0); row <= range.bottom(); ++row) {
+            if (row >= static_cast<int>(places.size()) ||
+                places[static_cast<std::size_t>(row)] >= 0)
+                return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void SongRowsModel::Assign(const std::vector<SongListSong>& songs) {
@@ -113,19 +138,32 @@ void SongRowsModel::ResetMarks() {
     emit dataChanged(index(0, kColumnState), index(rows_.Count() - 1, kColumnState));
 }
 
-void SongRowsModel::RemoveRange(int first, int last) {
-    beginRemoveRows(QModelIndex(), first, last);
-    rows_.RemoveRange(first, last);
-    endRemoveRows();
-}
-
-void SongRowsModel::Remove(const RowFlags& chosen) {
-    // Block by block from the end: the places of the blocks before stay as they were.
-    for (int row = std::min(rows_.Count(), static_cast<int>(chosen.size())) - 1; row >= 0; --row) {
-        if (!chosen[static_cast<std::size_t>(row)]) continue;
-        const int last = row;
-        while (row > 0 && chosen[static_cast<std::size_t>(row - 1)]) --row;
-        RemoveRange(row, last);
+void SongRowsModel::Remove(const RowFlags& chosen, QItemSelectionModel* selection) {
+    std::vector<int> places(static_cast<std::size_t>(rows_.Count()));
+    int kept = 0;
+    for (std::size_t row = 0; row < places.size(); ++row) {
+        places[row] = row < chosen.size() && chosen[row] ? -1 : kept++;
+    }
+    if (kept == rows_.Count()) return;
+    const QModelIndex current = selection != nullptr ? selection->currentIndex() : QModelIndex();
+    const int focus = current.isValid() ? KeptRowNear(places, current.row()) : -1;
+    // When every selected row goes (the Delete command), no selected row needs to follow the
+    // change: the selection is emptied first rather than carried row by row through it.
+    if (selection != nullptr && OnlyChosenSelected(*selection, places)) selection->clearSelection();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+        const int place = places[static_cast<std::size_t>(old.row())];
+        after.push_back(place < 0 ? QModelIndex() : index(place, old.column()));
+    }
+    changePersistentIndexList(before, after);
+    rows_.Remove(chosen);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    if (current.isValid() && places[static_cast<std::size_t>(current.row())] < 0) {
+        selection->setCurrentIndex(focus < 0 ? QModelIndex() : index(focus, current.column()),
+                                   QItemSelectionModel::NoUpdate);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QAbstractTableModel>
+#include <QItemSelectionModel>
 
 #include "player/model/song_rows.h"
 
@@ -53,8 +54,11 @@ public:
     void Append(const std::vector<SongListSong>& songs);
     void SetMark(int row, RowMark mark);
     void ResetMarks();
-    // Deletes the flagged rows; the view's selection and focus follow as for rows taken out.
-    void Remove(const RowFlags& chosen);
+    // Deletes the flagged rows in one pass (one change of the layout, however many blocks they
+    // make); the view's selection and focus follow as for rows taken out: the deleted rows leave
+    // the selection, and a current row of selection (may be null) that is deleted moves to the
+    // nearest row kept above it, else below it, else to none.
+    void Remove(const RowFlags& chosen, QItemSelectionModel* selection);
     // Moves the flagged rows as SongRows::MoveBlocks does, the flags, the view's selection and
     // focus with them; false when nothing moved.
     bool MoveBlocks(RowFlags& chosen, int step);
@@ -75,7 +79,6 @@ public:
                       const QModelIndex& parent) override;
 
 private:
-    void RemoveRange(int first, int last);
     // Carries out reorder (which changes rows_ and gives the new place of every row by its old
     // place, empty when nothing moved) with the view's rows, selection and focus following.
     bool Reorder(const std::function<std::vector<int>()>& reorder);

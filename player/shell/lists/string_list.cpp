@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringView>
 #include <QVariant>
 
+#include "player/model/name_order.h"
 #include "player/model/text_cut.h"
 
 StringList songLists = {};
@@ -24,12 +26,10 @@ char16_t* CopyName(const char16_t* name) {
 
 // The combo box keeps its items sorted without regard to case; an equal name goes behind.
 int SortedPlace(const QComboBox* combo, const QString& name) {
-    int place = 0;
-    while (place < combo->count() &&
-           QString::compare(combo->itemText(place), name, Qt::CaseInsensitive) <= 0) {
-        ++place;
-    }
-    return place;
+    std::vector<std::u16string> names;
+    names.reserve(static_cast<std::size_t>(combo->count()));
+    for (int i = 0; i < combo->count(); ++i) names.push_back(combo->itemText(i).toStdU16String());
+    return SortedNamePlace(names, name.toStdU16String(), CompareIgnoringCase);
 }
 
 // Adding an item never selects it: the selection stays the caller's to set. The item carries
@@ -45,6 +45,10 @@ int InsertSorted(QComboBox* combo, const char16_t* name) {
 }
 
 }  // namespace
+
+int CompareIgnoringCase(std::u16string_view a, std::u16string_view b) {
+    return QStringView(a).compare(QStringView(b), Qt::CaseInsensitive);
+}
 
 bool SameNameIgnoringCase(const char16_t* a, const char16_t* b) {
     return QStringView(a).compare(QStringView(b), Qt::CaseInsensitive) == 0;

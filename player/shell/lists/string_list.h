@@ -2,6 +2,8 @@
 // keeps its entries in the order they were added, and each combo item knows its entry.
 #pragma once
 
+#include <string_view>
+
 class QComboBox;
 class QWidget;
 
@@ -42,3 +44,6 @@ int FindEntry(const StringList& list, int position);
 
 // Equality of names as the list and the name checks see it: letter case does not count.
 bool SameNameIgnoringCase(const char16_t* a, const char16_t* b);
+// The order of names that ignores letter case (Qt's case folding), as the combo box sorts them:
+// less than 0, 0 or more than 0 (a NameOrder).
+int CompareIgnoringCase(std::u16string_view a, std::u16string_view b);

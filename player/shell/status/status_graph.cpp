@@ -12,22 +12,12 @@ constexpr int kGraphRows = 13;
 constexpr int kScroll = 3;
 constexpr int kColumnLeft = 90;
 constexpr int kColumnWidth = 2;
-constexpr int kFullBar = 12;
 
 }  // namespace
 
-int CpuBarHeight(unsigned load) {
-    return load > 100 ? kFullBar : static_cast<int>(load * kFullBar / 100);
-}
-
-int PolyBarHeight(int voices, int polyLimit) {
-    // From the limit on the bar is full anyway; so a limit of 0 never divides.
-    return voices >= polyLimit ? kFullBar : voices * kFullBar / polyLimit;
-}
-
 QColor GraphColumnColour(int barHeight) {
-    if (barHeight <= 6) return QColor(42 * barHeight, 255, 0);
-    return QColor(255, 507 - 42 * barHeight, 0);
+    const BarColour colour = GraphBarColour(barHeight);
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
 void ScrollGraph(QImage& picture, int top) {

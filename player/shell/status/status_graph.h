@@ -1,15 +1,14 @@
 // The scrolling bar graphs of the CPU and POLY strips: 2-pixel columns 3 pixels apart, the
-// newest at x 90-91, in a graph from x 33 to 91 and 13 rows high.
+// newest at x 90-91, in a graph from x 33 to 91 and 13 rows high. The bars' heights and colours
+// are player/model/graph_bars'.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 
-// Bar height 0..12 of a load in percent; any load above 100 is a full bar.
-int CpuBarHeight(unsigned load);
-// Bar height 0..12 of the voices in use against the polyphony limit; full from the limit on.
-int PolyBarHeight(int voices, int polyLimit);
-// Green through yellow to red as the bar grows.
+#include "player/model/graph_bars.h"
+
+// Green through yellow to red as the bar grows (GraphBarColour).
 QColor GraphColumnColour(int barHeight);
 
 // Moves the graph's 13 rows from `top` 3 pixels to the left; what leaves the graph is gone.

@@ -1,5 +1,7 @@
 #include "player/shell/status/status_panel.h"
 
+#include "player/model/control_places.h"
+
 namespace {
 
 struct RegionCopy {
@@ -27,7 +29,8 @@ void LineTo(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
 }  // namespace
 
 QRect StatusPanelRect(QSize client) {
-    return QRect(QPoint(1, client.height() - 60), QPoint(client.width() - 2, client.height() - 2));
+    const PixelRect panel = PanelPlace(client.width(), client.height());
+    return QRect(panel.left, panel.top, panel.width, panel.height);
 }
 
 QRect StatusRegionTarget(StatusRegion region, const QRect& panel) {

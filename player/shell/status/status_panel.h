@@ -11,7 +11,7 @@
 enum StatusRegion { kCpuRegion, kPolyRegion, kTimeRegion };
 
 // The panel in client pixels: left 1, top H - 60, right W - 1, bottom H - 1 (right and bottom
-// outside it).
+// outside it), as PanelPlace places it.
 QRect StatusPanelRect(QSize client);
 // Where a region of the off-screen picture shows in the window.
 QRect StatusRegionTarget(StatusRegion region, const QRect& panel);

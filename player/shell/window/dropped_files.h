@@ -8,11 +8,12 @@
 #include <QList>
 #include <QUrl>
 
+#include "player/model/dropped_songs.h"
+
 // The paths of the file:// URLs (on this host), in their order; the other URLs, and a path
 // with a NUL byte, are passed over.
 std::vector<std::string> LocalFilePaths(const QList<QUrl>& urls);
 
-// The paths with every folder replaced by the files in it (not in its sub-folders) whose names
-// end in ".mid", ".midi", ".kar" or ".rmi" in any letter case, by name ignoring case; the other
-// paths stay as they are, to be scanned (and named when they cannot be played).
+// The paths with every folder replaced by its song files (player/model/dropped_songs), by name
+// ignoring case as the song lists' combo box orders names.
 std::vector<std::string> DroppedSongPaths(const std::vector<std::string>& paths);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "player/model/folder_entries.h"
 #include "player/model/song_list_text.h"
-#include "player/shell/window/folder_entries.h"
 
 class QTreeView;
 

@@ -12,8 +12,9 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "player/model/folder_entries.h"
 #include "player/shell/dialogs/dialog_units.h"
-#include "player/shell/window/folder_entries.h"
+#include "player/shell/lists/string_list.h"
 #include "player/shell/window/midi_file_add.h"
 
 std::string g_midiFileFolder;
@@ -130,7 +131,7 @@ private:
 void FileDialog::Fill(const std::string& folder) {
     g_midiFileFolder = folder;
     list_->clear();
-    entries_ = ListFolder(folder);
+    entries_ = ListFolder(folder, CompareIgnoringCase);
     const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
     const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     for (const FolderEntry& entry : entries_) {

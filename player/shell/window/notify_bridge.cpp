@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "library/tesalo.h"
-#include "player/shell/window/library_activity.h"
+#include "player/model/library_activity.h"
 
 const QEvent::Type BridgeEvent::kType = static_cast<QEvent::Type>(QEvent::registerEventType());
 

@@ -6,14 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "player/model/command_line_files.h"
 #include "player/shell/window/main_window_controls.h"
 
 inline constexpr char16_t kOpenedFilesTitle[] = u"Opened files";
-
-// The files of the command line (argv[1] on), each made absolute against the working folder; the
-// bytes of a name stay as given. Arguments that start with '-' are options the player does not
-// have and are passed over, up to a "--" after which every argument is a file.
-std::vector<std::string> CommandLineFiles(int argc, char** argv);
 
 // Adds the files that play (pre-scanned like the file chooser's) to "Opened files", shows that
 // list and plays the first of the files, stopping a song that plays; a file that is already a

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "library/tesalo.h"
-#include "player/shell/window/library_activity.h"
+#include "player/model/library_activity.h"
 #include "player/shell/window/play_control.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"

@@ -8,11 +8,11 @@
 
 #include "library/tesalo.h"
 #include "midi/smf_image.h"
+#include "player/model/library_activity.h"
 #include "player/model/play_order.h"
 #include "player/model/settings.h"
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/window/library_activity.h"
 #include "player/shell/window/pause_seek.h"
 #include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "player/shell/window/raise_request.h"
+#include "player/model/raise_request.h"
 
 class QLocalServer;
 class QObject;

@@ -31,7 +31,7 @@ int DeleteSelectedRows(QTreeView* listView) {
         return 0;
     }
     g_player.currentSong = position.current;
-    rows->Remove(selected);
+    rows->Remove(selected, listView->selectionModel());
     return 1;
 }
 

@@ -8,10 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "player/model/settings_rules.h"
 #include "player/resources/images.h"
 #include "player/shell/dialogs/dialog_units.h"
+#include "player/shell/dialogs/player_message.h"
 #include "player/shell/window/settings_form.h"
-#include "player/shell/window/settings_rules.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ public:
 
 private:
     template <typename Control>
-    Control* Place(Control* control, const char* id, QRect units, int lower = 0);
+    Control* Place(Control* control, SettingsControlId id, QRect units, int lower = 0);
     void BuildSoundGroup(const SettingsForm& form);
     void BuildLowerPart(const SettingsForm& form);
     void Show(const SettingsChoice& choice);
@@ -59,49 +60,55 @@ SettingsWindow::SettingsWindow(const SettingsForm& form, bool japaneseUi) {
     Show(CurrentChoice());
     connect(lower_, &QPushButton::clicked, this, [this] { StepPolyLimit(-1); });
     connect(raise_, &QPushButton::clicked, this, [this] { StepPolyLimit(1); });
-    connect(this, &QDialog::accepted, this,
-            [this, japaneseUi] { ApplySettingsChoice(Read(), japaneseUi); });
+    connect(this, &QDialog::accepted, this, [this, japaneseUi] {
+        ApplySettingsChoice(Read(), japaneseUi,
+                            [](const std::u16string& text) { ShowPlayerMessage(text); });
+    });
 }
 
 template <typename Control>
-Control* SettingsWindow::Place(Control* control, const char* id, QRect units, int lower) {
-    if (id != nullptr) control->setObjectName(QString::fromLatin1(id));
+Control* SettingsWindow::Place(Control* control, SettingsControlId id, QRect units, int lower) {
+    if (id != kSettingsNoId)
+        control->setObjectName(QStringLiteral("id%1").arg(static_cast<int>(id)));
     control->setGeometry(DialogUnitsToPixels(units.translated(0, lower), base_));
     return control;
 }
 
 void SettingsWindow::BuildSoundGroup(const SettingsForm& form) {
-    Place(new QGroupBox(Text(form.soundGroup), this), nullptr, kSoundGroupUnits)->lower();
-    Place(new QLabel(Text(form.qualityLabel), this), nullptr, kQualityLabelUnits);
-    quality_ = Place(new QComboBox(this), "id1022", kQualityUnits);
+    Place(new QGroupBox(Text(form.soundGroup), this), kSettingsNoId, kSoundGroupUnits)->lower();
+    Place(new QLabel(Text(form.qualityLabel), this), kSettingsNoId, kQualityLabelUnits);
+    quality_ = Place(new QComboBox(this), kSettingsQuality, kQualityUnits);
     quality_->setFixedHeight(DialogUnitsToPixels(QRect(0, 0, 1, 12), base_).height());
-    Place(new QLabel(Text(form.polyLabel), this), nullptr, kPolyLabelUnits);
-    polyField_ = Place(new QLineEdit(this), "id1017", kPolyFieldUnits);
+    Place(new QLabel(Text(form.polyLabel), this), kSettingsNoId, kPolyLabelUnits);
+    polyField_ = Place(new QLineEdit(this), kSettingsPolyField, kPolyFieldUnits);
     polyField_->setReadOnly(true);
     polyField_->setFocusPolicy(Qt::TabFocus);
-    lower_ = Place(new QPushButton(QStringLiteral("<"), this), "id1010", kLowerUnits);
-    raise_ = Place(new QPushButton(QStringLiteral(">"), this), "id1009", kRaiseUnits);
-    lpfDelay_ = Place(new QCheckBox(Text(form.lpfDelay), this), "id1023", kLpfDelayUnits);
-    waveMapper_ = Place(new QCheckBox(Text(form.waveMapper), this), "id1056", kWaveMapperUnits);
+    lower_ = Place(new QPushButton(QStringLiteral("<"), this), kSettingsLowerPoly, kLowerUnits);
+    raise_ = Place(new QPushButton(QStringLiteral(">"), this), kSettingsRaisePoly, kRaiseUnits);
+    lpfDelay_ = Place(new QCheckBox(Text(form.lpfDelay), this), kSettingsLpfDelay, kLpfDelayUnits);
+    waveMapper_ =
+        Place(new QCheckBox(Text(form.waveMapper), this), kSettingsWaveMapper, kWaveMapperUnits);
 }
 
 void SettingsWindow::BuildLowerPart(const SettingsForm& form) {
     const int down = form.lowerPart;
-    Place(new QGroupBox(Text(form.playGroup), this), nullptr, kPlayGroupUnits, down)->lower();
-    chainPlay_ =
-        Place(new QCheckBox(QStringLiteral("&ChainPlay"), this), "id1015", kChainPlayUnits, down);
-    autoRepeat_ =
-        Place(new QCheckBox(QStringLiteral("&AutoRepeat"), this), "id1016", kAutoRepeatUnits, down);
-    auto* icon = Place(new QLabel(this), nullptr, kIconUnits, down);
+    Place(new QGroupBox(Text(form.playGroup), this), kSettingsNoId, kPlayGroupUnits, down)->lower();
+    chainPlay_ = Place(new QCheckBox(QStringLiteral("&ChainPlay"), this), kSettingsChainPlay,
+                       kChainPlayUnits, down);
+    autoRepeat_ = Place(new QCheckBox(QStringLiteral("&AutoRepeat"), this), kSettingsAutoRepeat,
+                        kAutoRepeatUnits, down);
+    auto* icon = Place(new QLabel(this), kSettingsNoId, kIconUnits, down);
     icon->setPixmap(PlayerIcon(kImageProgram).pixmap(kIconPixels, kIconPixels));
     icon->setAlignment(Qt::AlignCenter);
-    Place(new QLabel(QStringLiteral("Software\n Synthesizer"), this), nullptr, kSynthesizerUnits,
-          down);
-    Place(new QLabel(QStringLiteral("Tesalo 0.98"), this), nullptr, kVersionUnits, down)
+    Place(new QLabel(QStringLiteral("Software\n Synthesizer"), this), kSettingsNoId,
+          kSynthesizerUnits, down);
+    Place(new QLabel(QStringLiteral("Tesalo 0.98"), this), kSettingsNoId, kVersionUnits, down)
         ->setAlignment(Qt::AlignCenter);
-    Place(new QLabel(QStringLiteral("tesalo: MIDI player"), this), nullptr, kContactUnits, down);
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "id1", kOkUnits, down);
-    auto* cancel = Place(new QPushButton(Text(form.cancel), this), "id2", kCancelUnits, down);
+    Place(new QLabel(QStringLiteral("tesalo: MIDI player"), this), kSettingsNoId, kContactUnits,
+          down);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kSettingsOk, kOkUnits, down);
+    auto* cancel =
+        Place(new QPushButton(Text(form.cancel), this), kSettingsCancel, kCancelUnits, down);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -3,6 +3,22 @@
 
 #include <QRect>
 
+// The controls' identifiers, named "id<number>" as objects (0: a control without one). OK and
+// Cancel are 1 and 2, as in a message box.
+enum SettingsControlId : int {
+    kSettingsNoId = 0,
+    kSettingsOk = 1,
+    kSettingsCancel = 2,
+    kSettingsRaisePoly = 1009,  // ">": one voice more
+    kSettingsLowerPoly = 1010,  // "<": one voice less
+    kSettingsChainPlay = 1015,
+    kSettingsAutoRepeat = 1016,
+    kSettingsPolyField = 1017,  // the polyphony limit, shown only
+    kSettingsQuality = 1022,    // the list of sound qualities
+    kSettingsLpfDelay = 1023,
+    kSettingsWaveMapper = 1056,
+};
+
 struct SettingsForm {
     const char* id;
     const char16_t* fontFace;

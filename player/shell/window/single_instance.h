@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "player/shell/window/raise_request.h"
+#include "player/model/raise_request.h"
 
 class QWidget;
 

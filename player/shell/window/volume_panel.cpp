@@ -7,9 +7,9 @@
 
 #include "library/tesalo.h"
 #include "player/model/settings.h"
+#include "player/model/volume_rules.h"
 #include "player/resources/images.h"
 #include "player/shell/dialogs/dialog_units.h"
-#include "player/shell/window/volume_rules.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+#include "player/model/button_tips.h"
 #include "player/shell/status/picture_button.h"
-#include "player/shell/window/button_tips.h"
 #include "player/shell/window/player_state.h"
 
 QAbstractButton* ControlButton(const MainWindowControls& controls, int id) {

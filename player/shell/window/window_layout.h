@@ -1,5 +1,5 @@
 // Where the main window's controls go for a client area of W x H pixels. The same formulas
-// place them at start and again whenever the window changes size.
+// (player/model/control_places) place them at start and again whenever the window changes size.
 #pragma once
 
 #include <QRect>

@@ -1,46 +1,37 @@
 #include "player/shell/window/window_place.h"
 
 #include <optional>
+#include <vector>
 
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include "player/model/settings.h"
+#include "player/model/window_places.h"
 
 namespace {
 
 // The smallest client area that shows every control: the panel's ten buttons with the close
 // button beside them, and a few rows of the list.
 constexpr QSize kSmallestPlace(270, 150);
-// No desktop reaches this far: a number beyond it is damage, and never meets QRect's arithmetic.
-constexpr int kFarthest = 1 << 16;
 
-bool InReach(int value) { return value >= -kFarthest && value <= kFarthest; }
+PixelRect ToPixels(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
-// The window keeps at least `smallest` on one screen's work area, its top edge there too.
-bool OnAScreen(const QRect& place, QSize smallest) {
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect shown = place.intersected(screen->availableGeometry());
-        if (shown.top() == place.top() && shown.width() >= smallest.width() &&
-            shown.height() >= smallest.height()) {
-            return true;
-        }
-    }
-    return false;
+QRect ToQRect(const PixelRect& place) {
+    return QRect(place.left, place.top, place.width, place.height);
 }
 
 // The kept geometry, when a screen can show it.
 std::optional<QRect> KeptPlace(QSize smallest) {
-    const WindowMemory& kept = g_windowMemory;
-    if (!InReach(kept.windowX) || !InReach(kept.windowY) || !InReach(kept.windowWidth) ||
-        !InReach(kept.windowHeight)) {
-        return std::nullopt;
+    std::vector<PixelRect> workAreas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        workAreas.push_back(ToPixels(screen->availableGeometry()));
     }
-    const QRect place(kept.windowX, kept.windowY, kept.windowWidth, kept.windowHeight);
-    if (place.width() < smallest.width() || place.height() < smallest.height()) return std::nullopt;
-    if (!OnAScreen(place, smallest)) return std::nullopt;
-    return place;
+    const std::optional<PixelRect> place =
+        KeptWindowPlace(g_windowMemory, smallest.width(), smallest.height(), workAreas);
+    if (!place) return std::nullopt;
+    return ToQRect(*place);
 }
 
 // The frame, title bar included, fills the work area: the window opens maximized. Restored, it
@@ -48,10 +39,7 @@ std::optional<QRect> KeptPlace(QSize smallest) {
 void FillWorkArea(QDialog* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        const QRect area = screen->availableGeometry();
-        QRect restored(QPoint(), area.size() * 3 / 4);
-        restored.moveCenter(area.center());
-        window->setGeometry(restored);
+        window->setGeometry(ToQRect(RestoredWindowPlace(ToPixels(screen->availableGeometry()))));
     }
     window->showMaximized();
 }

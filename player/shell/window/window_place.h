@@ -1,6 +1,7 @@
 // Where the main window opens, and what of its place is kept for the next start: the restored
 // geometry and the maximized state of the last run when a screen can still show them, else
-// maximized in the primary screen's work area as at the first start.
+// maximized in the primary screen's work area as at the first start. The arithmetic is
+// player/model/window_places'.
 #pragma once
 
 class QDialog;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "tests/player/shell/lists/song_list_fixture.h"
 

@@ -6,7 +6,7 @@
 #include "library/tesalo.h"
 #include "platform/waveout.h"
 #include "player/model/settings.h"
-#include "player/shell/lists/song_list_folder.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_boxes.h"

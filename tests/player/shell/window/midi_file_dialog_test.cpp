@@ -14,11 +14,11 @@
 #include <QTreeWidget>
 
 #include "platform/codepage.h"
+#include "player/model/folder_entries.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/shell/window/folder_entries.h"
 #include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 #include "tests/support/smf_builder.h"
@@ -88,32 +88,6 @@ protected:
 
     std::string music_;
 };
-
-TEST(FolderEntries, SizesGetACommaBeforeEveryGroupOfThreeDigits) {
-    auto size = [](std::uint64_t bytes) {
-        return SizeText({u"x.mid", "x.mid", "/", false, bytes});
-    };
-    EXPECT_EQ(size(0), u"0");
-    EXPECT_EQ(size(100), u"100");
-    EXPECT_EQ(size(999), u"999");
-    EXPECT_EQ(size(1000), u"1,000");
-    EXPECT_EQ(size(1234567), u"1,234,567");
-    // Beyond 32 bits the size is still the file's own, not its low half.
-    EXPECT_EQ(size(5000000000), u"5,000,000,000");
-    EXPECT_EQ(SizeText({u"A", "A", "/", true, 0}), u"(Folder)");
-}
-
-TEST(FolderEntries, TheParentCutsBehindTheSeparatorBeforeTheLastOne) {
-    EXPECT_EQ(ParentFolder("/home/kim/music/"), "/home/kim/");
-    EXPECT_EQ(ParentFolder("/home/"), "/");
-    EXPECT_EQ(ParentFolder("/"), "/");
-}
-
-TEST(FolderEntries, AFolderThatCannotBeReadListsOnlyItsParent) {
-    const std::vector<FolderEntry> rows = ListFolder("/no/such/folder/");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].name, u"..");
-}
 
 // The folder shown last is gone: the dialog opens in the home folder.
 TEST_F(MidiFileDialogTest, AVanishedLastFolderFallsBackToHome) {

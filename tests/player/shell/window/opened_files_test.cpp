@@ -19,8 +19,8 @@
 #include <QTreeView>
 
 #include "platform/instance.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_boxes.h"
@@ -275,22 +275,6 @@ TEST_F(OpenedFilesTest, WhatAStrangerWritesToTheChannelChangesNothing) {
     ASSERT_TRUE(HandOverToRunningPlayer({song}));
     ASSERT_TRUE(PlayUntil(Playing));
     EXPECT_EQ(ListName(), "Opened files");
-}
-
-TEST(CommandLineFilesTest, NamesAreMadeAbsoluteAgainstTheWorkingFolderAndOptionsPassedOver) {
-    char* saved = getcwd(nullptr, 0);
-    ASSERT_EQ(chdir("/tmp"), 0);
-    std::vector<std::string> arguments = {
-        "tesalo-player", "a.mid", "./b.mid", "/x//y/./c.mid", "-platform", "../d.mid", "--",
-        "-e.mid",        "--"};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    const std::vector<std::string> files =
-        CommandLineFiles(static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(chdir(saved), 0);
-    free(saved);
-    EXPECT_EQ(files, (std::vector<std::string>{"/tmp/a.mid", "/tmp/b.mid", "/x/y/c.mid",
-                                               "/tmp/../d.mid", "/tmp/-e.mid", "/tmp/--"}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <map>
 #include <sstream>
 
-#include "player/shell/lists/song_list_folder.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
@@ -20,20 +20,6 @@ protected:
                   {"C", Song("c", 40)},
                   {"D", Song("d", 40)},
                   {"E", Song("e", 40)}});
-    }
-    std::string Titles() const {
-        std::string titles;
-        for (int row = 0; row < RowCount(View()); ++row)
-            titles += Cell(row, kColumnTitle).toStdString();
-        return titles;
-    }
-    void Select(std::initializer_list<int> rows) {
-        View()->clearSelection();
-        for (int row : rows) {
-            View()->selectionModel()->select(
-                View()->model()->index(row, 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
     }
     std::string SelectedTitles() const {
         std::string titles;

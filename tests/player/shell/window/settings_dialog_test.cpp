@@ -14,6 +14,7 @@
 #include "platform/waveout.h"
 #include "player/model/settings.h"
 #include "player/shell/window/player_state.h"
+#include "player/shell/window/settings_form.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 
@@ -38,8 +39,9 @@ struct ButtonStates {
 };
 
 ButtonStates ReadButtons(QWidget* dialog) {
-    return {Find<QPushButton>(dialog, 1010)->isEnabled(),
-            Find<QPushButton>(dialog, 1009)->isEnabled(), Find<QLineEdit>(dialog, 1017)->text()};
+    return {Find<QPushButton>(dialog, kSettingsLowerPoly)->isEnabled(),
+            Find<QPushButton>(dialog, kSettingsRaisePoly)->isEnabled(),
+            Find<QLineEdit>(dialog, kSettingsPolyField)->text()};
 }
 
 class SettingsDialogTest : public WindowTest {
@@ -64,7 +66,7 @@ protected:
         QStringList entries;
         Open(
             [&entries](QWidget* dialog) {
-                auto* combo = Find<QComboBox>(dialog, 1022);
+                auto* combo = Find<QComboBox>(dialog, kSettingsQuality);
                 for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
             },
             2);
@@ -91,7 +93,7 @@ TEST_F(SettingsDialogTest, StepsReachTheLimitsAndOkHandsThemToTheLibrary) {
     g_settings.polyLimit = 31;
     Open(
         [&stepped](QWidget* dialog) {
-            Find<QPushButton>(dialog, 1009)->click();
+            Find<QPushButton>(dialog, kSettingsRaisePoly)->click();
             stepped = ReadButtons(dialog);
         },
         1);
@@ -104,9 +106,9 @@ TEST_F(SettingsDialogTest, StepsReachTheLimitsAndOkHandsThemToTheLibrary) {
     g_settings.polyLimit = 9;
     Open(
         [&stepped](QWidget* dialog) {
-            Find<QPushButton>(dialog, 1010)->click();
+            Find<QPushButton>(dialog, kSettingsLowerPoly)->click();
             stepped = ReadButtons(dialog);
-            Find<QCheckBox>(dialog, 1023)->setChecked(true);
+            Find<QCheckBox>(dialog, kSettingsLpfDelay)->setChecked(true);
         },
         1);
     EXPECT_EQ(stepped.field, "8");
@@ -131,7 +133,7 @@ TEST_F(SettingsDialogTest, QualityListHasFourEntriesPerDeviceWithEightBitAt22k) 
 TEST_F(SettingsDialogTest, OkTakesTheQualityOnlyFromOneDevice) {
     platform::WaveOutNullDevices({kEveryFormat, kEveryFormat});
     g_settings.waveQuality = 1;
-    Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(6); }, 1);
+    Open([](QWidget* dialog) { Find<QComboBox>(dialog, kSettingsQuality)->setCurrentIndex(6); }, 1);
     EXPECT_EQ(g_settings.waveQuality, 1);  // and no message: the fixture counts unexpected boxes
 
     platform::WaveOutNullDevices({});
@@ -144,7 +146,7 @@ TEST_F(SettingsDialogTest, OkTakesTheQualityOnlyFromOneDevice) {
     EXPECT_EQ(g_settings.waveQuality, 7);
 
     std::u16string shown;
-    Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(3); }, 1,
+    Open([](QWidget* dialog) { Find<QComboBox>(dialog, kSettingsQuality)->setCurrentIndex(3); }, 1,
          AnswerMessage(&shown));
     EXPECT_EQ(shown, u"SamplingFrequency was changed.\nPlease TESALO re-start.");
     EXPECT_EQ(g_settings.waveQuality, 3);
@@ -162,7 +164,7 @@ TEST_F(SettingsDialogTest, OnTheSoundCardTheQualityIsChosenFromOneDevice) {
     platform::WaveOutUsePortAudio();
     const QStringList entries = Entries();
     std::u16string shown;
-    Open([](QWidget* dialog) { Find<QComboBox>(dialog, 1022)->setCurrentIndex(3); }, 1,
+    Open([](QWidget* dialog) { Find<QComboBox>(dialog, kSettingsQuality)->setCurrentIndex(3); }, 1,
          AnswerMessage(&shown));
     platform::WaveOutUseNull(platform::NullPacing::kManual);
     setenv("HOME", home.c_str(), 1);
@@ -180,7 +182,7 @@ TEST_F(SettingsDialogTest, WaveMapperChangeSaysSoOnce) {
     Open(
         [&form](QWidget* dialog) {
             form = dialog->objectName();
-            Find<QCheckBox>(dialog, 1056)->setChecked(true);
+            Find<QCheckBox>(dialog, kSettingsWaveMapper)->setChecked(true);
         },
         1, AnswerMessage(&shown));
     EXPECT_EQ(form, "id122");
@@ -201,9 +203,11 @@ TEST_F(SettingsDialogTest, CancelChangesNothing) {
     Open(
         [this, &windowEnabled](QWidget* dialog) {
             windowEnabled = window_->isEnabled();
-            Find<QPushButton>(dialog, 1009)->click();
-            Find<QComboBox>(dialog, 1022)->setCurrentIndex(2);
-            for (int id : {1015, 1016, 1023, 1056}) Find<QCheckBox>(dialog, id)->setChecked(true);
+            Find<QPushButton>(dialog, kSettingsRaisePoly)->click();
+            Find<QComboBox>(dialog, kSettingsQuality)->setCurrentIndex(2);
+            for (int id :
+                 {kSettingsChainPlay, kSettingsAutoRepeat, kSettingsLpfDelay, kSettingsWaveMapper})
+                Find<QCheckBox>(dialog, id)->setChecked(true);
         },
         2);
     EXPECT_FALSE(windowEnabled);

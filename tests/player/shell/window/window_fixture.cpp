@@ -14,8 +14,8 @@
 #include "midi/smf_image.h"
 #include "platform/messages.h"
 #include "player/model/settings.h"
+#include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_folder.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/main_window_proc.h"
@@ -125,6 +125,21 @@ std::vector<int> WindowTest::SelectedRowList() const {
         if (View()->selectionModel()->isRowSelected(row, QModelIndex())) rows.push_back(row);
     }
     return rows;
+}
+
+std::string WindowTest::Titles() const {
+    std::string titles;
+    for (int row = 0; row < RowCount(View()); ++row)
+        titles += Cell(row, kColumnTitle).toStdString();
+    return titles;
+}
+
+void WindowTest::Select(std::initializer_list<int> rows) {
+    View()->clearSelection();
+    for (int row : rows) {
+        View()->selectionModel()->select(View()->model()->index(row, 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
 bool WindowTest::ButtonEnabled(int id) const { return ControlButton(Controls(), id)->isEnabled(); }

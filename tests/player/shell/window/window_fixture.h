@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,10 @@ protected:
     QString Cell(int row, int column) const;
     // The selected rows, in order.
     std::vector<int> SelectedRowList() const;
+    // The titles of the rows, in order, one letter each in the tests that use it.
+    std::string Titles() const;
+    // Exactly these rows are selected; the focus stays.
+    void Select(std::initializer_list<int> rows);
     void Command(int id);
     // Delivers the library's reports, completing queued blocks, until done() or 5 seconds.
     bool PlayUntil(const std::function<bool()>& done);

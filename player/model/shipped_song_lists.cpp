@@ -1,8 +1,8 @@
-#include "player/shell/lists/shipped_song_lists.h"
+#include "player/model/shipped_song_lists.h"
 
 #include "midi/smf_image.h"
 #include "platform/file_replace.h"
-#include "player/shell/lists/song_list_folder.h"
+#include "player/model/song_list_folder.h"
 
 namespace {
 

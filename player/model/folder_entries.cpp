@@ -1,10 +1,8 @@
-#include "player/shell/window/folder_entries.h"
+#include "player/model/folder_entries.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
-
-#include <QStringView>
 
 #include "platform/codepage.h"
 
@@ -41,17 +39,17 @@ bool ReadEntry(const fs::directory_entry& found, const std::string& folder, Fold
     return true;
 }
 
-bool RowBefore(const FolderEntry& a, const FolderEntry& b) {
+bool RowBefore(const FolderEntry& a, const FolderEntry& b, NameOrder nameOrder) {
     const bool aParent = a.name == u"..";
     if (aParent != (b.name == u"..")) return aParent;
     if (a.isFolder != b.isFolder) return a.isFolder;
-    const int order = QStringView(a.name).compare(QStringView(b.name), Qt::CaseInsensitive);
+    const int order = nameOrder(a.name, b.name);
     return order != 0 ? order < 0 : a.rawName < b.rawName;
 }
 
 }  // namespace
 
-std::vector<FolderEntry> ListFolder(const std::string& folder) {
+std::vector<FolderEntry> ListFolder(const std::string& folder, NameOrder nameOrder) {
     std::vector<FolderEntry> entries;
     if (folder != std::string(1, kFolderSeparator)) {
         entries.push_back({u"..", "..", folder, true, 0});
@@ -62,7 +60,10 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
         FolderEntry entry;
         if (ReadEntry(*it, folder, &entry)) entries.push_back(std::move(entry));
     }
-    std::sort(entries.begin(), entries.end(), RowBefore);
+    std::sort(entries.begin(), entries.end(),
+              [nameOrder](const FolderEntry& a, const FolderEntry& b) {
+                  return RowBefore(a, b, nameOrder);
+              });
     return entries;
 }
 

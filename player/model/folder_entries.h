@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "player/model/name_order.h"
+
 // The folder separator, which is also the root.
 constexpr char kFolderSeparator = '/';
 
@@ -19,8 +21,9 @@ struct FolderEntry {
 
 // The rows of folder (ending with the separator): ".." unless it is the root, every
 // sub-folder, every file whose name ends in ".mid" in any letter case; folders first, then by
-// name ignoring case, ".." always on top. A folder that cannot be read gives only "..".
-std::vector<FolderEntry> ListFolder(const std::string& folder);
+// name in nameOrder (the bytes for names it holds equal), ".." always on top. A folder that
+// cannot be read gives only "..".
+std::vector<FolderEntry> ListFolder(const std::string& folder, NameOrder nameOrder);
 
 // The entry's full path as the file system knows it.
 std::string EntryPath(const FolderEntry& entry);

@@ -1,4 +1,4 @@
-#include "player/shell/player_usage.h"
+#include "player/model/player_usage.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "player/shell/window/library_activity.h"
+#include "player/model/library_activity.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "player/shell/window/volume_rules.h"
+#include "player/model/volume_rules.h"
 
 #include "library/tesalo.h"
 #include "player/model/settings.h"

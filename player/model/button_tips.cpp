@@ -1,4 +1,4 @@
-#include "player/shell/window/button_tips.h"
+#include "player/model/button_tips.h"
 
 #include "player/resources/window_ids.h"
 

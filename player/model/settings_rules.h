@@ -2,6 +2,7 @@
 // output devices, the polyphony steps and what OK takes over.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,11 @@ struct SettingsChoice {
 // The controls as the dialog opens them from g_settings (the quality list aside).
 SettingsChoice CurrentChoice();
 
-// OK: takes the choice into g_settings, says when a change needs a restart, and hands the
+// Shows the user a notice and returns when it is closed (the dialog's message box).
+using SettingsNotice = std::function<void(const std::u16string&)>;
+
+// OK: takes the choice into g_settings, tells when a change needs a restart, and hands the
 // polyphony limit and the effect to the library at once. The quality is only taken from a list
 // of one device (with several the index would not say which device is meant), and only when
 // one is selected.
-void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi);
+void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi, const SettingsNotice& tell);

@@ -1,6 +1,6 @@
 // The raise channel's requests as bytes: what a later start writes is read back whole however it
 // arrives, and what a stranger writes is passed over or ends the client, never misread.
-#include "player/shell/window/raise_request.h"
+#include "player/model/raise_request.h"
 
 #include <gtest/gtest.h>
 

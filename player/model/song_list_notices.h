@@ -1,5 +1,5 @@
 // What the player tells the user about a song-list file it could not read or write. Each
-// message names the file and the reason, in the interface language.
+// message names the file and the reason, in the interface language; the lists show it.
 #pragma once
 
 #include <string>
@@ -11,8 +11,8 @@ constexpr int kNotASongList = -1;
 std::u16string SongListProblemText(int problem);
 
 // The list's file could not be read: it is shown empty and never written over.
-void TellSongListUnreadable(const std::string& path, int problem);
+std::u16string SongListUnreadableText(const std::string& path, int problem);
 // An edit of a list whose file could not be read is refused.
-void TellSongListNotEditable(const std::string& path);
+std::u16string SongListNotEditableText(const std::string& path);
 // A save failed: the change stays on the screen and goes to the file with the next save.
-void TellSongListNotSaved(const std::string& path, int problem);
+std::u16string SongListNotSavedText(const std::string& path, int problem);

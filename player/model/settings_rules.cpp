@@ -1,9 +1,8 @@
-#include "player/shell/window/settings_rules.h"
+#include "player/model/settings_rules.h"
 
 #include "library/tesalo.h"
 #include "platform/waveout.h"
 #include "player/model/settings.h"
-#include "player/shell/dialogs/player_message.h"
 
 namespace {
 
@@ -18,8 +17,9 @@ void AppendDeviceEntries(std::uint32_t formats, std::vector<std::u16string>& ent
                                                            : u"4M16 NotSupported");
 }
 
-void ShowRestartMessage(const char16_t* japanese, const char16_t* english, bool japaneseUi) {
-    ShowPlayerMessage(japaneseUi ? japanese : english);
+void ShowRestartMessage(const char16_t* japanese, const char16_t* english, bool japaneseUi,
+                        const SettingsNotice& tell) {
+    tell(japaneseUi ? japanese : english);
 }
 
 }  // namespace
@@ -52,13 +52,14 @@ SettingsChoice CurrentChoice() {
     return choice;
 }
 
-void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi) {
+void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi,
+                         const SettingsNotice& tell) {
     // A stored quality beyond the list leaves nothing selected; that is no choice to store.
     if (choice.qualityEntries == kEntriesPerDevice && choice.quality >= 0) {
         if (choice.quality != g_settings.waveQuality) {
             ShowRestartMessage(
                 u"再生周波数が変更されました。\n変更を有効にするために\nTesaloを再起動してください",
-                u"SamplingFrequency was changed.\nPlease TESALO re-start.", japaneseUi);
+                u"SamplingFrequency was changed.\nPlease TESALO re-start.", japaneseUi, tell);
         }
         g_settings.waveQuality = choice.quality;
     }
@@ -70,7 +71,7 @@ void ApplySettingsChoice(const SettingsChoice& choice, bool japaneseUi) {
         ShowRestartMessage(
             u"WAVEMAPPERパラメータが変更されました。\n変更を有効にするために\nTesaloを再起動してく"
             u"ださい",
-            u"Parameter 'WAVEMAPPER' was changed.\nPlease TESALO re-start.", japaneseUi);
+            u"Parameter 'WAVEMAPPER' was changed.\nPlease TESALO re-start.", japaneseUi, tell);
     }
     g_settings.bWaveMapper = choice.waveMapper;
     TeSetStatus(g_settings.polyLimit, g_settings.bLPFDelay);

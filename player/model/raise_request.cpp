@@ -1,4 +1,4 @@
-#include "player/shell/window/raise_request.h"
+#include "player/model/raise_request.h"
 
 #include <charconv>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "player/shell/lists/song_list_folder.h"
+#include "player/model/song_list_folder.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

@@ -1,0 +1,77 @@
+// The folder of the song lists and the lists shipped with the program.
+#include "player/model/song_list_folder.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "player/model/shipped_song_lists.h"
+
+namespace {
+
+// A data folder of its own (XDG_DATA_HOME in a temporary folder).
+class FolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tesalo-lists-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        setenv("XDG_DATA_HOME", root_.c_str(), 1);
+        folder_ = root_ + "/tesalo/";
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    // A file of the data folder byte for byte, "(missing)" when there is none.
+    std::string ReadList(const std::string& name) {
+        std::ifstream file(folder_ + name, std::ios::binary);
+        if (!file) return "(missing)";
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
+    // The names of the data folder, sorted.
+    std::vector<std::string> FolderNames() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::string root_;
+    std::string folder_;  // with its trailing '/'
+};
+
+TEST_F(FolderTest, DataFolderComesFromXdgDataHomeElseHomeAndIsCreated) {
+    std::filesystem::remove_all(folder_);
+    EXPECT_EQ(ProgramDirectory(), root_ + "/tesalo/");
+    EXPECT_TRUE(std::filesystem::is_directory(folder_));
+    setenv("HOME", (root_ + "/home").c_str(), 1);
+    setenv("XDG_DATA_HOME", "relative/path", 1);  // not absolute: not taken
+    EXPECT_EQ(ProgramDirectory(), root_ + "/home/.local/share/tesalo/");
+    EXPECT_TRUE(std::filesystem::is_directory(root_ + "/home/.local/share/tesalo"));
+}
+
+TEST_F(FolderTest, InstalledProgramFindsItsListsUnderShareTesalo) {
+    const std::string prefix = root_ + "/usr/";
+    std::filesystem::create_directories(prefix + "bin");
+    std::filesystem::create_directories(prefix + "share/tesalo");
+    std::ofstream(prefix + "share/tesalo/snglst000.lst") << "##SONGTITLE\r\nInstalled\r\n\r\n";
+    std::ofstream(prefix + "share/tesalo/voice.txt") << "not a list";
+    InstallShippedSongLists(folder_, prefix + "bin/");
+    EXPECT_EQ(FolderNames(), std::vector<std::string>{"snglst000.lst"});
+    EXPECT_EQ(ReadList("snglst000.lst"), "##SONGTITLE\r\nInstalled\r\n\r\n");
+    // Lists beside the program (a build's bin/) come first.
+    std::ofstream(prefix + "bin/snglst000.lst") << "##SONGTITLE\r\nBuilt\r\n\r\n";
+    EXPECT_EQ(ShippedSongListFolder(prefix + "bin/"), prefix + "bin/");
+}
+
+}  // namespace
