@@ -19,6 +19,7 @@
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/main_window_proc.h"
+#include "player/shell/window/play_control.h"
 #include "player/shell/window/player_state.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/support/smf_builder.h"
@@ -56,6 +57,12 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     EXPECT_EQ(script_.Unexpected(), 0) << "a message box the test did not expect";
+    // The library is cleaned up idle, as the window leaves it at exit: a song still playing
+    // stops first, or the library's thread could still be making a block.
+    if (g_player.isPlaying == 1) {
+        StopFor(kPendingStop);
+        EXPECT_TRUE(PlayUntil([] { return g_player.isPlaying == 0; }));
+    }
     TeCleanUp();
     window_.reset();
     std::filesystem::remove_all(folder_);
