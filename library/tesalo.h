@@ -31,9 +31,9 @@
  *
  * THREADS
  *   Call the library from one thread of your own, the one that takes the parent window's
- *   messages. While a song plays (TePlay until code 6) only TeStop, TeSetStatus,
- *   SetMasterVolume, TeGetSystemVolume, TeSetSystemVolume, TeGetParent and GetVersion may be
- *   called; TeDataSet, TePlay, TeVoiceSet and TeCleanUp wait for code 6. TeInit starts the
+ *   messages. While a song plays (TePlay until code 6) only TeStop, TePause, TeResume,
+ *   TeSetStatus, SetMasterVolume, TeGetSystemVolume, TeSetSystemVolume, TeGetParent and GetVersion
+ *   may be called; TeDataSet, TePlay, TeVoiceSet and TeCleanUp wait for code 6. TeInit starts the
  *   library's own thread and returns once it runs. TePlay renders the first two blocks on the
  *   caller's thread; after that the library's thread runs TeSetNextBuffer for every block the
  *   device has played. Message boxes aside, the library calls nothing of the caller's: reports
