@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # CI builds with warnings as errors; a user's newer compiler may warn without failing the build.
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
-# The sanitizer builds compile everything again: through ccache when the machine has it.
+# Every build compiles through ccache when the machine has it.
 CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE)
 
@@ -17,7 +17,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_WERROR=$(WERROR) $(CCACHE)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
