@@ -7,16 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
+#include "tests/player/model/ascii_order.h"
 
-// Letter case of ASCII does not count: enough for the names of these tests.
-int AsciiOrder(std::u16string_view a, std::u16string_view b) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]) ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
+namespace {
 
 TEST(DroppedSongsTest, AFolderGivesItsSongFilesByNameAndOtherPathsStay) {
     char pattern[] = "/tmp/tesalo-drop-XXXXXX";

@@ -3,15 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tests/player/model/ascii_order.h"
 
-int AsciiOrder(std::u16string_view a, std::u16string_view b) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]) ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
+namespace {
 
 TEST(NameOrderTest, ANameGoesBehindEveryNameThatDoesNotComeAfterIt) {
     const std::vector<std::u16string> names = {u"Apple", u"banana", u"Cherry"};
