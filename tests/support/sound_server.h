@@ -22,8 +22,9 @@ public:
     std::string Environment() const;
     // What `pactl ARGUMENTS` prints.
     std::string Pactl(const std::string& arguments) const;
-    // The sample format of the first stream that plays on the sink, and the sink's
-    // name, once one plays, within 10 seconds ("s16le 1ch 44100Hz", "one"); empty when none does.
+    // The sample format of the first stream that keeps playing for half a second, and its sink's
+    // name, within 10 seconds ("s16le 1ch 44100Hz", "one"); empty when none does. A device
+    // opened and closed in passing, as a probe of its formats does, doesn't count.
     struct Stream {
         std::string sink, format;
     };

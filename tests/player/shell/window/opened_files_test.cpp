@@ -205,7 +205,7 @@ TEST_F(OpenedFilesTest, AFileLargerThanAnyMidiFileIsNamedAndNotAdded) {
 // a long scan shows its progress in a dialog in front, and the rows keep the files' order.
 TEST_F(OpenedFilesTest, ALongPreScanLeavesTheWindowItsEventsAndShowsItsProgress) {
     ShowList({{"Old", Song("old")}});
-    const std::string good = Song("good", 16), slow = Long("slow", 3000000);
+    const std::string good = Song("good", 16), slow = Long("slow", 1000000);
     bool progressDuringScan = false;
     script_.ThenProgress([&progressDuringScan](QWidget* dialog) {
         progressDuringScan =
