@@ -1,21 +1,12 @@
 #include "player/shell/desktop/media_properties.h"
 
-#include "player/shell/desktop/file_url.h"
+#include "player/model/file_url.h"
 
 QDBusObjectPath TrackIdOf(int row) {
-    if (row < 0)
-        return QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
-    return QDBusObjectPath(QStringLiteral("/org/tesalo/row/%1").arg(row));
+    return QDBusObjectPath(QString::fromStdString(TrackPath(row)));
 }
 
-QString StatusText(PlaybackStatus status) {
-    switch (status) {
-        case PlaybackStatus::kPlaying: return QStringLiteral("Playing");
-        case PlaybackStatus::kPaused: return QStringLiteral("Paused");
-        case PlaybackStatus::kStopped: break;
-    }
-    return QStringLiteral("Stopped");
-}
+QString StatusText(PlaybackStatus status) { return QString::fromLatin1(StatusName(status)); }
 
 QVariantMap MetadataOf(const MediaState& state) {
     QVariantMap metadata;
@@ -27,8 +18,8 @@ QVariantMap MetadataOf(const MediaState& state) {
         metadata.insert(QStringLiteral("mpris:length"),
                         static_cast<qlonglong>(state.seconds) * 1'000'000);
     }
-    if (const QString url = FileUrl(state.path); !url.isEmpty())
-        metadata.insert(QStringLiteral("xesam:url"), url);
+    if (const std::string url = FileUrl(state.path); !url.empty())
+        metadata.insert(QStringLiteral("xesam:url"), QString::fromStdString(url));
     return metadata;
 }
 

@@ -5,7 +5,7 @@
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
-#include "player/shell/desktop/media_state.h"
+#include "player/model/media_state.h"
 
 // The track id of the song in a row; the "no track" id for -1.
 QDBusObjectPath TrackIdOf(int row);

@@ -3,9 +3,9 @@
 #include <QDBusMessage>
 #include <QTimer>
 
+#include "player/model/position_jump.h"
 #include "player/shell/desktop/media_properties.h"
 #include "player/shell/desktop/mpris_names.h"
-#include "player/shell/desktop/position_jump.h"
 
 namespace {
 

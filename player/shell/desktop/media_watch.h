@@ -10,7 +10,7 @@
 #include <QObject>
 #include <QVariantMap>
 
-#include "player/shell/desktop/media_state.h"
+#include "player/shell/desktop/media_snapshot.h"
 
 class MediaWatch : public QObject {
 public:

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "platform/messages.h"
-#include "player/shell/desktop/file_url.h"
+#include "player/model/file_url.h"
 #include "player/shell/desktop/media_properties.h"
 #include "player/shell/desktop/media_watch.h"
 #include "player/shell/window/opened_files.h"
@@ -55,12 +55,13 @@ void MprisPlayer::Seek(qlonglong Offset) {
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
-    const std::optional<int> ms = SeekToMs(TrackId, Position, TakeMediaState(controls_));
+    const std::optional<int> ms =
+        SeekToMs(TrackId.path().toStdString(), Position, TakeMediaState(controls_));
     if (ms) Post(kCommandSeekTo, *ms);
 }
 
 void MprisPlayer::OpenUri(const QString& Uri) {
-    const std::optional<std::string> path = FilePathOf(Uri);
+    const std::optional<std::string> path = FilePathOf(Uri.toStdString());
     if (!path) return;
     // From the event loop: opening may show a message box, which must not run inside the call.
     QMetaObject::invokeMethod(

@@ -9,7 +9,7 @@
 #include <QDBusObjectPath>
 #include <QVariantMap>
 
-#include "player/shell/desktop/media_commands.h"
+#include "player/model/media_requests.h"
 #include "player/shell/window/main_window_controls.h"
 
 class MediaWatch;

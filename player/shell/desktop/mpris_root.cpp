@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "platform/messages.h"
-#include "player/shell/desktop/media_state.h"
+#include "player/shell/desktop/media_snapshot.h"
 #include "player/shell/window/single_instance.h"
 
 MprisRoot::MprisRoot(QObject* object, const MainWindowControls& controls)

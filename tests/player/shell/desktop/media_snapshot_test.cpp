@@ -1,7 +1,7 @@
 // What the desktop is shown of the player: the playing row's song, where Next and Previous lead
 // in the play mode, that nothing can be asked while a dialog is in front of the window, and the
 // properties that changed between two snapshots.
-#include "player/shell/desktop/media_state.h"
+#include "player/shell/desktop/media_snapshot.h"
 
 #include <gtest/gtest.h>
 

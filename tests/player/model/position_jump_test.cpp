@@ -1,6 +1,6 @@
 // A jump of the play position against its progress with the music: a block at a time, up to two
 // blocks ahead of the clock, and nothing while paused.
-#include "player/shell/desktop/position_jump.h"
+#include "player/model/position_jump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,11 @@
 // The desktop's requests as the window's commands: what Play, Pause, PlayPause, Stop, Next and
 // Previous come to while idle, playing and paused, and the jumps Seek and SetPosition ask for;
 // nothing while a dialog or menu is in front of the window.
-#include "player/shell/desktop/media_commands.h"
+#include "player/model/media_requests.h"
 
 #include <gtest/gtest.h>
 
 #include "player/resources/window_ids.h"
-#include "player/shell/desktop/media_properties.h"
 
 namespace {
 
@@ -61,12 +60,12 @@ TEST(MediaCommandsTest, SeeksAreMillisecondsOfThePlayingSongOnly) {
     EXPECT_EQ(SeekByMs(1'000'000, State(kIdle)), kNone);
 
     const MediaState playing = State(kPlaying);
-    EXPECT_EQ(SeekToMs(TrackIdOf(4), 3'000'000, playing), 3000);
-    EXPECT_EQ(SeekToMs(TrackIdOf(4), 10'000'000, playing), 10000);
-    EXPECT_EQ(SeekToMs(TrackIdOf(3), 3'000'000, playing), kNone) << "another track";
-    EXPECT_EQ(SeekToMs(TrackIdOf(4), -1, playing), kNone);
-    EXPECT_EQ(SeekToMs(TrackIdOf(4), 10'000'001, playing), kNone) << "past the end";
-    EXPECT_EQ(SeekToMs(TrackIdOf(-1), 0, State(kIdle)), kNone);
+    EXPECT_EQ(SeekToMs(TrackPath(4), 3'000'000, playing), 3000);
+    EXPECT_EQ(SeekToMs(TrackPath(4), 10'000'000, playing), 10000);
+    EXPECT_EQ(SeekToMs(TrackPath(3), 3'000'000, playing), kNone) << "another track";
+    EXPECT_EQ(SeekToMs(TrackPath(4), -1, playing), kNone);
+    EXPECT_EQ(SeekToMs(TrackPath(4), 10'000'001, playing), kNone) << "past the end";
+    EXPECT_EQ(SeekToMs(TrackPath(-1), 0, State(kIdle)), kNone);
 }
 
 TEST(MediaCommandsTest, WhileADialogIsInFrontNothingIsTaken) {
@@ -79,6 +78,6 @@ TEST(MediaCommandsTest, WhileADialogIsInFrontNothingIsTaken) {
               MediaRequest::kStop, MediaRequest::kNext, MediaRequest::kPrevious})
             EXPECT_EQ(CommandFor(request, state), kNone);
         EXPECT_EQ(SeekByMs(1'000'000, state), kNone);
-        EXPECT_EQ(SeekToMs(TrackIdOf(state.row), 0, state), kNone);
+        EXPECT_EQ(SeekToMs(TrackPath(state.row), 0, state), kNone);
     }
 }

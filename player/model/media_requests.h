@@ -2,12 +2,11 @@
 // the requests act as the window's own buttons and keys do.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
-#include <QDBusObjectPath>
-#include <QtGlobal>
-
-#include "player/shell/desktop/media_state.h"
+#include "player/model/media_state.h"
 
 enum class MediaRequest { kPlay, kPause, kPlayPause, kStop, kNext, kPrevious };
 
@@ -18,9 +17,9 @@ std::optional<int> CommandFor(MediaRequest request, const MediaState& state);
 
 // The milliseconds kCommandSeekBy jumps by for an offset in microseconds, within the range of
 // an int; nullopt while no song plays, or while busy.
-std::optional<int> SeekByMs(qlonglong offsetUs, const MediaState& state);
+std::optional<int> SeekByMs(std::int64_t offsetUs, const MediaState& state);
 
-// The milliseconds kCommandSeekTo plays on from; nullopt when the track is not the playing one
-// or the position is before the start or past the song's end, or while busy.
-std::optional<int> SeekToMs(const QDBusObjectPath& track, qlonglong positionUs,
+// The milliseconds kCommandSeekTo plays on from; nullopt when the track (its TrackPath) is not
+// the playing one or the position is before the start or past the song's end, or while busy.
+std::optional<int> SeekToMs(const std::string& track, std::int64_t positionUs,
                             const MediaState& state);

@@ -1,4 +1,4 @@
-#include "player/shell/desktop/position_jump.h"
+#include "player/model/position_jump.h"
 
 bool PositionJumped(int beforeMs, int afterMs, std::int64_t wallMs, bool advancing) {
     const std::int64_t moved = static_cast<std::int64_t>(afterMs) - beforeMs;

@@ -1,10 +1,9 @@
-#include "player/shell/desktop/media_commands.h"
+#include "player/model/media_requests.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "player/resources/window_ids.h"
-#include "player/shell/desktop/media_properties.h"
 
 namespace {
 
@@ -12,8 +11,8 @@ std::optional<int> When(bool allowed, int command) {
     return allowed ? std::optional<int>(command) : std::nullopt;
 }
 
-int ClampedMs(qlonglong us) {
-    constexpr qlonglong kMax = std::numeric_limits<int>::max();
+int ClampedMs(std::int64_t us) {
+    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
     return static_cast<int>(std::clamp(us / 1000, -kMax, kMax));
 }
 
@@ -38,17 +37,17 @@ std::optional<int> CommandFor(MediaRequest request, const MediaState& state) {
     return std::nullopt;
 }
 
-std::optional<int> SeekByMs(qlonglong offsetUs, const MediaState& state) {
+std::optional<int> SeekByMs(std::int64_t offsetUs, const MediaState& state) {
     if (state.busy || state.status == PlaybackStatus::kStopped) return std::nullopt;
     return ClampedMs(offsetUs);
 }
 
-std::optional<int> SeekToMs(const QDBusObjectPath& track, qlonglong positionUs,
+std::optional<int> SeekToMs(const std::string& track, std::int64_t positionUs,
                             const MediaState& state) {
-    if (state.busy || state.status == PlaybackStatus::kStopped || track != TrackIdOf(state.row) ||
+    if (state.busy || state.status == PlaybackStatus::kStopped || track != TrackPath(state.row) ||
         positionUs < 0)
         return std::nullopt;
-    if (state.seconds > 0 && positionUs > static_cast<qlonglong>(state.seconds) * 1'000'000)
+    if (state.seconds > 0 && positionUs > static_cast<std::int64_t>(state.seconds) * 1'000'000)
         return std::nullopt;
     return ClampedMs(positionUs);
 }

@@ -1,4 +1,4 @@
-#include "player/shell/desktop/media_state.h"
+#include "player/shell/desktop/media_snapshot.h"
 
 #include <QApplication>
 #include <QDialog>

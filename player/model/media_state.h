@@ -1,14 +1,9 @@
-// What the desktop's media controls show of the player: a snapshot of its state, taken on the
-// GUI thread from the player's state record, the play mode and the shown rows.
+// What the desktop's media controls show of the player: a snapshot of its state, and the names
+// the media player interface gives the state and the songs.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-#include "player/model/play_order.h"
-#include "player/model/song_rows.h"
-#include "player/shell/window/main_window_controls.h"
-#include "player/shell/window/player_state.h"
 
 enum class PlaybackStatus { kStopped, kPlaying, kPaused };
 
@@ -29,10 +24,8 @@ struct MediaState {
     bool operator==(const MediaState&) const = default;
 };
 
-// The snapshot of a player in the state, with the rows shown and the play mode.
-MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode,
-                        bool busy = false);
+// "Playing", "Paused" or "Stopped".
+const char* StatusName(PlaybackStatus status);
 
-// The snapshot of the running player (g_player, its settings, its list view and what is in
-// front of its window).
-MediaState TakeMediaState(const MainWindowControls& controls);
+// The track id (an object path) of the song in a row; the "no track" id for -1.
+std::string TrackPath(int row);
