@@ -3,16 +3,16 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include <QGuiApplication>
 
+#include "player/model/startup_id.h"
+
 namespace {
 
-constexpr char kTimeMark[] = "_TIME";
 // A startup-notification message travels in pieces of a client message's 20 bytes.
 constexpr std::size_t kPieceSize = 20;
 // The source of a _NET_ACTIVE_WINDOW request: an application.
@@ -24,18 +24,6 @@ using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 template <typename Reply>
 ReplyPointer<Reply> Owned(Reply* reply) {
     return ReplyPointer<Reply>(reply, &std::free);
-}
-
-// The value as a startup-notification message holds it: quoted, with a backslash before each
-// quote and backslash, when it holds a space, a quote or a backslash; else as it is.
-std::string Quoted(const std::string& value) {
-    if (value.find_first_of(" \"\\") == std::string::npos) return value;
-    std::string quoted = "\"";
-    for (const char c : value) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
@@ -109,21 +97,6 @@ void Broadcast(xcb_connection_t* connection, xcb_window_t root, const std::strin
 }
 
 }  // namespace
-
-std::uint32_t StartupTime(const std::string& startupId) {
-    const std::size_t mark = startupId.rfind(kTimeMark);
-    if (mark == std::string::npos) return XCB_CURRENT_TIME;
-    const char* first = startupId.data() + mark + std::strlen(kTimeMark);
-    const char* last = startupId.data() + startupId.size();
-    std::uint32_t time = XCB_CURRENT_TIME;
-    // from_chars takes neither a sign nor a space, and fails on a number past 32 bits.
-    const auto [end, error] = std::from_chars(first, last, time);
-    return error == std::errc{} && end == last ? time : XCB_CURRENT_TIME;
-}
-
-std::string StartupRemoveMessage(const std::string& startupId) {
-    return "remove: ID=" + Quoted(startupId) + '\0';
-}
 
 void ActivateX11Windows(const std::vector<std::uint32_t>& windows, const std::string& startupId) {
     const auto* x11 = qGuiApp != nullptr

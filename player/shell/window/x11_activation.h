@@ -7,12 +7,6 @@
 #include <string>
 #include <vector>
 
-// The X server time of the id's "_TIME<n>" ending; 0, the current time, when it has none.
-std::uint32_t StartupTime(const std::string& startupId);
-
-// The startup-notification message that ends the launch of startupId, its zero byte included.
-std::string StartupRemoveMessage(const std::string& startupId);
-
 // On the xcb platform: asks the window manager to activate each window in turn, the last one
 // ending up active, with the launch's time; then ends the launch's startup feedback. Elsewhere,
 // or without windows, it does nothing.

@@ -1,6 +1,6 @@
 // What the player reads from a startup id handed over under X11 and what it broadcasts to end the
 // launch's feedback: the launch's time, and the id quoted as a launcher reads it back.
-#include "player/shell/window/x11_activation.h"
+#include "player/model/startup_id.h"
 
 #include <gtest/gtest.h>
 
