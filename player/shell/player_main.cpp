@@ -30,7 +30,7 @@
 #include "player/shell/window/main_window.h"
 #include "player/shell/window/opened_files.h"
 #include "player/shell/window/player_shutdown.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/raise_server.h"
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_start.h"

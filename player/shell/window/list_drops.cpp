@@ -13,7 +13,7 @@
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/dropped_files.h"
 #include "player/shell/window/midi_file_add.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
 #include "player/shell/window/playback_keys.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/window_buttons.h"
 #include "player/shell/window/window_layout.h"
 

@@ -15,7 +15,7 @@
 #include "player/shell/window/midi_file_dialog.h"
 #include "player/shell/window/pause_seek.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/row_commands.h"
 #include "player/shell/window/settings_dialog.h"
 #include "player/shell/window/status_reports.h"

@@ -15,7 +15,7 @@
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/midi_file_add.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/scan_aside.h"
 #include "player/shell/window/single_instance.h"
 

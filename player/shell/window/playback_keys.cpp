@@ -4,7 +4,7 @@
 #include <QShortcut>
 
 #include "player/shell/window/main_window_proc.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 namespace {
 

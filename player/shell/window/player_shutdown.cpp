@@ -17,7 +17,7 @@
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/main_window_proc.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_place.h"
 

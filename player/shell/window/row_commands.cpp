@@ -7,7 +7,7 @@
 #include "player/model/play_order.h"
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 void MoveSelection(QTreeView* listView, int step) {
     const int focused = FocusedRow(listView);

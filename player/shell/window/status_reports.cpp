@@ -6,7 +6,7 @@
 #include "player/model/settings.h"
 #include "player/shell/status/status_display.h"
 #include "player/shell/status/status_panel.h"
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code,
                       std::intptr_t value) {
