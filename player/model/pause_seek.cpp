@@ -15,8 +15,8 @@ std::u16string PausedSuffix() { return g_player.japaneseUi ? u" (一時停止中
 void PauseSong(const PlayContext& context) {
     context.library.Pause();
     g_player.isPaused = true;
-    context.screen.SetCaption(context.screen.Caption() + PausedSuffix());
-    SetPausedButtons(context.screen);
+    context.window.SetCaption(context.window.Caption() + PausedSuffix());
+    SetPausedButtons(context.window);
 }
 
 }  // namespace
@@ -29,11 +29,11 @@ void PauseCommand(const PlayContext& context) {
 
 void ResumeSong(const PlayContext& context) {
     ReleasePause(context.library);
-    std::u16string caption = context.screen.Caption();
+    std::u16string caption = context.window.Caption();
     const std::u16string suffix = PausedSuffix();
     if (caption.ends_with(suffix)) caption.resize(caption.size() - suffix.size());
-    context.screen.SetCaption(caption);
-    SetPlayingButtons(context.screen);
+    context.window.SetCaption(caption);
+    SetPlayingButtons(context.window);
 }
 
 void ReleasePause(PlayLibrary& library) {

@@ -10,20 +10,20 @@ constexpr int kEditButtons[] = {kCommandSettings, kCommandMoveUp, kCommandMoveDo
 
 }  // namespace
 
-void SetPlayingButtons(PlayScreen& screen) {
-    screen.EnableButton(kCommandPlay, false);
-    screen.EnableButton(kCommandStop, true);
-    for (int id : kEditButtons) screen.EnableButton(id, false);
+void SetPlayingButtons(PlayWindow& window) {
+    window.EnableButton(kCommandPlay, false);
+    window.EnableButton(kCommandStop, true);
+    for (int id : kEditButtons) window.EnableButton(id, false);
 }
 
-void SetPausedButtons(PlayScreen& screen) {
-    SetPlayingButtons(screen);
-    screen.EnableButton(kCommandPlay, true);
+void SetPausedButtons(PlayWindow& window) {
+    SetPlayingButtons(window);
+    window.EnableButton(kCommandPlay, true);
 }
 
-void SetIdleButtons(PlayScreen& screen) {
-    screen.EnableButton(kCommandPlay, true);
-    screen.EnableButton(kCommandStop, false);
-    for (int id : kEditButtons) screen.EnableButton(id, true);
-    screen.SetCaption(u"Tesalo");
+void SetIdleButtons(PlayWindow& window) {
+    window.EnableButton(kCommandPlay, true);
+    window.EnableButton(kCommandStop, false);
+    for (int id : kEditButtons) window.EnableButton(id, true);
+    window.SetCaption(u"Tesalo");
 }

@@ -2,11 +2,11 @@
 // none plays.
 #pragma once
 
-#include "player/model/play_screen.h"
+#include "player/model/play_window.h"
 
 // Play off, Stop on; settings, move and delete off while a song plays.
-void SetPlayingButtons(PlayScreen& screen);
+void SetPlayingButtons(PlayWindow& window);
 // While a song is paused: Play (which resumes it) and Stop on, the rest as while it plays.
-void SetPausedButtons(PlayScreen& screen);
+void SetPausedButtons(PlayWindow& window);
 // The buttons back as they are at rest, and the caption back to "Tesalo".
-void SetIdleButtons(PlayScreen& screen);
+void SetIdleButtons(PlayWindow& window);

@@ -15,26 +15,26 @@ constexpr std::size_t kCellTextLimit = 260;
 
 PlayMode SettingsPlayMode() { return {g_settings.bChainPlay == 1, g_settings.bAutoRepeat == 1}; }
 
-int RowCount(const PlayContext& context) { return context.screen.Rows().Count(); }
+int RowCount(const PlayContext& context) { return context.list.Rows().Count(); }
 
 // Reads, prepares and hands the row's song to the library; false when the file is unusable.
 bool StartRow(const PlayContext& context, int row) {
-    if (!context.library.LoadSong(context.screen.Rows().Row(row).path)) return false;
+    if (!context.library.LoadSong(context.list.Rows().Row(row).path)) return false;
     ReleasePause(context.library);
     context.library.HandOverSong();
     g_player.elapsedMs = 0;
     g_player.playReportDue = true;
     context.library.Play();
     g_player.isPlaying = 1;
-    context.screen.SetMark(row, RowMark::kPlaying);
+    context.list.SetMark(row, RowMark::kPlaying);
     return true;
 }
 
 // One row tried: the caption names it, and a row whose file cannot be played is marked.
 bool TryRow(const PlayContext& context, int row) {
-    context.screen.SetCaption(context.screen.Rows().Row(row).title.substr(0, kCellTextLimit));
+    context.window.SetCaption(context.list.Rows().Row(row).title.substr(0, kCellTextLimit));
     if (StartRow(context, row)) return true;
-    context.screen.SetMark(row, RowMark::kRefused);
+    context.list.SetMark(row, RowMark::kRefused);
     return false;
 }
 
@@ -45,25 +45,25 @@ int PlaySongAt(const PlayContext& context) {
                                    [&context](int row) { return TryRow(context, row); });
     g_player.currentSong = result.current;
     if (result.started) return 1;
-    if (result.tried) context.screen.ShowMessage(u"SMFファイルの読み込みに失敗しました");
+    if (result.tried) context.list.ShowMessage(u"SMFファイルの読み込みに失敗しました");
     return 0;
 }
 
 void PlayCommand(const PlayContext& context) {
-    const int focused = context.screen.FocusedRow();
+    const int focused = context.list.FocusedRow();
     const PlayStep step =
         NextPlayStep(SettingsPlayMode(), PlayEvent::kPlay, focused, RowCount(context));
     if (step.kind != PlayStep::kTry) return;
-    context.screen.ResetMarks();
+    context.list.ResetMarks();
     // Focused, not selected: the selection is the user's.
-    if (focused < 0) context.screen.FocusRow(step.row, false);
+    if (focused < 0) context.list.FocusRow(step.row, false);
     g_player.currentSong = step.row;
-    if (PlaySongAt(context)) SetPlayingButtons(context.screen);
+    if (PlaySongAt(context)) SetPlayingButtons(context.window);
 }
 
 void PlayFocusedRow(const PlayContext& context) {
     if (g_player.isPlaying != 1) return PlayCommand(context);
-    const int focused = context.screen.FocusedRow();
+    const int focused = context.list.FocusedRow();
     if (g_player.isPaused && (focused < 0 || focused == g_player.currentSong)) {
         return ResumeSong(context);
     }
@@ -80,17 +80,17 @@ namespace {
 // Previous and next move the focus and the selection to the row they play.
 void PlayNeighbour(const PlayContext& context, int target) {
     // Another list may be shown since the song started: its rows may be fewer.
-    if (context.screen.Rows().Holds(g_player.currentSong))
-        context.screen.DeselectRow(g_player.currentSong);
-    context.screen.FocusRow(target, true);
+    if (context.list.Rows().Holds(g_player.currentSong))
+        context.list.DeselectRow(g_player.currentSong);
+    context.list.FocusRow(target, true);
     PlayCommand(context);
 }
 
 void BackToIdle(const PlayContext& context) {
     ReleasePause(context.library);
     g_player.isPlaying = 0;
-    context.screen.ResetMarks();
-    SetIdleButtons(context.screen);
+    context.list.ResetMarks();
+    SetIdleButtons(context.window);
 }
 
 // The song ended by itself (or was refused): the play order gives the row that plays next.
@@ -101,7 +101,7 @@ void ContinueChain(const PlayContext& context, bool refused) {
     g_player.isPlaying = 0;
     g_player.currentSong = step.row;
     if (step.kind == PlayStep::kTry) {
-        context.screen.ResetMarks();
+        context.list.ResetMarks();
         PlaySongAt(context);
     }
     if (g_player.isPlaying != 1) BackToIdle(context);
@@ -126,7 +126,7 @@ void EndOfPlayback(const PlayContext& context, bool refused) {
     if (action == kPendingClose) {
         ReleasePause(context.library);
         g_player.isPlaying = 0;
-        context.screen.PostClose();
+        context.window.PostClose();
     } else if (action == kPendingSeek && !refused) {
         PlayOnFromSeek(context.library);
     } else if (action == kPendingStop) {

@@ -1,5 +1,6 @@
-// A window and a library for the play logic's tests, with no widget, file or library behind
-// them: the screen keeps its rows, focus, caption and buttons; both write what the logic asks
+// A list view, a window and a library for the tests of the play logic and the row commands, with
+// no widget, file or library behind them: the screen keeps its rows, focus, selection, caption
+// and buttons; both write what the logic asks
 // of them, in order, to one log. Each test starts from an idle player.
 #pragma once
 
@@ -36,7 +37,7 @@ private:
     std::vector<std::string>& log_;
 };
 
-class FakeScreen final : public PlayScreen {
+class FakeScreen final : public ListScreen, public PlayWindow {
 public:
     explicit FakeScreen(std::vector<std::string>& log) : log_(log) {}
 
@@ -47,6 +48,7 @@ public:
     std::map<int, bool> buttons;  // the buttons the logic set: enabled or not
     std::vector<std::u16string> messages;
     int closes = 0;
+    int shown = -1;  // the row scrolled into sight last
 
     const SongRows& Rows() const override { return rows; }
     void SetMark(int row, RowMark mark) override { rows.SetMark(row, mark); }
@@ -57,6 +59,25 @@ public:
         if (select) selected.insert(row);
     }
     void DeselectRow(int row) override { selected.erase(row); }
+    RowFlags SelectedRows() const override {
+        RowFlags flags(static_cast<std::size_t>(rows.Count()));
+        for (int row : selected) flags[static_cast<std::size_t>(row)] = 1;
+        return flags;
+    }
+    void ClearSelection() override { selected.clear(); }
+    void RemoveRows(const RowFlags& chosen) override {
+        log_.push_back("remove");
+        rows.Remove(chosen);
+        selected.clear();
+    }
+    bool MoveRows(RowFlags& chosen, int step) override {
+        if (rows.MoveBlocks(chosen, step).empty()) return false;
+        selected.clear();
+        for (std::size_t row = 0; row < chosen.size(); ++row)
+            if (chosen[row]) selected.insert(static_cast<int>(row));
+        return true;
+    }
+    void ShowRow(int row) override { shown = row; }
     std::u16string Caption() const override { return caption; }
     void SetCaption(const std::u16string& text) override { caption = text; }
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
@@ -143,7 +164,7 @@ protected:
     std::vector<std::string> log;
     FakeLibrary library{log};
     FakeScreen screen{log};
-    PlayContext context{screen, library};
+    PlayContext context{screen, screen, library};
 
 private:
     PlayerSettings savedSettings_;
