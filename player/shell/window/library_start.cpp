@@ -5,10 +5,10 @@
 #include "library/tesalo.h"
 #include "midi/smf_image.h"
 #include "platform/language.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
 #include "player/shell/dialogs/player_message.h"
-#include "player/shell/window/player_state.h"
 #include "voiceset/program_files.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "player/model/player_state.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/dropped_files.h"
 #include "player/shell/window/midi_file_add.h"
-#include "player/shell/window/player_state.h"
 
 namespace {
 

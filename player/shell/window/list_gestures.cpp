@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QTreeView>
 
+#include "player/model/player_state.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTreeView>
 
+#include "player/model/player_state.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_rows_model.h"
 #include "player/shell/status/status_panel.h"
@@ -15,7 +16,6 @@
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/notify_bridge.h"
 #include "player/shell/window/playback_keys.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/window_buttons.h"
 #include "player/shell/window/window_layout.h"
 

@@ -8,6 +8,7 @@
 #include <QTreeView>
 
 #include "library/tesalo.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
@@ -15,7 +16,6 @@
 #include "player/shell/window/midi_file_dialog.h"
 #include "player/shell/window/pause_seek.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/row_commands.h"
 #include "player/shell/window/settings_dialog.h"
 #include "player/shell/window/status_reports.h"

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "player/model/player_state.h"
 #include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
@@ -15,7 +16,6 @@
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/midi_file_add.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/scan_aside.h"
 #include "player/shell/window/single_instance.h"
 

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QShortcut>
 
+#include "player/model/player_state.h"
 #include "player/shell/window/main_window_proc.h"
-#include "player/shell/window/player_state.h"
 
 namespace {
 

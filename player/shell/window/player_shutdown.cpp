@@ -12,12 +12,12 @@
 #include "platform/codepage.h"
 #include "platform/instance.h"
 #include "player/model/library_activity.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/model/settings_failure.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/main_window_proc.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/single_instance.h"
 #include "player/shell/window/window_place.h"
 

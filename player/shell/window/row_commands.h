@@ -1,5 +1,5 @@
-// Editing the rows of the list view while the user works on a song list: moving the focus,
-// deleting rows and moving a block of rows.
+// Editing the rows of the list view, as the window procedure asks for it: the row commands'
+// logic over the view.
 #pragma once
 
 class QTreeView;

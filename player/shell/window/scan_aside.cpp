@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-#include "player/shell/window/player_state.h"
+#include "player/model/player_state.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QDialog>
 
 #include "library/tesalo.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/status/status_display.h"
 #include "player/shell/status/status_panel.h"
-#include "player/shell/window/player_state.h"
 
 void DrawStatusReport(const MainWindowControls& controls, std::uintptr_t code,
                       std::intptr_t value) {

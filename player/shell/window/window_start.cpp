@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_start.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/status_reports.h"
 #include "player/shell/window/window_place.h"
 

@@ -1,0 +1,3 @@
+#include "player/model/player_state.h"
+
+PlayerState g_player;

@@ -1,3 +1,0 @@
-#include "player/shell/window/player_state.h"
-
-PlayerState g_player;
