@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "player/model/play_order.h"
+#include "player/model/player_state.h"
+#include "player/model/song_rows.h"
+
 enum class PlaybackStatus { kStopped, kPlaying, kPaused };
 
 struct MediaState {
@@ -29,3 +33,8 @@ const char* StatusName(PlaybackStatus status);
 
 // The track id (an object path) of the song in a row; the "no track" id for -1.
 std::string TrackPath(int row);
+
+// The snapshot of a player in the state, with the rows shown and the play mode; busy: a dialog or
+// menu is in front of the window.
+MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode,
+                        bool busy = false);

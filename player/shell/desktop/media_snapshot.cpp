@@ -8,17 +8,6 @@
 
 namespace {
 
-PlaybackStatus StatusOf(const PlayerState& player) {
-    if (player.isPlaying != 1) return PlaybackStatus::kStopped;
-    return player.isPaused ? PlaybackStatus::kPaused : PlaybackStatus::kPlaying;
-}
-
-// Whether the event, while the song plays, would play a row.
-bool Plays(PlayMode mode, PlayEvent event, const MediaState& state, const SongRows& rows) {
-    return state.row >= 0 &&
-           NextPlayStep(mode, event, state.row, rows.Count()).kind == PlayStep::kTry;
-}
-
 // The main window runs as a modal dialog itself: only another one, or a menu, is in front.
 bool SomethingInFront(const QDialog* window) {
     const QWidget* modal = QApplication::activeModalWidget();
@@ -26,27 +15,6 @@ bool SomethingInFront(const QDialog* window) {
 }
 
 }  // namespace
-
-MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode, bool busy) {
-    MediaState state;
-    state.status = StatusOf(player);
-    state.busy = busy;
-    state.canPlay = rows.Count() > 0;
-    if (state.status == PlaybackStatus::kStopped) return state;
-    state.row = player.currentSong;
-    state.positionMs = player.elapsedMs;
-    state.seeking = player.pendingAction == kPendingSeek;
-    // Another list may be shown since the song started: its rows may be fewer.
-    if (rows.Holds(state.row)) {
-        const SongRow& song = rows.Row(state.row);
-        state.title = song.title;
-        state.path = song.path;
-        state.seconds = song.seconds;
-    }
-    state.canGoNext = Plays(mode, PlayEvent::kNext, state, rows);
-    state.canGoPrevious = Plays(mode, PlayEvent::kPrevious, state, rows);
-    return state;
-}
 
 MediaState TakeMediaState(const MainWindowControls& controls) {
     const PlayMode mode{g_settings.bChainPlay == 1, g_settings.bAutoRepeat == 1};

@@ -9,8 +9,8 @@
 
 #include "library/tesalo.h"
 #include "platform/language.h"
+#include "player/model/player_state.h"
 #include "player/shell/window/font_faces.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/settings_dialog.h"
 #include "player/shell/window/volume_panel.h"
 #include "tests/doubles/waveout_null.h"

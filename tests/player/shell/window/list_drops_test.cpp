@@ -11,10 +11,10 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "player/model/player_state.h"
 #include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 
 namespace {

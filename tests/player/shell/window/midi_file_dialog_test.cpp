@@ -15,11 +15,11 @@
 
 #include "platform/codepage.h"
 #include "player/model/folder_entries.h"
+#include "player/model/player_state.h"
 #include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
-#include "player/shell/window/player_state.h"
 #include "tests/player/shell/window/window_fixture.h"
 #include "tests/support/smf_builder.h"
 

@@ -19,12 +19,12 @@
 #include <QTreeView>
 
 #include "platform/instance.h"
+#include "player/model/player_state.h"
 #include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/library_boxes.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/raise_server.h"
 #include "player/shell/window/single_instance.h"
 #include "tests/player/shell/window/window_fixture.h"

@@ -9,8 +9,8 @@
 
 #include "library/tesalo.h"
 #include "platform/messages.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
-#include "player/shell/window/player_state.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -7,9 +7,9 @@
 #include "library/tesalo.h"
 #include "platform/messages.h"
 #include "player/model/library_activity.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_view.h"
-#include "player/shell/window/player_state.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 

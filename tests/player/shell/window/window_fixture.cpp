@@ -13,6 +13,7 @@
 #include "library/tesalo.h"
 #include "midi/smf_image.h"
 #include "platform/messages.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/model/song_list_folder.h"
 #include "player/shell/lists/song_list_files.h"
@@ -20,7 +21,6 @@
 #include "player/shell/lists/string_list.h"
 #include "player/shell/window/main_window_proc.h"
 #include "player/shell/window/play_control.h"
-#include "player/shell/window/player_state.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/support/smf_builder.h"
 

@@ -11,9 +11,9 @@
 #include <QScreen>
 
 #include "library/tesalo.h"
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/window_start.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"

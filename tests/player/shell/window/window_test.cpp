@@ -5,12 +5,12 @@
 #include <QHeaderView>
 #include <QTest>
 
+#include "player/model/player_state.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 #include "player/shell/status/status_resources.h"
 #include "player/shell/window/main_window_proc.h"
-#include "player/shell/window/player_state.h"
 #include "player/shell/window/status_reports.h"
 #include "player/shell/window/window_layout.h"
 #include "tests/player/shell/window/window_fixture.h"
