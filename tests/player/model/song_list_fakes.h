@@ -1,4 +1,5 @@
-// The views of the song lists for the model's tests, each kept in a plain container.
+// The views of the song lists for the model's tests: a box of names and the rows, each kept in
+// a plain container.
 #pragma once
 
 #include <string>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "player/model/name_list.h"
+#include "player/model/song_list_index.h"
 
 // A box that shows what it is told, and takes at most room names.
 class FakeNameBox : public NameBox {
@@ -25,4 +27,13 @@ public:
     std::vector<std::u16string> names;
     int selected = -1;
     int room = 100;
+};
+
+// The rows as a list view would hold them.
+class FakeRowsView : public SongRowsView {
+public:
+    const SongRows& Rows() const override { return rows; }
+    void Show(const std::vector<SongListSong>& songs) override { rows.Assign(songs); }
+
+    SongRows rows;
 };
