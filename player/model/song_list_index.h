@@ -29,6 +29,7 @@ public:
     // The data of every entry of lists is a SongListRecord that the index frees with the list.
     SongListIndex(NameList& lists, SongListTell tell) : lists_(lists), tell_(std::move(tell)) {}
 
+    NameList& Lists() const { return lists_; }
     // The record of the current list (the list's selection), nullptr when none.
     SongListRecord* Current() const;
     // Fills the lists from the "*.lst" files of the ProgramDirectory (the shipped lists of

@@ -14,6 +14,8 @@ SongListIndex g_index(songLists, [](const std::u16string& text) { ShowPlayerMess
 
 }  // namespace
 
+SongListIndex& PlayerSongLists() { return g_index; }
+
 SongListRecord* CurrentSongListRecord() { return g_index.Current(); }
 
 void LoadSongListIndex() { g_index.Load(RunningProgramFolder()); }

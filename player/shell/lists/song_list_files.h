@@ -6,9 +6,13 @@
 
 #include <string>
 
+#include "player/model/song_list_index.h"
 #include "player/model/song_list_storage.h"
 
 class QTreeView;
+
+// The player's song lists: songLists with their records, which list is shown and saved.
+SongListIndex& PlayerSongLists();
 
 // The record of the current list (the combo box's selection), nullptr when none.
 SongListRecord* CurrentSongListRecord();
