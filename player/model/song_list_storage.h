@@ -1,6 +1,6 @@
 // The song-list files as the player reads them, without a window: the record of a list, the
 // path and the bytes of its file, its title, and the free name of a new list's file.
-// (player/shell/lists/song_list_files enters the lists into the combo box and shows them.)
+// (player/model/song_list_index enters the lists into the list of their names and shows them.)
 #pragma once
 
 #include <cstddef>

@@ -1,13 +1,18 @@
 // The song lists of the player, each in a file "snglst%03d.lst" (any "*.lst") of the
 // ProgramDirectory, entered into songLists at start-up and shown one at a time in the list view.
-// Their files and records without Qt are player/model/song_list_storage.
+// Their files and records are player/model/song_list_storage, the rules of showing and saving
+// them player/model/song_list_index; here they meet the combo box and the list view.
 #pragma once
 
 #include <string>
 
+#include "player/model/song_list_index.h"
 #include "player/model/song_list_storage.h"
 
 class QTreeView;
+
+// The player's song lists: songLists with their records, which list is shown and saved.
+SongListIndex& PlayerSongLists();
 
 // The record of the current list (the combo box's selection), nullptr when none.
 SongListRecord* CurrentSongListRecord();

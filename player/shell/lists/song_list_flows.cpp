@@ -1,114 +1,65 @@
 #include "player/shell/lists/song_list_flows.h"
 
-#include <unistd.h>
-
-#include <memory>
-#include <string>
-
 #include <QTreeView>
 
-#include "player/model/song_list_text.h"
-#include "player/model/text_cut.h"
+#include "player/model/song_list_changes.h"
 #include "player/shell/dialogs/input_name_dialog.h"
 #include "player/shell/dialogs/player_message.h"
+#include "player/shell/lists/list_view_rows.h"
 #include "player/shell/lists/song_list_files.h"
-#include "player/shell/lists/song_list_view.h"
-#include "player/shell/lists/string_list.h"
 
 namespace {
 
-constexpr int kNameLimit = 127;
+// The naming dialog and the message boxes, owned by the list view's window.
+class PlayerSongListDialogs : public SongListDialogs {
+public:
+    PlayerSongListDialogs(QWidget* owner, bool japaneseUi)
+        : owner_(owner), japaneseUi_(japaneseUi) {}
 
-struct NameRequest {
-    std::u16string caption;
-    std::u16string prompt;
+    bool AskName(const std::u16string& caption, const std::u16string& prompt, int limit,
+                 char16_t* name) override {
+        return InputNameDialog(japaneseUi_, caption, prompt, limit, name) != 0;
+    }
+    void Tell(const std::u16string& text) override { ShowPlayerMessage(text); }
+    bool Confirm(const std::u16string& question) override {
+        return AskPlayerQuestion(owner_, question) == kMessageOk;
+    }
+
+private:
+    QWidget* owner_;
+    bool japaneseUi_;
 };
 
-bool NameIsUsed(const char16_t* name) {
-    char16_t used[kNameLimit + 1];
-    for (int position = 0; position < Count(songLists); ++position) {
-        if (!GetName(songLists, position, used, kNameLimit)) return false;
-        if (SameNameIgnoringCase(used, name)) return true;
-    }
-    return false;
-}
-
-// Asks until the name is one no list has; false when cancelled or left empty.
-bool AskFreeName(bool japaneseUi, const NameRequest& request, char16_t* name) {
-    for (;;) {
-        if (!InputNameDialog(japaneseUi, request.caption, request.prompt, kNameLimit, name) ||
-            name[0] == u'\0') {
-            return false;
-        }
-        // A name is one line of its list's file.
-        CopyToBuffer(ListTitleText(name), name, kNameLimit + 1);
-        if (!NameIsUsed(name)) return true;
-        ShowPlayerMessage(
-            japaneseUi ? u"入力された名前は既に使われています。\n他の名前を入力してください。"
-                       : u"The inputted name is already used.\nPlease input other names.");
-    }
+// Makes the change with the list view's rows and the player's dialogs.
+template <typename Change>
+auto Changing(QTreeView* listView, bool japaneseUi, Change change) {
+    PlayerSongListDialogs dialogs(listView->window(), japaneseUi);
+    ListViewRows rows(listView);
+    SongListChanges changes(PlayerSongLists(), dialogs, japaneseUi);
+    return change(changes, rows);
 }
 
 }  // namespace
 
 int CreateSongList(QTreeView* listView, bool japaneseUi) {
-    const NameRequest request = japaneseUi
-                                    ? NameRequest{u"新規ソングリスト", u"ソングリスト名を入力"}
-                                    : NameRequest{u"NewSongList", u"Input new song name."};
-    char16_t name[kNameLimit + 1] = {};
-    if (!AskFreeName(japaneseUi, request, name)) return 0;
-    return AddSongList(listView, name);
+    return Changing(listView, japaneseUi, [](SongListChanges& changes, SongRowsView& rows) {
+        return changes.Create(rows);
+    });
 }
 
 int AddSongList(QTreeView* listView, const char16_t* title) {
-    auto record = std::make_unique<SongListRecord>();
-    CopyToBuffer(title, record->title, kSongListTitleCapacity);
-    AssignSongListFileName(record.get());
-    const int position = Add(songLists, record->title, record.get());
-    if (position < 0) return 0;
-    Select(songLists, position);
-    ShowSongList(listView);
-    // The list shown before keeps the view while a change of it cannot be saved: no new list.
-    if (CurrentPosition(songLists) != position) {
-        Remove(songLists, position);
-        return 0;
-    }
-    record.release();  // songLists' entry holds it now
-    return 1;
+    return Changing(listView, false, [title](SongListChanges& changes, SongRowsView& rows) {
+        return changes.Add(rows, title);
+    });
 }
 
 int RenameSongList(QTreeView* listView, bool japaneseUi) {
-    const int position = CurrentPosition(songLists);
-    SongListRecord* record = CurrentSongListRecord();
-    if (record == nullptr || !SongListEditable()) return 0;
-    const NameRequest request =
-        japaneseUi
-            ? NameRequest{u"ソングリストの名前変更", u"現在:" + std::u16string(record->title)}
-            : NameRequest{u"Change song name.", u"now:" + std::u16string(record->title)};
-    char16_t name[kNameLimit + 1] = {};
-    if (!AskFreeName(japaneseUi, request, name)) return 0;
-    CopyToBuffer(name, record->title, kSongListTitleCapacity);
-    Remove(songLists, position);
-    Select(songLists, Add(songLists, record->title, record));
-    SaveSongList(listView);
-    return 1;
+    return Changing(listView, japaneseUi, [](SongListChanges& changes, SongRowsView& rows) {
+        return changes.Rename(rows);
+    });
 }
 
 void DeleteSongList(QTreeView* listView, bool japaneseUi) {
-    SongListRecord* record = CurrentSongListRecord();
-    if (record == nullptr) return;
-    const char16_t* question =
-        japaneseUi ? u"現在表示されているソングリストを削除します。\nよろしいですか？"
-                   : u"May I delete the songlist displayed now?";
-    if (AskPlayerQuestion(listView->window(), question) != kMessageOk) return;
-    unlink(SongListPath(record->fileName).c_str());  // a file never saved is not missed
-    Remove(songLists, CurrentPosition(songLists));
-    ForgetShownSongList(record);
-    delete record;
-    Select(songLists, 0);
-    if (Count(songLists) > 0) {
-        ShowSongList(listView);
-    } else {
-        ShownRows(listView)->Assign({});
-    }
+    Changing(listView, japaneseUi,
+             [](SongListChanges& changes, SongRowsView& rows) { changes.Delete(rows); });
 }
