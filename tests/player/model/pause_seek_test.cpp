@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "fake_play.h"
 #include "player/model/play_control.h"
+#include "tests/player/model/fake_play.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 
 #include <cctype>
 #include <cstring>
+#include <ostream>
 #include <string>
 
-#include "fake_play.h"
+#include "tests/player/model/fake_play.h"
 
 namespace {
 
@@ -123,6 +124,9 @@ TEST_P(PlayLogicCaseTest, Case) {
     EXPECT_EQ(g_player.pendingAction, kPendingNone);
     EXPECT_FALSE(g_player.isPaused);
 }
+
+// A case prints as its name: the test's own name already says it, and a failure shows the values.
+void PrintTo(const PlayCase& c, std::ostream* out) { *out << c.name; }
 
 std::string CaseName(const ::testing::TestParamInfo<PlayCase>& info) {
     std::string name;

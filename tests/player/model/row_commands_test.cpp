@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "fake_play.h"
+#include "tests/player/model/fake_play.h"
 
 namespace {
 
