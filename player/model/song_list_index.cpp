@@ -27,11 +27,19 @@ bool SongListIndex::NameHeldByList(std::u16string_view fileName) const {
     return false;
 }
 
+// The lists' box may be gone by now (a running player's index ends with the program): only the
+// records go.
+SongListIndex::~SongListIndex() { DeleteRecords(); }
+
+void SongListIndex::DeleteRecords() {
+    for (const NameListEntry& entry : lists_.entries)
+        delete static_cast<SongListRecord*>(entry.data);
+}
+
 // The records of an earlier index go with it.
 void SongListIndex::FreeRecords() {
     shown_ = ShownList();
-    for (const NameListEntry& entry : lists_.entries)
-        delete static_cast<SongListRecord*>(entry.data);
+    DeleteRecords();
     Clear(lists_);
 }
 

@@ -26,8 +26,12 @@ using SongListTell = std::function<void(const std::u16string& text)>;
 
 class SongListIndex {
 public:
-    // The data of every entry of lists is a SongListRecord that the index frees with the list.
+    // The data of every entry of lists is a SongListRecord that the index frees with the list,
+    // and those still listed when the index ends. The lists outlive the index.
     SongListIndex(NameList& lists, SongListTell tell) : lists_(lists), tell_(std::move(tell)) {}
+    ~SongListIndex();
+    SongListIndex(const SongListIndex&) = delete;
+    SongListIndex& operator=(const SongListIndex&) = delete;
 
     NameList& Lists() const { return lists_; }
     // The record of the current list (the list's selection), nullptr when none.
@@ -68,6 +72,7 @@ private:
     };
 
     bool NameHeldByList(std::u16string_view fileName) const;
+    void DeleteRecords();
     void FreeRecords();
     void AddListFile(const std::string& name);
     int SaveRows(const SongListRecord* record, const SongRows& rows);

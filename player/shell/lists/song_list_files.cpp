@@ -8,38 +8,39 @@
 #include "player/shell/lists/string_list.h"
 #include "voiceset/program_files.h"
 
-namespace {
+// Made at its first use, the index ends before the song lists it frees the records of.
+SongListIndex& PlayerSongLists() {
+    static SongListIndex index(songLists,
+                               [](const std::u16string& text) { ShowPlayerMessage(text); });
+    return index;
+}
 
-SongListIndex g_index(songLists, [](const std::u16string& text) { ShowPlayerMessage(text); });
+SongListRecord* CurrentSongListRecord() { return PlayerSongLists().Current(); }
 
-}  // namespace
+void LoadSongListIndex() { PlayerSongLists().Load(RunningProgramFolder()); }
 
-SongListIndex& PlayerSongLists() { return g_index; }
-
-SongListRecord* CurrentSongListRecord() { return g_index.Current(); }
-
-void LoadSongListIndex() { g_index.Load(RunningProgramFolder()); }
-
-void SelectSongListFile(const char16_t* fileName) { g_index.SelectFile(fileName); }
+void SelectSongListFile(const char16_t* fileName) { PlayerSongLists().SelectFile(fileName); }
 
 void KeepShownSongList() {
     const SongListRecord* record = CurrentSongListRecord();
     if (record != nullptr) g_windowMemory.lastSongList = record->fileName;
 }
 
-void AssignSongListFileName(SongListRecord* record) { g_index.AssignFileName(record); }
+void AssignSongListFileName(SongListRecord* record) { PlayerSongLists().AssignFileName(record); }
 
 int ShowSongList(QTreeView* listView) {
     ListViewRows rows(listView);
-    return g_index.Show(rows);
+    return PlayerSongLists().Show(rows);
 }
 
-int SongListEditable() { return g_index.Editable(); }
+int SongListEditable() { return PlayerSongLists().Editable(); }
 
-int SaveSongList(const QTreeView* listView) { return g_index.Save(ShownRows(listView)->Rows()); }
+int SaveSongList(const QTreeView* listView) {
+    return PlayerSongLists().Save(ShownRows(listView)->Rows());
+}
 
 int SaveUnsavedSongList(const QTreeView* listView, bool tellFailure) {
-    return g_index.SaveUnsaved(ShownRows(listView)->Rows(), tellFailure);
+    return PlayerSongLists().SaveUnsaved(ShownRows(listView)->Rows(), tellFailure);
 }
 
-void ForgetShownSongList(const SongListRecord* record) { g_index.Forget(record); }
+void ForgetShownSongList(const SongListRecord* record) { PlayerSongLists().Forget(record); }

@@ -26,12 +26,7 @@ protected:
         folder_ = root_ + "/tesalo/";
         std::filesystem::create_directories(folder_);
     }
-    void TearDown() override {
-        for (const NameListEntry& entry : lists_.entries) {
-            delete static_cast<SongListRecord*>(entry.data);
-        }
-        std::filesystem::remove_all(root_);
-    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
 
     // Enters the lists of the data folder into the index and shows the first.
     void LoadAndShow() {
