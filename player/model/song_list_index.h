@@ -19,6 +19,8 @@ public:
     virtual const SongRows& Rows() const = 0;
     // The rows become the songs; the first row, when there is one, gets the focus and is selected.
     virtual void Show(const std::vector<SongListSong>& songs) = 0;
+    // The songs become rows at the end; focus and selection stay.
+    virtual void Append(const std::vector<SongListSong>& songs) = 0;
 };
 
 // Shows the user a message.

@@ -14,3 +14,7 @@ void ListViewRows::Show(const std::vector<SongListSong>& songs) {
         listView_->model()->index(0, 0),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
+
+void ListViewRows::Append(const std::vector<SongListSong>& songs) {
+    ShownRows(listView_)->Append(songs);
+}

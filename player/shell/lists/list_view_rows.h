@@ -12,6 +12,7 @@ public:
     const SongRows& Rows() const override;
     // The view's model takes the songs; the first row, if any, is focused and selected.
     void Show(const std::vector<SongListSong>& songs) override;
+    void Append(const std::vector<SongListSong>& songs) override;
 
 private:
     QTreeView* listView_;

@@ -30,36 +30,35 @@ private:
     bool japaneseUi_;
 };
 
-// Makes the change with the list view's rows and the player's dialogs.
-template <typename Change>
-auto Changing(QTreeView* listView, bool japaneseUi, Change change) {
+}  // namespace
+
+int ChangeSongLists(
+    QTreeView* listView, bool japaneseUi,
+    const std::function<int(SongListChanges&, SongRowsView&, SongListDialogs&)>& change) {
     PlayerSongListDialogs dialogs(listView->window(), japaneseUi);
     ListViewRows rows(listView);
     SongListChanges changes(PlayerSongLists(), dialogs, japaneseUi);
-    return change(changes, rows);
+    return change(changes, rows, dialogs);
 }
-
-}  // namespace
 
 int CreateSongList(QTreeView* listView, bool japaneseUi) {
-    return Changing(listView, japaneseUi, [](SongListChanges& changes, SongRowsView& rows) {
-        return changes.Create(rows);
-    });
-}
-
-int AddSongList(QTreeView* listView, const char16_t* title) {
-    return Changing(listView, false, [title](SongListChanges& changes, SongRowsView& rows) {
-        return changes.Add(rows, title);
-    });
+    return ChangeSongLists(listView, japaneseUi,
+                           [](SongListChanges& changes, SongRowsView& rows, SongListDialogs&) {
+                               return changes.Create(rows);
+                           });
 }
 
 int RenameSongList(QTreeView* listView, bool japaneseUi) {
-    return Changing(listView, japaneseUi, [](SongListChanges& changes, SongRowsView& rows) {
-        return changes.Rename(rows);
-    });
+    return ChangeSongLists(listView, japaneseUi,
+                           [](SongListChanges& changes, SongRowsView& rows, SongListDialogs&) {
+                               return changes.Rename(rows);
+                           });
 }
 
 void DeleteSongList(QTreeView* listView, bool japaneseUi) {
-    Changing(listView, japaneseUi,
-             [](SongListChanges& changes, SongRowsView& rows) { changes.Delete(rows); });
+    ChangeSongLists(listView, japaneseUi,
+                    [](SongListChanges& changes, SongRowsView& rows, SongListDialogs&) {
+                        changes.Delete(rows);
+                        return 0;
+                    });
 }

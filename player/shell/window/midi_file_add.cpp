@@ -1,134 +1,26 @@
 #include "player/shell/window/midi_file_add.h"
 
-#include <sys/stat.h>
-
-#include <QTreeView>
-
-#include "midi/midi_scan.h"
-#include "platform/codepage.h"
-#include "platform/msgbox.h"
-#include "player/shell/dialogs/player_message.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_flows.h"
-#include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/scan_aside.h"
 
-namespace {
-
-constexpr std::size_t kNamedInMessage = 10;
-
-// A list to add to: the current one (when its file may be written), or a new one made now.
-bool HaveTargetList(QTreeView* listView, bool toNewList, bool japaneseUi) {
-    if (!toNewList && CurrentSongListRecord() != nullptr) return SongListEditable() == 1;
-    if (CreateSongList(listView, japaneseUi) != 1) return false;
-    ShownRows(listView)->Assign({});
-    return true;
+int AddingSongs(QTreeView* listView, bool japaneseUi,
+                const std::function<int(const SongAdding&)>& add) {
+    return ChangeSongLists(
+        listView, japaneseUi,
+        [&](SongListChanges& changes, SongRowsView& rows, SongListDialogs& dialogs) {
+            return add({PlayerSongLists(), changes, rows, dialogs, ScanAside, japaneseUi});
+        });
 }
-
-// Larger than any real MIDI file: refused before it is read (a file of gigabytes would be read
-// whole into memory).
-constexpr off_t kMaxMidiFileBytes = off_t{64} << 20;
-
-// Pre-scanning a file that is no MIDI file shows a box of its own: the files are named in one
-// message instead. Boxes that other threads (the library's, the window's) ask for go on as
-// before.
-platform::MessageBoxPresenter g_shownPresenter = nullptr;
-thread_local bool t_scanningThread = false;
-
-int QuietOnScanningThread(const std::u16string& text, const std::u16string& caption,
-                          unsigned flags) {
-    if (!t_scanningThread && g_shownPresenter != nullptr) {
-        return g_shownPresenter(text, caption, flags);
-    }
-    return platform::kBoxResultOk;
-}
-
-bool IsMidiSizedFile(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           info.st_size <= kMaxMidiFileBytes;
-}
-
-// The file's song; false when it cannot stand in a list or plays for less than a second.
-bool ScanMidiSong(const std::string& path, SongListSong* song) {
-    if (!PathFitsList(path) || !IsMidiSizedFile(path)) return false;
-    char16_t title[kTitleCapacity] = {};
-    const std::uint32_t seconds = ScanMidiFile(path, title) / 1000;
-    if (seconds == 0) return false;
-    *song = {seconds, path, ListTitleText(title)};
-    return true;
-}
-
-}  // namespace
-
-std::vector<SongListSong> ScanMidiSongs(const std::vector<std::string>& paths,
-                                        std::vector<std::string>* failed) {
-    std::vector<SongListSong> scanned(paths.size());
-    std::vector<char> usable(paths.size(), 0);
-    g_shownPresenter = platform::SetMessageBoxPresenter(&QuietOnScanningThread);
-    ScanAside(paths.size(), [&](std::size_t index) {
-        t_scanningThread = true;
-        usable[index] = ScanMidiSong(paths[index], &scanned[index]);
-    });
-    platform::SetMessageBoxPresenter(g_shownPresenter);
-    std::vector<SongListSong> songs;
-    for (std::size_t index = 0; index < paths.size(); ++index) {
-        if (usable[index] != 0) {
-            songs.push_back(std::move(scanned[index]));
-        } else {
-            failed->push_back(paths[index]);
-        }
-    }
-    return songs;
-}
-
-std::u16string FailedFilesMessage(const std::vector<std::string>& failed, bool japaneseUi) {
-    std::u16string text = japaneseUi ? u"次のファイルは再生できないため追加しませんでした:"
-                                     : u"These files cannot be played and were not added:";
-    for (std::size_t i = 0; i < failed.size() && i < kNamedInMessage; ++i) {
-        text += u'\n';
-        text += platform::DecodeTextByBytes(failed[i].data(), failed[i].size());
-    }
-    if (failed.size() > kNamedInMessage) {
-        const std::string more = std::to_string(failed.size() - kNamedInMessage);
-        text += japaneseUi ? u"\nほか " : u"\nand ";
-        text += platform::Utf8ToUtf16(more);
-        text += japaneseUi ? u" 個" : u" more";
-    }
-    return text;
-}
-
-namespace {
-
-// The files that play become rows at the end, the others are named in one message; 1 when the
-// rows changed or nothing failed.
-int AppendScanned(QTreeView* listView, const std::vector<std::string>& paths, bool japaneseUi) {
-    std::vector<std::string> failed;
-    const std::vector<SongListSong> songs = ScanMidiSongs(paths, &failed);
-    ShownRows(listView)->Append(songs);
-    if (!failed.empty()) ShowPlayerMessage(FailedFilesMessage(failed, japaneseUi));
-    return failed.empty() || !songs.empty() ? 1 : 0;
-}
-
-}  // namespace
 
 int AddMidiFiles(QTreeView* listView, const std::vector<const FolderEntry*>& chosen, bool toNewList,
                  bool japaneseUi) {
-    if (!HaveTargetList(listView, toNewList, japaneseUi)) return 0;
-    if (chosen.empty()) {
-        ShowPlayerMessage(
-            japaneseUi ? u"Midファイルが選択されていません\n１つ以上のファイルを選択してください"
-                       : u"File is not chosen.\nPlease choose one or more files.");
-        return 0;
-    }
-    std::vector<std::string> paths;
-    for (const FolderEntry* entry : chosen) {
-        if (!entry->isFolder) paths.push_back(EntryPath(*entry));
-    }
-    return AppendScanned(listView, paths, japaneseUi);
+    return AddingSongs(listView, japaneseUi, [&](const SongAdding& adding) {
+        return AddMidiFiles(adding, chosen, toNewList);
+    });
 }
 
 int AddMidiPaths(QTreeView* listView, const std::vector<std::string>& paths, bool japaneseUi) {
-    if (!HaveTargetList(listView, false, japaneseUi)) return 0;
-    return AppendScanned(listView, paths, japaneseUi);
+    return AddingSongs(listView, japaneseUi,
+                       [&](const SongAdding& adding) { return AddMidiPaths(adding, paths); });
 }

@@ -1,6 +1,5 @@
-// Files opened from the desktop: the player's command line ("Open with", the desktop entry's
-// %F) and the files a later start hands over. They go to the song list "Opened files", which is
-// made when missing, and the first of them plays.
+// Files opened from the desktop (the command line's and those a later start hands over) reach
+// the model's OpenSongFiles (player/model/opened_songs.h) once the window is free for them.
 #pragma once
 
 #include <string>
@@ -9,11 +8,6 @@
 #include "player/model/command_line_files.h"
 #include "player/shell/window/main_window_controls.h"
 
-inline constexpr char16_t kOpenedFilesTitle[] = u"Opened files";
-
-// Adds the files that play (pre-scanned like the file chooser's) to "Opened files", shows that
-// list and plays the first of the files, stopping a song that plays; a file that is already a
-// row of the list is not added again but plays all the same. The files that do not exist or
-// cannot be played are named in one message. While a dialog or menu is in front of the window,
-// the files wait until it is gone; while the window closes, they are dropped.
+// Opens the files as OpenSongFiles does, with the window raised. While a dialog or menu is in front
+// of the window, the files wait until it is gone; while the window closes, they are dropped.
 void OpenFiles(const MainWindowControls& controls, const std::vector<std::string>& files);

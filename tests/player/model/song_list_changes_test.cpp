@@ -4,35 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "tests/player/model/song_list_fixture.h"
 
 namespace {
-
-// Gives the names it was handed, one per question, then cancels; notes what it is told.
-class ScriptedDialogs : public SongListDialogs {
-public:
-    bool AskName(const std::u16string& /*caption*/, const std::u16string& /*prompt*/, int limit,
-                 char16_t* name) override {
-        ++asked;
-        if (names.empty()) return false;
-        const std::u16string next = names.front().substr(0, static_cast<std::size_t>(limit - 1));
-        names.pop_front();
-        std::copy(next.begin(), next.end(), name);
-        name[next.size()] = u'\0';
-        return true;
-    }
-    void Tell(const std::u16string& text) override { told.push_back(text); }
-    bool Confirm(const std::u16string& /*question*/) override { return true; }
-
-    std::deque<std::u16string> names;
-    std::vector<std::u16string> told;
-    int asked = 0;
-};
 
 // The list Rock, in snglst000.lst with the bytes given, current and shown.
 class ChangesTest : public SongListIndexTest {

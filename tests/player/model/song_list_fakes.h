@@ -1,12 +1,15 @@
-// The views of the song lists for the model's tests: a box of names and the rows, each kept in
-// a plain container.
+// The views of the song lists for the model's tests: a box of names, the rows and the dialogs,
+// each kept in a plain container.
 #pragma once
 
+#include <algorithm>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "player/model/name_list.h"
+#include "player/model/song_list_changes.h"
 #include "player/model/song_list_index.h"
 
 // A box that shows what it is told, and takes at most room names.
@@ -34,6 +37,28 @@ class FakeRowsView : public SongRowsView {
 public:
     const SongRows& Rows() const override { return rows; }
     void Show(const std::vector<SongListSong>& songs) override { rows.Assign(songs); }
+    void Append(const std::vector<SongListSong>& songs) override { rows.Append(songs); }
 
     SongRows rows;
+};
+
+// Gives the names it was handed, one per question, then cancels; notes what it is told.
+class ScriptedDialogs : public SongListDialogs {
+public:
+    bool AskName(const std::u16string& /*caption*/, const std::u16string& /*prompt*/, int limit,
+                 char16_t* name) override {
+        ++asked;
+        if (names.empty()) return false;
+        const std::u16string next = names.front().substr(0, static_cast<std::size_t>(limit - 1));
+        names.pop_front();
+        std::copy(next.begin(), next.end(), name);
+        name[next.size()] = u'\0';
+        return true;
+    }
+    void Tell(const std::u16string& text) override { told.push_back(text); }
+    bool Confirm(const std::u16string& /*question*/) override { return true; }
+
+    std::deque<std::u16string> names;
+    std::vector<std::u16string> told;
+    int asked = 0;
 };

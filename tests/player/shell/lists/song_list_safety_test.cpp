@@ -183,7 +183,11 @@ TEST_F(SafetyTest, AFailedSaveIsToldOnceAndTheChangeStaysToBeSaved) {
     EXPECT_NE(again.find(u"could not be saved"), std::u16string::npos);
     // Nor is a new list made to take the view, where added songs would go to the wrong file.
     script_.Then(AnswerMessage(&again));
-    EXPECT_EQ(AddSongList(&view_, u"New"), 0);
+    EXPECT_EQ(ChangeSongLists(&view_, false,
+                              [](SongListChanges& changes, SongRowsView& rows, SongListDialogs&) {
+                                  return changes.Add(rows, u"New");
+                              }),
+              0);
     EXPECT_EQ(Count(songLists), 2);
     EXPECT_EQ(CurrentPosition(songLists), full);
     EXPECT_EQ(RowCount(&view_), 2);
