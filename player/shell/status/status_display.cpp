@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QString>
 
+#include "player/model/status_figures.h"
 #include "player/shell/status/status_graph.h"
 #include "player/shell/status/status_panel.h"
 
@@ -38,40 +39,35 @@ void FillBlack(QImage& picture, const QRect& area) { QPainter(&picture).fillRect
 }  // namespace
 
 QRect DrawCpuDisplay(StatusResources& resources, const QRect& panel, std::uint32_t value) {
-    const unsigned load = value & 0xFFFFu;
-    const auto busyMs = static_cast<std::int16_t>(value >> 16);
-    const int bar = CpuBarHeight(load);
+    const CpuReport report = ReadCpuReport(value);
+    const int bar = CpuBarHeight(report.load);
     ScrollGraph(resources.picture, 0);
     FillBlack(resources.picture, QRect(QPoint(90, 0), QPoint(155, 12)));
     DrawGraphColumn(resources.picture, kCpuBaseline, bar, true);
-    const QString figure = QString::asprintf("%2d%%(%3dms)", static_cast<int>(load), int{busyMs});
-    DrawLabelAndFigure(resources, QPoint(0, 1), QStringLiteral("CPU"), QPoint(95, 1), figure);
+    DrawLabelAndFigure(resources, QPoint(0, 1), QStringLiteral("CPU"), QPoint(95, 1),
+                       QString::fromStdString(CpuFigure(report)));
     return StatusRegionTarget(kCpuRegion, panel);
 }
 
 QRect DrawPolyDisplay(StatusResources& resources, const QRect& panel, std::uint32_t value,
                       int polyLimit) {
-    const int voices = static_cast<int>(value & 0xFFu);
-    const int requests = static_cast<int>(value / 256);
-    const int bar = PolyBarHeight(voices, polyLimit);
+    const PolyReport report = ReadPolyReport(value);
+    const int bar = PolyBarHeight(report.voices, polyLimit);
     ScrollGraph(resources.picture, kPolyTopLine);
     FillBlack(resources.picture, QRect(QPoint(90, 14), QPoint(159, 26)));
     // Hanging from its top line: the POLY graph grows down, away from the CPU graph above it.
     DrawGraphColumn(resources.picture, kPolyTopLine, bar, false);
-    const QString figure = QString::asprintf("%02d/%02d(Req.)", voices, requests);
-    DrawLabelAndFigure(resources, QPoint(0, 13), QStringLiteral("POLY"), QPoint(95, 13), figure);
+    DrawLabelAndFigure(resources, QPoint(0, 13), QStringLiteral("POLY"), QPoint(95, 13),
+                       QString::fromStdString(PolyFigure(report)));
     return StatusRegionTarget(kPolyRegion, panel);
 }
 
 QRect DrawTimeDisplay(StatusResources& resources, const QRect& panel, int elapsedMs,
                       int& busyFrame) {
-    const auto ms = static_cast<std::uint32_t>(elapsedMs);
     FillBlack(resources.picture, QRect(QPoint(155, 0), QPoint(229, 26)));
-    const QString time =
-        QString::asprintf("%02u:%02u.%02u", ms / 60000 % 60, ms / 1000 % 60, ms / 10 % 100);
-    DrawLabelAndFigure(resources, QPoint(157, 1), QStringLiteral("Time"), QPoint(160, 13), time);
+    DrawLabelAndFigure(resources, QPoint(157, 1), QStringLiteral("Time"), QPoint(160, 13),
+                       QString::fromStdString(TimeFigure(elapsedMs)));
     DrawActivityFrame(resources, busyFrame);
-    busyFrame += 1;
-    if (busyFrame == 2) busyFrame = 0;
+    busyFrame = NextBusyFrame(busyFrame);
     return StatusRegionTarget(kTimeRegion, panel);
 }
