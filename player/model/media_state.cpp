@@ -1,5 +1,7 @@
 #include "player/model/media_state.h"
 
+#include "player/model/position_jump.h"
+
 namespace {
 
 PlaybackStatus StatusOf(const PlayerState& player) {
@@ -48,4 +50,20 @@ MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMod
     state.canGoNext = Plays(mode, PlayEvent::kNext, state, rows);
     state.canGoPrevious = Plays(mode, PlayEvent::kPrevious, state, rows);
     return state;
+}
+
+namespace {
+
+bool SameSong(const MediaState& before, const MediaState& after) {
+    return before.status != PlaybackStatus::kStopped && after.status != PlaybackStatus::kStopped &&
+           before.row == after.row;
+}
+
+}  // namespace
+
+bool SeekedBetween(const MediaState& before, const MediaState& after, std::int64_t wallMs) {
+    if (!SameSong(before, after)) return false;
+    const bool seekLanded = before.seeking && !after.seeking;
+    const bool advancing = before.status == PlaybackStatus::kPlaying;
+    return seekLanded || PositionJumped(before.positionMs, after.positionMs, wallMs, advancing);
 }

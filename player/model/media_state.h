@@ -38,3 +38,7 @@ std::string TrackPath(int row);
 // menu is in front of the window.
 MediaState MediaStateOf(const PlayerState& player, const SongRows& rows, PlayMode mode,
                         bool busy = false);
+
+// Whether the desktop is told of a seek between two snapshots wallMs apart: the same song plays
+// (or is paused) at both, and a seek under way at the first has landed or the position jumped.
+bool SeekedBetween(const MediaState& before, const MediaState& after, std::int64_t wallMs);

@@ -3,23 +3,13 @@
 #include <QDBusMessage>
 #include <QTimer>
 
-#include "player/model/position_jump.h"
+#include "player/model/media_state.h"
 #include "player/shell/desktop/media_properties.h"
 #include "player/shell/desktop/mpris_names.h"
 
 namespace {
 
 constexpr int kLookIntervalMs = 100;
-
-bool SameSong(const MediaState& before, const MediaState& after) {
-    return before.status != PlaybackStatus::kStopped && after.status != PlaybackStatus::kStopped &&
-           before.row == after.row;
-}
-
-// A seek under way at the look before has landed: the song plays on from the new time.
-bool SeekLanded(const MediaState& before, const MediaState& after) {
-    return before.seeking && !after.seeking;
-}
 
 }  // namespace
 
@@ -45,11 +35,7 @@ void MediaWatch::Look() {
     const QVariantMap properties = ChangingProperties(state);
     if (const QVariantMap changed = ChangedEntries(properties_, properties); !changed.isEmpty())
         SendPropertiesChanged(changed);
-    const bool advancing = state_.status == PlaybackStatus::kPlaying;
-    if (SameSong(state_, state) &&
-        (SeekLanded(state_, state) ||
-         PositionJumped(state_.positionMs, state.positionMs, wallMs, advancing)))
-        SendSeeked(state.positionMs);
+    if (SeekedBetween(state_, state, wallMs)) SendSeeked(state.positionMs);
     state_ = state;
     properties_ = properties;
 }
