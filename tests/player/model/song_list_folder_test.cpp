@@ -12,22 +12,12 @@
 #include <vector>
 
 #include "player/model/shipped_song_lists.h"
+#include "tests/player/model/data_folder_fixture.h"
 
 namespace {
 
-// A data folder of its own (XDG_DATA_HOME in a temporary folder).
-class FolderTest : public ::testing::Test {
+class FolderTest : public DataFolderTest {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tesalo-lists-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-        setenv("XDG_DATA_HOME", root_.c_str(), 1);
-        folder_ = root_ + "/tesalo/";
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
     // A file of the data folder byte for byte, "(missing)" when there is none.
     std::string ReadList(const std::string& name) {
         std::ifstream file(folder_ + name, std::ios::binary);
@@ -45,9 +35,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    std::string root_;
-    std::string folder_;  // with its trailing '/'
 };
 
 TEST_F(FolderTest, DataFolderComesFromXdgDataHomeElseHomeAndIsCreated) {

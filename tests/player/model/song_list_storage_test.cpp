@@ -12,27 +12,11 @@
 #include <set>
 
 #include "player/model/song_list_notices.h"
+#include "tests/player/model/data_folder_fixture.h"
 
 namespace {
 
-class StorageTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tesalo-storage-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-        setenv("XDG_DATA_HOME", root_.c_str(), 1);
-        folder_ = root_ + "/tesalo/";
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-    void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder_ + name, std::ios::binary) << bytes;
-    }
-
-    std::string root_;
-    std::string folder_;
-};
+using StorageTest = DataFolderTest;
 
 TEST_F(StorageTest, APathIsTheDataFolderAndTheFileName) {
     EXPECT_EQ(SongListPath(u"snglst000.lst"), folder_ + "snglst000.lst");
