@@ -29,7 +29,6 @@ struct BridgeTarget {
 
 struct Window {
     WindowProc proc = nullptr;
-    void* userData = nullptr;
     std::shared_ptr<MessageQueue> queue;  // the owner thread's queue; empty for a bridge
     std::shared_ptr<BridgeTarget> bridge;
     bool destroying = false;
@@ -114,17 +113,15 @@ std::uint32_t RegisterMessageName(const char* name) {
     return id;
 }
 
-WindowHandle CreateMessageWindow(WindowProc proc, void* userData) {
+WindowHandle CreateMessageWindow(WindowProc proc) {
     Window window;
     window.proc = proc;
-    window.userData = userData;
     window.queue = ThreadQueue();
     return AddWindow(std::move(window));
 }
 
 WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context) {
     Window window;
-    window.userData = context;
     window.bridge = std::make_shared<BridgeTarget>();
     window.bridge->callback = callback;
     window.bridge->context = context;

@@ -37,8 +37,8 @@ constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
 // The same name gives the same number in the whole process, from 0xC000 on; 0 for an empty name.
 PLATFORM_API std::uint32_t RegisterMessageName(const char* name);
 
-// Creates a window of the calling thread with its window procedure and a user word.
-PLATFORM_API WindowHandle CreateMessageWindow(WindowProc proc, void* userData);
+// Creates a window of the calling thread with its window procedure.
+PLATFORM_API WindowHandle CreateMessageWindow(WindowProc proc);
 // Creates a window whose posts call callback(context, ...) on the posting thread.
 PLATFORM_API WindowHandle CreateBridgeWindow(BridgeCallback callback, void* context);
 

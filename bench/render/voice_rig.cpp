@@ -30,7 +30,7 @@ std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr
 VoiceRig::VoiceRig(std::int32_t sampleRate) {
     const std::string voices = ReadVoiceFile();
     platform::WaveOutUseNull(platform::NullPacing::kManual);
-    window_ = platform::CreateMessageWindow(IgnoreMessages, nullptr);
+    window_ = platform::CreateMessageWindow(IgnoreMessages);
     const std::uint32_t format = sampleRate == 44100 ? TE_FORMAT_44K_16 : TE_FORMAT_22K_16;
     if (voices.empty() || TeInit(format, window_, 16, 0) != 1) {
         error_ = "no voice file or no library";

@@ -23,7 +23,7 @@ std::intptr_t IgnoreMessages(platform::WindowHandle, std::uint32_t, std::uintptr
 void BM_TeVoiceSet(benchmark::State& state) {
     const std::string file = ReadVoiceFile();
     platform::WaveOutUseNull(platform::NullPacing::kManual);
-    const platform::WindowHandle window = platform::CreateMessageWindow(IgnoreMessages, nullptr);
+    const platform::WindowHandle window = platform::CreateMessageWindow(IgnoreMessages);
     if (file.empty() || TeInit(TE_FORMAT_22K_16, window, 16, 0) != 1) {
         state.SkipWithError("no voice file or no library");
         return;

@@ -11,7 +11,7 @@ static std::intptr_t IgnoreMessage(platform::WindowHandle, std::uint32_t, std::u
 }
 
 extern "C" TESALO_API TeWindow TeCreateNotifyWindow(void) {
-    return platform::CreateMessageWindow(IgnoreMessage, nullptr);
+    return platform::CreateMessageWindow(IgnoreMessage);
 }
 
 extern "C" TESALO_API int32_t TeWaitNotify(uint32_t timeoutMs, uint32_t* code, intptr_t* value) {

@@ -36,7 +36,7 @@ static std::intptr_t ReadyWindowProc(platform::WindowHandle window, std::uint32_
 
 static void ReadyThreadMain() {
     platform::EventHandle started = platform::OpenNamedEvent(kStartEvent);
-    g.readyWindow = platform::CreateMessageWindow(ReadyWindowProc, nullptr);
+    g.readyWindow = platform::CreateMessageWindow(ReadyWindowProc);
     platform::SignalEvent(started);
     platform::CloseEvent(started);
     platform::WindowMessage message;

@@ -15,7 +15,7 @@ class NullBackend : public testing::Test {
 protected:
     void Open(NullPacing pacing) {
         WaveOutUseNull(pacing);
-        window_ = CreateMessageWindow(IgnoreMessage, nullptr);
+        window_ = CreateMessageWindow(IgnoreMessage);
         const WaveFormat format = MonoFormat(22050, 8);
         ASSERT_EQ(WaveOutOpen(&device_, kWaveMapper, &format, window_), kWaveOk);
         ASSERT_EQ(TakeQueuedMessages().size(), 1u);  // opened

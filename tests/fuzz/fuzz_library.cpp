@@ -81,7 +81,7 @@ void StartFuzzLibrary(int format) {
     if (runningFormat >= 0) TeCleanUp();
     if (parent == 0) {
         platform::WaveOutUseNull(platform::NullPacing::kInstant);
-        parent = platform::CreateMessageWindow(IgnoreMessages, nullptr);
+        parent = platform::CreateMessageWindow(IgnoreMessages);
         std::atexit(CleanUpAtExit);
     }
     if (TeInit(kFormats[format], parent, 16, 0) != 1) std::abort();

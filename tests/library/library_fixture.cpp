@@ -22,7 +22,7 @@ void LibraryTest::SetUp() {
     boxes.clear();
     platform::SetMessageBoxPresenter(RecordBox);
     platform::WaveOutUseNull(platform::NullPacing::kManual);
-    parent = platform::CreateMessageWindow(IgnoreMessages, nullptr);
+    parent = platform::CreateMessageWindow(IgnoreMessages);
     platform::WindowMessage stale;
     while (platform::WaitWindowMessage(&stale, 0) == 1) {
     }

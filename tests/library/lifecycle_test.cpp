@@ -32,8 +32,7 @@ TEST_F(LifecycleTest, SecondInitIsRefusedButRedirectsNotifications) {
     Init();
     const platform::WindowHandle other =
         platform::CreateMessageWindow([](platform::WindowHandle, std::uint32_t, std::uintptr_t,
-                                         std::intptr_t) -> std::intptr_t { return 0; },
-                                      nullptr);
+                                         std::intptr_t) -> std::intptr_t { return 0; });
     EXPECT_EQ(TeInit(TE_FORMAT_44K_16, other, 16, 0), 0);
     EXPECT_EQ(TeGetParent(), other);
     EXPECT_EQ(g.sampleRate, 22050);

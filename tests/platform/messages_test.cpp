@@ -55,7 +55,7 @@ TEST(MessageNames, SameNameSameNumberFromTheRegisteredRange) {
 
 TEST(MessageWindows, PostFromAnotherThreadIsTakenAndDispatchedByTheOwner) {
     calls.clear();
-    const WindowHandle window = CreateMessageWindow(RecordingProc, nullptr);
+    const WindowHandle window = CreateMessageWindow(RecordingProc);
     std::thread([window] {
         EXPECT_TRUE(PostWindowMessage(window, 0x8001, 1, -1));
         EXPECT_TRUE(PostWindowMessage(window, 0x8002, 2, -2));
@@ -82,7 +82,7 @@ TEST(MessageWindows, EachThreadTakesOnlyItsOwnWindowsMessages) {
     WindowHandle window = 0;
     WindowMessage received{};
     std::thread owner([&] {
-        window = CreateMessageWindow(RecordingProc, nullptr);
+        window = CreateMessageWindow(RecordingProc);
         PostWindowMessage(window, 0x8003, 0, 0);
         GetWindowMessage(&received);
         DestroyMessageWindow(window);
@@ -95,7 +95,7 @@ TEST(MessageWindows, EachThreadTakesOnlyItsOwnWindowsMessages) {
 
 TEST(MessageWindows, DestroyTellsTheProcedureThenPostsFail) {
     calls.clear();
-    const WindowHandle window = CreateMessageWindow(PostingProc, nullptr);
+    const WindowHandle window = CreateMessageWindow(PostingProc);
     ASSERT_TRUE(PostWindowMessage(window, 0x8004, 0, 0));
     ASSERT_TRUE(DestroyMessageWindow(window));
 
@@ -115,13 +115,13 @@ TEST(MessageWindows, DestroyTellsTheProcedureThenPostsFail) {
     }
     EXPECT_EQ(calls.size(), 1u);
 
-    const WindowHandle next = CreateMessageWindow(RecordingProc, nullptr);
+    const WindowHandle next = CreateMessageWindow(RecordingProc);
     EXPECT_NE(next, window);
     DestroyMessageWindow(next);
 }
 
 TEST(MessageWindows, QuitEndsTheLoopAfterEarlierMessages) {
-    const WindowHandle window = CreateMessageWindow(RecordingProc, nullptr);
+    const WindowHandle window = CreateMessageWindow(RecordingProc);
     PostWindowMessage(window, 0x8006, 0, 0);
     PostQuitWindowMessage(7);
     WindowMessage msg{};

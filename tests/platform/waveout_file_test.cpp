@@ -20,7 +20,7 @@ protected:
                   ("tesalo_wave_" + std::to_string(::getpid()) + "_" +
                    testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder_);
-        window_ = CreateMessageWindow(IgnoreMessage, nullptr);
+        window_ = CreateMessageWindow(IgnoreMessage);
     }
     void TearDown() override {
         DestroyMessageWindow(window_);

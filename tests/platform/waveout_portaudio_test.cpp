@@ -59,7 +59,7 @@ protected:
     }
     void SetUp() override {
         WaveOutUsePortAudio();
-        window_ = CreateMessageWindow(IgnoreMessage, nullptr);
+        window_ = CreateMessageWindow(IgnoreMessage);
     }
     void TearDown() override {
         DestroyMessageWindow(window_);

@@ -11,7 +11,7 @@ namespace {
 
 TEST(WaveOut, BlocksMustBePreparedBeforeTheyAreWritten) {
     WaveOutUseNull(NullPacing::kManual);
-    const WindowHandle window = CreateMessageWindow(IgnoreMessage, nullptr);
+    const WindowHandle window = CreateMessageWindow(IgnoreMessage);
     WaveOutHandle device = 0;
     const WaveFormat format = MonoFormat(44100, 16);
     ASSERT_EQ(WaveOutOpen(&device, 0, &format, window), kWaveOk);
