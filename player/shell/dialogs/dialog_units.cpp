@@ -26,3 +26,7 @@ QRect DialogUnitsToPixels(const QRect& units, const QSize& base) {
     const int bottom = ScaleRounded(units.y() + units.height(), base.height(), 8);
     return QRect(left, top, right - left, bottom - top);
 }
+
+QRect DialogUnitsToPixels(const UnitRect& units, const QSize& base) {
+    return DialogUnitsToPixels(QRect(units.left, units.top, units.width, units.height), base);
+}

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "player/model/unit_rect.h"
+
 class QFont;
 
 // The average character width and the height of font, the base of its dialog units.
@@ -13,3 +15,6 @@ QSize DialogBaseUnits(const QFont& font);
 // A rectangle of a template in pixels: each edge scaled on its own and rounded to the nearest
 // pixel, so neighbouring controls keep meeting where the template makes them meet.
 QRect DialogUnitsToPixels(const QRect& units, const QSize& base);
+
+// The same for a rectangle of the model's templates.
+QRect DialogUnitsToPixels(const UnitRect& units, const QSize& base);

@@ -5,41 +5,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "player/model/name_dialog_form.h"
 #include "player/model/text_cut.h"
 #include "player/shell/dialogs/dialog_units.h"
 
 namespace {
 
-struct NameDialogTemplate {
-    const char* id;
-    const char16_t* fontFace;
-    const char16_t* cancelText;
-};
-constexpr NameDialogTemplate kJapaneseTemplate = {"id151", u"ＭＳ Ｐゴシック", u"キャンセル"};
-constexpr NameDialogTemplate kEnglishTemplate = {"id163", u"Tahoma", u"&Cancel"};
-
 constexpr int kFontPoints = 9;
-constexpr QRect kDialogUnits(0, 0, 133, 65);
-constexpr QRect kPromptUnits(3, 6, 127, 8);
-constexpr QRect kEditUnits(3, 23, 127, 14);
-constexpr QRect kOkUnits(41, 48, 44, 14);
-constexpr QRect kCancelUnits(86, 48, 44, 14);
 constexpr std::size_t kTextChars = 255;
 
 // The dialog only builds the template's controls; InputNameDialog holds the logic.
 class NameDialog : public QDialog {
 public:
-    NameDialog(const NameDialogTemplate& form, const QString& caption, const QString& prompt) {
+    NameDialog(const NameDialogForm& form, const QString& caption, const QString& prompt) {
         setObjectName(QString::fromLatin1(form.id));
         setFont(QFont(QString::fromUtf16(form.fontFace), kFontPoints));
         const QSize base = DialogBaseUnits(font());
-        setFixedSize(DialogUnitsToPixels(kDialogUnits, base).size());
+        setFixedSize(DialogUnitsToPixels(kNameDialogUnits, base).size());
         setWindowTitle(caption);
         Place(new QLabel(prompt, this), "id1055", kPromptUnits, base);
-        edit_ = Place(new QLineEdit(this), "id1027", kEditUnits, base);
-        auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "id1", kOkUnits, base);
+        edit_ = Place(new QLineEdit(this), "id1027", kNameEditUnits, base);
+        auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "id1", kNameOkUnits, base);
         auto* cancel = Place(new QPushButton(QString::fromUtf16(form.cancelText), this), "id2",
-                             kCancelUnits, base);
+                             kNameCancelUnits, base);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -49,7 +37,8 @@ public:
 
 private:
     template <typename Control>
-    static Control* Place(Control* control, const char* id, const QRect& units, const QSize& base) {
+    static Control* Place(Control* control, const char* id, const UnitRect& units,
+                          const QSize& base) {
         control->setObjectName(QString::fromLatin1(id));
         control->setGeometry(DialogUnitsToPixels(units, base));
         return control;
@@ -61,7 +50,7 @@ private:
 
 int InputNameDialog(bool japaneseUi, const std::u16string& caption, const std::u16string& prompt,
                     int limit, char16_t* output) {
-    NameDialog dialog(japaneseUi ? kJapaneseTemplate : kEnglishTemplate,
+    NameDialog dialog(japaneseUi ? kJapaneseNameDialog : kEnglishNameDialog,
                       QString::fromStdU16String(CutAtCharacter(caption, kTextChars)),
                       QString::fromStdU16String(CutAtCharacter(prompt, kTextChars)));
     if (dialog.exec() != QDialog::Accepted) return 0;

@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "player/model/settings_form.h"
 #include "player/model/settings_rules.h"
 #include "player/resources/images.h"
 #include "player/shell/dialogs/dialog_units.h"
 #include "player/shell/dialogs/player_message.h"
-#include "player/shell/window/settings_form.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ public:
 
 private:
     template <typename Control>
-    Control* Place(Control* control, SettingsControlId id, QRect units, int lower = 0);
+    Control* Place(Control* control, SettingsControlId id, UnitRect units, int lower = 0);
     void BuildSoundGroup(const SettingsForm& form);
     void BuildLowerPart(const SettingsForm& form);
     void Show(const SettingsChoice& choice);
@@ -67,10 +67,10 @@ SettingsWindow::SettingsWindow(const SettingsForm& form, bool japaneseUi) {
 }
 
 template <typename Control>
-Control* SettingsWindow::Place(Control* control, SettingsControlId id, QRect units, int lower) {
+Control* SettingsWindow::Place(Control* control, SettingsControlId id, UnitRect units, int lower) {
     if (id != kSettingsNoId)
         control->setObjectName(QStringLiteral("id%1").arg(static_cast<int>(id)));
-    control->setGeometry(DialogUnitsToPixels(units.translated(0, lower), base_));
+    control->setGeometry(DialogUnitsToPixels(units.Lowered(lower), base_));
     return control;
 }
 
@@ -106,9 +106,10 @@ void SettingsWindow::BuildLowerPart(const SettingsForm& form) {
         ->setAlignment(Qt::AlignCenter);
     Place(new QLabel(QStringLiteral("tesalo: MIDI player"), this), kSettingsNoId, kContactUnits,
           down);
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), kSettingsOk, kOkUnits, down);
-    auto* cancel =
-        Place(new QPushButton(Text(form.cancel), this), kSettingsCancel, kCancelUnits, down);
+    auto* ok =
+        Place(new QPushButton(QStringLiteral("OK"), this), kSettingsOk, kSettingsOkUnits, down);
+    auto* cancel = Place(new QPushButton(Text(form.cancel), this), kSettingsCancel,
+                         kSettingsCancelUnits, down);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -7,6 +7,7 @@
 
 #include "library/tesalo.h"
 #include "player/model/settings.h"
+#include "player/model/volume_form.h"
 #include "player/model/volume_rules.h"
 #include "player/resources/images.h"
 #include "player/shell/dialogs/dialog_units.h"
@@ -14,14 +15,6 @@
 namespace {
 
 constexpr int kFontPoints = 9;
-constexpr QRect kPanelUnits(0, 0, 67, 83);
-constexpr QRect kSystemLabelUnits(6, 4, 30, 16);
-constexpr QRect kLoudUnits(2, 22, 10, 10);
-constexpr QRect kSoftUnits(2, 54, 10, 10);
-constexpr QRect kSystemSliderUnits(12, 21, 16, 44);
-constexpr QRect kOutputLabelUnits(38, 4, 28, 16);
-constexpr QRect kOutputSliderUnits(42, 21, 16, 44);
-constexpr QRect kOkUnits(17, 68, 33, 12);
 
 // The panel builds the template's controls; every movement of a slider goes to volume_rules.
 class VolumeWindow : public QDialog {
@@ -30,12 +23,12 @@ public:
 
 private:
     template <typename Control>
-    Control* Place(Control* control, const char* id, const QRect& units) {
+    Control* Place(Control* control, const char* id, const UnitRect& units) {
         if (id != nullptr) control->setObjectName(QString::fromLatin1(id));
         control->setGeometry(DialogUnitsToPixels(units, base_));
         return control;
     }
-    QSlider* Slider(const char* id, const QRect& units, int top, int position);
+    QSlider* Slider(const char* id, const UnitRect& units, int top, int position);
 
     QSize base_;
     int systemLevel_ = 0;
@@ -48,7 +41,7 @@ VolumeWindow::VolumeWindow() {
     setStyleSheet(QStringLiteral("QDialog#id165 { border: 1px solid palette(dark); }"));
     setFont(QFont(QStringLiteral("Tahoma"), kFontPoints));
     base_ = DialogBaseUnits(font());
-    setFixedSize(DialogUnitsToPixels(kPanelUnits, base_).size());
+    setFixedSize(DialogUnitsToPixels(kVolumePanelUnits, base_).size());
     Place(new QLabel(QStringLiteral("System\nVolume"), this), nullptr, kSystemLabelUnits);
     Place(new QLabel(QStringLiteral("Tesalo\nOutput"), this), nullptr, kOutputLabelUnits);
     Place(new QLabel(this), nullptr, kLoudUnits)->setPixmap(PlayerPixmap(kImageVolumeLoud));
@@ -65,13 +58,13 @@ VolumeWindow::VolumeWindow() {
     connect(system, &QSlider::sliderReleased, this, moveSystem);
     connect(output, &QSlider::actionTriggered, this, moveOutput);
     connect(output, &QSlider::sliderReleased, this, moveOutput);
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "id1", kOkUnits);
+    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "id1", kVolumeOkUnits);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     output->setFocus();
 }
 
-QSlider* VolumeWindow::Slider(const char* id, const QRect& units, int top, int position) {
+QSlider* VolumeWindow::Slider(const char* id, const UnitRect& units, int top, int position) {
     auto* slider = Place(new QSlider(Qt::Vertical, this), id, units);
     slider->setRange(0, top);
     slider->setValue(position);

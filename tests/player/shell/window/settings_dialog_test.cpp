@@ -14,7 +14,7 @@
 #include "platform/waveout.h"
 #include "player/model/player_state.h"
 #include "player/model/settings.h"
-#include "player/shell/window/settings_form.h"
+#include "player/model/settings_form.h"
 #include "tests/doubles/waveout_null.h"
 #include "tests/player/shell/window/window_fixture.h"
 

@@ -1,7 +1,7 @@
 // The two templates of the settings dialog: texts, font and the controls' places in dialog units.
 #pragma once
 
-#include <QRect>
+#include "player/model/unit_rect.h"
 
 // The controls' identifiers, named "id<number>" as objects (0: a control without one). OK and
 // Cancel are 1 and 2, as in a message box.
@@ -22,7 +22,7 @@ enum SettingsControlId : int {
 struct SettingsForm {
     const char* id;
     const char16_t* fontFace;
-    QRect size;
+    UnitRect size;
     const char16_t* caption;
     const char16_t* soundGroup;
     const char16_t* qualityLabel;
@@ -36,7 +36,7 @@ struct SettingsForm {
 
 inline constexpr SettingsForm kJapaneseSettings = {"id122",
                                                    u"ＭＳ Ｐゴシック",
-                                                   QRect(0, 0, 134, 123),
+                                                   {0, 0, 134, 123},
                                                    u"設定",
                                                    u"サウンド効果",
                                                    u"再生品質",
@@ -48,7 +48,7 @@ inline constexpr SettingsForm kJapaneseSettings = {"id122",
                                                    10};
 inline constexpr SettingsForm kEnglishSettings = {"id164",
                                                   u"Tahoma",
-                                                  QRect(0, 0, 135, 110),
+                                                  {0, 0, 135, 110},
                                                   u"Tesalo - Settings",
                                                   u"Sound Expression",
                                                   u"Sound Quality",
@@ -60,22 +60,22 @@ inline constexpr SettingsForm kEnglishSettings = {"id164",
                                                   0};
 
 // The upper part: sound expression.
-inline constexpr QRect kSoundGroupUnits(3, 2, 128, 60);
-inline constexpr QRect kQualityLabelUnits(9, 16, 49, 8);
-inline constexpr QRect kQualityUnits(58, 14, 69, 60);
-inline constexpr QRect kPolyLabelUnits(9, 30, 60, 8);
-inline constexpr QRect kPolyFieldUnits(71, 28, 18, 12);
-inline constexpr QRect kLowerUnits(91, 28, 16, 12);
-inline constexpr QRect kRaiseUnits(109, 28, 16, 12);
-inline constexpr QRect kLpfDelayUnits(9, 41, 118, 10);
-inline constexpr QRect kWaveMapperUnits(9, 51, 118, 10);
+inline constexpr UnitRect kSoundGroupUnits{3, 2, 128, 60};
+inline constexpr UnitRect kQualityLabelUnits{9, 16, 49, 8};
+inline constexpr UnitRect kQualityUnits{58, 14, 69, 60};
+inline constexpr UnitRect kPolyLabelUnits{9, 30, 60, 8};
+inline constexpr UnitRect kPolyFieldUnits{71, 28, 18, 12};
+inline constexpr UnitRect kLowerUnits{91, 28, 16, 12};
+inline constexpr UnitRect kRaiseUnits{109, 28, 16, 12};
+inline constexpr UnitRect kLpfDelayUnits{9, 41, 118, 10};
+inline constexpr UnitRect kWaveMapperUnits{9, 51, 118, 10};
 // The lower part, moved down by the form's lowerPart.
-inline constexpr QRect kPlayGroupUnits(3, 64, 58, 33);
-inline constexpr QRect kChainPlayUnits(9, 75, 50, 10);
-inline constexpr QRect kAutoRepeatUnits(9, 85, 50, 10);
-inline constexpr QRect kIconUnits(66, 66, 21, 18);
-inline constexpr QRect kSynthesizerUnits(89, 67, 44, 16);
-inline constexpr QRect kVersionUnits(64, 86, 68, 8);
-inline constexpr QRect kContactUnits(3, 99, 62, 8);
-inline constexpr QRect kOkUnits(66, 96, 32, 12);
-inline constexpr QRect kCancelUnits(100, 96, 32, 12);
+inline constexpr UnitRect kPlayGroupUnits{3, 64, 58, 33};
+inline constexpr UnitRect kChainPlayUnits{9, 75, 50, 10};
+inline constexpr UnitRect kAutoRepeatUnits{9, 85, 50, 10};
+inline constexpr UnitRect kIconUnits{66, 66, 21, 18};
+inline constexpr UnitRect kSynthesizerUnits{89, 67, 44, 16};
+inline constexpr UnitRect kVersionUnits{64, 86, 68, 8};
+inline constexpr UnitRect kContactUnits{3, 99, 62, 8};
+inline constexpr UnitRect kSettingsOkUnits{66, 96, 32, 12};
+inline constexpr UnitRect kSettingsCancelUnits{100, 96, 32, 12};
