@@ -4,11 +4,12 @@
 
 #include "library/tesalo.h"
 #include "midi/smf_image.h"
-#include "player/shell/dialogs/player_message.h"
+#include "player/shell/window/message_boxes.h"
 #include "voiceset/program_files.h"
 
 namespace {
 
+// The library itself, and the voice file shipped beside the program.
 class StartCalls final : public LibraryStartCalls {
 public:
     int Init(std::uint32_t formatFlag, platform::WindowHandle window, std::uint8_t level,
@@ -29,15 +30,10 @@ public:
     void SetMasterVolume(std::uint8_t level) override { ::SetMasterVolume(level); }
 };
 
-class MessageBoxes final : public PlayerMessages {
-public:
-    void Show(const std::u16string& text) override { ShowPlayerMessage(text); }
-};
-
 }  // namespace
 
 int StartLibrary(platform::WindowHandle window) {
     StartCalls library;
-    MessageBoxes messages;
+    PlayerMessageBoxes messages;
     return StartLibrary(library, messages, window);
 }
