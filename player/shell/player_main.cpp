@@ -17,6 +17,7 @@
 #include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/registry.h"
+#include "player/model/instance_block.h"
 #include "player/model/player_state.h"
 #include "player/model/player_usage.h"
 #include "player/model/settings.h"
@@ -29,6 +30,7 @@
 #include "player/shell/window/font_faces.h"
 #include "player/shell/window/library_boxes.h"
 #include "player/shell/window/main_window.h"
+#include "player/shell/window/message_boxes.h"
 #include "player/shell/window/opened_files.h"
 #include "player/shell/window/player_shutdown.h"
 #include "player/shell/window/raise_server.h"
@@ -76,17 +78,6 @@ void RunMainWindow(const std::vector<std::string>& files) {
         ShowPlayerMessage(SettingsSaveFailure(g_player.japaneseUi));
 }
 
-// The block through which later starts find the window; false, after the message, when it
-// cannot be made.
-bool MakeInstanceBlock() {
-    bool mapFailed = false;
-    g_player.instanceBlock =
-        platform::CreateInstanceBlock(kInstanceBlockName, kInstanceBlockSize, &mapFailed);
-    if (g_player.instanceBlock != nullptr) return true;
-    ShowPlayerMessage(mapFailed ? u"TESALO DDE ERROR(02)" : u"TESALO DDE ERROR(01)");
-    return false;
-}
-
 // holdsLock: this start holds the instance lock; without it the player runs alone, with no
 // block and no channel.
 int FirstInstance(int argc, char** argv, bool holdsLock) {
@@ -95,7 +86,8 @@ int FirstInstance(int argc, char** argv, bool holdsLock) {
     const std::vector<std::string> files = CommandLineFiles(argc, argv);
     InstallFontFaces();
     g_player = PlayerState{};
-    if (holdsLock && !MakeInstanceBlock()) return 1;
+    PlayerMessageBoxes messages;
+    if (holdsLock && !MakeInstanceBlock(kInstanceBlockName, kInstanceBlockSize, messages)) return 1;
     g_player.notifyMessage = platform::RegisterMessageName(TE_NOTIFY_MESSAGE);
     g_player.japaneseUi = platform::SystemLanguageIsJapanese();
     // Only this process writes them now: what a killed save left behind can go.

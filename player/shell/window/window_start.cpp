@@ -1,15 +1,13 @@
 #include "player/shell/window/window_start.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include <QDialog>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 
-#include "player/model/player_state.h"
+#include "player/model/instance_block.h"
 #include "player/model/settings.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
@@ -19,13 +17,6 @@
 #include "player/shell/window/window_place.h"
 
 namespace {
-
-// Bytes 0-3 of the shared block: nonzero tells a later start that this window exists.
-void PublishWindow(platform::WindowHandle window) {
-    if (g_player.instanceBlock == nullptr) return;
-    const auto handle = static_cast<std::uint32_t>(window);
-    std::memcpy(g_player.instanceBlock, &handle, sizeof handle);
-}
 
 // The stored width of the "Time" column was made for the handheld's small font: here the column
 // is at least as wide as a time text, so that the play time can be read.
