@@ -1,6 +1,7 @@
 #include "player/model/raise_request.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -98,6 +99,15 @@ std::string EncodeActivationRequest(const ActivationToken& activation) {
     const std::string_view kind =
         activation.kind == ActivationToken::kWayland ? kWaylandWord : kX11Word;
     return std::string(kActivateWord) + std::string(kind) + ' ' + activation.token + '\n';
+}
+
+std::string EnvironmentActivationRequests() {
+    auto token = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    return EncodeActivationRequest({ActivationToken::kWayland, token("XDG_ACTIVATION_TOKEN")}) +
+           EncodeActivationRequest({ActivationToken::kX11, token("DESKTOP_STARTUP_ID")});
 }
 
 RequestRead TakeRaiseRequest(std::string& buffer, RaiseRequest* request) {

@@ -47,6 +47,9 @@ std::string EncodeRaiseRequest(const std::vector<std::string>& files);
 // The "activate" request of the token; empty when the token is empty, longer than
 // kMaxActivationToken or holds a byte other than printable ASCII without the space.
 std::string EncodeActivationRequest(const ActivationToken& activation);
+// The activate requests of the tokens the desktop gave this start in its environment
+// (XDG_ACTIVATION_TOKEN under Wayland, DESKTOP_STARTUP_ID under X11), those that can be sent.
+std::string EnvironmentActivationRequests();
 
 // Takes the first request off the front of buffer. An unknown line, an "open" request whose
 // payload is not a list of absolute paths or an "activate" line of an unknown kind or a token

@@ -1,7 +1,6 @@
 #include "player/shell/window/single_instance.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include <QApplication>
 #include <QByteArray>
@@ -11,6 +10,7 @@
 #include <QWidget>
 
 #include "platform/instance.h"
+#include "player/model/instance_block.h"
 #include "player/shell/window/x11_activation.h"
 
 namespace {
@@ -19,24 +19,6 @@ constexpr int kHandOverWaitMs = 2000;
 constexpr int kConnectRetryMs = 100;
 // A player started a moment ago may not have made its window yet.
 constexpr int kWindowWaitMs = 5000;
-constexpr int kWindowPollMs = 50;
-
-bool FirstWindowExists() {
-    const void* view = platform::OpenInstanceBlock(kInstanceBlockName, kInstanceBlockSize);
-    if (view == nullptr) return false;
-    std::uint32_t window = 0;
-    std::memcpy(&window, view, sizeof window);
-    platform::CloseInstanceBlock(view, kInstanceBlockSize);
-    return window != 0;
-}
-
-bool WaitForFirstWindow(int waitMs) {
-    for (int waited = 0;; waited += kWindowPollMs) {
-        if (FirstWindowExists()) return true;
-        if (waited >= waitMs) return false;
-        QThread::msleep(kWindowPollMs);
-    }
-}
 
 // The running player opens its channel again a moment after it had to close it.
 bool ConnectToRunningPlayer(QLocalSocket& socket) {
@@ -48,14 +30,6 @@ bool ConnectToRunningPlayer(QLocalSocket& socket) {
         if (waited.elapsed() >= kHandOverWaitMs) return false;
         QThread::msleep(kConnectRetryMs);
     }
-}
-
-// The activate requests of the tokens the desktop gave this start.
-std::string ActivationRequests() {
-    return EncodeActivationRequest(
-               {ActivationToken::kWayland, qgetenv("XDG_ACTIVATION_TOKEN").toStdString()}) +
-           EncodeActivationRequest(
-               {ActivationToken::kX11, qgetenv("DESKTOP_STARTUP_ID").toStdString()});
 }
 
 // Restored when minimized, on top, and active: under a window manager the activation is the
@@ -97,10 +71,11 @@ QString RaiseChannelName() {
 }
 
 bool HandOverToRunningPlayer(const std::vector<std::string>& files) {
-    if (!WaitForFirstWindow(files.empty() ? 0 : kWindowWaitMs)) return false;
+    const int waitMs = files.empty() ? 0 : kWindowWaitMs;
+    if (!WaitForFirstWindow(kInstanceBlockName, kInstanceBlockSize, waitMs)) return false;
     QLocalSocket socket;
     if (!ConnectToRunningPlayer(socket)) return false;
-    const std::string request = EncodeRaiseRequest(files) + ActivationRequests();
+    const std::string request = EncodeRaiseRequest(files) + EnvironmentActivationRequests();
     socket.write(request.data(), static_cast<qint64>(request.size()));
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(kHandOverWaitMs)) return false;

@@ -1,15 +1,17 @@
-// The first start's side of the shared block: made with a message for each way it can fail,
-// and the window published in its first bytes, where a later start reads it.
+// The shared block: made with a message for each way it can fail, and the window published in
+// its first bytes, where a later start reads it.
 #include "player/model/instance_block.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -91,6 +93,21 @@ TEST_F(InstanceBlock, ABlockThatCannotBeMappedIsError02) {
     EXPECT_FALSE(MakeInstanceBlock(kBlockName, 0, messages_));
     EXPECT_EQ(messages_.shown, std::vector<std::u16string>{u"TESALO DDE ERROR(02)"});
     EXPECT_EQ(g_player.instanceBlock, nullptr);
+}
+
+// A later start finds the window once it is published, also while it waits for it; without a
+// block, or with a block but no window yet, it finds none.
+TEST_F(InstanceBlock, ALaterStartFindsTheWindowOnceItIsPublished) {
+    EXPECT_FALSE(WaitForFirstWindow(kBlockName, kBlockSize, 0));
+    ASSERT_TRUE(MakeInstanceBlock(kBlockName, kBlockSize, messages_));
+    EXPECT_FALSE(WaitForFirstWindow(kBlockName, kBlockSize, 100));
+    std::thread publisher([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        PublishWindow(7);
+    });
+    EXPECT_TRUE(WaitForFirstWindow(kBlockName, kBlockSize, 60000));
+    publisher.join();
+    EXPECT_TRUE(WaitForFirstWindow(kBlockName, kBlockSize, 0));
 }
 
 }  // namespace

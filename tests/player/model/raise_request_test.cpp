@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,18 @@ TEST_F(ActivationRequestTest, BothKindsOfTokenComeBackBehindTheRequestTheyFollow
     EXPECT_EQ(taken[2].activation.kind, ActivationToken::kX11);
     EXPECT_EQ(taken[2].activation.token, x11);
     EXPECT_TRUE(buffer.empty());
+}
+
+// A start sends the tokens its environment holds, the Wayland one first; an unset or a bad one
+// is not sent.
+TEST_F(ActivationRequestTest, TheTokensComeFromTheStartsEnvironment) {
+    setenv("XDG_ACTIVATION_TOKEN", "w-1", 1);
+    setenv("DESKTOP_STARTUP_ID", "x_TIME5", 1);
+    EXPECT_EQ(EnvironmentActivationRequests(), "activate wayland w-1\nactivate x11 x_TIME5\n");
+    setenv("XDG_ACTIVATION_TOKEN", "two words", 1);
+    unsetenv("DESKTOP_STARTUP_ID");
+    EXPECT_EQ(EnvironmentActivationRequests(), "");
+    unsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 TEST_F(ActivationRequestTest, ATokenThatIsEmptyTooLongOrNotPlainTextIsNotSent) {
