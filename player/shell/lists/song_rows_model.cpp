@@ -8,6 +8,7 @@
 
 #include "midi/play_time.h"
 #include "platform/codepage.h"
+#include "player/model/row_removal.h"
 #include "player/resources/images.h"
 
 namespace {
@@ -85,27 +86,10 @@ RowFlags DecodeRows(const QByteArray& text, int rows) {
     return chosen;
 }
 
-// The new place of the row kept nearest to row (places: the new place of every row by its old
-// place, -1 for a deleted one): row itself, else the nearest above, else below; -1 for none.
-int KeptRowNear(const std::vector<int>& places, int row) {
-    for (int above = row; above >= 0; --above) {
-        if (places[static_cast<std::size_t>(above)] >= 0)
-            return places[static_cast<std::size_t>(above)];
-    }
-    for (std::size_t below = static_cast<std::size_t>(row) + 1; below < places.size(); ++below) {
-        if (places[below] >= 0) return places[below];
-    }
-    return -1;
-}
-
 // Whether every selected row of selection is a deleted one (places: -1 for those).
 bool OnlyChosenSelected(const QItemSelectionModel& selection, const std::vector<int>& places) {
     for (const QItemSelectionRange& range : selection.selection()) {
-        for (int row = std::max(range.top(), 0); row <= range.bottom(); ++row) {
-            if (row >= static_cast<int>(places.size()) ||
-                places[static_cast<std::size_t>(row)] >= 0)
-                return false;
-        }
+        if (!AllDeleted(places, range.top(), range.bottom())) return false;
     }
     return true;
 }
@@ -139,12 +123,8 @@ void SongRowsModel::ResetMarks() {
 }
 
 void SongRowsModel::Remove(const RowFlags& chosen, QItemSelectionModel* selection) {
-    std::vector<int> places(static_cast<std::size_t>(rows_.Count()));
-    int kept = 0;
-    for (std::size_t row = 0; row < places.size(); ++row) {
-        places[row] = row < chosen.size() && chosen[row] ? -1 : kept++;
-    }
-    if (kept == rows_.Count()) return;
+    const std::vector<int> places = RemovalPlaces(chosen, rows_.Count());
+    if (places.empty()) return;
     const QModelIndex current = selection != nullptr ? selection->currentIndex() : QModelIndex();
     const int focus = current.isValid() ? KeptRowNear(places, current.row()) : -1;
     // When every selected row goes (the Delete command), no selected row needs to follow the
