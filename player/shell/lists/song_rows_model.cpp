@@ -1,7 +1,5 @@
 #include "player/shell/lists/song_rows_model.h"
 
-#include <algorithm>
-
 #include <QByteArray>
 #include <QIcon>
 #include <QMimeData>
@@ -62,28 +60,6 @@ QVariant CellData(const SongRow& row, int place, int column, int role) {
             return column == kColumnTime ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         default: return QVariant();
     }
-}
-
-// The dragged rows as the drag carries them: their numbers in decimal, separated by commas.
-QByteArray EncodeRows(const RowFlags& chosen) {
-    QByteArray text;
-    for (std::size_t row = 0; row < chosen.size(); ++row) {
-        if (!chosen[row]) continue;
-        if (!text.isEmpty()) text += ',';
-        text += QByteArray::number(static_cast<qulonglong>(row));
-    }
-    return text;
-}
-
-// One flag per row of rows: the dragged ones; numbers that are no row are passed over.
-RowFlags DecodeRows(const QByteArray& text, int rows) {
-    RowFlags chosen(static_cast<std::size_t>(rows));
-    for (const QByteArray& number : text.split(',')) {
-        bool ok = false;
-        const int row = number.toInt(&ok);
-        if (ok && row >= 0 && row < rows) chosen[static_cast<std::size_t>(row)] = 1;
-    }
-    return chosen;
 }
 
 // Whether every selected row of selection is a deleted one (places: -1 for those).
@@ -203,7 +179,8 @@ QMimeData* SongRowsModel::mimeData(const QModelIndexList& indexes) const {
         if (rows_.Holds(index.row())) chosen[static_cast<std::size_t>(index.row())] = 1;
     }
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kDraggedRowsType), EncodeRows(chosen));
+    data->setData(QString::fromLatin1(kDraggedRowsType),
+                  QByteArray::fromStdString(EncodeDraggedRows(chosen)));
     return data;
 }
 
@@ -211,8 +188,9 @@ bool SongRowsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
                                  const QModelIndex& parent) {
     if (action == Qt::IgnoreAction) return true;
     if (action != Qt::MoveAction || data == nullptr) return false;
-    RowFlags chosen = DecodeRows(data->data(QString::fromLatin1(kDraggedRowsType)), rows_.Count());
-    if (std::find(chosen.begin(), chosen.end(), 1) == chosen.end()) return false;
+    RowFlags chosen = DecodeDraggedRows(
+        data->data(QString::fromLatin1(kDraggedRowsType)).toStdString(), rows_.Count());
+    if (chosen.empty()) return false;
     if (dragHooks_.mayMove && !dragHooks_.mayMove()) return false;
     const int target = parent.isValid() ? parent.row() : row;
     std::vector<int> places;

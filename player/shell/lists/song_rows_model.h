@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
 
+#include "player/model/dragged_rows.h"
 #include "player/model/song_rows.h"
 
 enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
@@ -28,9 +29,6 @@ constexpr int kPictureRole = Qt::UserRole + 1;
 // The path's bytes in the file-name cell: the cell shows the path decoded, the song opens by
 // these bytes and the list keeps them.
 constexpr int kPathBytesRole = Qt::UserRole + 2;
-
-// The rows dragged within the list, as the drag carries them.
-inline constexpr char kDraggedRowsType[] = "application/x-tesalo-song-rows";
 
 // What the window adds to a drag of rows within the list: whether the list may change now (it
 // tells the user when not), and what follows a move, given the new place of every row by its
