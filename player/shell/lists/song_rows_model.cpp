@@ -4,8 +4,6 @@
 #include <QIcon>
 #include <QMimeData>
 
-#include "midi/play_time.h"
-#include "platform/codepage.h"
 #include "player/model/row_removal.h"
 #include "player/resources/images.h"
 
@@ -19,36 +17,15 @@ constexpr int kPictures[] = {
     kImageRowFailed,
 };
 
-int MarkPicture(RowMark mark) {
-    switch (mark) {
-        case RowMark::kPlaying: return kPicturePlaying;
-        case RowMark::kRefused: return kPictureFailed;
-        case RowMark::kNormal: break;
-    }
-    return kPictureNormal;
-}
-
-// The picture of a cell; -1 for the cells without one.
-int CellPicture(const SongRow& row, int column) {
-    if (column == kColumnState) return MarkPicture(row.mark);
-    return column == kColumnTitle ? kPictureTitleMark : -1;
-}
-
-QVariant CellText(const SongRow& row, int column) {
-    switch (column) {
-        case kColumnTitle: return QString::fromStdU16String(row.title);
-        case kColumnTime: return QString::fromStdU16String(FormatPlayTime(row.seconds));
-        case kColumnFileName:
-            return QString::fromStdU16String(
-                platform::DecodeTextByBytes(row.path.data(), row.path.size()));
-        default: return QVariant();
-    }
+QVariant DisplayText(const SongRow& row, int column) {
+    const std::optional<std::u16string> text = CellText(row, column);
+    return text ? QVariant(QString::fromStdU16String(*text)) : QVariant();
 }
 
 QVariant CellData(const SongRow& row, int place, int column, int role) {
     const int picture = CellPicture(row, column);
     switch (role) {
-        case Qt::DisplayRole: return CellText(row, column);
+        case Qt::DisplayRole: return DisplayText(row, column);
         case Qt::DecorationRole:
             return picture < 0 ? QVariant() : QVariant(PlayerIcon(kPictures[picture]));
         case kPictureRole: return picture < 0 ? QVariant() : QVariant(picture);
@@ -147,7 +124,9 @@ int SongRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_.Count();
 }
 
-int SongRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int SongRowsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kSongColumns;
+}
 
 QVariant SongRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !rows_.Holds(index.row())) return QVariant();
@@ -160,8 +139,8 @@ QVariant SongRowsModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole) return QVariant();
-    static const char* const kLabels[] = {"", "Title", "Time", "FileName"};
-    return section >= 0 && section < 4 ? QString::fromLatin1(kLabels[section]) : QVariant();
+    const char16_t* label = ColumnLabel(section);
+    return label != nullptr ? QVariant(QString::fromUtf16(label)) : QVariant();
 }
 
 Qt::ItemFlags SongRowsModel::flags(const QModelIndex& index) const {

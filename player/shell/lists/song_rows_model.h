@@ -1,6 +1,7 @@
-// The shown list's rows (SongRows) as the list view's item model: the four columns, the pictures
-// of the marks, the path's bytes. Every change of the rows goes through it, told to the view
-// once per change: a whole block of rows costs one notice, not one per row.
+// The shown list's rows (SongRows) as the list view's item model: the cells of
+// player/model/row_cells with their icons, the path's bytes. Every change of the rows goes
+// through it, told to the view once per change: a whole block of rows costs one notice, not one
+// per row.
 #pragma once
 
 #include <functional>
@@ -10,17 +11,8 @@
 #include <QItemSelectionModel>
 
 #include "player/model/dragged_rows.h"
+#include "player/model/row_cells.h"
 #include "player/model/song_rows.h"
-
-enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
-
-// The view's pictures, numbered as the rows use them.
-enum RowPicture {
-    kPictureNormal = 0,
-    kPicturePlaying = 1,
-    kPictureTitleMark = 2,
-    kPictureFailed = 3,
-};
 
 // Item data of a row (column 0): the number that orders the rows, its place.
 constexpr int kRowOrderRole = Qt::UserRole;
