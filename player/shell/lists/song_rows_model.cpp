@@ -84,14 +84,7 @@ void SongRowsModel::Remove(const RowFlags& chosen, QItemSelectionModel* selectio
     // change: the selection is emptied first rather than carried row by row through it.
     if (selection != nullptr && OnlyChosenSelected(*selection, places)) selection->clearSelection();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& old : before) {
-        const int place = places[static_cast<std::size_t>(old.row())];
-        after.push_back(place < 0 ? QModelIndex() : index(place, old.column()));
-    }
-    changePersistentIndexList(before, after);
+    MovePersistentIndexes(places);
     rows_.Remove(chosen);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     if (current.isValid() && places[static_cast<std::size_t>(current.row())] < 0) {
@@ -107,17 +100,20 @@ bool SongRowsModel::MoveBlocks(RowFlags& chosen, int step) {
 bool SongRowsModel::Reorder(const std::function<std::vector<int>()>& reorder) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const std::vector<int> places = reorder();
-    if (!places.empty()) {
-        const QModelIndexList before = persistentIndexList();
-        QModelIndexList after;
-        after.reserve(before.size());
-        for (const QModelIndex& old : before) {
-            after.push_back(index(places[static_cast<std::size_t>(old.row())], old.column()));
-        }
-        changePersistentIndexList(before, after);
-    }
+    if (!places.empty()) MovePersistentIndexes(places);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     return !places.empty();
+}
+
+void SongRowsModel::MovePersistentIndexes(const std::vector<int>& places) {
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+        const int place = places[static_cast<std::size_t>(old.row())];
+        after.push_back(place < 0 ? QModelIndex() : index(place, old.column()));
+    }
+    changePersistentIndexList(before, after);
 }
 
 int SongRowsModel::rowCount(const QModelIndex& parent) const {

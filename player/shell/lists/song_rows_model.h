@@ -72,6 +72,9 @@ private:
     // Carries out reorder (which changes rows_ and gives the new place of every row by its old
     // place, empty when nothing moved) with the view's rows, selection and focus following.
     bool Reorder(const std::function<std::vector<int>()>& reorder);
+    // The view's rows, selection and focus go to the new places of their rows (places: the new
+    // place of every row by its old place, -1 for a deleted one).
+    void MovePersistentIndexes(const std::vector<int>& places);
 
     SongRows rows_;
     RowDragHooks dragHooks_;
