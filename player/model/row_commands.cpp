@@ -37,3 +37,9 @@ void MoveSelectedRows(ListScreen& list, int step) {
         std::find_if(selected.begin(), selected.end(), [](char flag) { return flag != 0; });
     list.ShowRow(static_cast<int>(first - selected.begin()));
 }
+
+void FollowDraggedRows(const std::vector<int>& places) {
+    const auto current = static_cast<std::size_t>(g_player.currentSong);
+    if (g_player.currentSong >= 0 && current < places.size())
+        g_player.currentSong = places[current];
+}

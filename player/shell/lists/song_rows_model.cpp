@@ -1,13 +1,10 @@
 #include "player/shell/lists/song_rows_model.h"
 
-#include <algorithm>
-
 #include <QByteArray>
 #include <QIcon>
 #include <QMimeData>
 
-#include "midi/play_time.h"
-#include "platform/codepage.h"
+#include "player/model/row_removal.h"
 #include "player/resources/images.h"
 
 namespace {
@@ -20,36 +17,15 @@ constexpr int kPictures[] = {
     kImageRowFailed,
 };
 
-int MarkPicture(RowMark mark) {
-    switch (mark) {
-        case RowMark::kPlaying: return kPicturePlaying;
-        case RowMark::kRefused: return kPictureFailed;
-        case RowMark::kNormal: break;
-    }
-    return kPictureNormal;
-}
-
-// The picture of a cell; -1 for the cells without one.
-int CellPicture(const SongRow& row, int column) {
-    if (column == kColumnState) return MarkPicture(row.mark);
-    return column == kColumnTitle ? kPictureTitleMark : -1;
-}
-
-QVariant CellText(const SongRow& row, int column) {
-    switch (column) {
-        case kColumnTitle: return QString::fromStdU16String(row.title);
-        case kColumnTime: return QString::fromStdU16String(FormatPlayTime(row.seconds));
-        case kColumnFileName:
-            return QString::fromStdU16String(
-                platform::DecodeTextByBytes(row.path.data(), row.path.size()));
-        default: return QVariant();
-    }
+QVariant DisplayText(const SongRow& row, int column) {
+    const std::optional<std::u16string> text = CellText(row, column);
+    return text ? QVariant(QString::fromStdU16String(*text)) : QVariant();
 }
 
 QVariant CellData(const SongRow& row, int place, int column, int role) {
     const int picture = CellPicture(row, column);
     switch (role) {
-        case Qt::DisplayRole: return CellText(row, column);
+        case Qt::DisplayRole: return DisplayText(row, column);
         case Qt::DecorationRole:
             return picture < 0 ? QVariant() : QVariant(PlayerIcon(kPictures[picture]));
         case kPictureRole: return picture < 0 ? QVariant() : QVariant(picture);
@@ -63,49 +39,10 @@ QVariant CellData(const SongRow& row, int place, int column, int role) {
     }
 }
 
-// The dragged rows as the drag carries them: their numbers in decimal, separated by commas.
-QByteArray EncodeRows(const RowFlags& chosen) {
-    QByteArray text;
-    for (std::size_t row = 0; row < chosen.size(); ++row) {
-        if (!chosen[row]) continue;
-        if (!text.isEmpty()) text += ',';
-        text += QByteArray::number(static_cast<qulonglong>(row));
-    }
-    return text;
-}
-
-// One flag per row of rows: the dragged ones; numbers that are no row are passed over.
-RowFlags DecodeRows(const QByteArray& text, int rows) {
-    RowFlags chosen(static_cast<std::size_t>(rows));
-    for (const QByteArray& number : text.split(',')) {
-        bool ok = false;
-        const int row = number.toInt(&ok);
-        if (ok && row >= 0 && row < rows) chosen[static_cast<std::size_t>(row)] = 1;
-    }
-    return chosen;
-}
-
-// The new place of the row kept nearest to row (places: the new place of every row by its old
-// place, -1 for a deleted one): row itself, else the nearest above, else below; -1 for none.
-int KeptRowNear(const std::vector<int>& places, int row) {
-    for (int above = row; above >= 0; --above) {
-        if (places[static_cast<std::size_t>(above)] >= 0)
-            return places[static_cast<std::size_t>(above)];
-    }
-    for (std::size_t below = static_cast<std::size_t>(row) + 1; below < places.size(); ++below) {
-        if (places[below] >= 0) return places[below];
-    }
-    return -1;
-}
-
 // Whether every selected row of selection is a deleted one (places: -1 for those).
 bool OnlyChosenSelected(const QItemSelectionModel& selection, const std::vector<int>& places) {
     for (const QItemSelectionRange& range : selection.selection()) {
-        for (int row = std::max(range.top(), 0); row <= range.bottom(); ++row) {
-            if (row >= static_cast<int>(places.size()) ||
-                places[static_cast<std::size_t>(row)] >= 0)
-                return false;
-        }
+        if (!AllDeleted(places, range.top(), range.bottom())) return false;
     }
     return true;
 }
@@ -139,26 +76,15 @@ void SongRowsModel::ResetMarks() {
 }
 
 void SongRowsModel::Remove(const RowFlags& chosen, QItemSelectionModel* selection) {
-    std::vector<int> places(static_cast<std::size_t>(rows_.Count()));
-    int kept = 0;
-    for (std::size_t row = 0; row < places.size(); ++row) {
-        places[row] = row < chosen.size() && chosen[row] ? -1 : kept++;
-    }
-    if (kept == rows_.Count()) return;
+    const std::vector<int> places = RemovalPlaces(chosen, rows_.Count());
+    if (places.empty()) return;
     const QModelIndex current = selection != nullptr ? selection->currentIndex() : QModelIndex();
     const int focus = current.isValid() ? KeptRowNear(places, current.row()) : -1;
     // When every selected row goes (the Delete command), no selected row needs to follow the
     // change: the selection is emptied first rather than carried row by row through it.
     if (selection != nullptr && OnlyChosenSelected(*selection, places)) selection->clearSelection();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& old : before) {
-        const int place = places[static_cast<std::size_t>(old.row())];
-        after.push_back(place < 0 ? QModelIndex() : index(place, old.column()));
-    }
-    changePersistentIndexList(before, after);
+    MovePersistentIndexes(places);
     rows_.Remove(chosen);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     if (current.isValid() && places[static_cast<std::size_t>(current.row())] < 0) {
@@ -174,24 +100,29 @@ bool SongRowsModel::MoveBlocks(RowFlags& chosen, int step) {
 bool SongRowsModel::Reorder(const std::function<std::vector<int>()>& reorder) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const std::vector<int> places = reorder();
-    if (!places.empty()) {
-        const QModelIndexList before = persistentIndexList();
-        QModelIndexList after;
-        after.reserve(before.size());
-        for (const QModelIndex& old : before) {
-            after.push_back(index(places[static_cast<std::size_t>(old.row())], old.column()));
-        }
-        changePersistentIndexList(before, after);
-    }
+    if (!places.empty()) MovePersistentIndexes(places);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     return !places.empty();
+}
+
+void SongRowsModel::MovePersistentIndexes(const std::vector<int>& places) {
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+        const int place = places[static_cast<std::size_t>(old.row())];
+        after.push_back(place < 0 ? QModelIndex() : index(place, old.column()));
+    }
+    changePersistentIndexList(before, after);
 }
 
 int SongRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_.Count();
 }
 
-int SongRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int SongRowsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kSongColumns;
+}
 
 QVariant SongRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !rows_.Holds(index.row())) return QVariant();
@@ -204,8 +135,8 @@ QVariant SongRowsModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole) return QVariant();
-    static const char* const kLabels[] = {"", "Title", "Time", "FileName"};
-    return section >= 0 && section < 4 ? QString::fromLatin1(kLabels[section]) : QVariant();
+    const char16_t* label = ColumnLabel(section);
+    return label != nullptr ? QVariant(QString::fromUtf16(label)) : QVariant();
 }
 
 Qt::ItemFlags SongRowsModel::flags(const QModelIndex& index) const {
@@ -223,7 +154,8 @@ QMimeData* SongRowsModel::mimeData(const QModelIndexList& indexes) const {
         if (rows_.Holds(index.row())) chosen[static_cast<std::size_t>(index.row())] = 1;
     }
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kDraggedRowsType), EncodeRows(chosen));
+    data->setData(QString::fromLatin1(kDraggedRowsType),
+                  QByteArray::fromStdString(EncodeDraggedRows(chosen)));
     return data;
 }
 
@@ -231,8 +163,9 @@ bool SongRowsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
                                  const QModelIndex& parent) {
     if (action == Qt::IgnoreAction) return true;
     if (action != Qt::MoveAction || data == nullptr) return false;
-    RowFlags chosen = DecodeRows(data->data(QString::fromLatin1(kDraggedRowsType)), rows_.Count());
-    if (std::find(chosen.begin(), chosen.end(), 1) == chosen.end()) return false;
+    RowFlags chosen = DecodeDraggedRows(
+        data->data(QString::fromLatin1(kDraggedRowsType)).toStdString(), rows_.Count());
+    if (chosen.empty()) return false;
     if (dragHooks_.mayMove && !dragHooks_.mayMove()) return false;
     const int target = parent.isValid() ? parent.row() : row;
     std::vector<int> places;

@@ -1,6 +1,7 @@
-// The shown list's rows (SongRows) as the list view's item model: the four columns, the pictures
-// of the marks, the path's bytes. Every change of the rows goes through it, told to the view
-// once per change: a whole block of rows costs one notice, not one per row.
+// The shown list's rows (SongRows) as the list view's item model: the cells of
+// player/model/row_cells with their icons, the path's bytes. Every change of the rows goes
+// through it, told to the view once per change: a whole block of rows costs one notice, not one
+// per row.
 #pragma once
 
 #include <functional>
@@ -9,17 +10,9 @@
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
 
+#include "player/model/dragged_rows.h"
+#include "player/model/row_cells.h"
 #include "player/model/song_rows.h"
-
-enum SongColumn { kColumnState = 0, kColumnTitle = 1, kColumnTime = 2, kColumnFileName = 3 };
-
-// The view's pictures, numbered as the rows use them.
-enum RowPicture {
-    kPictureNormal = 0,
-    kPicturePlaying = 1,
-    kPictureTitleMark = 2,
-    kPictureFailed = 3,
-};
 
 // Item data of a row (column 0): the number that orders the rows, its place.
 constexpr int kRowOrderRole = Qt::UserRole;
@@ -28,9 +21,6 @@ constexpr int kPictureRole = Qt::UserRole + 1;
 // The path's bytes in the file-name cell: the cell shows the path decoded, the song opens by
 // these bytes and the list keeps them.
 constexpr int kPathBytesRole = Qt::UserRole + 2;
-
-// The rows dragged within the list, as the drag carries them.
-inline constexpr char kDraggedRowsType[] = "application/x-tesalo-song-rows";
 
 // What the window adds to a drag of rows within the list: whether the list may change now (it
 // tells the user when not), and what follows a move, given the new place of every row by its
@@ -82,6 +72,9 @@ private:
     // Carries out reorder (which changes rows_ and gives the new place of every row by its old
     // place, empty when nothing moved) with the view's rows, selection and focus following.
     bool Reorder(const std::function<std::vector<int>()>& reorder);
+    // The view's rows, selection and focus go to the new places of their rows (places: the new
+    // place of every row by its old place, -1 for a deleted one).
+    void MovePersistentIndexes(const std::vector<int>& places);
 
     SongRows rows_;
     RowDragHooks dragHooks_;

@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "player/model/player_state.h"
+#include "player/model/row_commands.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/window/dropped_files.h"
@@ -63,9 +64,7 @@ private:
 
 // A dragged block keeps the playing row marked: the current song follows its row.
 void RowsDragged(const MainWindowControls& controls, const std::vector<int>& places) {
-    const auto current = static_cast<std::size_t>(g_player.currentSong);
-    if (g_player.currentSong >= 0 && current < places.size())
-        g_player.currentSong = places[current];
+    FollowDraggedRows(places);
     SaveSongList(controls.listView);
 }
 

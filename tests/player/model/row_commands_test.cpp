@@ -1,5 +1,6 @@
 // The row commands over a fake list view: where the focus and the selection go, what is told
-// and deleted when the playing row is chosen, and which row is brought into sight after a move.
+// and deleted when the playing row is chosen, which row is brought into sight after a move, and
+// where the current song goes when rows are dragged.
 // Which rows may go and where the focus steps are the play order's and the rows' own
 // (play_order_test.cpp, song_rows_test.cpp).
 #include "player/model/row_commands.h"
@@ -95,6 +96,20 @@ TEST_F(RowCommandsTest, NothingMovedBringsNothingIntoSight) {
     MoveSelectedRows(screen, -1);
     EXPECT_EQ(Titles(), "0123");
     EXPECT_EQ(screen.shown, -1);
+}
+
+TEST_F(RowCommandsTest, TheCurrentSongFollowsItsDraggedRowAndNoneStaysNone) {
+    g_player.currentSong = 1;
+    FollowDraggedRows({2, 0, 1, 3});
+    EXPECT_EQ(g_player.currentSong, 0);
+    FollowDraggedRows({1, 0, 2, 3});
+    EXPECT_EQ(g_player.currentSong, 1);
+    g_player.currentSong = -1;
+    FollowDraggedRows({1, 0});
+    EXPECT_EQ(g_player.currentSong, -1);
+    g_player.currentSong = 2;  // a row the places do not reach
+    FollowDraggedRows({1, 0});
+    EXPECT_EQ(g_player.currentSong, 2);
 }
 
 }  // namespace
