@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class DataFolderTest : public ::testing::Test {
 protected:
@@ -30,6 +32,20 @@ protected:
         std::ostringstream bytes;
         bytes << file.rdbuf();
         return bytes.str();
+    }
+    // As Read, "(missing)" when the file cannot be opened.
+    std::string ReadList(const std::string& name) {
+        if (!std::ifstream(folder_ + name, std::ios::binary)) return "(missing)";
+        return Read(name);
+    }
+    // The names of the data folder, sorted.
+    std::vector<std::string> FolderNames() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     std::string root_;

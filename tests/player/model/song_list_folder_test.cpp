@@ -16,26 +16,7 @@
 
 namespace {
 
-class FolderTest : public DataFolderTest {
-protected:
-    // A file of the data folder byte for byte, "(missing)" when there is none.
-    std::string ReadList(const std::string& name) {
-        std::ifstream file(folder_ + name, std::ios::binary);
-        if (!file) return "(missing)";
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
-    // The names of the data folder, sorted.
-    std::vector<std::string> FolderNames() {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-};
+using FolderTest = DataFolderTest;
 
 TEST_F(FolderTest, DataFolderComesFromXdgDataHomeElseHomeAndIsCreated) {
     std::filesystem::remove_all(folder_);

@@ -22,19 +22,19 @@ const std::string kRockList =
 class FileListTest : public SongListTest {
 protected:
     void ShowRock() {
-        WriteList("snglst000.lst", kRockList);
+        Write("snglst000.lst", kRockList);
         LoadSongListIndex();
         ShowSongList(&view_);
     }
 };
 
 TEST_F(FileListTest, EveryLstFileIsListedUnderItsTitleOrElseItsFileName) {
-    WriteList("snglst000.lst", kRockList);
-    WriteList("other.lst", "##SONGTITLE\r\nBallads\r\n\r\n");
-    WriteList("LOUD.LST", "##SONGTITLE\r\nAnthems\r\n\r\n");
-    WriteList("snglst003.lst", "##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
-    WriteList("snglst004.lst", "##SONGTITLE\r\n\r\n");
-    WriteList("notes.txt", "##SONGTITLE\r\nNot a list\r\n\r\n");
+    Write("snglst000.lst", kRockList);
+    Write("other.lst", "##SONGTITLE\r\nBallads\r\n\r\n");
+    Write("LOUD.LST", "##SONGTITLE\r\nAnthems\r\n\r\n");
+    Write("snglst003.lst", "##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
+    Write("snglst004.lst", "##SONGTITLE\r\n\r\n");
+    Write("notes.txt", "##SONGTITLE\r\nNot a list\r\n\r\n");
     std::filesystem::create_directory(folder_ + "folder.lst");
     LoadSongListIndex();
     EXPECT_EQ(ComboNames(), (std::vector<std::u16string>{u"Anthems", u"Ballads", u"Rock",
@@ -115,8 +115,8 @@ TEST_F(FileListTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
 }
 
 TEST_F(FileListTest, NewFileNamesFillTheGapsAndSkipNamesOfUnsavedLists) {
-    WriteList("snglst000.lst", kRockList);
-    WriteList("snglst002.lst", kRockList);
+    Write("snglst000.lst", kRockList);
+    Write("snglst002.lst", kRockList);
     SongListRecord first = {};
     AssignSongListFileName(&first);
     EXPECT_EQ(std::u16string(first.fileName), u"snglst001.lst");
@@ -128,8 +128,8 @@ TEST_F(FileListTest, NewFileNamesFillTheGapsAndSkipNamesOfUnsavedLists) {
 }
 
 TEST_F(FileListTest, AStrayZeroByteDoesNotEndTheList) {
-    WriteList("snglst000.lst", std::string("##SONGTITLE\r\nT\r\n\r\n\0\r\n", 20) +
-                                   "##SONGFILE\r\n5\r\n/b.mid\r\nB\r\n\r\n");
+    Write("snglst000.lst", std::string("##SONGTITLE\r\nT\r\n\r\n\0\r\n", 20) +
+                               "##SONGFILE\r\n5\r\n/b.mid\r\nB\r\n\r\n");
     LoadSongListIndex();
     ASSERT_EQ(ShowSongList(&view_), 1);
     EXPECT_EQ(Cell(0, kColumnFileName), u"/b.mid");

@@ -1,24 +1,12 @@
 #include "tests/player/shell/lists/song_list_fixture.h"
 
-#include <stdlib.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "platform/codepage.h"
 #include "player/shell/lists/song_list_files.h"
 #include "player/shell/lists/song_list_view.h"
 #include "player/shell/lists/string_list.h"
 
 void SongListTest::SetUp() {
-    char pattern[] = "/tmp/tesalo-lists-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    setenv("XDG_DATA_HOME", root_.c_str(), 1);
-    folder_ = root_ + "/tesalo/";
-    std::filesystem::create_directories(folder_);
+    DataFolderTest::SetUp();
     Bind(songLists, &window_, &combo_);
     SetupSongListView(&view_, 160, 40);
 }
@@ -31,28 +19,7 @@ void SongListTest::TearDown() {
     }
     Clear(songLists);
     Bind(songLists, nullptr, nullptr);
-    std::filesystem::remove_all(root_);
-}
-
-void SongListTest::WriteList(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ + name, std::ios::binary) << bytes;
-}
-
-std::string SongListTest::ReadList(const std::string& name) {
-    std::ifstream file(folder_ + name, std::ios::binary);
-    if (!file) return "(missing)";
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-std::vector<std::string> SongListTest::FolderNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    DataFolderTest::TearDown();
 }
 
 std::vector<std::u16string> SongListTest::ComboNames() {

@@ -32,8 +32,8 @@ class FlowTest : public SongListTest {
 protected:
     // Rock in snglst000.lst and Pop in snglst001.lst; Rock is current and shown.
     void LoadRockAndPop() {
-        WriteList("snglst000.lst", kRockList);
-        WriteList("snglst001.lst", kPopList);
+        Write("snglst000.lst", kRockList);
+        Write("snglst001.lst", kPopList);
         LoadSongListIndex();
         Select(songLists, 1);
         ShowSongList(&view_);
@@ -137,7 +137,7 @@ TEST_F(FlowTest, DeleteAsksFirstThenShowsTheFirstListLeft) {
 }
 
 TEST_F(FlowTest, DeletingTheLastListEmptiesViewAndComboBox) {
-    WriteList("snglst000.lst", kRockList);
+    Write("snglst000.lst", kRockList);
     LoadSongListIndex();
     ShowSongList(&view_);
     std::u16string question;

@@ -21,7 +21,7 @@ TEST_F(FolderTest, FirstStartCopiesTheShippedListsAndLaterStartsDoNot) {
     EXPECT_EQ(ReadList("snglst000.lst"), shipped);
     EXPECT_EQ(ComboNames(), std::vector<std::u16string>{u"Demo Songs"});
     std::filesystem::remove(folder_ + "snglst000.lst");
-    WriteList("mine.lst", "##SONGTITLE\r\nMine\r\n\r\n");
+    Write("mine.lst", "##SONGTITLE\r\nMine\r\n\r\n");
     LoadSongListIndex();
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"mine.lst"});
 }

@@ -26,7 +26,7 @@ const std::string kCp932List =
 class SafetyTest : public SongListTest {
 protected:
     void ShowOnly(const std::string& bytes) {
-        WriteList("snglst000.lst", bytes);
+        Write("snglst000.lst", bytes);
         LoadSongListIndex();
         ShowSongList(&view_);
     }
@@ -96,8 +96,8 @@ TEST_F(SafetyTest, PathsKeepTheirBytesAndTheirLengthThroughReadsAndSaves) {
 }
 
 TEST_F(SafetyTest, ListsWhoseNamesDifferInCaseAreEachReachable) {
-    WriteList("snglst000.lst", "##SONGTITLE\r\nSame\r\n\r\n##SONGFILE\r\n1\r\n/upper.mid\r\nU\r\n");
-    WriteList("snglst001.lst", "##SONGTITLE\r\nsame\r\n\r\n##SONGFILE\r\n2\r\n/lower.mid\r\nL\r\n");
+    Write("snglst000.lst", "##SONGTITLE\r\nSame\r\n\r\n##SONGFILE\r\n1\r\n/upper.mid\r\nU\r\n");
+    Write("snglst001.lst", "##SONGTITLE\r\nsame\r\n\r\n##SONGFILE\r\n2\r\n/lower.mid\r\nL\r\n");
     LoadSongListIndex();
     ASSERT_EQ(Count(songLists), 2);
     std::vector<std::string> shown;
@@ -135,7 +135,7 @@ TEST_F(SafetyTest, AFileThatHoldsNoListIsNamedAndNeverWrittenOver) {
 // Another user's list, or one made unreadable: root reads every file, so the test looks at it
 // with another user's rights for as long as the player reads it.
 TEST_F(SafetyTest, AListThatCannotBeOpenedIsNeverWrittenOver) {
-    WriteList("snglst000.lst", "##SONGTITLE\r\nMine\r\n\r\n##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
+    Write("snglst000.lst", "##SONGTITLE\r\nMine\r\n\r\n##SONGFILE\r\n1\r\n/a.mid\r\nA\r\n");
     chmod((folder_ + "snglst000.lst").c_str(), 0);
     chmod(root_.c_str(), 0755);
     const bool asRoot = geteuid() == 0;
@@ -160,7 +160,7 @@ TEST_F(SafetyTest, AListThatCannotBeOpenedIsNeverWrittenOver) {
 // A full disk: the user is told once, the rows keep the change, and the first save that works
 // writes it; a list with such a change is not left for another one before it is saved.
 TEST_F(SafetyTest, AFailedSaveIsToldOnceAndTheChangeStaysToBeSaved) {
-    WriteList("snglst001.lst", "##SONGTITLE\r\nOther\r\n\r\n");
+    Write("snglst001.lst", "##SONGTITLE\r\nOther\r\n\r\n");
     ShowOnly("##SONGTITLE\r\nFull\r\n\r\n");
     const int full = Count(songLists) > 0 ? CurrentPosition(songLists) : -1;
     LimitFiles(16);

@@ -63,7 +63,7 @@ protected:
 };
 
 TEST_F(ListSaveTest, WhatStandsAtTheTemporaryNameNeitherRedirectsNorStopsTheSave) {
-    WriteList("snglst000.lst", kRockList);
+    Write("snglst000.lst", kRockList);
     ShowRockAndAddB();
     const std::string outside = root_ + "/outside.txt";
     std::ofstream(outside) << "another program's file";
@@ -105,7 +105,7 @@ TEST_F(ListSaveTest, ALinkedListStaysALinkAndTheFileItLeadsToTakesTheRows) {
 TEST_F(ListSaveTest, TheFolderAndTheSavedListsAreTheUsersAlone) {
     const mode_t savedMask = umask(022);
     chmod(folder_.c_str(), 0755);
-    WriteList("snglst000.lst", kRockList);
+    Write("snglst000.lst", kRockList);
     ShowRockAndAddB();
     EXPECT_EQ(Mode(ProgramDirectory()), 0700u);
     ASSERT_EQ(SaveSongList(&view_), 1);
@@ -124,7 +124,7 @@ TEST_F(ListSaveTest, OnlyTheLeftoversOfKilledSavesAreRemoved) {
          {"snglst000.lst", ".snglst000.lst.saving-a1B2c3", ".Mine.LST.saving-Zz9Yy8",
           ".notes.txt.saving-a1B2c3", ".snglst001.lst.saving-a1B2c", "snglst001.lst.part",
           ".snglst001.lst.backup"}) {
-        WriteList(name, "x");
+        Write(name, "x");
     }
     fs::create_directory(folder_ + ".snglst002.lst.saving-q1W2e3");
     ASSERT_EQ(symlink(outside.c_str(), (folder_ + ".snglst003.lst.saving-q1W2e3").c_str()), 0);
